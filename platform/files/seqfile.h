@@ -1,22 +1,29 @@
 // Sequential text files: the item reader, whole-line reader, end-of-file test
 // and writer that every data and exchange file of the system goes through.
-// Readers accept LF and CR LF line ends; writers end lines as told.
+// Readers accept LF and CR LF line ends (a lone CR counts as one too) and skip
+// a UTF-8 byte order mark at the start; writers end lines as told.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorn {
 
 // Reads a text file item by item or line by line.
 // Items: a number ends at a comma, blank or line end; blanks (and tabs) before
-// an item are skipped; a comma right after an item and its trailing blanks is
-// consumed. A text item ends at a comma or line end; a text item that starts
-// with a double quote runs to the closing quote (the quotes are dropped).
-// Errors throw FileError (cannot open) or DataError (input past the end of
-// the file, text where a number belongs), naming the file and the line.
+// an item are skipped, and before a number line ends too; a comma or a line
+// end right after an item and its trailing blanks is consumed, so that after
+// the last item of a file that ends in a line end Eof() is true. An empty item
+// between two commas reads as the number 0. A text item ends at a comma or
+// line end, without its trailing blanks; a text item that starts with a
+// double quote runs to the closing quote on the same line (the quotes are
+// dropped, commas inside are kept).
+// Errors throw FileError (cannot open or read) or DataError (input past the
+// end of the file, text where a number belongs), naming the file and the line.
+// The whole file is read at construction; nothing stays open.
 class SeqReader {
 public:
   // Opens path for input; throws FileError naming the file when it cannot.
@@ -31,6 +38,12 @@ public:
   int line_number() const { return line_; }  // 1-based line of the next read
 
 private:
+  bool AtLineEnd() const;
+  void ConsumeLineEnd();
+  void SkipBlanks();
+  void FinishItem();
+  [[noreturn]] void Fail(const std::string& what) const;
+
   std::filesystem::path path_;
   std::string content_;
   std::size_t pos_ = 0;
@@ -49,11 +62,22 @@ public:
   void Write(std::string_view text);       // text as it stands
   void WriteLine(std::string_view text);   // text then CR LF
   void Close();                            // flushes; throws FileError on failure
+                                           // (writing after Close throws too)
 
 private:
   std::filesystem::path path_;
   std::ofstream out_;
   bool closed_ = false;
 };
+
+// Replaces target with content in one step: writes "<target>.part" in the same
+// folder, then renames it over target. On any failure target is left as it
+// was, the part file is removed, and FileError names target and the reason.
+void WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
+
+// Every line of a text file without its line end (LF, CR LF or CR). A last
+// line without a line end is still a line; a file that ends in a line end
+// has no empty line after it. Throws FileError when the file cannot be read.
+std::vector<std::string> ReadAllLines(const std::filesystem::path& path);
 
 }  // namespace vorn

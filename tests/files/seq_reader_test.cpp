@@ -1,0 +1,252 @@
+// The sequential reader on short files: items, lines, end of file and errors.
+#include "platform/errors.h"
+#include "platform/files/seqfile.h"
+#include "tests/files/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vorn {
+namespace {
+
+using Reader = vorn::testing::TempFolder;
+
+// The message of the DataError that f throws; fails the test when none is.
+template <class F>
+std::string DataErrorOf(F&& f)
+{
+  try {
+    f();
+  } catch (const DataError& e) {
+    return e.what();
+  }
+  ADD_FAILURE() << "no DataError thrown";
+  return {};
+}
+
+TEST_F(Reader, NumbersAreSeparatedByCommasBlanksAndLineEnds)
+{
+  SeqReader r(Make("n.dat", "1, 2 3\r\n4,5\n  6\t7\r\n"));
+  std::vector<double> got;
+  while (!r.Eof()) got.push_back(r.ReadNumber());
+  EXPECT_EQ(got, (std::vector<double>{1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST_F(Reader, NumbersInEveryWrittenForm)
+{
+  SeqReader r(Make("n.dat", "2.58E-04,25.8e-5, -3 ,.5,+7,1E+15\r\n 75 \r\n-3 \r\n0.00E+00 1.23E-05 \r\n"));
+  EXPECT_EQ(r.ReadNumber(), 2.58e-4);
+  EXPECT_EQ(r.ReadNumber(), 25.8e-5);
+  EXPECT_EQ(r.ReadNumber(), -3.0);
+  EXPECT_EQ(r.ReadNumber(), 0.5);
+  EXPECT_EQ(r.ReadNumber(), 7.0);
+  EXPECT_EQ(r.ReadNumber(), 1e15);
+  EXPECT_EQ(r.ReadNumber(), 75.0);
+  EXPECT_EQ(r.ReadNumber(), -3.0);
+  EXPECT_EQ(r.ReadNumber(), 0.0);
+  EXPECT_EQ(r.ReadNumber(), 1.23e-5);
+  EXPECT_TRUE(r.Eof());
+}
+
+TEST_F(Reader, AnEmptyItemBetweenCommasIsZero)
+{
+  SeqReader r(Make("n.dat", "1,,3, ,5\r\n,7\r\n"));
+  std::vector<double> got;
+  while (!r.Eof()) got.push_back(r.ReadNumber());
+  EXPECT_EQ(got, (std::vector<double>{1, 0, 3, 0, 5, 0, 7}));
+}
+
+TEST_F(Reader, ByteOrderMarkIsSkipped)
+{
+  SeqReader r(Make("bom.dat", "\xEF\xBB\xBF" "12,abc\r\n"));
+  EXPECT_EQ(r.ReadNumber(), 12.0);
+  EXPECT_EQ(r.ReadText(), "abc");
+  EXPECT_TRUE(r.Eof());
+
+  SeqReader lines(Make("bom2.dat", "\xEF\xBB\xBF" "heading\r\n"));
+  EXPECT_EQ(lines.ReadLine(), "heading");
+
+  SeqReader only(Make("bom3.dat", "\xEF\xBB\xBF"));
+  EXPECT_TRUE(only.Eof());
+}
+
+TEST_F(Reader, CrLfAndLfFilesReadAlike)
+{
+  const std::string lf = "heading line\n1, 2\n\nname, 3.5\nlast\n";
+  std::string crlf;
+  for (const char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (const std::string& content : {lf, crlf}) {
+    SeqReader r(Make("ends.dat", content));
+    EXPECT_EQ(r.ReadLine(), "heading line");
+    EXPECT_EQ(r.ReadNumber(), 1.0);
+    EXPECT_EQ(r.ReadNumber(), 2.0);
+    EXPECT_EQ(r.line_number(), 3);
+    EXPECT_EQ(r.ReadLine(), "");
+    EXPECT_EQ(r.ReadText(), "name");
+    EXPECT_EQ(r.ReadNumber(), 3.5);
+    EXPECT_EQ(r.ReadLine(), "last");
+    EXPECT_TRUE(r.Eof());
+  }
+}
+
+TEST_F(Reader, LoneCarriageReturnsEndLines)
+{
+  SeqReader r(Make("cr.dat", "a\rb\r"));
+  EXPECT_EQ(r.ReadLine(), "a");
+  EXPECT_EQ(r.ReadLine(), "b");
+  EXPECT_TRUE(r.Eof());
+}
+
+TEST_F(Reader, TextItems)
+{
+  SeqReader r(Make("t.csv", "\"Abdomen, front\",12,  plain text  ,last\r\n\"quoted\" ,next\r\n"));
+  EXPECT_EQ(r.ReadText(), "Abdomen, front");  // the comma inside the quotes stays
+  EXPECT_EQ(r.ReadNumber(), 12.0);
+  EXPECT_EQ(r.ReadText(), "plain text");      // blanks around it dropped, inside kept
+  EXPECT_EQ(r.ReadText(), "last");
+  EXPECT_EQ(r.ReadText(), "quoted");
+  EXPECT_EQ(r.ReadText(), "next");
+  EXPECT_TRUE(r.Eof());
+}
+
+TEST_F(Reader, TextItemsKeepNonAsciiText)
+{
+  SeqReader r(Make("t.csv", "照射部位,腹部正面,胸部 正面\r\n―\r\n"));
+  EXPECT_EQ(r.ReadText(), "照射部位");
+  EXPECT_EQ(r.ReadText(), "腹部正面");
+  EXPECT_EQ(r.ReadText(), "胸部 正面");
+  EXPECT_EQ(r.ReadText(), "―");
+  EXPECT_TRUE(r.Eof());
+}
+
+TEST_F(Reader, EmptyTextItems)
+{
+  SeqReader r(Make("t.csv", "a,,c,\r\n\r\nd\r\n"));
+  EXPECT_EQ(r.ReadText(), "a");
+  EXPECT_EQ(r.ReadText(), "");
+  EXPECT_EQ(r.ReadText(), "c");
+  EXPECT_EQ(r.ReadText(), "");   // after the last comma, up to the line end
+  EXPECT_EQ(r.ReadText(), "");   // the empty line
+  EXPECT_EQ(r.ReadText(), "d");
+  EXPECT_TRUE(r.Eof());
+}
+
+TEST_F(Reader, UnclosedQuoteEndsAtTheLineEnd)
+{
+  SeqReader r(Make("t.csv", "\"abc, def\r\nnext line\r\n"));
+  EXPECT_EQ(r.ReadText(), "abc, def");
+  EXPECT_EQ(r.ReadLine(), "next line");
+}
+
+TEST_F(Reader, AfterAnItemTheRestOfItsLineIsTheNextLine)
+{
+  SeqReader r(Make("m.dat", "5\r\nhello world\r\n7 , tail text\r\n"));
+  EXPECT_EQ(r.ReadNumber(), 5.0);
+  EXPECT_EQ(r.ReadLine(), "hello world");
+  EXPECT_EQ(r.ReadNumber(), 7.0);
+  EXPECT_EQ(r.ReadLine(), " tail text");
+  EXPECT_TRUE(r.Eof());
+}
+
+TEST_F(Reader, LinesUntilEndOfFile)
+{
+  struct Case {
+    const char* content;
+    std::vector<std::string> lines;
+  };
+  const std::vector<Case> cases = {
+      {"a\r\nb\r\n", {"a", "b"}},        // a final line end makes no extra line
+      {"a\r\nb", {"a", "b"}},            // a final line without a line end is a line
+      {"a\r\n\r\n", {"a", ""}},          // an empty last line is a line
+      {"\r\n", {""}},
+      {"", {}},
+      {"a\n\nb\n", {"a", "", "b"}},
+  };
+  for (const Case& c : cases) {
+    SeqReader r(Make("lines.txt", c.content));
+    std::vector<std::string> got;
+    while (!r.Eof()) got.push_back(r.ReadLine());
+    EXPECT_EQ(got, c.lines) << "content: " << ::testing::PrintToString(std::string(c.content));
+    EXPECT_EQ(ReadAllLines(folder_ / "lines.txt"), c.lines);
+  }
+}
+
+TEST_F(Reader, ItemsUntilEndOfFileWithAndWithoutFinalLineEnd)
+{
+  for (const char* content : {"1\r\n2\r\n3\r\n", "1\r\n2\r\n3", "1,2,3\r\n", "1 2 3  \r\n"}) {
+    SeqReader r(Make("items.dat", content));
+    int count = 0;
+    double sum = 0.0;
+    while (!r.Eof()) {
+      sum += r.ReadNumber();
+      ++count;
+    }
+    EXPECT_EQ(count, 3) << content;
+    EXPECT_EQ(sum, 6.0) << content;
+  }
+}
+
+TEST_F(Reader, TextWhereANumberBelongsIsATypeMismatch)
+{
+  SeqReader r(Make("bad.dat", "1\r\n2\r\n3,abc,4\r\n"));
+  r.ReadNumber();
+  r.ReadNumber();
+  r.ReadNumber();
+  const std::string message = DataErrorOf([&] { r.ReadNumber(); });
+  EXPECT_NE(message.find("bad.dat"), std::string::npos) << message;
+  EXPECT_NE(message.find("line 3"), std::string::npos) << message;
+  EXPECT_NE(message.find("type mismatch"), std::string::npos) << message;
+  EXPECT_NE(message.find("abc"), std::string::npos) << message;
+}
+
+TEST_F(Reader, PartlyNumericItemsAreTypeMismatches)
+{
+  for (const char* content : {"75kV", "1.2.3", "12E", "-", ".", "\"12\"", "1;2"}) {
+    SeqReader r(Make("bad.dat", content));
+    EXPECT_THROW(r.ReadNumber(), DataError) << content;
+  }
+}
+
+TEST_F(Reader, ReadingPastTheEndIsAnError)
+{
+  SeqReader r(Make("short.dat", "1,2\r\n\r\n  \r\n"));
+  r.ReadNumber();
+  r.ReadNumber();
+  const std::string message = DataErrorOf([&] { r.ReadNumber(); });
+  EXPECT_NE(message.find("short.dat"), std::string::npos) << message;
+  EXPECT_NE(message.find("input past end of file"), std::string::npos) << message;
+
+  SeqReader empty(Make("empty.dat", ""));
+  EXPECT_TRUE(empty.Eof());
+  EXPECT_THROW(empty.ReadNumber(), DataError);
+  EXPECT_THROW(empty.ReadText(), DataError);
+  EXPECT_THROW(empty.ReadLine(), DataError);
+
+  SeqReader one(Make("one.dat", "x\r\n"));
+  EXPECT_EQ(one.ReadText(), "x");
+  EXPECT_THROW(one.ReadText(), DataError);
+  EXPECT_THROW(one.ReadLine(), DataError);
+}
+
+TEST_F(Reader, MissingFileOrFolderIsAFileError)
+{
+  try {
+    SeqReader r(folder_ / "no-such-table.dat");
+    FAIL() << "no FileError thrown";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("no-such-table.dat"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(SeqReader{folder_}, FileError);
+  EXPECT_THROW(ReadAllLines(folder_ / "no-such-list.txt"), FileError);
+}
+
+TEST_F(Reader, ReadAllLinesSkipsTheByteOrderMark)
+{
+  EXPECT_EQ(ReadAllLines(Make("sites.txt", "\xEF\xBB\xBF腹部正面\r\n胸部正面\r\n")),
+            (std::vector<std::string>{"腹部正面", "胸部正面"}));
+}
+
+}  // namespace
+}  // namespace vorn

@@ -1,0 +1,169 @@
+// The writer, atomic saves, and round trips through the reader.
+#include "platform/errors.h"
+#include "platform/files/seqfile.h"
+#include "platform/format/format.h"
+#include "tests/files/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vorn {
+namespace {
+
+namespace fs = std::filesystem;
+using Writer = vorn::testing::TempFolder;
+using AtomicSave = vorn::testing::TempFolder;
+
+TEST_F(Writer, WritesExactBytesWithCrLfLineEnds)
+{
+  const fs::path path = folder_ / "out.txt";
+  SeqWriter w(path);
+  w.Write("a,");
+  w.Write("b");
+  w.WriteLine("");
+  w.WriteLine("照射部位");
+  w.Close();
+  EXPECT_EQ(Slurp(path), "a,b\r\n照射部位\r\n");
+}
+
+TEST_F(Writer, ReplacesAnExistingFile)
+{
+  const fs::path path = Make("out.txt", "old content that is longer\r\n");
+  SeqWriter w(path);
+  w.WriteLine("new");
+  w.Close();
+  EXPECT_EQ(Slurp(path), "new\r\n");
+}
+
+TEST_F(Writer, DestructorClosesTheFile)
+{
+  const fs::path path = folder_ / "out.txt";
+  {
+    SeqWriter w(path);
+    w.WriteLine("kept");
+  }
+  EXPECT_EQ(Slurp(path), "kept\r\n");
+}
+
+TEST_F(Writer, MissingFolderIsAFileErrorNamingTheFile)
+{
+  try {
+    SeqWriter w(folder_ / "no-such-folder" / "result.csv");
+    FAIL() << "no FileError thrown";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("result.csv"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(SeqWriter{folder_}, FileError);  // a folder is no file
+}
+
+TEST_F(Writer, WritingAfterCloseIsAFileError)
+{
+  SeqWriter w(folder_ / "out.txt");
+  w.Close();
+  EXPECT_NO_THROW(w.Close());
+  EXPECT_THROW(w.Write("late"), FileError);
+}
+
+TEST_F(Writer, AFullDeviceIsReportedAtClose)
+{
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+  SeqWriter w("/dev/full");
+  bool thrown = false;
+  try {
+    w.WriteLine("a line that the device has no room for");
+    w.Close();
+  } catch (const FileError& e) {
+    thrown = true;
+    EXPECT_NE(std::string(e.what()).find("/dev/full"), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(thrown);
+}
+
+TEST_F(Writer, FormattedItemsReadBackAsWritten)
+{
+  // A file in the shape the system writes: a comment line, numbers through
+  // patterns with blank separators, plain print numbers one a line, and
+  // comma-separated text and number cells.
+  const std::vector<double> voltages = {40, 50, 60, 70, 80, 90, 100, 110, 120, 130, 140, 150};
+  const std::vector<double> outputs = {1.23e-6, 2.5e-6, 4.07e-6, 9.99e-6, 1.1e-5, 0.0};
+  const fs::path path = folder_ / "round.dat";
+  {
+    SeqWriter w(path);
+    w.WriteLine("comment, with a comma");
+    for (const double v : voltages) w.Write(Format(v, "###.# "));
+    w.WriteLine("");
+    for (const double x : outputs) w.Write(Format(x, "0.00E+00 "));
+    w.Write(Format(2.5, "#0.00 "));
+    w.WriteLine(Format(0.1, "#0.00"));
+    w.WriteLine(PrintNumberText(75));
+    w.WriteLine(PrintNumberText(-0.05));
+    w.WriteLine(PrintNumberText(1.0 / 3.0));
+    w.WriteLine("腹部正面," + NumberText(100) + "," + Format(0.123456, "##0.00%"));
+    w.Close();
+  }
+  SeqReader r(path);
+  EXPECT_EQ(r.ReadLine(), "comment, with a comma");
+  for (const double v : voltages) EXPECT_EQ(r.ReadNumber(), v);
+  for (const double x : outputs) EXPECT_EQ(r.ReadNumber(), x);
+  EXPECT_EQ(r.ReadNumber(), 2.5);
+  EXPECT_EQ(r.ReadNumber(), 0.1);
+  EXPECT_EQ(r.ReadNumber(), 75.0);
+  EXPECT_EQ(r.ReadNumber(), -0.05);
+  EXPECT_EQ(r.ReadNumber(), 0.333333333333333);  // 15 digits survive
+  EXPECT_EQ(r.ReadText(), "腹部正面");
+  EXPECT_EQ(r.ReadNumber(), 100.0);
+  EXPECT_EQ(Val(r.ReadText()), 12.35);
+  EXPECT_TRUE(r.Eof());
+}
+
+TEST_F(AtomicSave, WritesAndReplacesWithoutLeavingAPartFile)
+{
+  const fs::path target = folder_ / "table.csv";
+  WriteFileAtomically(target, "first\r\n");
+  EXPECT_EQ(Slurp(target), "first\r\n");
+  WriteFileAtomically(target, "second\r\nline two\r\n");
+  EXPECT_EQ(Slurp(target), "second\r\nline two\r\n");
+  EXPECT_FALSE(fs::exists(folder_ / "table.csv.part"));
+  EXPECT_EQ(ReadAllLines(target), (std::vector<std::string>{"second", "line two"}));
+  WriteFileAtomically(target, "");
+  EXPECT_EQ(Slurp(target), "");
+}
+
+TEST_F(AtomicSave, FailureLeavesTheOldFileIntact)
+{
+  // The part file cannot be created where a folder of that name stands;
+  // this fails even for root, unlike a read-only folder.
+  const fs::path target = Make("table.csv", "old\r\n");
+  fs::create_directory(folder_ / "table.csv.part");
+  try {
+    WriteFileAtomically(target, "new\r\n");
+    FAIL() << "no FileError thrown";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("table.csv"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(Slurp(target), "old\r\n");
+  EXPECT_TRUE(fs::is_directory(folder_ / "table.csv.part"));  // not ours to remove
+}
+
+TEST_F(AtomicSave, TargetThatIsAFolderIsAFileError)
+{
+  const fs::path target = folder_ / "sub";
+  fs::create_directory(target);
+  Make("sub/inside.txt", "x");
+  EXPECT_THROW(WriteFileAtomically(target, "content"), FileError);
+  EXPECT_TRUE(fs::is_directory(target));
+  EXPECT_EQ(Slurp(target / "inside.txt"), "x");
+  EXPECT_FALSE(fs::exists(folder_ / "sub.part"));
+}
+
+TEST_F(AtomicSave, MissingFolderIsAFileError)
+{
+  EXPECT_THROW(WriteFileAtomically(folder_ / "missing" / "table.csv", "x"), FileError);
+  EXPECT_FALSE(fs::exists(folder_ / "missing"));
+}
+
+}  // namespace
+}  // namespace vorn
