@@ -1,0 +1,189 @@
+// Central-axis percentage depth dose: a primary part from the attenuated
+// spectrum and a scatter part from the scatter kernels summed over the rings
+// of the field, on 0.5 cm slabs, in percent of the first slab's total.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "depthdose/module1.h"
+#include "depthdose/ring_share.h"
+#include "depthdose/scatter_kernel.h"
+#include "platform/errors.h"
+#include "platform/files/seqfile.h"
+#include "platform/format/format.h"
+#include "text/depthdose_texts.h"
+
+namespace vorn::pdd {
+
+namespace {
+
+// The divisions and logarithms of the computation raise an error where the
+// old runtime did, instead of going on with an infinity or NaN.
+double Divide(double numerator, double denominator, const char* what)
+{
+  if (denominator == 0.0) throw CalcError(std::string("division by zero in ") + what);
+  return numerator / denominator;
+}
+
+double Ln(double x, const std::string& what)
+{
+  if (!(x > 0.0)) throw CalcError("the logarithm of " + what + " (" + NumberText(x) + ") cannot be taken");
+  return std::log(x);
+}
+
+void CheckFinite(double x, const char* what)
+{
+  if (!std::isfinite(x)) throw CalcError(std::string("overflow in ") + what);
+}
+
+// Total linear attenuation coefficient (1/cm) of the soft-tissue table at
+// energy E (keV): its partial coefficients interpolated log-log between the
+// two rows that bracket E (a row at E itself is the lower one).
+double AttenuationAt(const Module1& module, double E)
+{
+  const auto& table = module.AttnTable;
+  int k = 2;
+  while (E >= table[4][k]) {
+    ++k;
+    if (k > kLastAttnRow) {
+      throw CalcError(NumberText(E) + " keV lies beyond the last row of " + kAttenuationFileName);
+    }
+  }
+  const double x = std::log(E);
+  const double x1 = Ln(table[4][k - 1], std::string("an energy in ") + kAttenuationFileName);
+  const double x2 = Ln(table[4][k], std::string("an energy in ") + kAttenuationFileName);
+  const double t = Divide(x - x1, x2 - x1, "the energy interpolation of the attenuation");
+  double mu = 0.0;
+  for (int c = 1; c <= 3; ++c) {
+    const std::string what = std::string("a coefficient in ") + kAttenuationFileName;
+    const double lower = Ln(table[c][k - 1], what);
+    const double upper = Ln(table[c][k], what);
+    mu += std::exp(lower + (upper - lower) * t);
+  }
+  return mu;
+}
+
+}  // namespace
+
+bool Module1::CalcDepthDose()
+{
+  try {
+    ComputeDepthDose();
+    return true;
+  } catch (const std::exception& e) {
+    if (OnCalcFailure) OnCalcFailure({std::string(DepthDoseTextsFor(edition_).DepthDoseFailed), e.what()});
+    return false;
+  }
+}
+
+void Module1::ComputeDepthDose()
+{
+  for (int j = 1; j <= kLastSlab; ++j) {
+    PrimaryDose[j] = 0.0;
+    ScatterDose[j] = 0.0;
+    for (int i = 1; i <= kLastBin; ++i) ScatterByEnergy[i][j] = 0.0;
+  }
+
+  const int n = SlabCount(InObjectThickness);
+  if (n < 1) throw CalcError("a body thickness of " + NumberText(InObjectThickness) + " cm holds no slab");
+
+  const bool circular = InFieldWidth == 0.0;
+  if (InFieldLength < InFieldWidth) std::swap(InFieldLength, InFieldWidth);
+  InFieldLength = Divide(InFieldLength * InFSD, InFFD, "the field size at the surface") / 2.0;
+  InFieldWidth = Divide(InFieldWidth * InFSD, InFFD, "the field size at the surface") / 2.0;
+  if (InFieldLength < 0.0 || InFieldWidth < 0.0) throw CalcError("the field size is below zero");
+
+  const double last_bin_d = std::floor(2.0 * InTubeVoltage);
+  if (last_bin_d > kLastBin) throw CalcError("the tube voltage is above 150 kV");
+  const int last_bin = static_cast<int>(std::max(last_bin_d, 0.0));
+
+  // Inverse-square factor from the surface to the centre of slab j.
+  auto inverse_square = [this](int j) {
+    const double r = InFSD + SlabCentre_cm(j);
+    return Divide(InFSD * InFSD, r * r, "the inverse-square factor");
+  };
+
+  // Primary part.
+  for (int i = 21; i <= last_bin; ++i) {
+    const double E = 0.5 * i;
+    const double mu = AttenuationAt(*this, E);
+    for (int j = 1; j <= n; ++j) {
+      PrimaryDose[j] += InSpectrum[i] * inverse_square(j) * PrimaryFactor[i] * std::exp(-mu * SlabCentre_cm(j));
+    }
+  }
+
+  // Scatter at the kernel energies: every kernel, whatever the tube voltage.
+  for (int E_keV = kFirstKernel_keV; E_keV <= kLastKernel_keV; E_keV += kKernelStep_keV) {
+    const int k = 2 * E_keV;
+    ReadScatterKernel(FilePath(ScatterKernelPath(E_keV)), ScatterKernel);
+    for (int j = 1; j <= n; ++j) {
+      const double g = inverse_square(j);
+      const double spread = Divide(InFSD + SlabCentre_cm(j), InFSD, "the field size at depth");
+      const double a = InFieldLength * spread;
+      const double b = InFieldWidth * spread;
+      const double R = std::sqrt(a * a + b * b);
+      const double rings = std::floor(2.0 * R) + 1.0;
+      if (!(rings <= kLastRing)) {
+        throw CalcError("the field's half-diagonal of " + NumberText(R) + " cm at a depth of " +
+                        NumberText(SlabCentre_cm(j)) + " cm needs more than 80 rings");
+      }
+      const int M = static_cast<int>(rings);
+      for (int m = 1; m <= M; ++m) {
+        // In a circular field the ring that holds the edge counts whole.
+        const double s = circular ? 1.0 : RingShareInRectangle(0.5 * (m - 1), 0.5 * m, a, b, PiValue).share;
+        ScatterByEnergy[k][j] += ScatterKernel[m][j] * g * s;
+      }
+    }
+  }
+
+  // Scatter between the kernel energies: log-linear in energy between the
+  // two kernel sums around each bin. A zero sum has no logarithm; it is taken
+  // as 1 and stays 1.
+  for (int i = 21; i <= last_bin; ++i) {
+    if (i % 10 == 0) continue;  // a kernel energy keeps its own sum
+    const double E = 0.5 * i;
+    int k = 20;
+    while (E >= 0.5 * k) k += 10;
+    const double Dk = 0.5 * k - E;
+    for (int j = 1; j <= n; ++j) {
+      if (ScatterByEnergy[k][j] == 0.0) ScatterByEnergy[k][j] = 1.0;
+      const double L2 = Ln(ScatterByEnergy[k][j], "a kernel sum");
+      if (ScatterByEnergy[k - 10][j] == 0.0) ScatterByEnergy[k - 10][j] = 1.0;
+      const double L1 = Ln(ScatterByEnergy[k - 10][j], "a kernel sum");
+      ScatterByEnergy[i][j] = std::exp(L2 - (Dk / 5.0) * (L2 - L1));
+    }
+  }
+
+  for (int j = 1; j <= n; ++j) {
+    double sum = 0.0;
+    for (int i = 21; i <= last_bin; ++i) sum += InSpectrum[i] * ScatterByEnergy[i][j];
+    ScatterDose[j] = sum;
+    CheckFinite(PrimaryDose[j], "the primary dose");
+    CheckFinite(ScatterDose[j], "the scatter dose");
+  }
+
+  // Each share is formed as a quotient first, so that slab 1's total is
+  // exactly 100.
+  const double D1 = PrimaryDose[1] + ScatterDose[1];
+  CheckFinite(D1, "the dose of the first slab");
+  if (D1 == 0.0) throw CalcError("the dose of the first slab is zero");
+  for (int j = 1; j <= n; ++j) {
+    PddTable[1][j] = 100.0 * (PrimaryDose[j] / D1);
+    PddTable[2][j] = 100.0 * (ScatterDose[j] / D1);
+    PddTable[3][j] = 100.0 * ((PrimaryDose[j] + ScatterDose[j]) / D1);
+  }
+
+  WritePddScratchFile(n);
+}
+
+void Module1::WritePddScratchFile(int slab_count) const
+{
+  SeqWriter out(FilePath(kPddScratchFileName));
+  for (int j = 1; j <= slab_count; ++j) {
+    out.WriteLine(PddScratchLine(edition_, SlabCentre_cm(j), PddTable[1][j], PddTable[2][j], PddTable[3][j]));
+  }
+  out.Close();
+}
+
+}  // namespace vorn::pdd

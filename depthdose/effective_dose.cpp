@@ -1,0 +1,116 @@
+// Organ doses from the mean depth dose over each organ's slabs, weighted with
+// the tissue weighting factors into the effective dose.
+#include "depthdose/effective_dose.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "depthdose/module1.h"
+#include "platform/errors.h"
+#include "platform/files/seqfile.h"
+#include "platform/format/format.h"
+#include "text/depthdose_texts.h"
+
+namespace vorn::pdd {
+
+int OrganWeightIndex(int row) { return row <= kEntranceSkin ? row : row - 1; }
+
+EffectiveDoseResult Module1::EvaluateEffectiveDose(const OrganRowInputs& rows) const
+{
+  const DepthDoseTexts& texts = DepthDoseTextsFor(edition_);
+  EffectiveDoseResult result;
+  auto stop = [&](std::string_view message, int refused_row) {
+    result.message = std::string(message);
+    result.refused_row = refused_row;
+    return result;
+  };
+
+  // The lungs lie between the breast and the exit skin in the chest views;
+  // their low density (0.3) moves those rows' effective depths up by 0.3 of
+  // the lung's thickness as the lung row's boxes stand.
+  const bool chest_frontal = InSiteName == texts.ChestFrontalSite;
+  const bool chest_lateral = InSiteName == texts.ChestLateralSite;
+  const double lung_correction = 0.3 * (Val(rows[kLung].far_depth) - Val(rows[kLung].near_depth));
+
+  double E = 0.0;
+  for (int row = 1; row <= kOrganRowCount; ++row) {
+    const OrganRowInput& input = rows[row];
+    if (!input.checked) {
+      result.labels[row].emplace(1, '-');  // (not = "-": g++ 12 warns falsely there)
+      continue;
+    }
+    double d1 = Val(input.near_depth);
+    double d2 = Val(input.far_depth);
+    if ((row == kBreast && chest_frontal) || (row == kExitSkin && (chest_frontal || chest_lateral))) {
+      d1 -= lung_correction;
+      d2 -= lung_correction;
+    }
+    const double f = 0.01 * Val(input.percent);
+    if (!std::isfinite(d1) || !std::isfinite(d2) || !std::isfinite(f)) {
+      return stop(texts.EffectiveDoseFailed, 0);  // a number beyond range: overflow
+    }
+    if (d2 < d1 || d2 > InObjectThickness || f < 0.0 || f > 1.0) {
+      return stop(texts.OrganRowRefused[row], row);
+    }
+    if (row == kLung) d2 = d1 + 0.3 * (d2 - d1);
+
+    // Slabs from the one that holds the near depth (a depth on a boundary
+    // belongs to the deeper slab; for the exit skin the slab above it) to
+    // the deepest one that begins no deeper than the far depth.
+    double s1 = std::floor(2.0 * d1) + (row == kExitSkin ? 0.0 : 1.0);
+    double s2 = std::floor(2.0 * d2);
+    if (s1 == 0.0) s1 = 1.0;
+    if (s2 == 0.0) s2 = 1.0;
+    if (s2 < s1) s2 = s1;
+    if (s1 < 0.0) return stop(texts.EffectiveDoseFailed, 0);  // above the entrance surface
+
+    // Slabs beyond the table are left out of the mean.
+    double S = 0.0;
+    int n = 0;
+    if (s1 <= kLastSlab) {
+      const int last = static_cast<int>(std::min(s2, static_cast<double>(kLastSlab)));
+      for (int j = static_cast<int>(s1); j <= last; ++j) {
+        S += 0.01 * PddTable[3][j];
+        ++n;
+      }
+    }
+    if (n == 0) return stop(texts.EffectiveDoseFailed, 0);
+    const double m = S / n;
+
+    const double H = TissueWeight[OrganWeightIndex(row)] * (f * (m * InEntranceSurfaceDose));
+    if (!std::isfinite(H)) return stop(texts.EffectiveDoseFailed, 0);
+    result.labels[row] = Format(1000.0 * H, "###0.0");  // microsievert
+    result.organ_dose_mSv[row] = H;
+    E += H;
+  }
+
+  if (!std::isfinite(E)) return stop(texts.EffectiveDoseFailed, 0);
+  result.completed = true;
+  result.total_mSv = E;
+  result.total_text = Format(E, "##0.000");
+  return result;
+}
+
+EffectiveDoseResult Module1::ConfirmEffectiveDose(const OrganRowInputs& rows) const
+{
+  EffectiveDoseResult result = EvaluateEffectiveDose(rows);
+  if (!result.completed) return result;
+  const DepthDoseTexts& texts = DepthDoseTextsFor(edition_);
+  std::string content(texts.EffDoseFileHeader);
+  content += "\r\n";
+  content += result.total_text;
+  content += "\r\n";
+  try {
+    // In one step: a failed write leaves the file of an earlier OK as it was.
+    WriteFileAtomically(FilePath(kEffDoseFileName), content);
+  } catch (const Error&) {
+    // Not handed back, so not shown as the total either.
+    result.completed = false;
+    result.total_text.clear();
+    result.message = std::string(texts.EffectiveDoseFailed);
+  }
+  return result;
+}
+
+}  // namespace vorn::pdd
