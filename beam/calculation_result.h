@@ -1,0 +1,28 @@
+// The results of the last calculation (exposure in C/kg, half-value layers
+// in cm Al, energies in keV, conversion factors in Gy per C/kg, doses in mGy,
+// effective dose in mSv).
+#pragma once
+
+namespace vorn {
+
+struct CalculationResult {
+  double OutputAt1m = 0.0;
+  double KermaRatio = 0.0;
+  double Hvl1 = 0.0;
+  double Hvl2 = 0.0;          // only what a result file read back holds
+  double EffectiveEnergy = 0.0;
+  double QualityIndex = 0.0;  // only what a result file read back holds
+  double AtrIndex = 0.0;
+  double ConvFactorSoft = 0.0;
+  double ConvFactorSkin = 0.0;
+  double ConvFactorAir = 0.0;
+  double BsfSoft = 0.0;
+  double BsfSkin = 0.0;
+  double BsfAir = 0.0;
+  double EntranceSurfaceDoseSoft = 0.0;
+  double EntranceSurfaceDoseSkin = 0.0;
+  double EntranceSurfaceDoseAir = 0.0;
+  double EffectiveDose = 0.0;
+};
+
+}  // namespace vorn

@@ -1,0 +1,26 @@
+// The entrance surface of the patient: flat (computed here) or curved
+// (backscatter factors from the outside programs).
+#pragma once
+
+#include <cstdint>
+
+namespace vorn {
+
+// BsfMethod codes.
+constexpr int kFlatSurface = 1;
+constexpr int kCurvedSurface = 2;
+
+struct PhantomGeometry {
+  int BsfMethod = 0;     // 1 flat, otherwise curved
+  int PhantomModel = 0;  // 0 flat, 1 cylinder, 2 elliptic cylinder, 3 head flat, 4 racetrack
+  int HeadFlag = 0;      // 0 body phantom, 1 head phantom
+  double CylinderRadius = 0.0;  // cm
+  double EllipseHRadius = 0.0;  // cm
+  double EllipseVRadius = 0.0;  // cm
+  double RacetrackA = 0.0;      // length of the flat top, cm
+  double RacetrackB = 0.0;      // diameter of the rounded ends, cm
+  double RacetrackL = 0.0;      // length, cm
+  std::int64_t McHistories = 0;  // photon histories for the outside programs
+};
+
+}  // namespace vorn

@@ -1,0 +1,19 @@
+#include "beam/spectrum_export.h"
+
+#include <string>
+
+#include "platform/files/seqfile.h"
+#include "platform/format/format.h"
+
+namespace vorn {
+
+void WriteSpectrumExport(const std::filesystem::path& path, const EnergyBinArray& spectrum)
+{
+  SeqWriter out(path);
+  for (int i = 1; i <= kLastBin; ++i) {
+    out.WriteLine(Format(BinEnergy_keV(i), "0000.0") + ", " + Format(spectrum[i], "0.00000"));
+  }
+  out.Close();
+}
+
+}  // namespace vorn
