@@ -44,6 +44,11 @@ TEST_F(Startup, SiteNameIsCutAtAComma)
   Module1 module(Edition::English, folder_);
   module.ReadHandoverFile();
   EXPECT_EQ(module.InSiteName, "Abdomen-F");
+
+  h.site = "";  // an empty site combo hands over an empty last line
+  WriteHandover(h);
+  module.ReadHandoverFile();
+  EXPECT_EQ(module.InSiteName, "");
 }
 
 TEST_F(Startup, ShortOrMissingHandoverNamesTheFile)
