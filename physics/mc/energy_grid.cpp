@@ -1,0 +1,67 @@
+#include "physics/mc/energy_grid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace vorn::mc {
+
+EnergyGrid::EnergyGrid(double E_min_keV, double E_max_keV, int points_per_decade, const std::vector<double>& edges_keV)
+{
+  if (!(E_min_keV > 0.0) || !(E_max_keV > E_min_keV) || points_per_decade < 2)
+    throw std::invalid_argument("EnergyGrid: needs 0 < E_min < E_max and at least 2 points per decade");
+  const double decades = std::log10(E_max_keV / E_min_keV);
+  const int n = std::max(2, static_cast<int>(std::ceil(decades * points_per_decade)) + 1);
+  const double step = std::log(E_max_keV / E_min_keV) / (n - 1);
+  std::vector<double> inside_edges;
+  for (const double edge : edges_keV)
+    if (edge * (1.0 - kEdgeOffset) > E_min_keV && edge * (1.0 + kEdgeOffset) < E_max_keV) inside_edges.push_back(edge);
+  std::vector<double> kept;
+  kept.reserve(static_cast<std::size_t>(n) + 2 * inside_edges.size());
+  for (int k = 0; k < n; ++k) {
+    const double e = (k == 0) ? E_min_keV : (k == n - 1) ? E_max_keV : E_min_keV * std::exp(step * k);
+    // A log point right beside an edge would leave an interval of almost no
+    // width next to the edge pair; the edge points take its place.
+    const bool near_edge = std::any_of(inside_edges.begin(), inside_edges.end(),
+                                       [&](double edge) { return std::abs(e - edge) < 1e-4 * edge; });
+    if (!near_edge || k == 0 || k == n - 1) kept.push_back(e);
+  }
+  for (const double edge : inside_edges) {
+    kept.push_back(edge * (1.0 - kEdgeOffset));
+    kept.push_back(edge * (1.0 + kEdgeOffset));
+  }
+  std::sort(kept.begin(), kept.end());
+  kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
+  E_ = std::move(kept);
+
+  inv_width_.resize(E_.size() - 1);
+  for (std::size_t i = 0; i + 1 < E_.size(); ++i) inv_width_[i] = 1.0 / (E_[i + 1] - E_[i]);
+
+  // Buckets of equal width in log E, twice as fine as the log spacing: a
+  // bucket holds at most a few grid points, so locate() scans a step or two.
+  log_E_min_ = std::log(E_min_keV);
+  const std::size_t n_buckets = 2 * static_cast<std::size_t>(n);
+  buckets_per_log_ = static_cast<double>(n_buckets) / std::log(E_max_keV / E_min_keV);
+  bucket_first_.resize(n_buckets + 1);
+  std::size_t i = 0;
+  for (std::size_t b = 0; b <= n_buckets; ++b) {
+    const double bucket_start = std::exp(log_E_min_ + static_cast<double>(b) / buckets_per_log_);
+    while (i + 2 < E_.size() && E_[i + 1] <= bucket_start) ++i;
+    bucket_first_[b] = i;
+  }
+}
+
+GridPoint EnergyGrid::locate(double E_keV) const
+{
+  const double pos = (std::log(E_keV) - log_E_min_) * buckets_per_log_;
+  std::size_t b = pos > 0.0 ? static_cast<std::size_t>(pos) : 0;
+  if (b >= bucket_first_.size()) b = bucket_first_.size() - 1;
+  std::size_t i = bucket_first_[b];
+  // The bucket start is computed with rounding: step back if it overshot.
+  while (i > 0 && E_[i] > E_keV) --i;
+  while (i + 2 < E_.size() && E_[i + 1] <= E_keV) ++i;
+  const double f = (E_keV - E_[i]) * inv_width_[i];
+  return {i, f};
+}
+
+}  // namespace vorn::mc

@@ -1,0 +1,48 @@
+// Photon sources.
+#pragma once
+
+#include "physics/mc/photon.h"
+#include "physics/mc/rng.h"
+
+namespace vorn::mc {
+
+class Source {
+public:
+  virtual ~Source() = default;
+  // A new primary photon: position, direction, energy and weight (the
+  // transport fills in the grid point and region).
+  virtual Photon emit(Rng& rng) const = 0;
+};
+
+/// A monoenergetic pencil beam.
+/// Invariant: E above 0, direction of unit length (normalised at construction).
+class PencilBeam : public Source {
+public:
+  PencilBeam(const Vec3& origin, const Vec3& direction, double E_keV);  // throws std::invalid_argument
+  Photon emit(Rng& rng) const override;
+
+private:
+  Vec3 origin_;
+  Vec3 direction_;
+  double E_keV_;
+};
+
+/// A point focus at the origin radiating towards +z, uniformly per solid
+/// angle, into a rectangular field of width_x by width_y at the distance
+/// field_distance (the field is defined there, as on a tube's collimator).
+/// Invariant: all sizes and E above 0.
+class PointSourceField : public Source {
+public:
+  PointSourceField(double width_x, double width_y, double field_distance, double E_keV);  // throws std::invalid_argument
+  Photon emit(Rng& rng) const override;
+  // Solid angle of the field [sr].
+  double solid_angle() const;
+
+private:
+  double half_x_;
+  double half_y_;
+  double distance_;
+  double E_keV_;
+};
+
+}  // namespace vorn::mc

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "physics/mc/constants.h"
+#include "physics/mc/interactions.h"
+
+namespace vorn::mc {
+namespace {
+
+struct RunningStats {
+  double n = 0.0, sum = 0.0, sum_sq = 0.0;
+  void add(double x)
+  {
+    n += 1.0;
+    sum += x;
+    sum_sq += x * x;
+  }
+  double mean() const { return sum / n; }
+  double standard_error() const { return std::sqrt((sum_sq / n - mean() * mean()) / (n - 1.0)); }
+};
+
+// Textbook Klein-Nishina, per solid angle, up to r_e^2/2: (k'/k)^2 (k'/k + k/k' - sin^2).
+double KleinNishinaReference(double E, double mu)
+{
+  const double k = E / 510.99895;
+  const double ratio = 1.0 / (1.0 + k * (1.0 - mu));
+  return ratio * ratio * (ratio + 1.0 / ratio - (1.0 - mu * mu));
+}
+
+// Mean of f(mu) under the density proportional to w(mu) on [-1, 1], by Simpson's rule.
+double DensityMean(const std::function<double(double)>& w, const std::function<double(double)>& f)
+{
+  const int n = 20000;
+  double num = 0.0, den = 0.0;
+  for (int i = 0; i <= n; ++i) {
+    const double mu = -1.0 + 2.0 * i / n;
+    const double c = (i == 0 || i == n) ? 1.0 : (i % 2 ? 4.0 : 2.0);
+    num += c * w(mu) * f(mu);
+    den += c * w(mu);
+  }
+  return num / den;
+}
+
+TEST(Thomson, SecondMomentOfCosineIsTwoFifths)
+{
+  // Density (3/8)(1 + mu^2) on [-1, 1] gives <mu> = 0 and <mu^2> = 2/5 (by hand).
+  Rng rng(7, 0);
+  RunningStats mu1, mu2;
+  for (int i = 0; i < 200000; ++i) {
+    const double mu = SampleThomsonMu(rng);
+    mu1.add(mu);
+    mu2.add(mu * mu);
+  }
+  EXPECT_NEAR(mu2.mean(), 0.4, 5.0 * mu2.standard_error());
+  EXPECT_NEAR(mu1.mean(), 0.0, 5.0 * mu1.standard_error());
+}
+
+TEST(KleinNishina, MeanEnergyTransferMatchesNumericalIntegration)
+{
+  for (const double E : {20.0, 60.0, 100.0, 150.0}) {
+    const double expected = DensityMean([&](double mu) { return KleinNishinaReference(E, mu); },
+                                        [&](double mu) { return 1.0 - 1.0 / (1.0 + E / 510.99895 * (1.0 - mu)); });
+    Rng rng(11, static_cast<std::uint64_t>(E));
+    RunningStats transfer;
+    for (int i = 0; i < 200000; ++i) {
+      const ScatterSample s = SampleKleinNishina(E, rng);
+      ASSERT_NEAR(s.E_keV, ComptonEnergy(E, s.mu), 1e-9 * E);
+      transfer.add(1.0 - s.E_keV / E);
+    }
+    EXPECT_NEAR(transfer.mean(), expected, 5.0 * transfer.standard_error()) << E << " keV";
+  }
+}
+
+TEST(KleinNishina, MeanTransferAt100keVIsThePublishedValue)
+{
+  // sigma_tr / sigma of a free electron at 0.1 MeV is 0.138 (Attix, Introduction
+  // to Radiological Physics and Radiation Dosimetry, table of Compton fractions).
+  Rng rng(12, 0);
+  RunningStats transfer;
+  for (int i = 0; i < 200000; ++i) transfer.add(1.0 - SampleKleinNishina(100.0, rng).E_keV / 100.0);
+  EXPECT_NEAR(transfer.mean(), 0.138, 0.0015);
+}
+
+TEST(KleinNishina, CrossSectionFormulaMatchesTheTextbook)
+{
+  for (const double E : {1.0, 50.0, 150.0})
+    for (const double mu : {-1.0, -0.3, 0.0, 0.5, 1.0})
+      EXPECT_NEAR(KleinNishinaPerSolidAngle(E, mu), 0.5 * KleinNishinaReference(E, mu), 1e-14);
+  // Thomson limit at mu = 1: (1 + 1)/2 = 1 whatever the energy.
+  EXPECT_DOUBLE_EQ(KleinNishinaPerSolidAngle(100.0, 1.0), 1.0);
+}
+
+TEST(Incoherent, BindingReducesForwardScattering)
+{
+  // A model scattering function that is 0 at x = 0 and 1 for x >> 0.5 / Angstrom.
+  const auto S = [](double x) { return 1.0 - std::exp(-(x / 0.5) * (x / 0.5)); };
+  const IncoherentFunctionTable table(S, 13.0, 4001);
+  const double E = 30.0;
+  Rng rng(13, 0);
+  RunningStats bound_mu, forward_bound, forward_free;
+  Rng rng_free(13, 1);
+  for (int i = 0; i < 200000; ++i) {
+    const double mu = SampleIncoherent(E, table, rng).mu;
+    bound_mu.add(mu);
+    forward_bound.add(mu > 0.9 ? 1.0 : 0.0);
+    forward_free.add(SampleKleinNishina(E, rng_free).mu > 0.9 ? 1.0 : 0.0);
+  }
+  const double expected = DensityMean(
+      [&](double mu) { return KleinNishinaReference(E, mu) * S(MomentumTransfer(E, mu)); }, [](double mu) { return mu; });
+  EXPECT_NEAR(bound_mu.mean(), expected, 5.0 * bound_mu.standard_error());
+  EXPECT_LT(forward_bound.mean() + 10.0 * forward_bound.standard_error(), forward_free.mean());
+}
+
+TEST(Coherent, ConstantFormFactorIsThomson)
+{
+  const CoherentFormTable flat([](double) { return 4.0; }, 13.0, 2001);
+  Rng rng(17, 0);
+  RunningStats mu2;
+  for (int i = 0; i < 100000; ++i) {
+    const double mu = SampleCoherentMu(60.0, flat, rng);
+    mu2.add(mu * mu);
+  }
+  EXPECT_NEAR(mu2.mean(), 0.4, 5.0 * mu2.standard_error());
+}
+
+TEST(Coherent, FormFactorPeaksTheScatteringForward)
+{
+  // F^2 = exp(-x^2 / 0.25): the mean cosine follows from integrating
+  // (1 + mu^2) F^2(x(mu)) numerically.
+  const auto F2 = [](double x) { return std::exp(-x * x / 0.25); };
+  const CoherentFormTable table(F2, 13.0, 4001);
+  for (const double E : {10.0, 40.0, 120.0}) {
+    const double expected = DensityMean([&](double mu) { return (1.0 + mu * mu) * F2(MomentumTransfer(E, mu)); },
+                                        [](double mu) { return mu; });
+    Rng rng(19, static_cast<std::uint64_t>(E));
+    RunningStats mu1;
+    for (int i = 0; i < 100000; ++i) mu1.add(SampleCoherentMu(E, table, rng));
+    EXPECT_NEAR(mu1.mean(), expected, 5.0 * mu1.standard_error() + 1e-3) << E << " keV";
+  }
+}
+
+TEST(CoherentFormTable, CumulativeOfAConstantIsLinearInS)
+{
+  const CoherentFormTable flat([](double) { return 2.0; }, 10.0, 101);
+  EXPECT_NEAR(flat.cumulative(0.0), 0.0, 1e-12);
+  EXPECT_NEAR(flat.cumulative(25.0), 50.0, 1e-9);
+  EXPECT_NEAR(flat.sample_s(25.0, 0.5), 12.5, 1e-9);
+  EXPECT_THROW(CoherentFormTable([](double) { return -1.0; }, 10.0, 11), std::invalid_argument);
+  EXPECT_THROW(CoherentFormTable([](double) { return 1.0; }, 0.0, 11), std::invalid_argument);
+  EXPECT_THROW(IncoherentFunctionTable([](double) { return 1.0; }, 10.0, 1), std::invalid_argument);
+}
+
+TEST(Directions, RotationKeepsTheAngleAndUnitLength)
+{
+  Rng rng(23, 0);
+  for (int i = 0; i < 2000; ++i) {
+    Vec3 u = SampleIsotropic(rng);
+    if (i == 0) u = {0.0, 0.0, 1.0};  // the pole, where the general formula divides by zero
+    if (i == 1) u = {0.0, 0.0, -1.0};
+    const double mu = 2.0 * rng.uniform() - 1.0;
+    const Vec3 v = rotate(u, mu, SampleAzimuth(rng));
+    ASSERT_NEAR(norm(v), 1.0, 1e-12);
+    ASSERT_NEAR(dot(u, v), mu, 1e-9);
+  }
+}
+
+TEST(Directions, IsotropicHasZeroMeanAndThirdSquares)
+{
+  Rng rng(29, 0);
+  RunningStats x, z2;
+  for (int i = 0; i < 100000; ++i) {
+    const Vec3 u = SampleIsotropic(rng);
+    x.add(u.x);
+    z2.add(u.z * u.z);
+  }
+  EXPECT_NEAR(x.mean(), 0.0, 5.0 * x.standard_error());
+  EXPECT_NEAR(z2.mean(), 1.0 / 3.0, 5.0 * z2.standard_error());
+}
+
+TEST(FreePath, IsExponentialWithMeanOneOverMu)
+{
+  Rng rng(31, 0);
+  RunningStats d, beyond;
+  const double mu = 0.25;
+  for (int i = 0; i < 100000; ++i) {
+    const double s = SampleFreePath(mu, rng);
+    ASSERT_TRUE(std::isfinite(s));
+    d.add(s);
+    beyond.add(s > 8.0 ? 1.0 : 0.0);
+  }
+  EXPECT_NEAR(d.mean(), 4.0, 5.0 * d.standard_error());
+  EXPECT_NEAR(beyond.mean(), std::exp(-2.0), 5.0 * beyond.standard_error());
+}
+
+}  // namespace
+}  // namespace vorn::mc
