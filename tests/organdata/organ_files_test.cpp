@@ -285,7 +285,7 @@ TEST(OrganDataAnatomy, RedMarrowShareLiesBetweenTheBonesSurelyInAndThoseThatCanB
   };
   ASSERT_EQ(bounds.size(), kSites.size());
   for (const SiteView& site : kSites) {
-    const OrganRecord& marrow = Load(site.english)[kRedMarrow];
+    const OrganRecord marrow = Load(site.english)[kRedMarrow];
     ASSERT_TRUE(InField(marrow)) << site.english;
     const Bounds b = bounds.at(site.english);
     EXPECT_GE(marrow.percent, b.low) << site.english;
