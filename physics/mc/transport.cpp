@@ -138,24 +138,24 @@ double OpticalDepth(const World& world, const Vec3& r0, const Vec3& u, int regio
   return tau;
 }
 
-RunSummary Run(Problem& problem, const RunSettings& settings)
+RunSummary RunTransport(Problem& problem, const RunSettings& settings)
 {
-  if (!problem.geometry || !problem.source) throw std::invalid_argument("Run: the problem needs a geometry and a source");
+  if (!problem.geometry || !problem.source) throw std::invalid_argument("RunTransport: the problem needs a geometry and a source");
   if (problem.media.size() != static_cast<std::size_t>(problem.geometry->region_count()))
-    throw std::invalid_argument("Run: one medium per region is needed (" +
+    throw std::invalid_argument("RunTransport: one medium per region is needed (" +
                                 std::to_string(problem.geometry->region_count()) + " regions, " +
                                 std::to_string(problem.media.size()) + " media)");
   std::vector<const Medium*> media;
   for (const auto& m : problem.media) {
-    if (!m) throw std::invalid_argument("Run: a region has no medium");
+    if (!m) throw std::invalid_argument("RunTransport: a region has no medium");
     if (&m->grid() != &problem.media.front()->grid())
-      throw std::invalid_argument("Run: all media must share one energy grid");
+      throw std::invalid_argument("RunTransport: all media must share one energy grid");
     media.push_back(m.get());
   }
   for (const auto& t : problem.tallies)
-    if (!t) throw std::invalid_argument("Run: empty tally");
+    if (!t) throw std::invalid_argument("RunTransport: empty tally");
   if (settings.batches == 0 || settings.histories_per_batch == 0)
-    throw std::invalid_argument("Run: needs at least one batch of at least one history");
+    throw std::invalid_argument("RunTransport: needs at least one batch of at least one history");
 
   const World world{*problem.geometry, media};
   for (const auto& t : problem.tallies) t->check(world);

@@ -14,7 +14,7 @@
 namespace vorn::mc {
 
 /// Everything a run needs. The tallies receive the results.
-/// Invariant (checked by Run): one medium per region, all on one energy grid.
+/// Invariant (checked by RunTransport): one medium per region, all on one energy grid.
 struct Problem {
   std::shared_ptr<const Geometry> geometry;
   std::vector<std::shared_ptr<const Medium>> media;  // by region
@@ -41,7 +41,7 @@ struct RunSummary {
 // the problem's tallies in block order, so the results are the same, bit for
 // bit, for any number of threads. Throws std::invalid_argument for an
 // inconsistent problem; an error inside a history is rethrown here.
-RunSummary Run(Problem& problem, const RunSettings& settings);
+RunSummary RunTransport(Problem& problem, const RunSettings& settings);
 
 // The tallies of one block, listed per event they subscribe to.
 class TallyHooks {

@@ -47,7 +47,9 @@ void ShellKermaTally::on_track(const Photon& p, double d, const World& world)
     const double first = (r.z - options_.z_top) / dz, last = (z_end - options_.z_top) / dz;
     const double lo = std::max(0.0, std::ceil(std::min(first, last)));
     const double hi = std::min(static_cast<double>(options_.slabs), std::floor(std::max(first, last)));
-    for (double k = lo; k <= hi; k += 1.0) {
+    // Faces in the order the photon meets them.
+    const double step = u.z > 0.0 ? 1.0 : -1.0;
+    for (double k = u.z > 0.0 ? lo : hi; k >= lo && k <= hi; k += step) {
       const double t = (options_.z_top + k * dz - r.z) / u.z;
       if (t > 0.0 && t < d) crossings_.push_back(t);
     }
