@@ -1,0 +1,85 @@
+#include "platform/ui/application.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace vorn::ui {
+
+Application::Application(Services& services, std::string title)
+    : services_(services), title_(std::move(title)), printer_(services)
+{
+}
+
+Application::~Application() = default;
+
+MsgAnswer Application::MsgBox(const std::string& text, int style, const std::string& title)
+{
+  CheckMsgStyle(style);
+  return services_.MsgBox(text, style, title.empty() ? title_ : title);
+}
+
+void Application::End()
+{
+  if (ended_) return;
+  ended_ = true;
+  for (Form* form : forms_) form->HideForEnd();
+  zOrder_.clear();
+  if (binding_ != nullptr) binding_->ProgramEnded();
+}
+
+void Application::RunEvent(const std::function<void()>& code)
+{
+  if (ended_) return;
+  if (eventDepth_ > 0) {
+    code();
+    return;
+  }
+  struct Depth {
+    int& depth;
+    explicit Depth(int& d) : depth(d) { ++depth; }
+    ~Depth() { --depth; }
+  };
+  std::string error;
+  {
+    Depth depth(eventDepth_);
+    try {
+      code();
+      return;
+    } catch (const std::exception& e) {
+      error = e.what();
+    }
+  }
+  // An error that no routine trapped: tell the user and end, as the old
+  // runtime did. A failing message box (a test's unexpected box) still ends
+  // the program before its exception goes on.
+  try {
+    services_.MsgBox(error, vbCritical | vbOKOnly, title_);
+  } catch (...) {
+    End();
+    throw;
+  }
+  End();
+}
+
+void Application::Register(Form& form) { forms_.push_back(&form); }
+
+void Application::Unregister(Form& form)
+{
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+  zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), &form), zOrder_.end());
+  if (binding_ != nullptr) binding_->FormDestroyed(form);
+}
+
+void Application::BringToFront(Form& form)
+{
+  zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), &form), zOrder_.end());
+  zOrder_.push_back(&form);
+  form.Notify(Prop::Front);
+}
+
+void Application::Hidden(Form& form)
+{
+  zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), &form), zOrder_.end());
+}
+
+}  // namespace vorn::ui

@@ -1,0 +1,21 @@
+// Everything a form needs: include this one header.
+#pragma once
+
+#include "platform/ui/application.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/color.h"
+#include "platform/ui/control.h"
+#include "platform/ui/display_list.h"
+#include "platform/ui/file_controls.h"
+#include "platform/ui/font.h"
+#include "platform/ui/form.h"
+#include "platform/ui/frame.h"
+#include "platform/ui/keys.h"
+#include "platform/ui/label.h"
+#include "platform/ui/line_shape.h"
+#include "platform/ui/list_controls.h"
+#include "platform/ui/picture_box.h"
+#include "platform/ui/printer.h"
+#include "platform/ui/services.h"
+#include "platform/ui/text_box.h"

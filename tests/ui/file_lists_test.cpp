@@ -1,0 +1,213 @@
+// File name patterns and order, and the file, folder and drive lists.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "platform/ui/ui.h"
+#include "platform/ui/utf8.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace vorn::ui {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(FileNameTest, PatternsMatchLikeTheOldDesktop)
+{
+  EXPECT_TRUE(MatchesPattern("result.csv", "*.csv"));
+  EXPECT_TRUE(MatchesPattern("RESULT.CSV", "*.csv"));
+  EXPECT_FALSE(MatchesPattern("result.csv.bak", "*.csv"));
+  EXPECT_FALSE(MatchesPattern("resultcsv", "*.csv"));
+  EXPECT_TRUE(MatchesPattern("Al.ele", "*.ele;*.mix"));
+  EXPECT_TRUE(MatchesPattern("PMMA.mix", "*.ele; *.mix"));
+  EXPECT_FALSE(MatchesPattern("readme.txt", "*.ele;*.mix"));
+  EXPECT_TRUE(MatchesPattern("noext", "*.*"));
+  EXPECT_TRUE(MatchesPattern("a.op", "?.op"));
+  EXPECT_FALSE(MatchesPattern("ab.op", "?.op"));
+  EXPECT_TRUE(MatchesPattern("撮影.op", "??.op"));  // ? is one character, not one byte
+  EXPECT_TRUE(MatchesPattern("a.b.c", "*.c"));
+  EXPECT_FALSE(MatchesPattern("x.csv", ""));
+  EXPECT_FALSE(MatchesPattern("x.csv", ";"));
+}
+
+TEST(FileNameTest, NamesSortAsAUserExpects)
+{
+  Names names{"run10.csv", "Run2.csv", "b.csv", "A.csv", "run1.csv", "run02.csv", "日本.csv", "a.csv"};
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
+  // Names equal but for case or leading zeros keep their byte order.
+  EXPECT_EQ(names, (Names{"A.csv", "a.csv", "b.csv", "run1.csv", "Run2.csv", "run02.csv", "run10.csv", "日本.csv"}));
+  EXPECT_FALSE(NaturalLess("x", "x"));
+  EXPECT_TRUE(NaturalLess("x", "x1"));
+  EXPECT_FALSE(NaturalLess("x1", "x"));
+}
+
+TEST(FileNameTest, Utf8DecodesAndKeepsStrayBytes)
+{
+  EXPECT_EQ(DecodeUtf8("aé照"), (std::u32string{U'a', U'é', U'照'}));
+  EXPECT_EQ(DecodeUtf8(std::string("\xFF" "a\xE7", 3)), (std::u32string{0xFF, U'a', 0xE7}));
+  EXPECT_TRUE(IsFullWidth(U'照'));
+  EXPECT_TRUE(IsFullWidth(U'　'));
+  EXPECT_FALSE(IsFullWidth(U'ｱ'));  // half-width katakana
+  EXPECT_FALSE(IsFullWidth(U'A'));
+}
+
+class FileDialog : public Form {
+public:
+  explicit FileDialog(Application& app, DriveRoots roots) : Form(app, "FileDialog"), Drive1{*this, "Drive1", {}, std::move(roots)}
+  {
+    Drive1.Change = [this] {
+      log.push_back("Drive1 " + Drive1.Drive());
+      try {
+        Dir1.SetPath(Drive1.Drive());
+      } catch (const FileError&) {
+      }
+    };
+    Dir1.Change = [this] {
+      log.push_back("Dir1 " + Dir1.Path().filename().string());
+      File1.SetPath(Dir1.Path());
+    };
+    File1.Click = [this] { log.push_back("File1 " + File1.FileName()); };
+  }
+  DriveListBox Drive1;
+  DirListBox Dir1{*this, "Dir1"};
+  FileListBox File1{*this, "File1"};
+  std::vector<std::string> log;
+};
+
+class FileListTest : public testing::UiTest {
+protected:
+  DriveRoots roots;
+  FileListTest()
+  {
+    roots.root = folder.path();
+    roots.home = folder.MakeFolder("home/me");
+    roots.mountFolders = {folder.MakeFolder("mnt")};
+    roots.userMountFolders = {folder.MakeFolder("media"), folder.MakeFolder("run/media")};
+    roots.userName = "me";
+  }
+};
+
+TEST_F(FileListTest, ListsMatchingVisibleFilesInNaturalOrder)
+{
+  for (const char* name : {"run10.csv", "run2.csv", "b.csv", "A.CSV", "notes.txt", ".hidden.csv"}) folder.Write(name);
+  folder.MakeFolder("folder.csv");
+  FileDialog dialog(app, roots);
+  dialog.File1.SetPattern("*.csv");
+  dialog.File1.SetPath(folder.path());
+  EXPECT_EQ(dialog.File1.Items(), (Names{"A.CSV", "b.csv", "run2.csv", "run10.csv"}));
+  EXPECT_EQ(dialog.File1.FileName(), "");
+
+  dialog.Show();
+  dialog.File1.UserChoose(1);
+  EXPECT_EQ(dialog.File1.FileName(), "b.csv");
+  EXPECT_EQ(dialog.log, (Names{"File1 b.csv"}));
+
+  // A file saved meanwhile shows after a refresh, which drops the selection.
+  folder.Write("new.csv");
+  EXPECT_EQ(dialog.File1.ListCount(), 4);
+  dialog.File1.Refresh();
+  EXPECT_EQ(dialog.File1.ListCount(), 5);
+  EXPECT_EQ(dialog.File1.FileName(), "");
+
+  dialog.File1.SetPattern("*.ele;*.mix;*.txt");
+  EXPECT_EQ(dialog.File1.Items(), (Names{"notes.txt"}));
+}
+
+TEST_F(FileListTest, AMissingFolderIsRefusedAndTheListKept)
+{
+  folder.Write("a.op");
+  FileDialog dialog(app, roots);
+  dialog.File1.SetPath(folder.path());
+  EXPECT_THROW(dialog.File1.SetPath(folder.path() / "gone"), FileError);
+  EXPECT_EQ(dialog.File1.Path(), folder.path());
+  EXPECT_EQ(dialog.File1.Items(), (Names{"a.op"}));
+  EXPECT_THROW(dialog.Dir1.SetPath(folder.path() / "a.op"), FileError);
+  FileListBox unset{dialog, "Unset"};
+  EXPECT_EQ(unset.ListCount(), 0);  // no folder until one is set
+}
+
+TEST_F(FileListTest, FolderListShowsTheWayDownAndOpensSubFolders)
+{
+  folder.MakeFolder("data/Organ-data");
+  folder.MakeFolder("data/PDS-data");
+  folder.Write("data/PDS-data/10.dat");
+  FileDialog dialog(app, roots);
+  dialog.Dir1.SetPath(folder.path() / "data/");
+  EXPECT_EQ(dialog.log, (Names{"Dir1 data"}));
+  const auto& rows = dialog.Dir1.Rows();
+  ASSERT_GE(rows.size(), 4u);
+  EXPECT_EQ(rows.front().label, "/");
+  EXPECT_EQ(rows[rows.size() - 3].label, "data");
+  EXPECT_TRUE(rows[rows.size() - 3].open);
+  EXPECT_EQ(dialog.Dir1.ListIndex(), static_cast<int>(rows.size()) - 3);
+  EXPECT_EQ(rows[rows.size() - 2].label, "Organ-data");
+  EXPECT_EQ(rows.back().label, "PDS-data");
+  EXPECT_EQ(rows.back().depth, rows[rows.size() - 3].depth + 1);
+
+  dialog.Dir1.SetPath(folder.path() / "data");  // the same folder: no Change
+  EXPECT_EQ(dialog.log.size(), 1u);
+
+  dialog.Show();
+  dialog.Dir1.UserOpen(static_cast<int>(rows.size()) - 1);
+  EXPECT_EQ(dialog.Dir1.Path(), folder.path() / "data" / "PDS-data");
+  EXPECT_EQ(dialog.File1.Items(), (Names{"10.dat"}));  // the file list followed
+  EXPECT_EQ(dialog.log.back(), "Dir1 PDS-data");
+}
+
+TEST_F(FileListTest, OpeningAFolderThatWentAwayOnlyRefreshes)
+{
+  folder.MakeFolder("data/old");
+  FileDialog dialog(app, roots);
+  dialog.Dir1.SetPath(folder.path() / "data");
+  fs::remove(folder.path() / "data/old");
+  dialog.Show();
+  dialog.Dir1.UserOpen(static_cast<int>(dialog.Dir1.Rows().size()) - 1);
+  EXPECT_EQ(dialog.Dir1.Path(), folder.path() / "data");
+  EXPECT_EQ(dialog.Dir1.Rows().back().label, "data");  // the stale row is gone
+}
+
+TEST_F(FileListTest, DrivesAreTheRootHomeAndMountedVolumes)
+{
+  folder.MakeFolder("mnt/usb2");
+  folder.MakeFolder("mnt/usb10");
+  folder.MakeFolder("media/me/CDROM");
+  folder.MakeFolder("media/OLDSTICK");
+  folder.MakeFolder("run/media/me/Stick");
+  folder.MakeFolder("run/media/other/Private");
+  folder.Write("mnt/file-not-a-volume");
+  const std::string base = folder.path().string();
+  EXPECT_EQ(FindDrives(roots), (Names{base, base + "/home/me", base + "/media/me/CDROM", base + "/media/OLDSTICK",
+                                      base + "/mnt/usb2", base + "/mnt/usb10", base + "/run/media/me/Stick"}));
+  DriveRoots missing = roots;
+  missing.home = folder.path() / "nobody";
+  EXPECT_EQ(FindDrives(missing).size(), 6u);
+}
+
+TEST_F(FileListTest, ChoosingADriveChangesTheFolders)
+{
+  folder.MakeFolder("mnt/usb/results");
+  FileDialog dialog(app, roots);
+  EXPECT_EQ(dialog.Drive1.Drive(), folder.path().string());
+  ASSERT_EQ(dialog.Drive1.ListCount(), 3);
+  dialog.Show();
+  dialog.Drive1.UserChoose(2);
+  EXPECT_EQ(dialog.Drive1.Drive(), (folder.path() / "mnt/usb").string());
+  EXPECT_EQ(dialog.Drive1.ListIndex(), 2);
+  EXPECT_EQ(dialog.Dir1.Path(), folder.path() / "mnt/usb");
+  EXPECT_EQ(dialog.log, (Names{"Drive1 " + (folder.path() / "mnt/usb").string(), "Dir1 usb"}));
+
+  // A volume removed meanwhile: the list refreshes and nothing else happens.
+  fs::remove_all(folder.path() / "mnt/usb");
+  dialog.Drive1.UserChoose(2);
+  EXPECT_EQ(dialog.Drive1.ListCount(), 2);
+  EXPECT_EQ(dialog.log.size(), 2u);
+  EXPECT_THROW(dialog.Drive1.SetDrive((folder.path() / "mnt/usb").string()), FileError);
+}
+
+}  // namespace
+}  // namespace vorn::ui
