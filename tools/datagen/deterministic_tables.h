@@ -44,8 +44,9 @@ std::vector<FilterMaterialSpec> FilterMaterials();
 // absorption edge of the material's elements, which appears twice (the grid
 // points within 0.5 % of an edge are dropped). At most 100 records.
 struct FilterRecordEnergy {
+  enum class Kind { Grid, BelowEdge, AboveEdge };
   double E_keV;
-  bool below_edge;  // the first record of an edge pair: values just below it
+  Kind kind;  // an edge pair: values just below, then just above the jump
 };
 std::vector<FilterRecordEnergy> FilterRecordEnergies(const physics::Material& material);
 std::string FilterMaterialFile(const FilterMaterialSpec& spec);

@@ -91,11 +91,12 @@ std::vector<FilterRecordEnergy> FilterRecordEnergies(const Material& material)
   for (const double E : kBaseGrid_keV) {
     const bool near_edge = std::any_of(edges.begin(), edges.end(), [&](double e) { return std::abs(E / e - 1.0) < 0.005; });
     // The first record must lie at 1 keV, and the last at 10 MeV.
-    if (!near_edge || E == kBaseGrid_keV[0] || E == physics::kMaxEnergy_keV) records.push_back({E, false});
+    if (!near_edge || E == kBaseGrid_keV[0] || E == physics::kMaxEnergy_keV)
+      records.push_back({E, FilterRecordEnergy::Kind::Grid});
   }
   for (const double e : edges) {
-    records.push_back({e, true});
-    records.push_back({e, false});
+    records.push_back({e, FilterRecordEnergy::Kind::BelowEdge});
+    records.push_back({e, FilterRecordEnergy::Kind::AboveEdge});
   }
   std::stable_sort(records.begin(), records.end(), [](const FilterRecordEnergy& a, const FilterRecordEnergy& b) {
     return a.E_keV < b.E_keV;
@@ -116,9 +117,10 @@ std::string FilterMaterialFile(const FilterMaterialSpec& spec)
   for (const FilterRecordEnergy& r : records) {
     // An edge pair shares its printed energy; the values come from just
     // below and just above the jump of the data.
-    const double E = r.below_edge ? r.E_keV * (1.0 - 1e-9) : r.E_keV * (1.0 + 1e-9);
-    const double E_eval = std::clamp(E, physics::kMinEnergy_keV, physics::kMaxEnergy_keV);
-    const Partials p = PartialsOf(m, E_eval);
+    double E = r.E_keV;
+    if (r.kind == FilterRecordEnergy::Kind::BelowEdge) E *= 1.0 - 1e-9;
+    if (r.kind == FilterRecordEnergy::Kind::AboveEdge) E *= 1.0 + 1e-9;
+    const Partials p = PartialsOf(m, E);
     out += Sci(r.E_keV / 1000.0, 7) + ", " + Sci(p.coherent) + ", " + Sci(p.incoherent) + ", " +
            Sci(p.photoelectric) + ", " + Sci(p.pair_nuclear) + ", " + Sci(p.pair_electron) + std::string(kCrLf);
   }
