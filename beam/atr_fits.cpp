@@ -7,6 +7,7 @@
 
 #include "beam/checked_math.h"
 #include "beam/fit_limits.h"
+#include "beam/fitted_value.h"
 #include "beam/module1.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
@@ -49,6 +50,7 @@ void Module1::FitAtrByFiltration()
 {
   RequireAtrFeatures("FitAtrByFiltration");
   const BeamTexts& texts = BeamTextsFor(edition_);
+  FittedValue fitted(windows_, Condition.InherentFilterAl, MainBox::Text2);
   try {
     for (int i = 1; i <= kLastBin; ++i) Spectrum[i] = 0.0;
     const double m = Val(windows_.FitBoxText(FitBox::Text2));
@@ -73,7 +75,7 @@ void Module1::FitAtrByFiltration()
       F += dF;
       A = AtrIndexForFiltration(F, kv);
     };
-    double fitted = 0.0;
+    double result = 0.0;
     if (m > Result.AtrIndex) {
       while (A < m) step(0.01);
       while (A > m) step(-0.001);
@@ -81,7 +83,7 @@ void Module1::FitAtrByFiltration()
       while (A > m) step(-0.00001);
       const double F2 = F + 0.00001;
       const double A2 = AtrIndexForFiltration(F2, kv);
-      fitted = F + CheckedDivide(0.00001 * (m - A), A2 - A, "the ATR filtration fit");
+      result = F + CheckedDivide(0.00001 * (m - A), A2 - A, "the ATR filtration fit");
     } else {
       while (A > m) step(-0.01);
       while (A < m) step(0.001);
@@ -89,14 +91,14 @@ void Module1::FitAtrByFiltration()
       while (A < m) step(0.00001);
       const double F2 = F - 0.00001;
       const double A2 = AtrIndexForFiltration(F2, kv);
-      fitted = F2 + CheckedDivide(0.00001 * (m - A2), A - A2, "the ATR filtration fit");
+      result = F2 + CheckedDivide(0.00001 * (m - A2), A - A2, "the ATR filtration fit");
     }
 
-    windows_.SetMainBoxText(MainBox::Text2, Format(10.0 * fitted, "0.000"));
-    Condition.InherentFilterAl = fitted;
+    fitted.Set(result, Format(10.0 * result, "0.000"));
     windows_.DoEvents();
     CalcSpectrum();
   } catch (const Error&) {
+    fitted.Restore();
     ReportFitFailure(texts.FitCannotCalculate, MsgTitle::ProgramTitle, false, Fit.FitFailAtrFilt);
   }
 }
@@ -105,6 +107,7 @@ void Module1::FitAtrByVoltageUp()
 {
   RequireAtrFeatures("FitAtrByVoltageUp");
   const BeamTexts& texts = BeamTextsFor(edition_);
+  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::Text5);
   try {
     const double target = Val(windows_.FitBoxText(FitBox::Text2));
     if (Result.AtrIndex > target) {
@@ -131,11 +134,12 @@ void Module1::FitAtrByVoltageUp()
       Fit.AtrMeasured = AtrIndexForVoltage(V);
     } while (Fit.AtrMeasured < target);
     // Only a strictly closer index moves the voltage to the last trial.
-    Condition.TubeVoltage =
+    const double result =
         std::abs(Fit.AtrMeasured - target) < std::abs(prev - target) ? V : V - kFitVoltageStep;
-    windows_.SetMainBoxText(MainBox::Text5, Format(Condition.TubeVoltage, "#00.0"));
+    fitted.Set(result, Format(result, "#00.0"));
     CalcSpectrum();
   } catch (const Error&) {
+    fitted.Restore();
     ReportFitFailure(texts.AtrVoltageCannotCalculate, MsgTitle::ProgramTitle, false,
                      Fit.FitFailAtrUp);
   }
@@ -145,6 +149,7 @@ void Module1::FitAtrByVoltageDown()
 {
   RequireAtrFeatures("FitAtrByVoltageDown");
   const BeamTexts& texts = BeamTextsFor(edition_);
+  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::Text5);
   try {
     const double target = Val(windows_.FitBoxText(FitBox::Text2));
     double V = Condition.TubeVoltage;
@@ -166,11 +171,12 @@ void Module1::FitAtrByVoltageDown()
       prev = Fit.AtrMeasured;
       Fit.AtrMeasured = AtrIndexForVoltage(V);
     } while (Fit.AtrMeasured > target);
-    Condition.TubeVoltage =
+    const double result =
         std::abs(Fit.AtrMeasured - target) < std::abs(prev - target) ? V : V + kFitVoltageStep;
-    windows_.SetMainBoxText(MainBox::Text5, Format(Condition.TubeVoltage, "#00.0"));
+    fitted.Set(result, Format(result, "#00.0"));
     CalcSpectrum();
   } catch (const Error&) {
+    fitted.Restore();
     ReportFitFailure(texts.AtrVoltageCannotCalculate, MsgTitle::ProgramTitle, false,
                      Fit.FitFailAtrDown);
   }

@@ -5,6 +5,7 @@
 
 #include "beam/checked_math.h"
 #include "beam/fit_limits.h"
+#include "beam/fitted_value.h"
 #include "beam/module1.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
@@ -39,6 +40,7 @@ void Module1::ReportHvlFitFailure(int& flag)
 
 void Module1::FitHvlByFiltration()
 {
+  FittedValue fitted(windows_, Condition.InherentFilterAl, MainBox::Text2);
   try {
     const double m = Fit.HvlMeasured;
     const double kv = Condition.TubeVoltage;
@@ -46,7 +48,7 @@ void Module1::FitHvlByFiltration()
     ComputeTubeSpectrum(kv);
     double h = TrialHvl(f, kv);
     double prev = h;
-    double fitted = 0.0;
+    double result = 0.0;
     if (h > m) {
       do {
         f -= 0.01;
@@ -54,7 +56,7 @@ void Module1::FitHvlByFiltration()
         prev = h;
         h = TrialHvl(f, kv);
       } while (h > m);
-      fitted = f + CheckedDivide(0.01 * (m - h), prev - h, "the filtration fit");
+      result = f + CheckedDivide(0.01 * (m - h), prev - h, "the filtration fit");
     } else {
       // Also when the measured value equals the present one: one step up,
       // and the interpolation comes back to the start.
@@ -64,13 +66,13 @@ void Module1::FitHvlByFiltration()
         prev = h;
         h = TrialHvl(f, kv);
       } while (h < m);
-      fitted = (f - 0.01) + CheckedDivide(0.01 * (m - prev), h - prev, "the filtration fit");
+      result = (f - 0.01) + CheckedDivide(0.01 * (m - prev), h - prev, "the filtration fit");
     }
-    Condition.InherentFilterAl = fitted;
-    windows_.SetMainBoxText(MainBox::Text2, Format(10.0 * fitted, "0.000"));
+    fitted.Set(result, Format(10.0 * result, "0.000"));
     windows_.DoEvents();
     CalcSpectrum();
   } catch (const Error&) {
+    fitted.Restore();
     ReportHvlFitFailure(Fit.FitFailHvlFilt);
   }
 }
@@ -78,6 +80,7 @@ void Module1::FitHvlByFiltration()
 void Module1::FitHvlByVoltageUp()
 {
   const BeamTexts& texts = BeamTextsFor(edition_);
+  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::Text5);
   try {
     Fit.HvlMeasured = Val(windows_.FitBoxText(FitBox::Text1)) * 0.1;
     const double m = Fit.HvlMeasured;
@@ -104,10 +107,11 @@ void Module1::FitHvlByVoltageUp()
       h = TrialHvl(Condition.InherentFilterAl, kv);
     } while (h < m);
     // On a tie the voltage nearer the set one (the lower) is kept.
-    Condition.TubeVoltage = std::abs(prev - m) > std::abs(h - m) ? kv : kv - kFitVoltageStep;
-    windows_.SetMainBoxText(MainBox::Text5, Format(Condition.TubeVoltage, "#00.0"));
+    const double result = std::abs(prev - m) > std::abs(h - m) ? kv : kv - kFitVoltageStep;
+    fitted.Set(result, Format(result, "#00.0"));
     CalcSpectrum();
   } catch (const Error&) {
+    fitted.Restore();
     ReportHvlFitFailure(Fit.FitFailHvlUp);
   }
 }
@@ -115,6 +119,7 @@ void Module1::FitHvlByVoltageUp()
 void Module1::FitHvlByVoltageDown()
 {
   const BeamTexts& texts = BeamTextsFor(edition_);
+  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::Text5);
   try {
     Fit.HvlMeasured = Val(windows_.FitBoxText(FitBox::Text1)) * 0.1;
     const double m = Fit.HvlMeasured;
@@ -138,10 +143,11 @@ void Module1::FitHvlByVoltageDown()
       h = TrialHvl(Condition.InherentFilterAl, kv);
     } while (h > m);
     // On a tie the voltage nearer the set one (the higher) is kept.
-    Condition.TubeVoltage = std::abs(prev - m) > std::abs(h - m) ? kv : kv + kFitVoltageStep;
-    windows_.SetMainBoxText(MainBox::Text5, Format(Condition.TubeVoltage, "#00.0"));
+    const double result = std::abs(prev - m) > std::abs(h - m) ? kv : kv + kFitVoltageStep;
+    fitted.Set(result, Format(result, "#00.0"));
     CalcSpectrum();
   } catch (const Error&) {
+    fitted.Restore();
     ReportHvlFitFailure(Fit.FitFailHvlDown);
   }
 }
