@@ -69,7 +69,9 @@ double PairNuclearMassCoeff(int Z, double E_keV);   // 0 below 1022 keV
 double PairElectronMassCoeff(int Z, double E_keV);  // 0 below 2044 keV
 double AtomicFormFactor(int Z, double x);
 double IncoherentScatteringFunction(int Z, double x);
-double KEdge_keV(int Z);  // 0 where the element has none listed
+// K edge where xraylib's photoelectric data jump (within a few eV of the
+// tabulated edge energy); 0 where the element has none listed.
+double KEdge_keV(int Z);
 
 // Absorption edges (K, L1-L3, M1-M5) of an element from lo_keV to hi_keV,
 // rising; xraylib's photoelectric data jump exactly there.
