@@ -92,13 +92,5 @@ TEST(Selection, RunningCreatesTheFolderAndRunsEachOnce)
   EXPECT_NE(log.str().find("B"), std::string::npos);
 }
 
-TEST(Selection, TheDeterministicGeneratorsHaveDistinctNames)
-{
-  const std::vector<std::string> names = Names(DeterministicGenerators());
-  EXPECT_EQ(names, (std::vector<std::string>{"Att_coeff2020", "ICRUSoft", "Primary", "FilterMaterials", "SiteList",
-                                             "vorn_default"}));
-  for (const Generator& g : DeterministicGenerators()) EXPECT_FALSE(g.monte_carlo) << g.name;
-}
-
 }  // namespace
 }  // namespace vorn::datagen

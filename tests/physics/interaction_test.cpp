@@ -69,16 +69,6 @@ TEST(Attenuation, AluminiumWithinOnePerCentOfPublishedValues)
   EXPECT_NEAR(LinearAttenuation(al, 30.0), 2.699 * MassAttenuation(al, 30.0), 1e-12);
 }
 
-TEST(Attenuation, PartsAddUpToTheTotal)
-{
-  const MassCoefficients c = MassCoeffs(IcruSoftTissue(), 60.0);
-  EXPECT_GT(c.coherent, 0.0);
-  EXPECT_GT(c.incoherent, c.photoelectric);  // Compton dominates soft tissue at 60 keV
-  EXPECT_EQ(c.pair, 0.0);
-  EXPECT_DOUBLE_EQ(c.total(), c.coherent + c.incoherent + c.photoelectric);
-  EXPECT_DOUBLE_EQ(MassAttenuation(IcruSoftTissue(), 60.0), c.total());
-}
-
 TEST(Attenuation, DataJoinSmoothlyAboveXraylibsRange)
 {
   // Below and above 800 keV the values come from different sources.
