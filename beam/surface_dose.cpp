@@ -25,8 +25,9 @@ void Module1::CalcBsfAndSurfaceDose()
   const double kv = Condition.TubeVoltage;
   RequireVoltageOnGrid(kv);
 
-  // Conversion factors from bin 5 (2.5 keV) up: the lowest bins never reach
-  // the skin in practice and the coefficients' ratios are least sure there.
+  // Conversion factors over the air-kerma spectrum from bin 5 (2.5 keV) up;
+  // bins 2 to 4 do not enter, so ConvFactorAir falls a little below AirWValue
+  // when they carry kerma.
   double soft = 0.0;
   double skin = 0.0;
   double air = 0.0;
