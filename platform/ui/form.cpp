@@ -115,6 +115,29 @@ void Form::Show()
   visible_ = true;
   if (!wasVisible) Notify(Prop::Visible);
   app_.BringToFront(*this);
+  if (!wasVisible && active_ == nullptr) FocusFirst();
+}
+
+namespace {
+
+// The control of the lowest tab index that can take the focus (the earlier
+// declared one of equal indexes), searching frames and pictures too.
+void FindFirst(const Container& container, Control*& best)
+{
+  for (Control* c : container.Children()) {
+    if (c->TakesFocus() && c->TabStop() && c->Reachable() && (best == nullptr || c->TabIndex() < best->TabIndex()))
+      best = c;
+    if (const auto* inner = dynamic_cast<const Container*>(c); inner != nullptr && c->Reachable()) FindFirst(*inner, best);
+  }
+}
+
+}  // namespace
+
+void Form::FocusFirst()
+{
+  Control* first = nullptr;
+  FindFirst(*this, first);
+  if (first != nullptr) MoveFocus(first);
 }
 
 void Form::Hide()
@@ -175,7 +198,7 @@ void Form::UserKeyDown(int keyCode, int shift)
 
 void Form::DeliverKey(int keyCode, int shift, int ascii)
 {
-  Control* target = active_;
+  Control* target = active_ != nullptr && active_->Reachable() ? active_ : nullptr;
   if (keyPreview_ && !app_.Ended()) KeyDown.Raise(keyCode, shift);
   if (target != nullptr && active_ == target && !app_.Ended()) target->KeyDown.Raise(keyCode, shift);
   if (ascii == 0) return;

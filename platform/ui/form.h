@@ -70,7 +70,9 @@ public:
   // Runs the Load event the first time (the form's first use).
   void EnsureLoaded();
   // Loads the form if needed, shows it modeless and brings it to the front
-  // (also when it was already shown). Ignored once the program has ended.
+  // (also when it was already shown). A form shown with no control holding
+  // the focus gives it to the first control in tab order (GotFocus runs).
+  // Ignored once the program has ended.
   void Show();
   void Hide();
   bool Visible() const { return visible_; }
@@ -111,6 +113,7 @@ private:
   void Notify(Prop what);
   void NotifyControl(Control& control, Prop what);
   void MoveFocus(Control* to);
+  void FocusFirst();
   void ControlGone(Control* control);
   int NextTabIndex() { return nextTabIndex_++; }
   void DeliverKey(int keyCode, int shift, int ascii);

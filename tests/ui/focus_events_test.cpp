@@ -51,8 +51,26 @@ public:
 class FocusTest : public UiTest {
 protected:
   Entry form{app};
-  void SetUp() override { form.Show(); }
+  void SetUp() override
+  {
+    form.Show();
+    form.log.clear();
+  }
 };
+
+TEST_F(UiTest, ShowingAFormFocusesItsFirstControlInTabOrder)
+{
+  Entry form(app);
+  form.Text3.SetTabIndex(0);  // before Text1 (0 too, but declared earlier)...
+  form.Text1.SetTabIndex(4);  // ...now after it
+  form.Text2.SetTabStop(false);
+  form.Show();
+  EXPECT_EQ(form.ActiveControl(), &form.Text3);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"Text3.GotFocus"}));
+  form.Hide();
+  form.Show();  // shown again: the focus stays where it was
+  EXPECT_EQ(form.log.size(), 1u);
+}
 
 TEST_F(FocusTest, MovingTheFocusFiresLostFocusOfTheOldControlThenGotFocus)
 {
@@ -97,8 +115,7 @@ TEST_F(FocusTest, AKeyGoesToKeyDownThenKeyPress)
 {
   form.Text1.UserKeyDown(vbKeyA, vbShiftMask);
   form.Text1.UserKeyDown(vbKeyLeft);
-  EXPECT_EQ(form.log, (std::vector<std::string>{"Text1.GotFocus", "Text1.KeyDown 65", "Text1.KeyPress 65",
-                                                "Text1.KeyDown 37"}));
+  EXPECT_EQ(form.log, (std::vector<std::string>{"Text1.KeyDown 65", "Text1.KeyPress 65", "Text1.KeyDown 37"}));
   EXPECT_EQ(KeyCharacter(vbKeyA, 0), 'a');
   EXPECT_EQ(KeyCharacter(vbKeyReturn, 0), 13);
   EXPECT_EQ(KeyCharacter(vbKeyNumpad0 + 7, 0), '7');
@@ -149,12 +166,12 @@ TEST_F(FocusTest, TheBindingHearsOfFocusAndPropertyChangesOnce)
 {
   testing::RecordingBinding binding;
   app.SetBinding(&binding);
-  form.Text1.SetFocus();
+  form.Text3.SetFocus();
   form.Label1.SetCaption("x");
   form.Label1.SetCaption("x");
   form.Command1.SetEnabled(false);
   form.Command1.SetEnabled(false);
-  EXPECT_EQ(binding.focus, (std::vector<std::string>{"Entry:Text1"}));
+  EXPECT_EQ(binding.focus, (std::vector<std::string>{"Entry:Text3"}));
   EXPECT_EQ(binding.Count("Label1", Prop::Caption), 1);
   EXPECT_EQ(binding.Count("Command1", Prop::Enabled), 1);
   app.SetBinding(nullptr);
@@ -178,9 +195,11 @@ TEST_F(UiTest, KeyPreviewShowsEveryKeyToTheFormBeforeTheControl)
 {
   Graph graph(app);
   graph.Show();
-  graph.UserKeyDown(vbKeyRight);  // no control has the focus yet
+  graph.UserKeyDown(vbKeyRight);  // to the form, then the active control, Text1
   graph.Text1.UserKeyDown(vbKeyLeft, vbCtrlMask);
-  EXPECT_EQ(graph.log, (std::vector<std::string>{"Form 39/0", "Form 37/2", "Text1 37"}));
+  graph.Text1.SetVisible(false);  // a hidden control takes no keys: only the form sees them
+  graph.UserKeyDown(vbKeyUp);
+  EXPECT_EQ(graph.log, (std::vector<std::string>{"Form 39/0", "Text1 39", "Form 37/2", "Text1 37", "Form 38/0"}));
 }
 
 // ---------------------------------------------------------------- option groups

@@ -1,0 +1,164 @@
+#include "platform/qt/qt_services.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFontMetricsF>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <cstdlib>
+
+#include "platform/errors.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/painting.h"
+#include "platform/ui/geometry.h"
+#include "platform/ui/program_start.h"
+
+namespace vorn::qt {
+
+namespace {
+
+QPageLayout::Orientation ToQOrientation(ui::Orientation o)
+{
+  return o == ui::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+QMessageBox::Icon ToQIcon(int style)
+{
+  switch (ui::MsgIcon(style)) {
+    case ui::vbCritical: return QMessageBox::Critical;
+    case ui::vbQuestion: return QMessageBox::Question;
+    case ui::vbExclamation: return QMessageBox::Warning;
+    case ui::vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+ui::TextExtent QtFontMetrics::Measure(const ui::FontSpec& font, std::string_view utf8) const
+{
+  const QFontMetricsF metrics(ScreenFont(font));
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  return {metrics.horizontalAdvance(text) * ui::kTwipsPerPixel, metrics.height() * ui::kTwipsPerPixel};
+}
+
+QtServices::QtServices(std::filesystem::path workingFolder) : workingFolder_(std::move(workingFolder)) {}
+
+ui::MsgAnswer QtServices::MsgBox(const std::string& text, int style, const std::string& title)
+{
+  ui::CheckMsgStyle(style);
+  QMessageBox box(ToQIcon(style), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  struct Choice {
+    QPushButton* button;
+    ui::MsgAnswer answer;
+  };
+  std::vector<Choice> choices;
+  auto add = [&](QMessageBox::StandardButton b, ui::MsgAnswer answer) {
+    choices.push_back({box.addButton(b), answer});
+  };
+  switch (ui::MsgButtons(style)) {
+    case ui::vbOKCancel:
+      add(QMessageBox::Ok, ui::vbOK);
+      add(QMessageBox::Cancel, ui::vbCancel);
+      break;
+    case ui::vbYesNo:
+      add(QMessageBox::Yes, ui::vbYes);
+      add(QMessageBox::No, ui::vbNo);
+      break;
+    case ui::vbYesNoCancel:
+      add(QMessageBox::Yes, ui::vbYes);
+      add(QMessageBox::No, ui::vbNo);
+      add(QMessageBox::Cancel, ui::vbCancel);
+      break;
+    default: add(QMessageBox::Ok, ui::vbOK); break;
+  }
+  // The first button is the default, as on the old desktop; closing the box
+  // is Cancel where there is one, else the last button (OK, or No).
+  box.setDefaultButton(choices.front().button);
+  box.setEscapeButton(choices.back().button);
+  box.exec();
+  for (const Choice& c : choices)
+    if (box.clickedButton() == c.button) return c.answer;
+  return choices.back().answer;
+}
+
+void QtServices::Beep() { QApplication::beep(); }
+
+void QtServices::Shell(const std::string& program)
+{
+  const char* path = std::getenv("PATH");
+  const std::filesystem::path found = ui::FindProgram(program, workingFolder_, path != nullptr ? path : "");
+  if (!QProcess::startDetached(QString::fromStdString(found.string()), {}, QString::fromStdString(workingFolder_.string())))
+    throw FileError(program + ": the program could not be started");
+}
+
+void QtServices::DoEvents() { QCoreApplication::processEvents(); }
+
+std::string QtServices::DateText()
+{
+  const QDate today = QDate::currentDate();
+  return ui::ShortDateText(std::chrono::year{today.year()} / std::chrono::month{static_cast<unsigned>(today.month())} /
+                           std::chrono::day{static_cast<unsigned>(today.day())});
+}
+
+std::filesystem::path PdfFileName(const std::filesystem::path& folder, const QDateTime& when)
+{
+  const std::string stem = "Vorn-result-" + when.toString("yyyyMMdd-HHmmss").toStdString();
+  std::filesystem::path candidate = folder / (stem + ".pdf");
+  for (int n = 2; std::filesystem::exists(candidate); ++n) candidate = folder / (stem + "-" + std::to_string(n) + ".pdf");
+  return candidate;
+}
+
+void RenderDocument(QPrinter& printer, const ui::PrintDocument& document)
+{
+  if (document.pages.empty()) return;
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(ToQOrientation(document.pages.front().orientation));
+  QPainter painter;
+  if (!painter.begin(&printer)) throw FileError("the printer could not be opened");
+  for (std::size_t i = 0; i < document.pages.size(); ++i) {
+    const ui::PrintedPage& page = document.pages[i];
+    if (i > 0) {
+      printer.setPageOrientation(ToQOrientation(page.orientation));
+      printer.newPage();
+    }
+    const DeviceMap map{printer.resolution() / 1440.0, QPointF(0.0, 0.0), true};
+    PaintItems(painter, page.items, map);
+  }
+  if (!painter.end()) throw FileError("the document could not be finished");
+}
+
+ui::PrintReport QtServices::Print(const ui::PrintDocument& document)
+{
+  if (target_ == PrintTarget::DefaultPrinter) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+      QPrinter printer(info, QPrinter::HighResolution);
+      RenderDocument(printer, document);
+      return {true, false, info.printerName().toStdString()};
+    }
+  }
+  const std::filesystem::path file = PdfFileName(workingFolder_, QDateTime::currentDateTime());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(file.string()));
+  // 600 dots per inch, as a common office printer: line widths given in
+  // printer dots look the same on paper and in the file.
+  printer.setResolution(600);
+  // A laser printer's unprintable edge, so that the sheet lies where it would on paper.
+  printer.setPageMargins(QMarginsF(4.0, 4.0, 4.0, 4.0), QPageLayout::Millimeter);
+  RenderDocument(printer, document);
+  if (!std::filesystem::exists(file)) throw FileError(file.string() + ": the PDF could not be written");
+  return {true, true, file.string()};
+}
+
+}  // namespace vorn::qt

@@ -1,0 +1,214 @@
+// The desktop services on Qt: fonts, message boxes, program starts, the date
+// and printing to a PDF.
+#include <QApplication>
+#include <QDate>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_services.h"
+#include "platform/ui/ui.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace vorn::qt {
+namespace {
+
+TEST(FontTest, WindowsFontsResolveToInstalledLookAlikes)
+{
+  RegisterFontSubstitutions();
+  const std::pair<const char*, const char*> cases[] = {
+      {"メイリオ", "Noto Sans CJK JP"},       {"ＭＳ 明朝", "Noto Serif CJK JP"}, {"ＭＳ Ｐゴシック", "Noto Sans CJK JP"},
+      {"ＭＳ ゴシック", "Noto Sans CJK JP"}, {"Times New Roman", "Liberation Serif"}, {"Arial", "Liberation Sans"}};
+  for (const auto& [name, family] : cases) {
+    EXPECT_EQ(QFontInfo(ScreenFont({name, 9.0})).family(), QString(family)) << name;
+    EXPECT_EQ(QFont::substitute(QString::fromUtf8(name)).compare(QString(family), Qt::CaseInsensitive), 0) << name;
+  }
+  EXPECT_EQ(ShownFamily("Liberation Sans"), QString("Liberation Sans"));  // installed: kept
+}
+
+TEST(FontTest, ScreenFontsAreSizedForFifteenTwipsAPixel)
+{
+  EXPECT_EQ(ScreenFont({"Arial", 9.0}).pixelSize(), 12);
+  EXPECT_EQ(ScreenFont({"Arial", 15.75}).pixelSize(), 21);
+  EXPECT_EQ(ScreenFont({"Arial", 28.0}).pixelSize(), 37);
+  const QFont bold = ScreenFont({"Times New Roman", 14.25, true, true});
+  EXPECT_TRUE(bold.bold());
+  EXPECT_TRUE(bold.italic());
+  EXPECT_DOUBLE_EQ(PrinterFont({"ＭＳ 明朝", 9.0}).pointSizeF(), 9.0);
+}
+
+TEST(FontTest, RealMetricsMeasureText)
+{
+  const QtFontMetrics metrics;
+  // A CJK glyph is one em wide by design: 9 points = 12 pixels = 180 twips.
+  const ui::TextExtent cjk = metrics.Measure({"メイリオ", 9.0}, "照射");
+  EXPECT_NEAR(cjk.width, 360.0, 15.0);
+  EXPECT_GT(cjk.height, 180.0);  // a line is taller than the em
+  EXPECT_DOUBLE_EQ(metrics.Measure({"Arial", 9.0}, "").width, 0.0);
+  EXPECT_GT(metrics.Measure({"Arial", 9.0}, "WWW").width, metrics.Measure({"Arial", 9.0}, "iii").width);
+}
+
+class QtServicesTest : public ::testing::Test {
+protected:
+  ui::testing::TempFolder folder;
+  QtServices services{folder.path()};
+
+  // Answers the next message box by pressing the button with this role, and
+  // records what it showed.
+  void AnswerNextBox(QMessageBox::StandardButton press)
+  {
+    QTimer::singleShot(0, [this, press] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box == nullptr || !box->isVisible()) continue;
+        shownText = box->text();
+        shownTitle = box->windowTitle();
+        shownIcon = box->icon();
+        for (QAbstractButton* b : box->buttons()) shownButtons.push_back(box->standardButton(b));
+        if (QAbstractButton* b = box->button(press)) {
+          b->click();
+        } else {
+          box->reject();
+        }
+        return;
+      }
+    });
+  }
+
+  QString shownText;
+  QString shownTitle;
+  QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+  std::vector<QMessageBox::StandardButton> shownButtons;
+};
+
+TEST_F(QtServicesTest, MessageBoxesShowTheAskedIconAndButtons)
+{
+  AnswerNextBox(QMessageBox::No);
+  EXPECT_EQ(services.MsgBox("　プリンターは準備できていますか？　", ui::vbYesNo, "Vorn-V18"), ui::vbNo);
+  EXPECT_EQ(shownText, QString("　プリンターは準備できていますか？　"));
+  EXPECT_EQ(shownTitle, QString("Vorn-V18"));
+  EXPECT_EQ(shownIcon, QMessageBox::NoIcon);
+  EXPECT_EQ(shownButtons, (std::vector<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No}));
+
+  shownButtons.clear();
+  AnswerNextBox(QMessageBox::Cancel);
+  EXPECT_EQ(services.MsgBox("<b>not rich text</b>", ui::vbOKCancel | ui::vbExclamation, "t"), ui::vbCancel);
+  EXPECT_EQ(shownIcon, QMessageBox::Warning);
+  EXPECT_EQ(shownText, QString("<b>not rich text</b>"));
+
+  AnswerNextBox(QMessageBox::NoButton);  // closed without a button: Cancel where there is one
+  EXPECT_EQ(services.MsgBox("x", ui::vbYesNoCancel | ui::vbQuestion, "t"), ui::vbCancel);
+  EXPECT_EQ(shownIcon, QMessageBox::Question);
+
+  AnswerNextBox(QMessageBox::Ok);
+  EXPECT_EQ(services.MsgBox("x", ui::vbCritical, "t"), ui::vbOK);
+  EXPECT_EQ(shownIcon, QMessageBox::Critical);
+}
+
+TEST_F(QtServicesTest, ShellStartsAProgramOrSaysWhichOneIsMissing)
+{
+  // "true" on PATH, named as the system's programs name each other.
+  EXPECT_NO_THROW(services.Shell("true.exe"));
+  try {
+    services.Shell("Ovalis.exe");
+    FAIL() << "no exception";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("Ovalis.exe"), std::string::npos);
+  }
+}
+
+TEST_F(QtServicesTest, TheDateIsTodaysInTheShortForm)
+{
+  const std::string text = services.DateText();
+  const std::string today = QDate::currentDate().toString("yyyy/MM/dd").toStdString();
+  // Around midnight the two readings may straddle the change of day.
+  const std::string tomorrow = QDate::currentDate().addDays(1).toString("yyyy/MM/dd").toStdString();
+  EXPECT_TRUE(text == today || text == tomorrow) << text;
+  EXPECT_TRUE(QRegularExpression("^\\d{4}/\\d{2}/\\d{2}$").match(QString::fromStdString(text)).hasMatch());
+}
+
+// What pdfinfo says of a file: the page count and the first page's size in points.
+struct PdfInfo {
+  int pages = 0;
+  double width = 0.0;
+  double height = 0.0;
+  int rotation = 0;
+};
+
+PdfInfo ReadPdfInfo(const std::filesystem::path& file)
+{
+  QProcess pdfinfo;
+  pdfinfo.start("pdfinfo", {QString::fromStdString(file.string())});
+  pdfinfo.waitForFinished(30000);
+  const QString out = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+  PdfInfo info;
+  if (const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(out); m.hasMatch()) info.pages = m.captured(1).toInt();
+  if (const auto m = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(out); m.hasMatch()) {
+    info.width = m.captured(1).toDouble();
+    info.height = m.captured(2).toDouble();
+  }
+  if (const auto m = QRegularExpression("Page rot:\\s+(\\d+)").match(out); m.hasMatch()) info.rotation = m.captured(1).toInt();
+  return info;
+}
+
+TEST_F(QtServicesTest, WithoutAPrinterTheSheetBecomesAOnePageLandscapePdf)
+{
+  services.SetPrintTarget(QtServices::PrintTarget::PdfFile);
+  ui::Application app(services, "Vorn test");
+  ui::Printer& printer = app.Printer();
+  printer.SetScaleMode(ui::ScaleUnit::Millimetres);
+  printer.SetOrientation(ui::Orientation::Landscape);
+  printer.SetScaleLeft(-3);
+  printer.SetFontName("ＭＳ 明朝");
+  printer.SetFontSize(9);
+  printer.SetDrawWidth(5);
+  printer.Line(0, 20, 285, 20);
+  printer.LineTo(285, 190);
+  printer.SetDrawWidth(1);
+  printer.SetCurrentX(5);
+  printer.SetCurrentY(25);
+  printer.Print("照射部位");
+  const ui::PrintReport report = printer.EndDoc();
+  ASSERT_TRUE(report.printed);
+  EXPECT_TRUE(report.toFile);
+  const std::filesystem::path file = report.destination;
+  EXPECT_EQ(file.parent_path(), folder.path());
+  EXPECT_TRUE(QRegularExpression("^Vorn-result-\\d{8}-\\d{6}\\.pdf$")
+                  .match(QString::fromStdString(file.filename().string()))
+                  .hasMatch());
+  const PdfInfo info = ReadPdfInfo(file);
+  EXPECT_EQ(info.pages, 1);
+  // A4 is 595 x 842 points; landscape shows it wider than high.
+  const bool wide = (info.width > info.height) != (info.rotation % 180 == 90);
+  EXPECT_TRUE(wide) << info.width << " x " << info.height << " rotated " << info.rotation;
+  EXPECT_NEAR(std::max(info.width, info.height), 841.89, 1.0);
+}
+
+TEST_F(QtServicesTest, EachPageKeepsItsOrientation)
+{
+  services.SetPrintTarget(QtServices::PrintTarget::PdfFile);
+  ui::PrintDocument document;
+  document.pages.resize(2);
+  document.pages[1].orientation = ui::Orientation::Landscape;
+  const ui::PrintReport report = services.Print(document);
+  EXPECT_EQ(ReadPdfInfo(report.destination).pages, 2);
+}
+
+TEST(PdfNameTest, ATakenNameGetsANumber)
+{
+  ui::testing::TempFolder folder;
+  const QDateTime when(QDate(2026, 12, 9), QTime(14, 5, 7));
+  EXPECT_EQ(PdfFileName(folder.path(), when).filename(), "Vorn-result-20261209-140507.pdf");
+  folder.Write("Vorn-result-20261209-140507.pdf");
+  EXPECT_EQ(PdfFileName(folder.path(), when).filename(), "Vorn-result-20261209-140507-2.pdf");
+}
+
+}  // namespace
+}  // namespace vorn::qt
