@@ -182,7 +182,7 @@ void FormWindow::User(const ControlView& view, const std::function<void()>& acti
 {
   if (Applying() || form_ == nullptr || view.Control() == nullptr || !view.Control()->Usable()) return;
   try {
-    action();
+    form_->App().RunWindowEvent(action);
   } catch (const std::exception& e) {
     // The model reports its own errors (Application::RunEvent); this is a
     // fault of the binding, which must not unwind through Qt.
@@ -285,7 +285,7 @@ void FormWindow::closeEvent(QCloseEvent* event)
   // The model decides: its Unload hides this window, QueryUnload may keep it.
   event->ignore();
   try {
-    form_->UserClose();
+    form_->App().RunWindowEvent([this] { form_->UserClose(); });
   } catch (const std::exception& e) {
     qWarning("vorn: %s", e.what());
   }
@@ -300,7 +300,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
     return;
   }
   try {
-    form_->UserKeyDown(code, VbShift(event->modifiers()));
+    form_->App().RunWindowEvent([this, code, event] { form_->UserKeyDown(code, VbShift(event->modifiers())); });
   } catch (const std::exception& e) {
     qWarning("vorn: %s", e.what());
   }

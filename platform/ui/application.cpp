@@ -61,6 +61,19 @@ void Application::RunEvent(const std::function<void()>& code)
   End();
 }
 
+void Application::RunWindowEvent(const std::function<void()>& code)
+{
+  const int outer = eventDepth_;
+  eventDepth_ = 0;
+  try {
+    code();
+  } catch (...) {
+    eventDepth_ = outer;
+    throw;
+  }
+  eventDepth_ = outer;
+}
+
 void Application::Register(Form& form) { forms_.push_back(&form); }
 
 void Application::Unregister(Form& form)

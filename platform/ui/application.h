@@ -69,6 +69,10 @@ public:
   // once the program has ended.
   void RunEvent(const std::function<void()>& code);
   bool InEvent() const { return eventDepth_ > 0; }
+  // Runs what the window system reports (a click, a key) as a new event of
+  // its own, also when it arrives while another routine yields (DoEvents):
+  // an error in it is that event's run-time error, not the yielding routine's.
+  void RunWindowEvent(const std::function<void()>& code);
 
   // ---- forms ----
   // Every form alive, in creation order.

@@ -156,6 +156,27 @@ TEST_F(ProgramTest, ErrorsInsideAnEventReachTheCallersTrap)
   EXPECT_FALSE(program.app.Ended());
 }
 
+TEST_F(ProgramTest, AnEventArrivingWhileARoutineYieldsIsAnEventOfItsOwn)
+{
+  program.Form1->Show();
+  program.Form9->Show();
+  program.Form9->failWith = "Eff-Dose.dat: input past end of file";
+  services.ExpectMsgBox("Eff-Dose.dat: input past end of file", vbOK);
+  bool trapped = false;
+  program.Form1->Command1.Click = [&] {
+    try {
+      // The user clicks Form9's button while this routine yields.
+      program.app.RunWindowEvent([this] { program.Form9->Command1.UserClick(); });
+    } catch (const std::exception&) {
+      trapped = true;
+    }
+  };
+  program.Form1->Command1.UserClick();
+  EXPECT_FALSE(trapped);  // not this routine's error
+  EXPECT_TRUE(program.app.Ended());
+  EXPECT_FALSE(program.app.InEvent());
+}
+
 TEST_F(ProgramTest, AfterEndNoEventRuns)
 {
   testing::RecordingBinding binding;
