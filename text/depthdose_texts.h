@@ -36,6 +36,59 @@ struct DepthDoseTexts {
   // The organ file of a site could not be read: before + site name + after.
   std::string_view NoOrganDataBefore;
   std::string_view NoOrganDataAfter;
+
+  // ---- The windows ----
+
+  // Title of the program's message boxes.
+  std::string_view ProgramTitle;
+  // First line of the message that ends a start-up whose data could not be
+  // read; the reason, naming the file, follows on the next line.
+  std::string_view StartupFailed;
+
+  // Graph window.
+  std::string_view GraphCaption;
+  std::string_view SurfaceDoseBefore;  // + the dose in plain number text +
+  std::string_view SurfaceDoseAfter;
+  std::string_view DepthLabel;         // "Depth =" before the two depths
+  std::string_view DepthSeparator;     // between the two depths
+  std::string_view DepthUnit;
+  std::string_view DoseLabel;
+  std::string_view DoseUnit;
+  std::string_view MouseHint;
+  std::string_view GoToEffectiveDose;  // the button that opens the effective-dose window
+  std::string_view DepthAxisTitle;
+  std::string_view DoseAxisTitle;      // "PDD" and, below it, the unit
+  std::string_view DoseAxisUnit;
+  std::string_view LegendTotal;
+  std::string_view LegendPrimary;
+  std::string_view LegendScatter;
+  // A read-out of a slab that has no computed dose.
+  std::string_view NoValue;
+
+  // Effective-dose window.
+  std::string_view EffectiveDoseCaption;
+  std::string_view EffectiveDoseTitle;
+  std::string_view ThicknessBefore;  // + the thickness in plain number text +
+  std::string_view ThicknessAfter;
+  // Check-box captions; index = organ row 1..16, 0 unused.
+  std::array<std::string_view, 17> OrganCaption;
+  std::string_view DepthRangeMark;   // between the near and the far depth box
+  // Column headings, one label a line from the top; an empty text leaves its
+  // label out (the Japanese headings take fewer lines).
+  std::array<std::string_view, 2> OrganHeading;      // Label73, Label1
+  std::array<std::string_view, 3> WeightHeading;     // Label2, Label74, Label34
+  std::string_view WeightSubscript;                  // Label35
+  std::array<std::string_view, 3> DepthHeading;      // Label61, Label33, Label75
+  std::array<std::string_view, 5> PercentHeading;    // Label36, Label37, Label38, Label18, Label39
+  std::array<std::string_view, 4> ResultHeading;     // Label40, Label76, Label77, Label56
+  std::string_view ResetButton;
+  std::string_view OkButton;
+  std::string_view ExitButton;
+  std::string_view ExitToolTip;
+  std::string_view TotalLabel;
+  std::string_view TotalUnit;
+  std::string_view ProcedureHeading;
+  std::array<std::string_view, 5> ProcedureSteps;    // Label59, Label62, Label63, Label64, Label66
 };
 
 const DepthDoseTexts& DepthDoseTextsFor(Edition edition);

@@ -1,0 +1,34 @@
+#include "depthdose/depthdose_program.h"
+
+#include "depthdose/effective_dose_window.h"
+#include "depthdose/graph_window.h"
+
+namespace vorn::pdd {
+
+std::string ProgramTitle(Edition edition) { return std::string(DepthDoseTextsFor(edition).ProgramTitle); }
+
+DepthDoseProgram::DepthDoseProgram(Edition edition, ui::Services& services)
+    : app(services, ProgramTitle(edition)),
+      edition_(edition),
+      module_(std::make_unique<Module1>(edition, services.WorkingFolder())),
+      Form1([this] { return std::make_unique<pdd::Form1>(*this); }),
+      Form2([this] { return std::make_unique<pdd::Form2>(*this); })
+{
+  module_->OnCalcFailure = [this](const CalcFailure& failure) { app.MsgBox(failure.message, ui::vbOKOnly); };
+}
+
+DepthDoseProgram::~DepthDoseProgram() = default;
+
+void DepthDoseProgram::Start()
+{
+  app.RunEvent([this] { Form1->Show(); });
+}
+
+void DepthDoseProgram::LoadOrganData()
+{
+  const OrganDataResult data = module_->LoadOrganData();
+  Form2->FillOrganRows(data);
+  if (!data.message.empty()) app.MsgBox(data.message, ui::vbOKOnly);
+}
+
+}  // namespace vorn::pdd

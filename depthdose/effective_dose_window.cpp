@@ -1,0 +1,226 @@
+#include "depthdose/effective_dose_window.h"
+
+#include <string>
+#include <vector>
+
+#include "depthdose/depthdose_program.h"
+#include "depthdose/graph_window.h"
+#include "platform/format/format.h"
+
+namespace vorn::pdd {
+
+namespace {
+
+constexpr double kFirstRowTop = 2280;
+constexpr double kRowPitch = 360;
+constexpr double kBoxWidth = 1095;
+constexpr double kBoxHeight = 375;
+// The column headings fill this band above the first row, one label a line.
+constexpr double kHeadingTop = 1230;
+constexpr double kHeadingBottom = 2250;
+
+const ui::Color kHeadingYellow = ui::Rgb(0xFF, 0xFF, 0xC0);
+const ui::Color kTitleBlue = ui::Rgb(0x00, 0x00, 0xFF);
+
+// Stacks a column heading's lines from the top of the heading band; a label
+// without a text is left out, and the lines share the band's height.
+void LayOutHeading(const std::vector<ui::Label*>& labels, const std::vector<std::string_view>& texts,
+                   double left, double width)
+{
+  std::vector<std::pair<ui::Label*, std::string_view>> shown;
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (texts[i].empty()) {
+      labels[i]->SetVisible(false);
+    } else {
+      shown.emplace_back(labels[i], texts[i]);
+    }
+  }
+  const double height = (kHeadingBottom - kHeadingTop) / static_cast<double>(shown.size());
+  double top = kHeadingTop;
+  for (auto& [label, text] : shown) {
+    label->SetCaption(std::string(text));
+    label->Move(left, top, width, height);
+    label->SetAlignment(ui::Alignment::Center);
+    label->SetBackColor(kHeadingYellow);
+    label->SetFontSize(9);
+    top += height;
+  }
+}
+
+}  // namespace
+
+Form2::Form2(DepthDoseProgram& program) : Form(program.app, "Form2"), program_(program)
+{
+  const DepthDoseTexts& t = program.texts();
+  const bool japanese = program.edition() == Edition::Japanese;
+
+  SetCaption(std::string(t.EffectiveDoseCaption));
+  if (japanese) {
+    SetSize(9690, 11610);
+    SetFont({"メイリオ", 11.25, false, false});
+  } else {
+    SetSize(9585, 11505);
+    SetFont({"Times New Roman", 14.25, false, false});
+  }
+
+  Label60.Move(240, 150, 9000, 510);
+  Label60.SetCaption(std::string(t.EffectiveDoseTitle));
+  Label60.SetForeColor(kTitleBlue);
+  Label60.SetFontSize(18);
+  Label71.Move(600, 750, 2160, 420);
+  Label72.Move(2880, 750, 3600, 420);
+  for (ui::Label* label : {&Label71, &Label72}) {
+    label->SetForeColor(kTitleBlue);
+    label->SetFontSize(15.75);
+  }
+  Line1.SetEnds({240, 690, 9330, 690});
+  Line2.SetEnds({240, 1170, 9330, 1170});
+
+  LayOutHeading({&Label73, &Label1}, {t.OrganHeading[0], t.OrganHeading[1]}, 240, 1935);
+  LayOutHeading({&Label2, &Label74, &Label34}, {t.WeightHeading[0], t.WeightHeading[1], t.WeightHeading[2]},
+                2175, 1080);
+  // The subscript T sits low, right after the "W" that ends the last line.
+  Label35.SetCaption(std::string(t.WeightSubscript));
+  Label35.Move(japanese ? 3015 : 3030, kHeadingBottom - 190, 150, 170);
+  Label35.SetFontSize(6.75);
+  Label35.SetBackStyle(ui::BackStyle::Transparent);
+  LayOutHeading({&Label61, &Label33, &Label75}, {t.DepthHeading[0], t.DepthHeading[1], t.DepthHeading[2]},
+                3480, 2535);
+  LayOutHeading({&Label36, &Label37, &Label38, &Label18, &Label39},
+                {t.PercentHeading[0], t.PercentHeading[1], t.PercentHeading[2], t.PercentHeading[3],
+                 t.PercentHeading[4]},
+                6240, 1575);
+  LayOutHeading({&Label40, &Label76, &Label77, &Label56},
+                {t.ResultHeading[0], t.ResultHeading[1], t.ResultHeading[2], t.ResultHeading[3]}, 8040, 1215);
+
+  for (int row = 1; row <= kOrganRowCount; ++row) {
+    const OrganRowControls& r = Rows[row];
+    const double top = kFirstRowTop + kRowPitch * (row - 1);
+    r.check->Move(japanese ? 480 : 240, top, japanese ? 1575 : 1935, kBoxHeight);
+    r.check->SetCaption(std::string(t.OrganCaption[row]));
+    r.weight->Move(2160, top, japanese ? 975 : 1095, kBoxHeight);
+    r.near_depth->Move(3480, top, kBoxWidth, kBoxHeight);
+    r.range_mark->Move(4680, top, japanese ? 330 : 225, kBoxHeight);
+    r.range_mark->SetCaption(std::string(t.DepthRangeMark));
+    r.far_depth->Move(japanese ? 5040 : 4920, top, kBoxWidth, kBoxHeight);
+    r.percent->Move(6480, top, kBoxWidth, kBoxHeight);
+    r.result->Move(8040, top, 1215, kBoxHeight);
+    for (ui::Label* label : {r.weight, r.result}) {
+      label->SetAlignment(ui::Alignment::Center);
+      label->SetBorderStyle(ui::BorderStyle::FixedSingle);
+      label->SetBackColor(kHeadingYellow);
+    }
+    for (ui::TextBox* box : {r.near_depth, r.far_depth, r.percent}) {
+      box->SetText("0");
+      box->SetAlignment(ui::Alignment::Right);
+    }
+  }
+
+  Line3.SetEnds({240, 8145, 9330, 8145});
+  Command3.Move(600, 8280, 1455, 495);
+  Command3.SetCaption(std::string(t.ResetButton));
+  Command1.Move(japanese ? 3120 : 2280, 8280, 1455, 495);
+  Command1.SetCaption(std::string(t.OkButton));
+  Label58.Move(japanese ? 4680 : 3840, 8340, japanese ? 3120 : 3960, 435);
+  Label58.SetCaption(std::string(t.TotalLabel));
+  Label58.SetAlignment(ui::Alignment::Right);
+  Label57.Move(7920, 8280, 1110, 495);
+  Label57.SetFontSize(18);
+  Label57.SetAlignment(ui::Alignment::Center);
+  Label67.Move(9060, 8340, 480, 435);
+  Label67.SetCaption(std::string(t.TotalUnit));
+  Command2.Move(7920, japanese ? 9360 : 9240, 1455, 615);
+  Command2.SetCaption(std::string(t.ExitButton));
+  Command2.SetToolTipText(std::string(t.ExitToolTip));
+  for (ui::CommandButton* button : {&Command1, &Command2, &Command3}) button->SetBackColor(kHeadingYellow);
+
+  Line4.SetEnds({240, 8910, 7680, 8910});
+  Label65.Move(240, 9000, 4200, 390);
+  Label65.SetCaption(std::string(t.ProcedureHeading));
+  Label65.SetForeColor(kTitleBlue);
+  Label65.SetFontSize(12);
+  const std::array<ui::Label*, 5> steps{&Label59, &Label62, &Label63, &Label64, &Label66};
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const bool aside = i == 2;  // the lung note belongs to step (2)
+    steps[i]->Move(aside ? 600 : 360, 9420 + 360.0 * static_cast<double>(i), aside ? 7200 : 7440, 330);
+    steps[i]->SetCaption(std::string(t.ProcedureSteps[i]));
+    steps[i]->SetFontSize(9.75);
+  }
+  for (ui::LineControl* line : {&Line1, &Line2, &Line3, &Line4}) {
+    line->SetBorderColor(kTitleBlue);
+    line->SetBorderWidth(2);
+  }
+
+  Load = [this] { Form_Load(); };
+  QueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
+}
+
+void Form2::Form_Load()
+{
+  // The weight labels show the factors the computation uses.
+  const Module1& m = program_.module();
+  for (int row = 1; row <= kOrganRowCount; ++row) {
+    Rows[row].weight->SetCaption(Format(m.TissueWeight[OrganWeightIndex(row)], "0.00"));
+  }
+}
+
+void Form2::FillOrganRows(const OrganDataResult& data)
+{
+  for (int row = 1; row <= kOrganRowCount; ++row) {
+    const OrganRowControls& r = Rows[row];
+    const OrganRowFill& fill = data.rows[row];
+    r.near_depth->SetText(fill.near_depth);
+    r.far_depth->SetText(fill.far_depth);
+    r.percent->SetText(fill.percent);
+    r.result->SetCaption("");
+    r.check->SetValue(fill.checked ? ui::vbChecked : ui::vbUnchecked);
+  }
+  Label57.SetCaption("");
+}
+
+OrganRowInputs Form2::RowInputs() const
+{
+  OrganRowInputs rows;
+  for (int row = 1; row <= kOrganRowCount; ++row) {
+    const OrganRowControls& r = Rows[row];
+    rows[row] = {r.check->Value() == ui::vbChecked, r.near_depth->Text(), r.far_depth->Text(), r.percent->Text()};
+  }
+  return rows;
+}
+
+void Form2::Command1_Click()
+{
+  const EffectiveDoseResult result = program_.module().ConfirmEffectiveDose(RowInputs());
+  // Rows up to a refused one show their new doses; the later ones keep theirs.
+  for (int row = 1; row <= kOrganRowCount; ++row) {
+    if (result.labels[row]) Rows[row].result->SetCaption(*result.labels[row]);
+  }
+  if (!result.completed) {
+    App().MsgBox(result.message, ui::vbExclamation | ui::vbOKOnly);
+    return;
+  }
+  App().DoEvents();
+  Label57.SetCaption(result.total_text);
+}
+
+void Form2::Command2_Click()
+{
+  program_.module().DeletePddScratchFile();
+  App().End();
+}
+
+void Form2::Command3_Click() { program_.LoadOrganData(); }
+
+void Form2::Form_QueryUnload(bool& cancel, ui::UnloadMode mode)
+{
+  // Closed through its frame: the user is done, as with the exit button (in
+  // the English edition no other window of the program is left by then).
+  if (mode != ui::UnloadMode::ControlMenu) return;
+  cancel = true;
+  Command2_Click();
+}
+
+}  // namespace vorn::pdd
