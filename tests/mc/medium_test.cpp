@@ -18,10 +18,10 @@ TEST(Medium, TablesFollowTheInteractionData)
     const GridPoint g = m.grid->locate(E);
     const physics::MassCoefficients c = physics::MassCoeffs(m.bone_material, E);
     const double rho = m.bone_material.density_g_cm3;
-    EXPECT_NEAR(m.bone->mu_total(g) / (rho * c.total()), 1.0, 1e-4) << E;
-    EXPECT_NEAR(m.bone->p_photo(g), c.photoelectric / c.total(), 1e-4) << E;
-    EXPECT_NEAR(m.bone->p_photo_coh(g), (c.photoelectric + c.coherent) / c.total(), 1e-4) << E;
-    EXPECT_NEAR(m.bone->mu_en_rho(g) / physics::MassEnergyAbsorption(m.bone_material, E), 1.0, 1e-4) << E;
+    EXPECT_NEAR(m.bone()->mu_total(g) / (rho * c.total()), 1.0, 1e-4) << E;
+    EXPECT_NEAR(m.bone()->p_photo(g), c.photoelectric / c.total(), 1e-4) << E;
+    EXPECT_NEAR(m.bone()->p_photo_coh(g), (c.photoelectric + c.coherent) / c.total(), 1e-4) << E;
+    EXPECT_NEAR(m.bone()->mu_en_rho(g) / physics::MassEnergyAbsorption(m.bone_material, E), 1.0, 1e-4) << E;
   }
 }
 
@@ -34,8 +34,8 @@ TEST(Medium, CalciumFluorescesOnlyAboveItsKEdge)
   int below = 0, above = 0;
   std::set<double> energies;
   for (int i = 0; i < 20000; ++i) {
-    if (m.bone->SampleFluorescence(m.grid->locate(edge * 0.999), rng) > 0.0) ++below;
-    const double E = m.bone->SampleFluorescence(m.grid->locate(edge * 1.001), rng);
+    if (m.bone()->SampleFluorescence(m.grid->locate(edge * 0.999), rng) > 0.0) ++below;
+    const double E = m.bone()->SampleFluorescence(m.grid->locate(edge * 1.001), rng);
     if (E > 0.0) {
       ++above;
       energies.insert(E);
@@ -65,8 +65,8 @@ TEST(Medium, AngularDensitiesIntegrateToOne)
     const int n = 400000;
     for (int i = 0; i < n; ++i) {
       const double mu = -1.0 + 2.0 * (i + 0.5) / n;
-      coh += m.soft->CoherentDensity(E, g, mu);
-      inc += m.soft->IncoherentDensity(E, g, mu);
+      coh += m.soft()->CoherentDensity(E, g, mu);
+      inc += m.soft()->IncoherentDensity(E, g, mu);
     }
     EXPECT_NEAR(coh * 2.0 * kPi * 2.0 / n, 1.0, 2e-3) << E;
     EXPECT_NEAR(inc * 2.0 * kPi * 2.0 / n, 1.0, 2e-3) << E;
@@ -77,11 +77,11 @@ TEST(Medium, SoftTissueHasNoCalciumLines)
 {
   const TestMedia& m = TestMedia::get();
   // Its heaviest element is K (K alpha 3.31 keV); nothing above 3.6 keV.
-  for (const Medium::LineChance& l : m.soft->FluorescenceChances(m.grid->locate(30.0))) {
+  for (const Medium::LineChance& l : m.soft()->FluorescenceChances(m.grid->locate(30.0))) {
     EXPECT_LT(l.E_keV, 3.6);
     EXPECT_GT(l.probability, 0.0);
   }
-  EXPECT_FALSE(m.pmma->has_fluorescence());  // H, C, O: every line below the cut-off
+  EXPECT_FALSE(m.pmma()->has_fluorescence());  // H, C, O: every line below the cut-off
 }
 
 TEST(Medium, RejectsAGridBeyondThePairThreshold)

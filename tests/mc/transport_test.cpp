@@ -53,8 +53,8 @@ TEST(Transport, NarrowBeamTransmissionIsExponential)
     const physics::Material* material;
     double E, t;
   };
-  for (const Case& c : {Case{m.soft, &m.soft_material, 60.0, 3.0}, Case{m.soft, &m.soft_material, 20.0, 1.0},
-                        Case{m.bone, &m.bone_material, 40.0, 0.5}}) {
+  for (const Case& c : {Case{m.soft(), &m.soft_material, 60.0, 3.0}, Case{m.soft(), &m.soft_material, 20.0, 1.0},
+                        Case{m.bone(), &m.bone_material, 40.0, 0.5}}) {
     Problem p = SlabProblem({0.0, c.t}, {c.medium}, c.E);
     auto transmitted = std::make_shared<UncollidedTransmission>(c.t);
     p.tallies = {transmitted};
@@ -71,7 +71,7 @@ TEST(Transport, EnergyIsConservedInEveryBatch)
   const TestMedia& m = TestMedia::get();
   // Head phantom: scalp, skull, brain; bone brings K fluorescence of Ca.
   for (const double E : {5.0, 30.0, 80.0, 150.0}) {
-    Problem p = SlabProblem({0.0, 0.5, 1.2, 15.0}, {m.soft, m.bone, m.soft}, E);
+    Problem p = SlabProblem({0.0, 0.5, 1.2, 15.0}, {m.soft(), m.bone(), m.soft()}, E);
     auto balance = std::make_shared<EnergyBalanceTally>();
     p.tallies = {balance};
     RunTransport(p, {.seed = 9, .batches = 10, .histories_per_batch = 500});
@@ -86,10 +86,10 @@ TEST(Transport, ResultsDoNotDependOnTheThreadCount)
 {
   const TestMedia& m = TestMedia::get();
   auto run = [&](int threads, std::uint64_t seed) {
-    Problem p = SlabProblem({0.0, 20.0}, {m.soft}, 50.0);
+    Problem p = SlabProblem({0.0, 20.0}, {m.soft()}, 50.0);
     RingExitTally::Options ring_options;
     ring_options.rings = 50;
-    auto rings = std::make_shared<RingExitTally>(std::vector{m.soft_en, m.air_en}, ring_options);
+    auto rings = std::make_shared<RingExitTally>(std::vector{m.soft_en(), m.air_en()}, ring_options);
     ShellKermaTally::Options shell_options;
     shell_options.rings = 10;
     shell_options.slabs = 10;
@@ -117,7 +117,7 @@ TEST(Transport, ShellKermaSplitsAFlightExactlyAmongItsBins)
   // One flight scored by the tally against a brute-force walk in tiny steps.
   const TestMedia& m = TestMedia::get();
   const LayeredSlab slab({0.0, 40.0});
-  const std::vector<const Medium*> media{m.soft.get()};
+  const std::vector<const Medium*> media{m.soft().get()};
   const World world{slab, media};
   ShellKermaTally::Options o;
   o.rings = 12;
@@ -130,7 +130,7 @@ TEST(Transport, ShellKermaSplitsAFlightExactlyAmongItsBins)
   p.region = 0;
   p.collisions = 1;
   std::vector<double> brute(144, 0.0);
-  const double kerma_per_cm = p.E_keV * m.soft->mu_en(p.g);
+  const double kerma_per_cm = p.E_keV * m.soft()->mu_en(p.g);
   for (int flight = 0; flight < 40; ++flight) {
     p.r = {4.0 * (rng.uniform() - 0.5), 4.0 * (rng.uniform() - 0.5), 0.2 + 5.0 * rng.uniform()};
     p.u = SampleIsotropic(rng);
@@ -175,7 +175,7 @@ public:
 TEST(Transport, TrackLengthAndCollisionKermaAgree)
 {
   const TestMedia& m = TestMedia::get();
-  Problem p = SlabProblem({0.0, 40.0}, {m.soft}, 60.0);
+  Problem p = SlabProblem({0.0, 40.0}, {m.soft()}, 60.0);
   ShellKermaTally::Options o;
   o.rings = 20;
   o.slabs = 20;
@@ -203,11 +203,11 @@ TEST(Transport, PencilRingsAndBroadBeamPatchAgreeByReciprocity)
   // sum of the rings of a pencil beam out to 5 cm.
   const TestMedia& m = TestMedia::get();
   const double E = 60.0, field_radius = 5.0;
-  Problem pencil = SlabProblem({0.0, 20.0}, {m.soft}, E);
+  Problem pencil = SlabProblem({0.0, 20.0}, {m.soft()}, E);
   RingExitTally::Options o;
   o.rings = 50;
   o.summary_weights = {std::vector<double>(50, 1.0)};
-  auto rings = std::make_shared<RingExitTally>(std::vector{m.soft_en}, o);
+  auto rings = std::make_shared<RingExitTally>(std::vector{m.soft_en()}, o);
   pencil.tallies = {rings};
   RunTransport(pencil, {.seed = 21, .batches = 20, .histories_per_batch = 2000});
 
@@ -227,9 +227,9 @@ TEST(Transport, PencilRingsAndBroadBeamPatchAgreeByReciprocity)
   private:
     double radius_, E_;
   };
-  Problem broad = SlabProblem({0.0, 20.0}, {m.soft}, E);
+  Problem broad = SlabProblem({0.0, 20.0}, {m.soft()}, E);
   broad.source = std::make_shared<DiskBeam>(field_radius, E);
-  auto patch = std::make_shared<EntrancePatchTally>(Vec3{0, 0, 0}, 1.0, std::vector{m.soft_en});
+  auto patch = std::make_shared<EntrancePatchTally>(Vec3{0, 0, 0}, 1.0, std::vector{m.soft_en()});
   broad.tallies = {patch};
   RunTransport(broad, {.seed = 22, .batches = 20, .histories_per_batch = 10000});
 
@@ -246,14 +246,14 @@ TEST(Transport, HalfCosineSubstitutionAgreesWithASmallCutoff)
   // Bias check: a cut-off five times smaller gives the same field sum within
   // the (larger) uncertainty of the smaller cut-off.
   const TestMedia& m = TestMedia::get();
-  Problem p = SlabProblem({0.0, 20.0}, {m.soft}, 80.0);
+  Problem p = SlabProblem({0.0, 20.0}, {m.soft()}, 80.0);
   RingExitTally::Options wide, narrow;
   wide.rings = narrow.rings = 100;
   wide.cosine_cutoff = 0.05;
   narrow.cosine_cutoff = 0.01;
   wide.summary_weights = narrow.summary_weights = {std::vector<double>(100, 1.0)};
-  auto a = std::make_shared<RingExitTally>(std::vector{m.air_en}, wide);
-  auto b = std::make_shared<RingExitTally>(std::vector{m.air_en}, narrow);
+  auto a = std::make_shared<RingExitTally>(std::vector{m.air_en()}, wide);
+  auto b = std::make_shared<RingExitTally>(std::vector{m.air_en()}, narrow);
   p.tallies = {a, b};
   RunTransport(p, {.seed = 31, .batches = 20, .histories_per_batch = 2000});
   EXPECT_NEAR(a->summary(0, 0).mean, b->summary(0, 0).mean, 3.0 * b->summary(0, 0).std_error);
@@ -262,16 +262,16 @@ TEST(Transport, HalfCosineSubstitutionAgreesWithASmallCutoff)
 TEST(Transport, RunRejectsInconsistentProblems)
 {
   const TestMedia& m = TestMedia::get();
-  Problem missing = SlabProblem({0.0, 1.0, 2.0}, {m.soft}, 50.0);
+  Problem missing = SlabProblem({0.0, 1.0, 2.0}, {m.soft()}, 50.0);
   EXPECT_THROW(RunTransport(missing, {}), std::invalid_argument);
-  Problem too_hot = SlabProblem({0.0, 1.0}, {m.soft}, 200.0);
+  Problem too_hot = SlabProblem({0.0, 1.0}, {m.soft()}, 200.0);
   EXPECT_THROW(RunTransport(too_hot, {.batches = 2, .histories_per_batch = 10}), std::invalid_argument);
-  Problem empty = SlabProblem({0.0, 1.0}, {m.soft}, 50.0);
+  Problem empty = SlabProblem({0.0, 1.0}, {m.soft()}, 50.0);
   EXPECT_THROW(RunTransport(empty, {.batches = 0}), std::invalid_argument);
   // A scoring table on another grid would read the wrong energies.
   auto other_grid = MakeEnergyGrid({m.soft_material}, 100.0);
   auto foreign = std::make_shared<EnergyAbsorption>(m.soft_material, other_grid);
-  Problem p = SlabProblem({0.0, 1.0}, {m.soft}, 50.0);
+  Problem p = SlabProblem({0.0, 1.0}, {m.soft()}, 50.0);
   p.tallies = {std::make_shared<RingExitTally>(std::vector<std::shared_ptr<const EnergyAbsorption>>{foreign},
                                                RingExitTally::Options{})};
   EXPECT_THROW(RunTransport(p, {.batches = 1, .histories_per_batch = 1}), std::invalid_argument);
@@ -284,7 +284,7 @@ TEST(Transport, PhotonsLeaveAPlateInAirAndNeverComeBack)
   Problem p;
   p.geometry = std::make_shared<Bodies>(
       std::vector<std::shared_ptr<const ConvexShape>>{std::make_shared<Box>(Box::Plate(30.0, 30.0, 50.0, 2.0))});
-  p.media = {m.pmma};
+  p.media = {m.pmma()};
   p.source = std::make_shared<PointSourceField>(10.0, 10.0, 100.0, 60.0);
   auto balance = std::make_shared<EnergyBalanceTally>();
   p.tallies = {balance};
@@ -355,9 +355,9 @@ TEST(Transport, PointDetectorMatchesSingleScatteringInAPlate)
     Problem p;
     p.geometry = std::make_shared<Bodies>(
         std::vector<std::shared_ptr<const ConvexShape>>{std::make_shared<Box>(Box::Plate(30.0, 30.0, z0, t))});
-    p.media = {m.pmma};
+    p.media = {m.pmma()};
     p.source = std::make_shared<PencilBeam>(Vec3{0, 0, 0}, Vec3{0, 0, 1}, E);
-    auto detector = std::make_shared<FirstScatterDetector>(point, m.air_en);
+    auto detector = std::make_shared<FirstScatterDetector>(point, m.air_en());
     p.tallies = {detector};
     RunTransport(p, {.seed = 17, .batches = 20, .histories_per_batch = 10000});
     const Estimate k = detector->kerma();

@@ -14,23 +14,18 @@ namespace vorn::datagen {
 
 namespace {
 
-// Histories per run: production, and the quick runs of the tests.
-McStatistics Statistics(const GenContext& c, std::uint64_t batches, std::uint64_t per_batch)
+// Histories per run: production, or few for the quick runs of the tests.
+McStatistics Statistics(const GenContext& c, McStatistics production)
 {
   if (c.quick) return {20, 1000, c.threads};
-  return {batches, per_batch, c.threads};
+  production.threads = c.threads;
+  return production;
 }
-
-// Seeds: one per run, from a base per family.
-constexpr std::uint64_t kBodySeedBase = 1000;
-constexpr std::uint64_t kHeadSeedBase = 2000;
-constexpr std::uint64_t kKernelSeedBase = 3000;
-constexpr std::uint64_t kAtrSeedBase = 4000;
 
 void GenerateDiffBsf(const GenContext& c)
 {
   const McMaterials materials;
-  const McStatistics statistics = Statistics(c, 200, 50000);
+  const McStatistics statistics = Statistics(c, kDiffBsfProduction);
   const std::array<double, 31> grid = DbsfGridEnergies();
   for (const BsfPhantom phantom : {BsfPhantom::Body, BsfPhantom::Head}) {
     std::vector<DiffBsfColumn> columns;
@@ -54,7 +49,7 @@ void GenerateDiffBsf(const GenContext& c)
 void GenerateScatterKernels(const GenContext& c)
 {
   const McMaterials materials;
-  const McStatistics statistics = Statistics(c, 200, 50000);
+  const McStatistics statistics = Statistics(c, kKernelProduction);
   const std::filesystem::path folder = c.out_dir / "PDS-data";
   std::filesystem::create_directories(folder);
   for (int E = 10; E <= 150; E += 5) {
@@ -74,7 +69,7 @@ void GenerateScatterKernels(const GenContext& c)
 void GenerateAtr(const GenContext& c)
 {
   const McMaterials materials;
-  const McStatistics statistics = Statistics(c, 100, 20000);
+  const McStatistics statistics = Statistics(c, kAtrProduction);
   std::vector<AtrScatterPoint> scatter;
   std::uint64_t k = 0;
   for (double E = 5.0; E <= 150.0; E += 2.5) {

@@ -24,6 +24,16 @@ struct McStatistics {
   std::uint64_t histories() const { return batches * histories_per_batch; }
 };
 
+// Statistics and seeds of the shipped tables (the tests regenerate a few
+// entries with fewer histories and compare).
+constexpr McStatistics kDiffBsfProduction{200, 50000, 0};   // 1e7 histories per energy and phantom
+constexpr McStatistics kKernelProduction{200, 50000, 0};    // 1e7 per energy
+constexpr McStatistics kAtrProduction{100, 20000, 0};       // 2e6 per energy
+constexpr std::uint64_t kBodySeedBase = 1000;   // + column 1..31
+constexpr std::uint64_t kHeadSeedBase = 2000;   // + column 1..31
+constexpr std::uint64_t kKernelSeedBase = 3000;  // + energy in keV
+constexpr std::uint64_t kAtrSeedBase = 4000;     // + 1, 2, ... for 5, 7.5, ... 150 keV
+
 // The materials of every arrangement, on one energy grid up to 151 keV.
 struct McMaterials {
   physics::Material soft = physics::IcruSoftTissue();
