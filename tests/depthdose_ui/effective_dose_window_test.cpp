@@ -1,0 +1,334 @@
+// The effective-dose window: opening it from the graph window in each
+// edition, its layout and texts, OK with hand-worked doses, refusals, the
+// hand-back file, Reset, Exit, and closing it through its frame.
+#include <string>
+
+#include "platform/format/format.h"
+#include "tests/depthdose_ui/pdd_ui_fixture.h"
+
+namespace vorn::pdd::test {
+namespace {
+
+class EffectiveDoseWindow : public PddWindowTest {
+protected:
+  // Starts, opens the window and unticks every row.
+  void OpenCleared(Edition edition, const HandoverValues& values = {})
+  {
+    Started(edition, values);
+    graph().Command3.UserClick();
+    for (int row = 1; row <= kOrganRowCount; ++row) {
+      if (organs().Rows[row].check->Value() == ui::vbChecked) organs().Rows[row].check->UserClick();
+    }
+  }
+  void SetRow(int row, const std::string& near_depth, const std::string& far_depth, const std::string& percent)
+  {
+    const OrganRowControls& r = organs().Rows[row];
+    if (r.check->Value() != ui::vbChecked) r.check->UserClick();
+    r.near_depth->UserType(near_depth);
+    r.far_depth->UserType(far_depth);
+    r.percent->UserType(percent);
+  }
+  std::string Result(int row) { return organs().Rows[row].result->Caption(); }
+};
+
+TEST_F(EffectiveDoseWindow, EnglishOpeningHidesTheGraphAndNamesSiteAndThickness)
+{
+  Started(Edition::English);
+  graph().Command3.UserClick();
+  EXPECT_TRUE(organs().Visible());
+  EXPECT_FALSE(graph().Visible());
+  EXPECT_EQ(organs().Caption(), "Effective Dose");
+  EXPECT_EQ(organs().Label71.Caption(), "Abdomen-F");
+  EXPECT_EQ(organs().Label72.Caption(), "Thickness = 20 cm");
+}
+
+TEST_F(EffectiveDoseWindow, JapaneseOpeningKeepsTheGraphAndDisablesItsButton)
+{
+  Started(Edition::Japanese, {.site = "腹部正面"});
+  graph().Command3.UserClick();
+  EXPECT_TRUE(organs().Visible());
+  EXPECT_TRUE(graph().Visible());
+  EXPECT_FALSE(graph().Command3.Enabled());
+  EXPECT_EQ(organs().Label71.Caption(), "腹部正面");
+  EXPECT_EQ(organs().Label72.Caption(), "被写体厚 = 20 cm");
+  // The graph's cursor keeps working beside it.
+  graph().Picture1.UserMouseMove(0, 0, 15, 400);
+  EXPECT_EQ(graph().Text7.Text(), "100.00%");
+}
+
+TEST_F(EffectiveDoseWindow, ThicknessLineShowsTheCapWhenItWasAccepted)
+{
+  Make(Edition::English, {.thickness = 52.5});
+  services_.ExpectMsgBox(ui::vbOK);
+  services_.ExpectMsgBox(ui::vbOK);
+  program_->Start();
+  graph().Command3.UserClick();
+  EXPECT_EQ(organs().Label72.Caption(), "Thickness = 40 cm");
+}
+
+TEST_F(EffectiveDoseWindow, LayoutOfTheEnglishEdition)
+{
+  Started(Edition::English);
+  pdd::Form2& f = organs();
+  EXPECT_EQ(f.Width(), 9585);
+  EXPECT_EQ(f.Height(), 11505);
+  // Rows from 2280 every 360 twips; the exit skin is the thirteenth.
+  EXPECT_EQ(f.Check1.Bounds(), (ui::Rect{240, 2280, 1935, 375}));
+  EXPECT_EQ(f.Check16.Top(), 2280 + 360 * 12);
+  EXPECT_EQ(f.Check13.Top(), 2280 + 360 * 13);
+  EXPECT_EQ(f.Text46.Bounds(), (ui::Rect{3480, 6600, 1095, 375}));
+  EXPECT_EQ(f.Text47.Left(), 4920);
+  EXPECT_EQ(f.Text48.Left(), 6480);
+  EXPECT_EQ(f.Label29.Bounds(), (ui::Rect{8040, 6600, 1215, 375}));
+  EXPECT_EQ(f.Label68.Left(), 2160);
+  EXPECT_EQ(f.Command3.Left(), 600);
+  EXPECT_EQ(f.Command3.Top(), 8280);
+  EXPECT_EQ(f.Command1.Left(), 2280);
+  EXPECT_EQ(f.Label57.Left(), 7920);
+  EXPECT_EQ(f.Label57.FontSize(), 18);
+  EXPECT_EQ(f.Command2.Left(), 7920);
+  EXPECT_EQ(f.Command2.Top(), 9240);
+  EXPECT_EQ(f.Label71.Left(), 600);
+  EXPECT_EQ(f.Label72.Left(), 2880);
+  EXPECT_EQ(f.Label60.ForeColor(), ui::Rgb(0, 0, 255));
+  EXPECT_EQ(f.Label60.FontSize(), 18);
+  EXPECT_EQ(f.Label71.FontSize(), 15.75);
+  EXPECT_EQ(f.Check1.FontName(), "Times New Roman");
+  EXPECT_EQ(f.Check1.FontSize(), 14.25);
+  EXPECT_EQ(f.Label3.BackColor(), ui::Rgb(0xFF, 0xFF, 0xC0));
+  EXPECT_EQ(f.Label3.BorderStyle(), ui::BorderStyle::FixedSingle);
+  EXPECT_EQ(f.Label3.Alignment(), ui::Alignment::Center);
+  EXPECT_EQ(f.Label36.BackColor(), ui::Rgb(0xFF, 0xFF, 0xC0));
+  EXPECT_EQ(f.Command2.BackColor(), ui::Rgb(0xFF, 0xFF, 0xC0));
+}
+
+TEST_F(EffectiveDoseWindow, EnglishTexts)
+{
+  Started(Edition::English);
+  pdd::Form2& f = organs();
+  EXPECT_EQ(f.Label60.Caption(), "Effective dose (approximate)");
+  EXPECT_EQ(f.Check12.Caption(), "Entrane skin");
+  EXPECT_EQ(f.Check14.Caption(), "Salivery gland");
+  EXPECT_EQ(f.Check16.Caption(), "Exit skin");
+  EXPECT_EQ(f.Command2.Caption(), "Exit");
+  EXPECT_EQ(f.Command2.ToolTipText(), " bye ");
+  EXPECT_EQ(f.Command1.Caption(), "OK");
+  EXPECT_EQ(f.Command3.Caption(), "Reset");
+  EXPECT_EQ(f.Label58.Caption(), "Total (effective dose) =");
+  EXPECT_EQ(f.Label67.Caption(), "mSv");
+  EXPECT_EQ(f.Label39.Caption(), "irradiated volume");
+  EXPECT_EQ(f.Label56.Caption(), "micro-Sv");
+  EXPECT_EQ(f.Label35.Caption(), "T");
+  EXPECT_EQ(f.Label66.Caption(), "(4) Press the OK button, then press the Exit button.");
+  EXPECT_EQ(f.RangeMark1.Caption(), "~");
+  // The weight labels show the factors the computation uses.
+  EXPECT_EQ(f.Label3.Caption(), "0.12");
+  EXPECT_EQ(f.Label8.Caption(), "0.08");
+  EXPECT_EQ(f.Label9.Caption(), "0.04");
+  EXPECT_EQ(f.Label14.Caption(), "0.01");
+  EXPECT_EQ(f.Label68.Caption(), "0.01");
+  EXPECT_EQ(f.Label17.Caption(), "0.12");
+}
+
+TEST_F(EffectiveDoseWindow, JapaneseTextsAndPlaces)
+{
+  Started(Edition::Japanese, {.site = "腹部正面"});
+  pdd::Form2& f = organs();
+  EXPECT_EQ(f.Width(), 9690);
+  EXPECT_EQ(f.Height(), 11610);
+  EXPECT_EQ(f.Caption(), "Effective Dose");
+  EXPECT_EQ(f.Label60.Caption(), "実効線量の概算 (参考データ) ");
+  EXPECT_EQ(f.Check1.Caption(), " 乳房　 ―");
+  EXPECT_EQ(f.Check2.Caption(), "骨髄(赤色) ");
+  EXPECT_EQ(f.Check16.Caption(), "射出皮膚面");
+  EXPECT_EQ(f.Check1.Left(), 480);
+  EXPECT_EQ(f.Check1.Width(), 1575);
+  EXPECT_EQ(f.Label3.Width(), 975);
+  EXPECT_EQ(f.Text2.Left(), 5040);
+  EXPECT_EQ(f.Command1.Left(), 3120);
+  EXPECT_EQ(f.Command2.Top(), 9360);
+  EXPECT_EQ(f.Command2.Caption(), "決定");
+  EXPECT_EQ(f.Command2.ToolTipText(), "  bye  ");
+  EXPECT_EQ(f.Label58.Caption(), "合計（実効線量）=");
+  EXPECT_EQ(f.Label1.Caption(), "組織・臓器");
+  EXPECT_FALSE(f.Label73.Visible());
+  EXPECT_EQ(f.Label18.Caption(), "割合 %");
+  EXPECT_FALSE(f.Label39.Visible());
+  EXPECT_EQ(f.Label56.Caption(), "μSv");
+  EXPECT_EQ(f.RangeMark16.Caption(), "～");
+  EXPECT_EQ(f.Check1.FontName(), "メイリオ");
+}
+
+TEST_F(EffectiveDoseWindow, OneSkinRowGivesAHandWorkedDose)
+{
+  OpenCleared(Edition::English);
+  // Entrance skin, both depths 0, 100 %: slab 1 alone at 100 % of 1.2 mGy,
+  // weighted 0.01: 0.012 mSv = 12.0 microsievert.
+  SetRow(kEntranceSkin, "0", "0", "100");
+  organs().Command1.UserClick();
+  EXPECT_EQ(services_.msgBoxes.size(), 0u);
+  EXPECT_EQ(Result(kEntranceSkin), "12.0");
+  EXPECT_EQ(Result(kBreast), "-");
+  EXPECT_EQ(Result(kRemainder), "-");
+  EXPECT_EQ(organs().Label57.Caption(), "0.012");
+  EXPECT_EQ(ReadFile("Eff-Dose.dat"), "Effective dose (mSv)\r\n0.012\r\n");
+  EXPECT_EQ(services_.calls.back(), "DoEvents");  // one yield before the total
+}
+
+TEST_F(EffectiveDoseWindow, ExitSkinAveragesTheLastTwoSlabsOfTheBody)
+{
+  OpenCleared(Edition::English);
+  SetRow(kExitSkin, "19.5", "20", "50");
+  SetRow(kColon, "19.5", "20", "50");
+  organs().Command1.UserClick();
+  // Exit skin: slabs 39 and 40; any other row: slab 40 alone.
+  const double exit_mean = 0.01 * (module().PddTable[3][39] + module().PddTable[3][40]) / 2;
+  const double colon_mean = 0.01 * module().PddTable[3][40];
+  EXPECT_EQ(Result(kExitSkin), Format(1000 * 0.01 * 0.5 * exit_mean * 1.2, "###0.0"));
+  EXPECT_EQ(Result(kColon), Format(1000 * 0.12 * 0.5 * colon_mean * 1.2, "###0.0"));
+  EXPECT_GT(module().PddTable[3][39], module().PddTable[3][40]);  // so the two differ
+}
+
+TEST_F(EffectiveDoseWindow, NothingTickedGivesZero)
+{
+  OpenCleared(Edition::Japanese, {.site = "腹部正面"});
+  organs().Command1.UserClick();
+  for (int row = 1; row <= kOrganRowCount; ++row) EXPECT_EQ(Result(row), "-");
+  EXPECT_EQ(organs().Label57.Caption(), "0.000");
+  EXPECT_EQ(ReadFile("Eff-Dose.dat"), "実効線量 (mSv)\r\n0.000\r\n");
+}
+
+TEST_F(EffectiveDoseWindow, RefusedRowStopsTheRestAndKeepsTheEarlierFile)
+{
+  OpenCleared(Edition::English);
+  for (int row = 1; row <= kOrganRowCount; ++row) SetRow(row, "0", "0", "10");
+  organs().Command1.UserClick();
+  const std::string first_file = ReadFile("Eff-Dose.dat");
+  const std::string first_total = organs().Label57.Caption();
+  ASSERT_FALSE(first_file.empty());
+  ASSERT_EQ(Result(kStomach), "14.4");  // 0.12 x 0.1 x 1 x 1.2 mSv
+
+  SetRow(kBreast, "0", "0", "100");
+  SetRow(kStomach, "3", "20.1", "10");  // deeper than the body
+  services_.ExpectMsgBox("There is a typing mistake in Stomach data");
+  organs().Command1.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(services_.msgBoxes.back().style, ui::vbExclamation | ui::vbOKOnly);
+  EXPECT_EQ(Result(kBreast), "144.0");  // rows before it show their new doses
+  EXPECT_EQ(Result(kStomach), "14.4");  // the refused row and those after keep theirs
+  EXPECT_EQ(organs().Label57.Caption(), first_total);
+  EXPECT_EQ(ReadFile("Eff-Dose.dat"), first_file);
+}
+
+TEST_F(EffectiveDoseWindow, PercentageAndDepthLimits)
+{
+  OpenCleared(Edition::English);
+  SetRow(kLiver, "0", "20", "100");  // a far depth equal to the thickness passes
+  organs().Command1.UserClick();
+  EXPECT_EQ(services_.msgBoxes.size(), 0u);
+  for (const char* percent : {"100.5", "-1"}) {
+    SetRow(kLiver, "0", "20", percent);
+    services_.ExpectMsgBox("There is a typing mistake in Liver data");
+    organs().Command1.UserClick();
+    EXPECT_EQ(services_.PendingMsgBoxes(), 0u) << percent;
+  }
+  SetRow(kLiver, "5", "4", "10");  // far above near
+  services_.ExpectMsgBox("There is a typing mistake in Liver data");
+  organs().Command1.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+}
+
+TEST_F(EffectiveDoseWindow, NearDepthAboveTheSurfaceIsAGeneralError)
+{
+  OpenCleared(Edition::Japanese, {.site = "腹部正面"});
+  SetRow(kColon, "-1", "3", "10");
+  services_.ExpectMsgBox("正しく計算できません");
+  organs().Command1.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(services_.msgBoxes.back().style, ui::vbExclamation | ui::vbOKOnly);
+  EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
+  EXPECT_EQ(organs().Label57.Caption(), "");
+}
+
+TEST_F(EffectiveDoseWindow, UnwritableHandBackFileIsToldAndNoTotalShown)
+{
+  OpenCleared(Edition::English);
+  fs::create_directory(File("Eff-Dose.dat"));  // a folder where the file belongs
+  SetRow(kEntranceSkin, "0", "0", "100");
+  services_.ExpectMsgBox("It couldn't be calculated right");
+  organs().Command1.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(organs().Label57.Caption(), "");
+  EXPECT_FALSE(program_->app.Ended());
+}
+
+TEST_F(EffectiveDoseWindow, SecondOkRewritesTheFile)
+{
+  OpenCleared(Edition::English);
+  SetRow(kEntranceSkin, "0", "0", "100");
+  organs().Command1.UserClick();
+  SetRow(kEntranceSkin, "0", "0", "50");
+  organs().Command1.UserClick();
+  EXPECT_EQ(ReadFile("Eff-Dose.dat"), "Effective dose (mSv)\r\n0.006\r\n");
+  EXPECT_EQ(organs().Label57.Caption(), "0.006");
+}
+
+TEST_F(EffectiveDoseWindow, ResetBringsBackTheFileValuesAndClearsTheResults)
+{
+  Started(Edition::English);
+  graph().Command3.UserClick();
+  organs().Command1.UserClick();
+  ASSERT_NE(organs().Label57.Caption(), "");
+  organs().Text3.UserType("1.5");
+  organs().Check2.UserClick();  // unticks red marrow
+  organs().Check1.UserClick();  // ticks breast
+  organs().Command3.UserClick();
+  EXPECT_EQ(organs().Text3.Text(), "9.0");
+  EXPECT_EQ(organs().Check2.Value(), ui::vbChecked);
+  EXPECT_EQ(organs().Check1.Value(), ui::vbUnchecked);
+  EXPECT_EQ(organs().Label57.Caption(), "");
+  for (int row = 1; row <= kOrganRowCount; ++row) EXPECT_EQ(Result(row), "") << row;
+  EXPECT_TRUE(fs::exists(File("Eff-Dose.dat")));  // Reset leaves the hand-back file
+}
+
+TEST_F(EffectiveDoseWindow, ResetWithTheOrganFileGoneLeavesTheRowsEmpty)
+{
+  Started(Edition::English);
+  graph().Command3.UserClick();
+  fs::remove(File("Organ-data/Abdomen-F.csv"));
+  services_.ExpectMsgBox("There is no data of Abdomen-F");
+  organs().Command3.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(organs().Check2.Value(), ui::vbUnchecked);
+  EXPECT_EQ(organs().Text3.Text(), "0");
+  EXPECT_EQ(organs().Text32.Text(), "0");
+}
+
+TEST_F(EffectiveDoseWindow, ExitDeletesTheScratchTableKeepsTheAnswerAndEnds)
+{
+  OpenCleared(Edition::English);
+  organs().Command1.UserClick();
+  ASSERT_TRUE(fs::exists(File("PDD_tempDATA.txt")));
+  organs().Command2.UserClick();
+  EXPECT_TRUE(program_->app.Ended());
+  EXPECT_FALSE(fs::exists(File("PDD_tempDATA.txt")));
+  EXPECT_TRUE(fs::exists(File("Eff-Dose.dat")));
+  EXPECT_FALSE(organs().Visible());
+}
+
+TEST_F(EffectiveDoseWindow, ClosingItThroughItsFrameEndsTheProgramAsExitDoes)
+{
+  for (Edition edition : {Edition::English, Edition::Japanese}) {
+    services_.calls.clear();
+    Started(edition, {.site = edition == Edition::English ? "Abdomen-F" : "腹部正面"});
+    graph().Command3.UserClick();
+    ASSERT_TRUE(fs::exists(File("PDD_tempDATA.txt")));
+    organs().UserClose();
+    EXPECT_TRUE(program_->app.Ended());
+    EXPECT_FALSE(fs::exists(File("PDD_tempDATA.txt")));
+    EXPECT_FALSE(graph().Visible());  // the Japanese graph window goes too
+  }
+}
+
+}  // namespace
+}  // namespace vorn::pdd::test
