@@ -1,0 +1,58 @@
+// The main program: one per process. Owns the desktop side (ui::Application),
+// the computing module with the program-wide state, the result table, the
+// user name and every window, each created on first use.
+//
+//   ui::ScriptedServices services(folder);          // or qt::QtServices
+//   mainwin::MainProgram program(Edition::Japanese, services);
+//   program.Start();                                 // the main window's load brings it up
+//   program.Form1->Text5.UserType("80");
+//   program.Form1->Command2.UserClick();              // calculate
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "beam/module1.h"
+#include "mainwin/form1.h"
+#include "mainwin/main_window_port.h"
+#include "platform/ui/ui.h"
+#include "results/form10.h"
+#include "results/result_table.h"
+#include "text/edition.h"
+
+namespace vorn::mainwin {
+
+class MainProgram {
+public:
+  // The program works in the services' working folder.
+  MainProgram(Edition edition, ui::Services& services);
+  ~MainProgram();
+  MainProgram(const MainProgram&) = delete;
+  MainProgram& operator=(const MainProgram&) = delete;
+
+  // Shows the main window; its load event reads the tables and sets the
+  // defaults. A table that cannot be read ends the program with a message.
+  void Start();
+
+  const std::filesystem::path& WorkingFolder() const { return app.WorkingFolder(); }
+  vorn::Module1& Module() { return *module_; }
+
+  const Edition edition;
+  ui::Application app;
+
+private:
+  MainWindowPort port_{*this};
+  std::unique_ptr<vorn::Module1> module_;  // large tables: kept off the stack
+
+public:
+  results::ResultTable Results;
+  std::string UserName;
+  int AddingRowFlag = 0;  // 1 while a new row is drawn (no effective-dose cell yet)
+
+  // ---- windows ----
+  ui::FormSlot<mainwin::Form1> Form1{[this] { return std::make_unique<mainwin::Form1>(*this); }};
+  ui::FormSlot<results::Form10> Form10{[this] { return std::make_unique<results::Form10>(app, edition); }};
+};
+
+}  // namespace vorn::mainwin

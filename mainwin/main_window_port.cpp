@@ -1,0 +1,43 @@
+#include "mainwin/main_window_port.h"
+
+#include <string>
+
+#include "mainwin/form1.h"
+#include "mainwin/main_program.h"
+
+namespace vorn::mainwin {
+
+void MainWindowPort::SetLabelCaption(ResultLabel label, std::string_view caption)
+{
+  program_.Form1->ResultLabelControl(label).SetCaption(std::string(caption));
+}
+
+std::string MainWindowPort::MainBoxText(MainBox box) const
+{
+  return program_.Form1->MainBoxControl(box).Text();
+}
+
+void MainWindowPort::SetMainBoxText(MainBox box, std::string_view text)
+{
+  program_.Form1->MainBoxControl(box).SetText(std::string(text));
+}
+
+std::string MainWindowPort::FitBoxText(FitBox) const
+{
+  // The fit dialog (Form11) comes with its own change; until it exists no box
+  // holds a measured value, and only the fits read these boxes.
+  return {};
+}
+
+void MainWindowPort::DoEvents() { program_.app.DoEvents(); }
+
+void MainWindowPort::ShowMessage(std::string_view text, MsgIcon icon, MsgTitle)
+{
+  // A box without a title of its own shows the program's title, as every
+  // message of the program does.
+  program_.app.MsgBox(std::string(text), icon == MsgIcon::Warning ? ui::vbExclamation : ui::vbOKOnly);
+}
+
+void MainWindowPort::Beep() { program_.app.Beep(); }
+
+}  // namespace vorn::mainwin
