@@ -185,6 +185,7 @@ Form1::Form1(MainProgram& program)
   Option9.Click = [this] { Option9_Click(); };
 
   Command2.Click = [this] { Command2_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
   Command10.Click = [this] { Command10_Click(); };
 }
 

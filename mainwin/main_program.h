@@ -18,6 +18,8 @@
 #include "mainwin/main_window_port.h"
 #include "platform/ui/ui.h"
 #include "results/form10.h"
+#include "results/form2.h"
+#include "results/form3.h"
 #include "results/result_table.h"
 #include "text/edition.h"
 
@@ -52,7 +54,9 @@ public:
 
   // ---- windows ----
   ui::FormSlot<mainwin::Form1> Form1{[this] { return std::make_unique<mainwin::Form1>(*this); }};
-  ui::FormSlot<results::Form10> Form10{[this] { return std::make_unique<results::Form10>(app, edition); }};
+  ui::FormSlot<results::Form10> Form10{[this] { return std::make_unique<results::Form10>(*this); }};
+  ui::FormSlot<results::Form2> Form2{[this] { return std::make_unique<results::Form2>(*this); }};
+  ui::FormSlot<results::Form3> Form3{[this] { return std::make_unique<results::Form3>(*this); }};
 };
 
 }  // namespace vorn::mainwin

@@ -2,6 +2,16 @@
 
 #include <array>
 
+#include "mainwin/main_program.h"
+#include "platform/errors.h"
+#include "platform/format/format.h"
+#include "results/file_dialog_lists.h"
+#include "results/form2.h"
+#include "results/form3.h"
+#include "results/main_window_reset.h"
+#include "results/result_sheet.h"
+#include "text/results_texts.h"
+
 namespace vorn::results {
 namespace {
 
@@ -38,19 +48,41 @@ constexpr std::array<int, 37> kRulingNumbers{1,  2,  3,  4,  5,  6,  7,  8,  9, 
 
 constexpr ui::Color kNameColor = ui::Rgb(0x40, 0x40, 0x40);
 constexpr ui::Color kSplashColor = ui::FromVbLong(0xC0C0C0);
+constexpr ui::Color kButtonColor = ui::Rgb(0xFF, 0xFF, 0xC0);
+
+// Where the commands sit: the English captions are wider.
+struct ButtonPlaces {
+  ui::Rect save, read, print, erase, behind, name;
+};
+constexpr ButtonPlaces kJapanesePlaces{{6720, 7250, 1575, 495}, {8400, 7250, 1575, 495},
+                                       {10080, 7250, 1335, 495}, {11640, 7250, 1455, 495},
+                                       {13440, 7250, 1935, 495}, {4080, 7320, 2520, 435}};
+constexpr ButtonPlaces kEnglishPlaces{{6480, 7320, 1575, 495}, {8160, 7320, 1575, 495},
+                                      {9960, 7320, 1335, 495},  {11640, 7320, 1335, 495},
+                                      {13200, 7320, 2175, 495}, {3720, 7320, 2760, 435}};
+
+void Place(ui::Control& control, const ui::Rect& r) { control.Move(r.left, r.top, r.width, r.height); }
+
+// The totals line under the last band.
+constexpr double kTotalsY = 860;
 
 }  // namespace
 
-Form10::Form10(ui::Application& app, Edition edition) : Form(app, "Form10"), edition_(edition)
+Form10::Form10(mainwin::MainProgram& program) : Form(program.app, "Form10"), program_(program)
 {
+  const Edition edition = program.edition;
   const bool japanese = edition == Edition::Japanese;
+  const ResultsTexts& t = ResultsTextsFor(edition);
+  const std::string font(t.WindowFont);
+  const ui::FontSpec buttonFont{font, japanese ? 12.0 : 14.25};
+
   SetCaption("  Calculation Results by Vorn");
   Move(60, 405);
   SetSize(15495, 7935);
 
   Picture2.SetBackColor(ui::colors::White);
   Picture2.SetAutoRedraw(true);
-  Picture2.SetFont(japanese ? ui::FontSpec{"メイリオ", 9.0} : ui::FontSpec{"Times New Roman", 9.75});
+  Picture2.SetFont(japanese ? ui::FontSpec{font, 9.0} : ui::FontSpec{font, 9.75});
   const ui::Size area = Picture2.DrawingAreaTwips();
   Picture2.Scale(0, 0, area.width / kTwipsPerUnitX, area.height / kTwipsPerUnitY);
 
@@ -59,18 +91,61 @@ Form10::Form10(ui::Application& app, Edition edition) : Form(app, "Form10"), edi
                                                         kRuling[i]));
   }
 
-  Command1.SetCaption(japanese ? "合 計 ⇒" : "Sum");
-  Command1.SetFont(japanese ? ui::FontSpec{"メイリオ", 12.0} : ui::FontSpec{"Times New Roman", 14.25});
-  Command1.SetBackColor(ui::colors::LightYellow);
+  const ButtonPlaces& places = japanese ? kJapanesePlaces : kEnglishPlaces;
+  Place(Command5, places.save);
+  Place(Command6, places.read);
+  Place(Command4, places.print);
+  Place(Command7, places.erase);
+  Place(Command2, places.behind);
+  Place(Label1, places.name);
+  Command1.SetCaption(std::string(t.TotalsButton));
+  Command5.SetCaption(std::string(t.SaveButton));
+  Command6.SetCaption(std::string(t.ReadButton));
+  Command4.SetCaption(std::string(t.PrintButton));
+  Command7.SetCaption(std::string(t.EraseButton));
+  Command2.SetCaption(std::string(t.BehindButton));
+  for (ui::CommandButton* button : {&Command1, &Command5, &Command6, &Command4, &Command7, &Command2}) {
+    button->SetFont(buttonFont);
+    button->SetBackColor(kButtonColor);
+  }
 
   Label1.SetForeColor(kNameColor);
-  if (japanese) {
-    Label1.SetFont(ui::FontSpec{"メイリオ", 14.25});
-  } else {
-    Label1.Move(3720, 7320, 2760, 435);
-    Label1.SetFont(ui::FontSpec{"Times New Roman", 15.75, false, true});
+  Label1.SetFont(japanese ? ui::FontSpec{font, 14.25} : ui::FontSpec{font, 15.75, false, true});
+  Label52.SetCaption("Calculated by Vorn-V18");
+  Label52.SetForeColor(kNameColor);
+  Label52.SetFont(ui::FontSpec{"Times New Roman", 15.75, false, true});
+
+  int tab = 0;
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&Command7, &Command6, &Command5, &Command4,
+                                                                  &Picture2, &Label52, &Command1, &Label1,
+                                                                  &Command2}) {
+    control->SetTabIndex(tab++);
   }
+
+  Load = [this] { Form_Load(); };
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command4.Click = [this] { Command4_Click(); };
+  Command5.Click = [this] { Command5_Click(); };
+  Command6.Click = [this] { Command6_Click(); };
+  Command7.Click = [this] { Command7_Click(); };
 }
+
+void Form10::Form_Load()
+{
+  // A window made afresh (the user closed the last one) shows what the
+  // program holds: the table, or the splash while it is empty.
+  if (program_.Results.ResultRowCount > 1) {
+    RedrawTable();
+  } else {
+    HideResultGrid();
+    DrawSplashTitle(350, 500);
+    PrintSplashName(program_.UserName);
+  }
+  Label1.SetCaption(program_.UserName);
+}
+
+// ---------------------------------------------------------------- drawing
 
 void Form10::SetResultGridVisible(bool visible)
 {
@@ -84,13 +159,14 @@ void Form10::ShowResultGrid() { SetResultGridVisible(true); }
 
 void Form10::DrawSplashTitle(double titleY, double nameY)
 {
+  Picture2.Cls();
   Picture2.SetForeColor(kSplashColor);
   Picture2.SetFontName("Times New Roman");
   Picture2.SetFontSize(28);
   Picture2.SetCurrentX(500);
   Picture2.SetCurrentY(titleY);
   Picture2.Print("Vorn-V18");
-  if (edition_ == Edition::Japanese) Picture2.SetFontName("メイリオ");
+  if (program_.edition == Edition::Japanese) Picture2.SetFontName("メイリオ");
   Picture2.SetCurrentX(500);
   Picture2.SetCurrentY(nameY);
 }
@@ -100,6 +176,161 @@ void Form10::PrintSplashName(const std::string& userName)
   Picture2.Print(userName);
   Picture2.SetForeColor(ui::colors::ButtonText);
   Picture2.SetFontSize(9);
+}
+
+void Form10::DrawResultHeadings()
+{
+  const ResultsTexts& t = ResultsTextsFor(program_.edition);
+  Picture2.SetFontName(std::string(t.WindowFont));
+  for (const PlacedText& heading : t.ScreenHeadings) {
+    Picture2.SetCurrentX(heading.x);
+    Picture2.SetCurrentY(heading.y);
+    Picture2.Print(heading.text);
+  }
+}
+
+void Form10::DrawResultRow()
+{
+  const Module1& m = program_.Module();
+  const RowSource row{m.Condition, m.Phantom, m.OtherFilter, m.Result};
+  PrintCells(Picture2, ScreenRowCells(row, program_.Results.ResultRowCount, program_.AddingRowFlag == 1,
+                                      program_.edition));
+}
+
+void Form10::RedrawTable()
+{
+  const ResultTable& table = program_.Results;
+  Picture2.Cls();
+  Picture2.SetForeColor(ui::colors::ButtonText);
+  Picture2.SetFontSize(9);
+  ShowResultGrid();
+  DrawResultHeadings();
+  for (int r = 1; r < table.ResultRowCount; ++r) {
+    const RowValues values = RowOf(table, r);
+    PrintCells(Picture2, ScreenRowCells(values.Source(), r, false, program_.edition));
+  }
+}
+
+// ---------------------------------------------------------------- commands
+
+void Form10::Command1_Click()
+{
+  const ResultTable& table = program_.Results;
+  double soft = 0.0;
+  double skin = 0.0;
+  double air = 0.0;
+  double effective = 0.0;
+  for (int k = 1; k < table.ResultRowCount; ++k) {
+    soft += table.ResEntranceSurfaceDoseSoft[k];
+    skin += table.ResEntranceSurfaceDoseSkin[k];
+    air += table.ResEntranceSurfaceDoseAir[k];
+    effective += table.ResEffectiveDose[k];
+  }
+  // Covers the totals of an earlier press.
+  Picture2.FilledBox(880, kTotalsY, 1150, 900, ui::colors::White);
+  PrintCells(Picture2, {{Format(soft, "#0.00"), 900, kTotalsY},
+                        {Format(skin, "#0.00"), 960, kTotalsY},
+                        {Format(air, "#0.00"), 1025, kTotalsY},
+                        {Format(effective, "#0.000"), 1100, kTotalsY}});
+}
+
+void Form10::Command2_Click() { program_.Form1->Show(); }
+
+void Form10::Command4_Click()
+{
+  const Edition edition = program_.edition;
+  const ResultsTexts& t = ResultsTextsFor(edition);
+  ResultTable& table = program_.Results;
+  if (table.ResultRowCount == 1) {
+    App().MsgBox(std::string(t.NoDataToPrint), ui::vbExclamation);
+    return;
+  }
+  if (App().MsgBox(std::string(t.PrinterReady), ui::vbYesNo) != ui::vbYes) return;
+
+  Module1& m = program_.Module();
+  ui::Printer& printer = App().Printer();
+  PrintResultHeadings(printer, edition);
+  // Each row goes through the current-condition variables, which hold the
+  // last printed row afterwards.
+  for (int r = 1; r < table.ResultRowCount; ++r) {
+    LoadRow(table, r, m.Condition, m.Phantom, m.OtherFilter, m.Result);
+    PrintResultRow(printer, {m.Condition, m.Phantom, m.OtherFilter, m.Result}, r, m.AirWValue, edition);
+  }
+  PrintSheetTitle(printer, program_.UserName, edition);
+  try {
+    const ui::PrintReport report = printer.EndDoc();
+    if (report.toFile) {
+      App().MsgBox(std::string(t.PrintedToFile) + "\n" + report.destination, ui::vbInformation);
+    }
+  } catch (const FileError& e) {
+    App().Beep();
+    App().MsgBox(std::string(t.CannotPrint) + "\n" + e.what(), ui::vbExclamation);
+  }
+
+  // The main window's labels no longer belong to the condition in memory.
+  EmptyMainResultLabels(program_);
+  EmptyOptionalFilterLabels(program_);
+  m.OtherFilter.OtherFilterOn = 0;
+  SelectDefaultOutputData(program_);
+}
+
+void Form10::Command5_Click()
+{
+  const ResultsTexts& t = ResultsTextsFor(program_.edition);
+  if (program_.Results.ResultRowCount == 1) {
+    App().MsgBox(std::string(t.NoDataToSave), ui::vbExclamation);
+    return;
+  }
+  Form2& dialog = *program_.Form2;
+  ListFolderAgain(dialog.Dir1, dialog.File2, program_.WorkingFolder());
+  dialog.Text1.SetText("");
+  dialog.Text2.SetText("");
+  dialog.Show();
+  dialog.Text2.SetFocus();
+}
+
+void Form10::Command6_Click()
+{
+  const ResultsTexts& t = ResultsTextsFor(program_.edition);
+  if (program_.Results.ResultRowCount > 1) {
+    App().Beep();
+    if (App().MsgBox(std::string(t.ReadErasesTable), ui::vbOKCancel) == ui::vbCancel) return;
+  }
+  Form3& dialog = *program_.Form3;
+  ListFolderAgain(dialog.Dir1, dialog.File1, program_.WorkingFolder());
+  dialog.Text2.SetText("");
+  dialog.Show();
+}
+
+void Form10::Command7_Click()
+{
+  const Edition edition = program_.edition;
+  const ResultsTexts& t = ResultsTextsFor(edition);
+  if (program_.Results.ResultRowCount == 1) {
+    App().MsgBox(std::string(t.NoDataToErase), ui::vbExclamation);
+    return;
+  }
+  App().Beep();
+  if (App().MsgBox(std::string(t.EraseConfirm), ui::vbOKCancel) == ui::vbCancel) return;
+
+  Module1& m = program_.Module();
+  EmptyMainResultLabels(program_);
+  m.OtherFilter.OtherFilterMaterial.clear();
+  m.OtherFilter.OtherFilterThickness = 0;
+  EmptyOptionalFilterLabels(program_);
+  m.OtherFilter.OtherFilterOn = 0;
+  HideOptionalFilterDialog(program_);
+  SelectDefaultOutputData(program_);
+
+  ClearResultTable(program_.Results);
+  HideResultGrid();
+  DrawSplashTitle(350, 500);
+  PrintSplashName(program_.UserName);
+
+  mainwin::Form1& main = *program_.Form1;
+  main.Command3.SetEnabled(false);
+  main.Command14.SetEnabled(false);
+  main.Command2.SetFocus();
 }
 
 }  // namespace vorn::results

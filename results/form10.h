@@ -1,6 +1,11 @@
 // The result window: the picture on which the result table is drawn as a
 // ruled sheet (or, while the table is empty, the title splash with the user's
-// name), its ruling lines and totals button, and the user's name below it.
+// name), its ruling lines, the commands that total, print, save, read and
+// erase the table, and the user's name below it.
+//
+// The drawing routines here are what the add command, the reading of a result
+// file and start-up call; a row is drawn from the computing module's current
+// variables at band ResultRowCount.
 #pragma once
 
 #include <memory>
@@ -8,17 +13,33 @@
 #include <vector>
 
 #include "platform/ui/ui.h"
+#include "results/row_cells.h"
 #include "text/edition.h"
+
+namespace vorn::mainwin {
+class MainProgram;
+}
 
 namespace vorn::results {
 
 class Form10 : public ui::Form {
 public:
-  Form10(ui::Application& app, Edition edition);
+  explicit Form10(mainwin::MainProgram& program);
 
+  // Four lines that frame the picture (always shown).
+  ui::LineControl Line12{*this, "Line12", {75, 75, 15450, 75}};
+  ui::LineControl Line33{*this, "Line33", {15450, 75, 15450, 7140}};
+  ui::LineControl Line35{*this, "Line35", {15450, 7140, 75, 7140}};
+  ui::LineControl Line36{*this, "Line36", {75, 7140, 75, 75}};
   ui::PictureBox Picture2{*this, "Picture2", {120, 120, 15285, 6975}};
   ui::CommandButton Command1{*this, "Command1", {10560, 6680, 1215, 420}};  // totals
-  ui::Label Label1{*this, "Label1", {4080, 7320, 2520, 435}};              // the user's name
+  ui::CommandButton Command5{*this, "Command5", {6720, 7250, 1575, 495}};   // save
+  ui::CommandButton Command6{*this, "Command6", {8400, 7250, 1575, 495}};   // read
+  ui::CommandButton Command4{*this, "Command4", {10080, 7250, 1335, 495}};  // print
+  ui::CommandButton Command7{*this, "Command7", {11640, 7250, 1455, 495}};  // erase
+  ui::CommandButton Command2{*this, "Command2", {13440, 7250, 1935, 495}};  // main window to the front
+  ui::Label Label1{*this, "Label1", {4080, 7320, 2520, 435}};               // the user's name
+  ui::Label Label52{*this, "Label52", {240, 7320, 3090, 345}};
 
   // The 37 ruling lines of the table, in Picture2's scale.
   const std::vector<std::unique_ptr<ui::LineControl>>& RulingLines() const { return ruling_; }
@@ -27,17 +48,36 @@ public:
   void HideResultGrid();
   void ShowResultGrid();
 
-  // The title splash: "Vorn-V18" in light grey at (500, titleY); the current
-  // point then waits at (500, nameY), in the edition's font for the name.
+  // The title splash on a cleared picture: "Vorn-V18" in light grey at
+  // (500, titleY); the current point then waits at (500, nameY), in the
+  // edition's font for the name.
   void DrawSplashTitle(double titleY, double nameY);
   // Prints the user's name at the current point, then gives the picture back
   // the table's pen: the button-text colour and size 9.
   void PrintSplashName(const std::string& userName);
 
-private:
-  void SetResultGridVisible(bool visible);
+  // The column headings in the edition's font.
+  void DrawResultHeadings();
+  // Row ResultRowCount from the computing module's current variables; while
+  // the program's AddingRowFlag is 1 without its effective-dose cell.
+  void DrawResultRow();
 
-  Edition edition_;
+  // ---- event routines ----
+  void Command1_Click();  // totals
+  void Command2_Click();  // main window to the front
+  void Command4_Click();  // print
+  void Command5_Click();  // open the save dialog
+  void Command6_Click();  // open the read dialog
+  void Command7_Click();  // erase
+
+private:
+  void Form_Load();
+  void SetResultGridVisible(bool visible);
+  // The whole table again from its rows (a window made afresh after the
+  // user closed it), without touching the computing module's variables.
+  void RedrawTable();
+
+  mainwin::MainProgram& program_;
   std::vector<std::unique_ptr<ui::LineControl>> ruling_;
 };
 

@@ -1,0 +1,49 @@
+// The main window's add-to-table command: the current condition and results
+// become the next row of the result table, drawn on the result window first.
+#include <string>
+
+#include "mainwin/form1.h"
+#include "mainwin/main_program.h"
+#include "results/form10.h"
+#include "results/row_cells.h"
+#include "text/results_texts.h"
+
+namespace vorn::mainwin {
+
+void Form1::Command3_Click()
+{
+  results::ResultTable& table = program_.Results;
+  const std::string full(ResultsTextsFor(program_.edition).TableFull);
+  // A full table takes nothing more; the button should not be pressable
+  // then, but a row past the 15th must never be written.
+  if (table.ResultRowCount > results::kResultRows) {
+    App().Beep();
+    App().MsgBox(full, ui::vbExclamation);
+    Command3.SetEnabled(false);
+    return;
+  }
+
+  results::Form10& window = *program_.Form10;
+  if (table.ResultRowCount == 1) {  // the first row of a new table
+    window.Picture2.Cls();
+    window.ShowResultGrid();
+    window.DrawResultHeadings();
+  }
+  program_.AddingRowFlag = 1;
+  window.DrawResultRow();
+  program_.AddingRowFlag = 0;
+
+  Module1& m = program_.Module();
+  results::StoreRow(table, table.ResultRowCount, {m.Condition, m.Phantom, m.OtherFilter, m.Result});
+  ++table.ResultRowCount;
+  if (table.ResultRowCount > results::kResultRows) {
+    App().Beep();
+    App().MsgBox(full, ui::vbExclamation);
+  }
+
+  Command3.SetEnabled(false);
+  Command11.SetEnabled(true);
+  Command11.SetFocus();
+}
+
+}  // namespace vorn::mainwin
