@@ -127,7 +127,8 @@ Form2::Form2(DepthDoseProgram& program) : Form(program.app, "Form2"), program_(p
   Label57.Move(7920, 8280, 1110, 495);
   Label57.SetFontSize(18);
   Label57.SetAlignment(ui::Alignment::Center);
-  Label67.Move(9060, 8340, 480, 435);
+  Label67.Move(9045, 8370, 510, 405);
+  Label67.SetFontSize(12);
   Label67.SetCaption(std::string(t.TotalUnit));
   Command2.Move(7920, japanese ? 9360 : 9240, 1455, 615);
   Command2.SetCaption(std::string(t.ExitButton));

@@ -24,7 +24,7 @@ Form1::Form1(DepthDoseProgram& program) : Form(program.app, "Form1"), program_(p
   const bool japanese = program.edition() == Edition::Japanese;
 
   SetCaption(std::string(t.GraphCaption));
-  SetSize(8655, 9375);
+  SetSize(8655, 9720);
   if (japanese) {
     SetFont({"メイリオ", 9.75, false, false});
   } else {

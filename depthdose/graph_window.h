@@ -26,9 +26,9 @@ public:
   ui::Label Label15{Picture1, "Label15", {694, 172, 24, 34}};
   ui::TextBox Text6{Picture1, "Text6", {720, 168, 110, 40}};
   ui::Label Label6{Picture1, "Label6", {834, 172, 50, 34}};
-  ui::Label Label1{Picture1, "Label1", {470, 220, 170, 34}};
-  ui::TextBox Text1{Picture1, "Text1", {642, 216, 150, 40}};
-  ui::Label Label2{Picture1, "Label2", {796, 220, 70, 34}};
+  ui::Label Label1{Picture1, "Label1", {470, 220, 200, 34}};
+  ui::TextBox Text1{Picture1, "Text1", {672, 216, 130, 40}};
+  ui::Label Label2{Picture1, "Label2", {806, 220, 80, 34}};
   ui::TextBox Text7{Picture1, "Text7", {470, 266, 134, 40}};
   ui::TextBox Text13{Picture1, "Text13", {610, 266, 134, 40}};
   ui::TextBox Text14{Picture1, "Text14", {750, 266, 134, 40}};
@@ -38,8 +38,8 @@ public:
   ui::LineControl Line4{Picture1, "Line4", {0, 800, 900, 800}};
   ui::LineControl Line2{Picture1, "Line2", {8, 110, 8, 800}};
 
-  ui::Label Label3{*this, "Label3", {240, 8670, 5175, 480}};
-  ui::CommandButton Command3{*this, "Command3", {5520, 8640, 3015, 555}};
+  ui::Label Label3{*this, "Label3", {240, 8625, 8295, 330}};
+  ui::CommandButton Command3{*this, "Command3", {5520, 9000, 3015, 555}};
 
   // Shows slab j under the cursor: the lines at its depth and levels, and the
   // read-outs (the depths with "cm" after an arrow key, without after a mouse move).
