@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "physics/mc/constants.h"
 #include "physics/mc/interactions.h"
@@ -70,6 +72,33 @@ TEST(KleinNishina, MeanEnergyTransferMatchesNumericalIntegration)
       transfer.add(1.0 - s.E_keV / E);
     }
     EXPECT_NEAR(transfer.mean(), expected, 5.0 * transfer.standard_error()) << E << " keV";
+  }
+}
+
+TEST(KleinNishina, AngularDistributionPassesAChiSquareTest)
+{
+  // 20 bins of mu; expected shares by integrating the textbook formula.
+  // 19 degrees of freedom: a correct sampler exceeds 50 about once in 10^4.
+  for (const double E : {30.0, 150.0}) {
+    const int bins = 20, n = 400000;
+    std::vector<double> expected(bins, 0.0);
+    double total = 0.0;
+    for (int b = 0; b < bins; ++b) {
+      for (int k = 0; k < 200; ++k) expected[b] += KleinNishinaReference(E, -1.0 + (b + (k + 0.5) / 200.0) * 2.0 / bins);
+      total += expected[b];
+    }
+    std::vector<int> counts(bins, 0);
+    Rng rng(14, static_cast<std::uint64_t>(E));
+    for (int i = 0; i < n; ++i) {
+      const double mu = SampleKleinNishina(E, rng).mu;
+      ++counts[std::min(bins - 1, static_cast<int>((mu + 1.0) * bins / 2.0))];
+    }
+    double chi2 = 0.0;
+    for (int b = 0; b < bins; ++b) {
+      const double e = n * expected[b] / total;
+      chi2 += (counts[b] - e) * (counts[b] - e) / e;
+    }
+    EXPECT_LT(chi2, 50.0) << E << " keV";
   }
 }
 

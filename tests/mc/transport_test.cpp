@@ -262,6 +262,75 @@ TEST(Transport, HalfCosineSubstitutionAgreesWithASmallCutoff)
   EXPECT_NEAR(a->summary(0, 0).mean, b->summary(0, 0).mean, 3.0 * b->summary(0, 0).std_error);
 }
 
+// A direction leaving a surface of outward normal n, drawn as isotropic
+// radiance leaves it: the current is proportional to cos, so cos = sqrt(u).
+Vec3 CosineWeighted(const Vec3& n, Rng& rng)
+{
+  const double c = std::sqrt(rng.uniform());
+  return rotate(n, c, SampleAzimuth(rng));
+}
+
+TEST(SurfaceTallies, IsotropicRadianceGivesAMeanInverseCosineOfTwo)
+{
+  // For isotropic radiance the mean of 1/|cos| over the crossings is
+  // integral (1/c) 2c dc = 2; the half-cosine substitution keeps it at 2
+  // whatever the cut-off (below c0 it scores 2/c0 on a share c0^2).
+  const TestMedia& m = TestMedia::get();
+  const double E = 50.0;
+  const GridPoint g = m.grid->locate(E);
+  const double unit = E * m.soft_en()->mu_en_rho(g);
+  const int n = 400000;
+
+  // Flat entrance surface: rings of 1 cm out to 3 cm.
+  const LayeredSlab slab({0.0, 20.0});
+  const std::vector<const Medium*> slab_media{m.soft().get()};
+  const World flat_world{slab, slab_media};
+  RingExitTally::Options o;
+  o.ring_width = 1.0;
+  o.rings = 3;
+  RingExitTally rings(std::vector{m.soft_en()}, o);
+  // Curved surface: a patch at a point of a cylinder's side, normal tilted 60 degrees.
+  const auto cylinder = std::make_shared<Cylinder>(10.0, 40.0);
+  const Bodies body({cylinder});
+  const std::vector<const Medium*> body_media{m.soft().get()};
+  const World curved_world{body, body_media};
+  const Vec3 centre{0.0, 10.0 * std::sin(kPi / 3.0), 10.0 - 10.0 * std::cos(kPi / 3.0)};
+  const Vec3 normal = cylinder->normal(centre);
+  ASSERT_NEAR(normal.z, -0.5, 1e-12);
+  EntrancePatchTally patch(centre, 0.5, std::vector{m.soft_en()});
+
+  Rng rng(91, 0);
+  Photon p;
+  p.E_keV = E;
+  p.g = g;
+  for (int i = 0; i < n; ++i) {
+    p.r = {0.5, 0.0, 0.0};  // ring 0
+    p.u = CosineWeighted({0.0, 0.0, -1.0}, rng);
+    rings.on_exit(p, 0, flat_world);
+    p.r = centre;
+    p.u = CosineWeighted(normal, rng);
+    patch.on_exit(p, 0, curved_world);
+  }
+  // A photon moving into the phantom, or leaving another face, is not scored.
+  p.r = {0.5, 0.0, 0.0};
+  p.u = {0.0, 0.0, 1.0};
+  rings.on_exit(p, 0, flat_world);
+  p.r = {0.5, 0.0, 20.0};
+  p.u = {0.0, 0.0, -1.0};
+  rings.on_exit(p, 0, flat_world);
+  // Beyond the last ring or the patch: nothing.
+  p.r = {3.5, 0.0, 0.0};
+  rings.on_exit(p, 0, flat_world);
+  p.r = centre + Vec3{0.6, 0.0, 0.0};
+  patch.on_exit(p, 0, curved_world);
+
+  auto whole = [](const auto& tally, std::size_t bin) { return tally.scores().open(bin); };
+  EXPECT_NEAR(whole(rings, 0) / (n * unit), 2.0, 0.02);  // five standard errors
+  EXPECT_EQ(whole(rings, 1), 0.0);
+  EXPECT_EQ(whole(rings, 2), 0.0);
+  EXPECT_NEAR(whole(patch, 0) / (n * unit), 2.0, 0.02);
+}
+
 TEST(Transport, RunRejectsInconsistentProblems)
 {
   const TestMedia& m = TestMedia::get();
