@@ -187,6 +187,9 @@ Form1::Form1(MainProgram& program)
   Command2.Click = [this] { Command2_Click(); };
   Command3.Click = [this] { Command3_Click(); };
   Command10.Click = [this] { Command10_Click(); };
+  Command4.Click = [this] { Command4_Click(); };
+  Command6.Click = [this] { Command6_Click(); };
+  Command14.Click = [this] { Command14_Click(); };
 }
 
 ui::Label& Form1::ResultLabelControl(ResultLabel label)

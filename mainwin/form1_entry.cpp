@@ -145,7 +145,7 @@ void Form1::Option7_Click()
     m.Phantom.BsfMethod = kCurvedSurface;
     Option8.SetEnabled(false);
     Option9.SetEnabled(false);
-    // The shape dialog (Form13) opens here, preset to a cylinder.
+    program_.Form13->OpenForCurvedSurface();
     return;
   }
 

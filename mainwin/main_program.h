@@ -15,6 +15,11 @@
 
 #include "beam/module1.h"
 #include "mainwin/form1.h"
+#include "mainwin/form11.h"
+#include "mainwin/form12.h"
+#include "mainwin/form13.h"
+#include "mainwin/form14.h"
+#include "mainwin/form16.h"
 #include "mainwin/main_window_port.h"
 #include "platform/ui/ui.h"
 #include "results/form10.h"
@@ -57,6 +62,11 @@ public:
   ui::FormSlot<results::Form10> Form10{[this] { return std::make_unique<results::Form10>(*this); }};
   ui::FormSlot<results::Form2> Form2{[this] { return std::make_unique<results::Form2>(*this); }};
   ui::FormSlot<results::Form3> Form3{[this] { return std::make_unique<results::Form3>(*this); }};
+  ui::FormSlot<mainwin::Form11> Form11{[this] { return std::make_unique<mainwin::Form11>(*this); }};
+  ui::FormSlot<mainwin::Form12> Form12{[this] { return std::make_unique<mainwin::Form12>(*this); }};
+  ui::FormSlot<mainwin::Form13> Form13{[this] { return std::make_unique<mainwin::Form13>(*this); }};
+  ui::FormSlot<mainwin::Form14> Form14{[this] { return std::make_unique<mainwin::Form14>(*this); }};
+  ui::FormSlot<mainwin::Form16> Form16{[this] { return std::make_unique<mainwin::Form16>(*this); }};
 };
 
 }  // namespace vorn::mainwin

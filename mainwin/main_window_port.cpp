@@ -22,11 +22,10 @@ void MainWindowPort::SetMainBoxText(MainBox box, std::string_view text)
   program_.Form1->MainBoxControl(box).SetText(std::string(text));
 }
 
-std::string MainWindowPort::FitBoxText(FitBox) const
+std::string MainWindowPort::FitBoxText(FitBox box) const
 {
-  // The fit dialog (Form11) comes with its own change; until it exists no box
-  // holds a measured value, and only the fits read these boxes.
-  return {};
+  // Only the fits read these boxes, and only the fit dialog runs them.
+  return program_.Form11.Exists() ? program_.Form11->FitBoxControl(box).Text() : std::string();
 }
 
 void MainWindowPort::DoEvents() { program_.app.DoEvents(); }
