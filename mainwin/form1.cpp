@@ -190,6 +190,13 @@ Form1::Form1(MainProgram& program)
   Command4.Click = [this] { Command4_Click(); };
   Command6.Click = [this] { Command6_Click(); };
   Command14.Click = [this] { Command14_Click(); };
+  Command1.Click = [this] { Command1_Click(); };
+  Command7.Click = [this] { Command7_Click(); };
+  Command8.Click = [this] { Command8_Click(); };
+  Command9.Click = [this] { Command9_Click(); };
+  Command12.Click = [this] { Command12_Click(); };
+  Command13.Click = [this] { Command13_Click(); };
+  Picture1.DblClick = [this] { Picture1_DblClick(); };
 }
 
 ui::Label& Form1::ResultLabelControl(ResultLabel label)

@@ -115,8 +115,10 @@ void Form1::Option3_Click() { program_.Module().Condition.RectificationType = kS
 
 void Form1::Option4_Click()
 {
-  // The measured-exposure dialog (Form9) opens here with an empty box and the
-  // focus in it; only that dialog changes OutputSource.
+  // Only the measured-exposure dialog changes OutputSource.
+  program_.Form9->Text1.SetText("");
+  program_.Form9->Show();
+  program_.Form9->Text1.SetFocus();
 }
 
 void Form1::Option5_Click()

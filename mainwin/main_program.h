@@ -20,6 +20,14 @@
 #include "mainwin/form13.h"
 #include "mainwin/form14.h"
 #include "mainwin/form16.h"
+#include "mainwin/form15.h"
+#include "mainwin/form17.h"
+#include "mainwin/form18.h"
+#include "mainwin/form5.h"
+#include "mainwin/form6.h"
+#include "mainwin/form7.h"
+#include "mainwin/form8.h"
+#include "mainwin/form9.h"
 #include "mainwin/main_window_port.h"
 #include "platform/ui/ui.h"
 #include "results/form10.h"
@@ -67,6 +75,14 @@ public:
   ui::FormSlot<mainwin::Form13> Form13{[this] { return std::make_unique<mainwin::Form13>(*this); }};
   ui::FormSlot<mainwin::Form14> Form14{[this] { return std::make_unique<mainwin::Form14>(*this); }};
   ui::FormSlot<mainwin::Form16> Form16{[this] { return std::make_unique<mainwin::Form16>(*this); }};
+  ui::FormSlot<mainwin::Form5> Form5{[this] { return std::make_unique<mainwin::Form5>(*this); }};
+  ui::FormSlot<mainwin::Form6> Form6{[this] { return std::make_unique<mainwin::Form6>(*this); }};
+  ui::FormSlot<mainwin::Form7> Form7{[this] { return std::make_unique<mainwin::Form7>(*this); }};
+  ui::FormSlot<mainwin::Form8> Form8{[this] { return std::make_unique<mainwin::Form8>(*this); }};
+  ui::FormSlot<mainwin::Form9> Form9{[this] { return std::make_unique<mainwin::Form9>(*this); }};
+  ui::FormSlot<mainwin::Form15> Form15{[this] { return std::make_unique<mainwin::Form15>(*this); }};
+  ui::FormSlot<mainwin::Form17> Form17{[this] { return std::make_unique<mainwin::Form17>(*this); }};
+  ui::FormSlot<mainwin::Form18> Form18{[this] { return std::make_unique<mainwin::Form18>(*this); }};
 };
 
 }  // namespace vorn::mainwin

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "mainwin/working_files.h"  // kSiteListFileName
+
 namespace vorn::mainwin {
 
-inline constexpr const char* kSiteListFileName = "撮影部位.txt";
 inline constexpr int kMaxSites = 30;
 
 // Every line of the list (an empty line is a site too). Throws FileError when

@@ -1,7 +1,7 @@
 #include "mainwin/user_name_file.h"
 
-#include <vector>
-
+#include "beam/atr_data.h"
+#include "mainwin/working_files.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 
@@ -9,20 +9,26 @@ namespace vorn::mainwin {
 
 UserNameFile UserNameFileOf(Edition edition)
 {
-  return edition == Edition::Japanese ? UserNameFile{"Primary.dat", 31} : UserNameFile{"dATR.dat", 301};
+  return edition == Edition::Japanese ? UserNameFile{kPrimaryFileName, kPrimaryDataLines}
+                                      : UserNameFile{kAtrFileName, kAtrDataLines};
 }
 
-void RewriteUserNameFile(const std::filesystem::path& path, int keptLines, const std::string& userName)
+std::vector<std::string> ReadKeptNameFileLines(const std::filesystem::path& path, int keptLines)
 {
-  const std::vector<std::string> lines = ReadAllLines(path);
+  std::vector<std::string> lines = ReadAllLines(path);
   if (static_cast<int>(lines.size()) < keptLines) {
-    // A short file has lost data lines the programs need: never add the name
-    // in their place.
     throw DataError(path.filename().string() + ": " + std::to_string(lines.size()) + " lines, " +
                     std::to_string(keptLines) + " data lines expected before the user name");
   }
+  lines.resize(static_cast<std::size_t>(keptLines));
+  return lines;
+}
+
+void WriteUserNameFile(const std::filesystem::path& path, const std::vector<std::string>& keptLines,
+                       const std::string& userName)
+{
   std::string text;
-  for (int i = 0; i < keptLines; ++i) text += lines[static_cast<std::size_t>(i)] + "\r\n";
+  for (const std::string& line : keptLines) text += line + "\r\n";
   text += userName + "\r\n";
   WriteFileAtomically(path, text);
 }

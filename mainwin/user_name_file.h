@@ -1,10 +1,11 @@
-// The file that keeps the user name: one line after the lines of a data table
-// that the programs read. The Japanese edition keeps it as line 32 of
-// Primary.dat, the English edition as line 302 of dATR.dat.
+// The file that keeps the user name: one line after the data lines of a
+// shipped table. The Japanese edition keeps it as line 32 of Primary.dat, the
+// English edition as line 302 of dATR.dat.
 #pragma once
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "text/edition.h"
 
@@ -17,11 +18,15 @@ struct UserNameFile {
 
 UserNameFile UserNameFileOf(Edition edition);
 
-// Rewrites the name file: its first keptLines lines unchanged, then the name
-// as the last line; every line ends in CR LF and nothing follows the name.
-// The file is read whole first and replaced in one step, so a failure leaves
-// it as it was. Throws FileError when it cannot be read or written and
-// DataError, naming the file, when it holds fewer than keptLines lines.
-void RewriteUserNameFile(const std::filesystem::path& path, int keptLines, const std::string& userName);
+// The first keptLines lines of the name file, which a rewrite keeps. Throws
+// FileError when it cannot be read and DataError, naming the file, when it
+// holds fewer lines: the name never takes the place of a data line.
+std::vector<std::string> ReadKeptNameFileLines(const std::filesystem::path& path, int keptLines);
+
+// Replaces the name file with the kept lines, then the name as the last line;
+// every line ends in CR LF. The file is replaced in one step, so a failure
+// leaves it as it was (FileError).
+void WriteUserNameFile(const std::filesystem::path& path, const std::vector<std::string>& keptLines,
+                       const std::string& userName);
 
 }  // namespace vorn::mainwin

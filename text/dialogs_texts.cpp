@@ -20,7 +20,6 @@ constexpr DialogTexts kJapanese{
     .Form18Prompt = "新しいユーザー名を入力して下さい",
     .Form15NameMissing = "名前が入力されていません",
     .Form18NameMissing = "名前が入力されていません",
-    .GuestName = "ゲスト",
     .NameNotSaved = "　ユーザー名を保存できませんでした　",
 
     .Form17Caption = " 照射部位追加・削除",
@@ -100,7 +99,6 @@ constexpr DialogTexts kEnglish{
     .Form18Prompt = "Input new user-name",
     .Form15NameMissing = "  Input User name  ",
     .Form18NameMissing = " Input User-Name ",
-    .GuestName = "Guest",
     .NameNotSaved = " The user name could not be saved ",
 
     .Form17Caption = "",

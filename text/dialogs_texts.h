@@ -28,7 +28,6 @@ struct DialogTexts {
   std::string_view Form18Prompt;            // Label1
   std::string_view Form15NameMissing;       // empty name box
   std::string_view Form18NameMissing;
-  std::string_view GuestName;
   std::string_view NameNotSaved;            // the name file could not be rewritten
 
   // ---- examination sites (Form17, Japanese only) ----

@@ -1,0 +1,122 @@
+#include "mainwin/form17.h"
+
+#include <exception>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mainwin/dialog_layout.h"
+#include "mainwin/main_program.h"
+#include "mainwin/site_list_file.h"
+
+namespace vorn::mainwin {
+namespace {
+
+// The site list, or nothing after telling the user it cannot be read.
+std::optional<std::vector<std::string>> ReadSitesOrReport(MainProgram& program, const DialogTexts& t)
+{
+  try {
+    return ReadSiteList(program.WorkingFolder() / kSiteListFileName);
+  } catch (const std::exception& e) {
+    program.app.MsgBox(std::string(t.SiteListUnusable) + "\n" + e.what(), ui::vbExclamation);
+    return std::nullopt;
+  }
+}
+
+bool WriteSitesOrReport(MainProgram& program, const DialogTexts& t, const std::vector<std::string>& sites)
+{
+  try {
+    WriteSiteList(program.WorkingFolder() / kSiteListFileName, sites);
+    return true;
+  } catch (const std::exception& e) {
+    program.app.MsgBox(std::string(t.SiteListUnusable) + "\n" + e.what(), ui::vbExclamation);
+    return false;
+  }
+}
+
+}  // namespace
+
+Form17::Form17(MainProgram& program)
+    : Form(program.app, "Form17"), program_(program), texts_(DialogTextsFor(program.edition))
+{
+  const DialogTexts& t = texts_;
+  UseDialogFont(*this, program.edition);
+  SetCaption(std::string(t.Form17Caption));
+  SetSize(5880, 4860);
+  Label1.SetCaption(std::string(t.SitesHeading));
+  Label2.SetCaption(std::string(t.SiteToAdd));
+  Label3.SetCaption(std::string(t.SiteCountPrefix));
+  Label4.SetCaption(std::string(t.SiteMaximum));
+  Command1.SetCaption(std::string(t.AddSite));
+  Command3.SetCaption(std::string(t.DeleteSite));
+  Command2.SetCaption(std::string(t.Cancel));
+
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
+}
+
+// Add the typed name as the last site.
+void Form17::Command1_Click()
+{
+  const std::string site = Text1.Text();
+  if (site.empty()) {
+    App().MsgBox(std::string(texts_.SiteNameMissing), ui::vbExclamation);
+    return;
+  }
+  std::optional<std::vector<std::string>> sites = ReadSitesOrReport(program_, texts_);
+  if (!sites) return;
+  if (static_cast<int>(sites->size()) >= kMaxSites) {
+    App().MsgBox(std::string(texts_.SiteListFull), ui::vbExclamation);
+    return;
+  }
+  sites->push_back(site);
+  if (!WriteSitesOrReport(program_, texts_, *sites)) return;
+  program_.Form1->Combo2.AddItem(site);
+  Hide();
+}
+
+// Delete the selected site: every line equal to it.
+void Form17::Command3_Click()
+{
+  if (List1.ListIndex() < 0) {
+    App().MsgBox(std::string(texts_.SiteNotSelected), ui::vbExclamation);
+    return;
+  }
+  const std::string site = List1.Text();
+  const std::string question = std::string(texts_.DeleteSiteAsk1) + site + std::string(texts_.DeleteSiteAsk2);
+  if (App().MsgBox(question, ui::vbOKCancel) != ui::vbOK) return;
+
+  std::optional<std::vector<std::string>> sites = ReadSitesOrReport(program_, texts_);
+  if (!sites) return;
+  const std::vector<std::string> kept = WithoutSite(std::move(*sites), site);
+  if (!WriteSitesOrReport(program_, texts_, kept)) return;
+
+  // The main window's list is rebuilt from the list now on file; its text
+  // falls back to the first site of the shipped list.
+  ui::ComboBox& combo = program_.Form1->Combo2;
+  combo.Clear();
+  combo.SetText(std::string(texts_.SiteAfterDelete));
+  for (const std::string& s : kept) combo.AddItem(s);
+  Hide();
+}
+
+// The main window's site button: the dialog shows the list as it is on file.
+void Form1::Command7_Click()
+{
+  Form17& dialog = *program_.Form17;
+  dialog.List1.Clear();
+  std::vector<std::string> sites;
+  try {
+    sites = ReadSiteList(program_.WorkingFolder() / kSiteListFileName);
+  } catch (const std::exception&) {
+    // A missing list opens as an empty one; adding to it is refused with a message.
+  }
+  for (const std::string& s : sites) dialog.List1.AddItem(s);
+  dialog.Label3.SetCaption(std::string(DialogTextsFor(program_.edition).SiteCountPrefix) +
+                           std::to_string(sites.size()));
+  dialog.Text1.SetText("");
+  dialog.Show();
+}
+
+}  // namespace vorn::mainwin

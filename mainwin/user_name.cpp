@@ -1,0 +1,45 @@
+#include "mainwin/user_name.h"
+
+#include <exception>
+#include <vector>
+
+#include "mainwin/main_program.h"
+#include "mainwin/user_name_file.h"
+#include "text/dialogs_texts.h"
+#include "text/mainwin_texts.h"
+
+namespace vorn::mainwin {
+
+bool SaveUserName(MainProgram& program, const std::string& name)
+{
+  const UserNameFile file = UserNameFileOf(program.edition);
+  const std::filesystem::path path = program.WorkingFolder() / file.fileName;
+  try {
+    const std::vector<std::string> kept = ReadKeptNameFileLines(path, file.keptLines);
+    program.app.DoEvents();
+    WriteUserNameFile(path, kept, name);
+  } catch (const std::exception& e) {
+    program.app.MsgBox(std::string(DialogTextsFor(program.edition).NameNotSaved) + "\n" + e.what(),
+                       ui::vbExclamation);
+    return false;
+  }
+  return true;
+}
+
+void ApplyUserName(MainProgram& program, const std::string& name)
+{
+  program.UserName = name;
+
+  results::Form10& results = *program.Form10;
+  results.Picture2.Cls();  // result rows drawn there go too; the table keeps its data
+  results.DrawSplashTitle(200, 350);
+  results.PrintSplashName(name);
+  results.Label1.SetCaption(name);
+
+  mainwin::Form1& main = *program.Form1;
+  main.SetCaption(std::string(MainWinTextsFor(program.edition).RegisteredCaption) + name);
+  main.Command8.SetVisible(false);
+  main.Command2.SetEnabled(true);
+}
+
+}  // namespace vorn::mainwin
