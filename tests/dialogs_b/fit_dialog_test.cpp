@@ -1,0 +1,450 @@
+// The fit dialog: its presets, the refusals before any fit, the failure flags
+// of the fits, the recomputation after a successful fit, and a failure inside
+// the calculation reported as the calculate command reports it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "dialogs_b_support.h"
+#include "platform/format/format.h"
+
+namespace vorn::dialogs_b_test {
+namespace {
+
+using mainwin::Form11;
+
+constexpr const char* kHvlEmpty = "　半価層を入力してください　";
+constexpr const char* kHvlSame = "　実測値と計算値が同じです　";
+constexpr const char* kAtrEmpty = "  ATR-Index を入力して下さい  ";
+constexpr const char* kAtrSame = "  実測値と計算値が同じです  ";
+constexpr const char* kFinished = "　＊＊＊  計算を完了しました　＊＊＊   ";
+constexpr const char* kCouldNotCalculate = "　???  正しく計算できませんでした  ???   ";
+constexpr const char* kAbove150 = " 管電圧が規定の最大値(150kV)を超え、正しく計算できません ";
+constexpr const char* kBelowMinus10 = " 管電圧が JIS規格の設定値-10% より小さくなり、正しく計算できません ";
+constexpr const char* kAtrOutOfRange = "実測 ATR Index 値が、計算可能範囲外です";
+
+// A program with a calculated result and the fit dialog opened from the
+// recalculate command.
+struct FitSession : Session {
+  explicit FitSession(Edition edition) : Session(edition)
+  {
+    Calculate();
+    main().Command14.UserClick();
+  }
+  Form11& fit() { return *program->Form11; }
+  // A sentinel in every result the dialog recomputes after a fit.
+  void MarkResults()
+  {
+    m().Result.OutputAt1m = -1.0;
+    m().Result.BsfSoft = -1.0;
+    m().Result.EntranceSurfaceDoseSoft = -1.0;
+    m().Result.EntranceSurfaceDoseAir = -1.0;
+  }
+  bool ResultsUntouched()
+  {
+    const CalculationResult& r = m().Result;
+    return r.OutputAt1m == -1.0 && r.BsfSoft == -1.0 && r.EntranceSurfaceDoseSoft == -1.0 &&
+           r.EntranceSurfaceDoseAir == -1.0;
+  }
+  // The measured half-value layer as the user types it: mm with four decimals.
+  std::string MillimetresOf(double hvl_cm) { return Format(10.0 * hvl_cm, "0.0000"); }
+};
+
+// ---------------------------------------------------------------- presets
+
+TEST(FitDialogPresets, JapaneseEditionShowsTheCalculatedValuesAndEmptyBoxes)
+{
+  FitSession s(Edition::Japanese);
+  Form11& f = s.fit();
+  f.Text1.UserType("3.1");
+  f.Text2.UserType("0.4");
+  f.Option2.UserClick();
+  f.Option4.UserClick();
+  f.Command2.UserClick();  // Cancel keeps the entries until the next opening
+  EXPECT_FALSE(f.Visible());
+  EXPECT_EQ(f.Text1.Text(), "3.1");
+
+  s.main().Command14.UserClick();
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.Text1.Text(), "");
+  EXPECT_EQ(f.Text2.Text(), "");
+  EXPECT_EQ(f.Label6.Caption(), s.main().Label65.Caption());
+  EXPECT_EQ(f.Label8.Caption(), s.main().Label67.Caption());
+  EXPECT_NE(f.Label6.Caption(), "");
+  EXPECT_TRUE(f.Option1.Value());
+  EXPECT_TRUE(f.Option3.Value());
+  EXPECT_FALSE(f.Option4.Value());
+  EXPECT_EQ(f.Caption(), "  HVL or ATR-Index ");
+}
+
+TEST(FitDialogPresets, EnglishEditionHasTheHalfValueLayerFitOnly)
+{
+  FitSession s(Edition::English);
+  Form11& f = s.fit();
+  EXPECT_EQ(f.Caption(), " Half Value Layer");
+  EXPECT_EQ(f.Label15.Caption(), s.main().Label65.Caption());
+  EXPECT_NE(f.Label15.Caption(), "");
+  EXPECT_TRUE(f.Option3.Value());
+  EXPECT_FALSE(f.Frame1.Visible());
+  EXPECT_FALSE(f.Command3.Visible());
+  EXPECT_TRUE(f.Text1.Reachable());
+  EXPECT_FALSE(f.Text2.Reachable());
+  EXPECT_EQ(f.Label1.Caption(), "Calculation of X-ray spectrum");
+  EXPECT_EQ(f.Label10.Caption(), "that approximates the measured HVL.");
+}
+
+TEST(FitDialogPresets, EnterInTheMeasuredBoxMovesToOkWithoutPressingIt)
+{
+  FitSession s(Edition::Japanese);
+  s.fit().Text1.UserType("3");
+  s.fit().Text1.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(s.fit().Command1.HasFocus());
+  EXPECT_TRUE(s.services.msgBoxes.empty());
+  EXPECT_TRUE(s.fit().Visible());
+}
+
+// ---------------------------------------------------------------- refusals
+
+TEST(FitDialogRefusals, EmptyHalfValueLayerBoxBeepsAndWarns)
+{
+  FitSession s(Edition::Japanese);
+  const std::size_t mark = s.services.calls.size();
+  s.services.ExpectMsgBox(kHvlEmpty);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.CallsSince(mark), (std::vector<std::string>{"Beep", std::string("MsgBox ") + kHvlEmpty}));
+  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
+  EXPECT_TRUE(s.fit().Visible());
+}
+
+TEST(FitDialogRefusals, EnglishEmptyBoxMessage)
+{
+  FitSession s(Edition::English);
+  s.services.ExpectMsgBox("  Input the measured HVL  ");
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.services.beeps, 1);
+}
+
+TEST(FitDialogRefusals, MeasuredEqualToCalculatedIsRefusedAfterStoringCentimetres)
+{
+  FitSession s(Edition::Japanese);
+  s.m().Result.Hvl1 = 0.25;  // cm Al
+  s.MarkResults();
+  s.fit().Text1.UserType("2.5");  // mm Al
+  s.services.ExpectMsgBox(kHvlSame);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.m().Fit.HvlMeasured, 0.25);
+  EXPECT_TRUE(s.ResultsUntouched());
+  EXPECT_TRUE(s.fit().Visible());
+}
+
+TEST(FitDialogRefusals, EnglishEqualValueMessage)
+{
+  FitSession s(Edition::English);
+  s.m().Result.Hvl1 = 0.25;
+  s.fit().Text1.UserType("2.5");
+  s.services.ExpectMsgBox("  The measured value and the calculated value are the same  ");
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+}
+
+TEST(FitDialogRefusals, AtrBoxEmptyAndAtrEqualToCalculated)
+{
+  FitSession s(Edition::Japanese);
+  Form11& f = s.fit();
+  f.Option2.UserClick();
+  s.services.ExpectMsgBox(kAtrEmpty);
+  f.Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+
+  s.m().Result.AtrIndex = 0.5;
+  f.Text2.UserType("0.5");
+  s.services.ExpectMsgBox(kAtrSame);
+  f.Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.m().Fit.AtrMeasured, 0.5);
+  EXPECT_EQ(s.services.beeps, 2);
+  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
+}
+
+TEST(FitDialogRefusals, TextThatIsNoNumberIsNotEmptyAndIsTakenAsZero)
+{
+  // "abc" passes the empty test: the fit runs with a measured value of 0 and
+  // says itself how it ended (one message, not the empty-box message).
+  FitSession s(Edition::Japanese);
+  s.fit().Text1.UserType("abc");
+  s.services.ExpectMsgBox(ui::vbOK);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  ASSERT_EQ(s.services.msgBoxes.size(), 1u);
+  EXPECT_NE(s.services.msgBoxes[0].text, kHvlEmpty);
+  EXPECT_EQ(s.m().Fit.HvlMeasured, 0.0);
+}
+
+// ---------------------------------------------------------------- fit flags
+
+TEST(FitDialogFlags, UpwardFitStoppedAt150kVSetsItsFlagAndRecomputesNothing)
+{
+  FitSession s(Edition::Japanese);
+  s.main().Text5.UserType("150");
+  s.Calculate();
+  s.main().Command14.UserClick();
+  const double hvl = s.m().Result.Hvl1;
+  s.MarkResults();
+  s.m().Fit.FitFailHvlUp = 1;  // stale flags from an earlier run
+  s.m().Fit.FitFailHvlDown = 1;
+  s.fit().Option4.UserClick();
+  s.fit().Text1.UserType(s.MillimetresOf(hvl * 1.2));
+  s.services.ExpectMsgBox(kAbove150);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.m().Fit.FitFailHvlUp, 1);
+  EXPECT_EQ(s.m().Fit.FitFailHvlDown, 0);  // reset before the run
+  EXPECT_EQ(s.m().Condition.TubeVoltage, 150.0);
+  EXPECT_TRUE(s.ResultsUntouched());
+  EXPECT_TRUE(s.fit().Visible());
+}
+
+TEST(FitDialogFlags, DownwardTwinStoppedAtMinus10PercentStopsTheRunToo)
+{
+  FitSession s(Edition::Japanese);  // 75 kV: the downward fit may go to 67.5 kV
+  const double hvl = s.m().Result.Hvl1;
+  s.MarkResults();
+  s.fit().Option4.UserClick();
+  s.fit().Text1.UserType(s.MillimetresOf(hvl * 0.5));
+  s.services.ExpectMsgBox(kBelowMinus10);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.m().Fit.FitFailHvlUp, 0);
+  EXPECT_EQ(s.m().Fit.FitFailHvlDown, 1);
+  EXPECT_EQ(s.m().Condition.TubeVoltage, 75.0);
+  EXPECT_EQ(s.main().Text5.Text(), "75");
+  EXPECT_TRUE(s.ResultsUntouched());
+  EXPECT_TRUE(s.fit().Visible());
+}
+
+TEST(FitDialogFlags, SuccessfulVoltageFitClearsStaleFlags)
+{
+  FitSession s(Edition::Japanese);
+  const double hvl = s.m().Result.Hvl1;
+  s.m().Fit.FitFailHvlUp = 1;
+  s.m().Fit.FitFailHvlDown = 1;
+  s.fit().Option4.UserClick();
+  s.fit().Text1.UserType(s.MillimetresOf(hvl * 1.03));
+  s.services.ExpectMsgBox(kFinished);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.m().Fit.FitFailHvlUp, 0);
+  EXPECT_EQ(s.m().Fit.FitFailHvlDown, 0);
+  EXPECT_GT(s.m().Condition.TubeVoltage, 75.0);
+  EXPECT_LE(s.m().Condition.TubeVoltage, 82.5);
+  EXPECT_EQ(s.main().Text5.Text(), Format(s.m().Condition.TubeVoltage, "#00.0"));
+}
+
+// ---------------------------------------------------------------- success
+
+TEST(FitDialogSuccess, FiltrationFitRecomputesEverythingAndEnablesAdd)
+{
+  FitSession s(Edition::Japanese);
+  const double target = s.m().Result.Hvl1 * 1.1;
+  s.main().Command3.SetEnabled(false);  // as after adding the last result to the table
+  s.MarkResults();
+  s.fit().Text1.UserType(s.MillimetresOf(target));
+  const std::size_t mark = s.services.calls.size();
+  s.services.ExpectMsgBox(kFinished);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  const std::vector<std::string> calls = s.CallsSince(mark);
+  ASSERT_GE(calls.size(), 2u);
+  EXPECT_EQ(calls[calls.size() - 2], "Beep");
+  EXPECT_EQ(calls.back(), std::string("MsgBox ") + kFinished);
+  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKOnly);
+  EXPECT_FALSE(s.fit().Visible());
+  EXPECT_TRUE(s.main().Command3.Enabled());
+
+  // The fitted beam has the measured half-value layer (to the fit's 0.01 cm
+  // steps and interpolation) and more filtration than before.
+  EXPECT_NEAR(s.m().Result.Hvl1, target, 0.002);
+  EXPECT_GT(s.m().Condition.InherentFilterAl, 0.25);
+  EXPECT_EQ(s.main().Text2.Text(), Format(10.0 * s.m().Condition.InherentFilterAl, "0.000"));
+
+  // The dose results are those of a full calculation of the fitted condition.
+  const CalculationResult afterFit = s.m().Result;
+  const std::string doseLabel = s.main().Label73.Caption();
+  EXPECT_GT(afterFit.OutputAt1m, 0.0);
+  s.Calculate();
+  EXPECT_DOUBLE_EQ(afterFit.OutputAt1m, s.m().Result.OutputAt1m);
+  EXPECT_DOUBLE_EQ(afterFit.BsfSoft, s.m().Result.BsfSoft);
+  EXPECT_DOUBLE_EQ(afterFit.EntranceSurfaceDoseSoft, s.m().Result.EntranceSurfaceDoseSoft);
+  EXPECT_DOUBLE_EQ(afterFit.EntranceSurfaceDoseAir, s.m().Result.EntranceSurfaceDoseAir);
+  EXPECT_EQ(doseLabel, s.main().Label73.Caption());
+}
+
+TEST(FitDialogSuccess, EnglishCompletionComesWithoutABeep)
+{
+  FitSession s(Edition::English);
+  s.fit().Text1.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 0.95));
+  const std::size_t mark = s.services.calls.size();
+  s.services.ExpectMsgBox(" ***  Approximation finished  *** ");
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  const std::vector<std::string> calls = s.CallsSince(mark);
+  for (const std::string& call : calls) EXPECT_NE(call, "Beep");
+  EXPECT_LT(s.m().Condition.InherentFilterAl, 0.25);
+  EXPECT_FALSE(s.fit().Visible());
+}
+
+TEST(FitDialogSuccess, FullResultTableKeepsAddDisabled)
+{
+  FitSession s(Edition::Japanese);
+  s.program->Results.ResultRowCount = 16;
+  s.main().Command3.SetEnabled(false);
+  s.fit().Text1.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.05));
+  s.services.ExpectMsgBox(kFinished);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_GT(s.m().Result.OutputAt1m, 0.0);
+}
+
+TEST(FitDialogSuccess, AtrFitByFiltrationReachesTheMeasuredIndex)
+{
+  FitSession s(Edition::Japanese);
+  const double target = s.m().Result.AtrIndex * 1.05;
+  ASSERT_GT(target, 0.1);
+  ASSERT_LT(target, 0.74);
+  s.MarkResults();
+  s.fit().Option2.UserClick();
+  s.fit().Text2.UserType(Format(target, "0.00000"));
+  s.services.ExpectMsgBox(kFinished);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_NEAR(s.m().Result.AtrIndex, Val(Format(target, "0.00000")), 2e-4);
+  EXPECT_GT(s.m().Condition.InherentFilterAl, 0.25);  // more filtration raises the index
+  EXPECT_GT(s.m().Result.OutputAt1m, 0.0);
+  EXPECT_FALSE(s.fit().Visible());
+}
+
+TEST(FitDialogSuccess, AtrOutOfRangeStopsWithTheFitsMessage)
+{
+  FitSession s(Edition::Japanese);
+  s.MarkResults();
+  s.fit().Option2.UserClick();
+  s.fit().Text2.UserType("0.75");
+  s.services.ExpectMsgBox(kAtrOutOfRange);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.m().Fit.FitFailAtrFilt, 1);
+  EXPECT_TRUE(s.ResultsUntouched());
+  EXPECT_TRUE(s.fit().Visible());
+}
+
+// ---------------------------------------------------------------- failures
+
+TEST(FitDialogFailure, FittedVoltageBeyondTheOutputTableIsReportedAndTheProgramGoesOn)
+{
+  FitSession s(Edition::Japanese);
+  // An output table that ends at 80 kV (25, 30, ... 80 kV).
+  for (int k = 1; k <= kOutputPoints; ++k) s.m().Output.OutputTable(1, k) = 25.0 + 5.0 * (k - 1);
+  // The half-value layer of the same beam at 81 kV: the upward fit lands there.
+  s.m().Condition.TubeVoltage = 81.0;
+  s.m().CalcSpectrum();
+  const double hvlAt81 = s.m().Result.Hvl1;
+  s.m().Condition.TubeVoltage = 75.0;
+  s.m().CalcSpectrum();
+  s.main().Command3.SetEnabled(false);
+
+  s.fit().Option4.UserClick();
+  s.fit().Text1.UserType(s.MillimetresOf(hvlAt81));
+  const std::size_t mark = s.services.calls.size();
+  s.services.ExpectMsgBox(kCouldNotCalculate);
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  const std::vector<std::string> calls = s.CallsSince(mark);
+  ASSERT_GE(calls.size(), 2u);
+  EXPECT_EQ(calls[calls.size() - 2], "Beep");
+  EXPECT_EQ(calls.back(), std::string("MsgBox ") + kCouldNotCalculate);
+  EXPECT_EQ(s.services.msgBoxes.size(), 1u);  // the fit itself succeeded quietly
+  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
+  EXPECT_NEAR(s.m().Condition.TubeVoltage, 81.0, 0.21);  // what the fit left
+  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_TRUE(s.fit().Visible());
+  EXPECT_FALSE(s.program->app.Ended());
+
+  // The program goes on: the dialog closes and opens again.
+  s.fit().Command2.UserClick();
+  EXPECT_FALSE(s.fit().Visible());
+  s.main().Command14.UserClick();
+  EXPECT_TRUE(s.fit().Visible());
+}
+
+TEST(FitDialogFailure, CurvedSurfaceWhoseProgramCannotStartIsReported)
+{
+  FitSession s(Edition::English);
+  // A curved surface: the dose routine starts the outside program for it.
+  s.m().Phantom.BsfMethod = kCurvedSurface;
+  s.m().Phantom.PhantomModel = 1;
+  s.m().Phantom.CylinderRadius = 20;
+  s.m().Phantom.McHistories = 10000000;
+  s.services.FailShell("Tubrin.exe");
+  s.fit().Text1.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.05));
+  s.services.ExpectMsgBox(" ???  Could not calculate correctly  ??? ");
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_TRUE(s.fit().Visible());
+  EXPECT_FALSE(s.program->app.Ended());
+}
+
+// ---------------------------------------------------------------- others
+
+TEST(FitDialogOthers, CancelChangesNothing)
+{
+  FitSession s(Edition::Japanese);
+  const ExposureCondition before = s.m().Condition;
+  s.MarkResults();
+  s.fit().Text1.UserType("4");
+  s.fit().Command2.UserClick();
+  EXPECT_FALSE(s.fit().Visible());
+  EXPECT_TRUE(s.services.msgBoxes.empty());
+  EXPECT_EQ(s.m().Condition.InherentFilterAl, before.InherentFilterAl);
+  EXPECT_EQ(s.m().Condition.TubeVoltage, before.TubeVoltage);
+  EXPECT_TRUE(s.ResultsUntouched());
+}
+
+TEST(FitDialogOthers, AtrExplanationOpensFromTheDialogAndFromTheMainWindow)
+{
+  FitSession s(Edition::Japanese);
+  s.fit().Command3.UserClick();
+  mainwin::Form16& about = *s.program->Form16;
+  EXPECT_TRUE(about.Visible());
+  EXPECT_EQ(about.Caption(), "　ATR Index とは");
+  EXPECT_TRUE(s.fit().Visible());
+  about.Command1.UserClick();
+  EXPECT_FALSE(about.Visible());
+  s.main().Command6.UserClick();
+  EXPECT_TRUE(about.Visible());
+}
+
+TEST(FitDialogOthers, AtrExplanationDrawsTheMeasuringArrangement)
+{
+  FitSession s(Edition::Japanese);
+  mainwin::Form16& about = *s.program->Form16;
+  const ui::DisplayList& items = about.Picture1.Items();
+  for (const char* word : {"Ｘ線焦点", "100 cm", "50 cm", "厚さ 2 cm", "線量計"})
+    EXPECT_NE(ui::FindText(items, word), nullptr) << word;
+  // The plate: 2 cm thick, 30 cm high, its near face 50 cm from the focus.
+  bool plate = false;
+  for (const ui::DrawItem& item : items) {
+    if (const auto* box = std::get_if<ui::BoxItem>(&item)) {
+      plate = plate || (box->from.x == 50.0 && box->to.x == 52.0 && std::abs(box->to.y - box->from.y) == 30.0);
+    }
+  }
+  EXPECT_TRUE(plate);
+  EXPECT_EQ(about.Label3.Caption(), "ATR (Acrylic Transmittance) Index =");
+  EXPECT_EQ(about.Label10.Caption(), "：Ｘ線焦点から 100 cm の距離の自由空間における照射線量または空気カーマ");
+}
+
+}  // namespace
+}  // namespace vorn::dialogs_b_test

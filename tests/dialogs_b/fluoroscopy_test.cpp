@@ -1,0 +1,197 @@
+// The fluoroscopy dialog: its presets, the mean tube current of continuous
+// and pulsed fluoroscopy, its messages, and what OK puts into the condition.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialogs_b_support.h"
+
+namespace vorn::dialogs_b_test {
+namespace {
+
+using mainwin::Form12;
+
+constexpr const char* kCurrentEmpty = "　管電流を入力してください　";
+constexpr const char* kDataEmpty = "　データを入力してください　";
+
+struct FluoroscopySession : Session {
+  explicit FluoroscopySession(Edition edition) : Session(edition) { main().Command4.UserClick(); }
+  Form12& f() { return *program->Form12; }
+  void Pulsed(const std::string& mA, const std::string& pps, const std::string& ms)
+  {
+    f().Option2.UserClick();
+    f().Text1.UserType(mA);
+    f().Text2.UserType(pps);
+    f().Text3.UserType(ms);
+  }
+};
+
+TEST(FluoroscopyPresets, OpeningSelectsContinuousEmptiesTheBoxesAndGreysRateAndWidth)
+{
+  FluoroscopySession s(Edition::Japanese);
+  s.Pulsed("2", "15", "4");
+  s.f().Text4.UserType("9");
+  s.f().Command2.UserClick();  // Cancel
+  EXPECT_FALSE(s.f().Visible());
+
+  s.main().Command4.UserClick();
+  EXPECT_TRUE(s.f().Visible());
+  EXPECT_TRUE(s.f().Option1.Value());
+  EXPECT_FALSE(s.f().Option2.Value());
+  for (ui::TextBox* box : {&s.f().Text1, &s.f().Text2, &s.f().Text3, &s.f().Text4}) EXPECT_EQ(box->Text(), "");
+  EXPECT_FALSE(s.f().Text2.Enabled());
+  EXPECT_FALSE(s.f().Text3.Enabled());
+  EXPECT_TRUE(s.f().Text1.Enabled());
+  EXPECT_EQ(s.f().Caption(), "  透視モード設定");
+}
+
+TEST(FluoroscopyModes, PulsedEnablesRateAndWidthAndContinuousGreysThemKeepingTheirTexts)
+{
+  FluoroscopySession s(Edition::Japanese);
+  s.Pulsed("2", "15", "4");
+  EXPECT_TRUE(s.f().Text2.Enabled());
+  EXPECT_TRUE(s.f().Text3.Enabled());
+  s.f().Option1.UserClick();
+  EXPECT_FALSE(s.f().Text2.Enabled());
+  EXPECT_FALSE(s.f().Text3.Enabled());
+  EXPECT_EQ(s.f().Text2.Text(), "15");
+  EXPECT_EQ(s.f().Text3.Text(), "4");
+  EXPECT_THROW(s.f().Text2.UserType("30"), std::logic_error);  // the user cannot type into it now
+}
+
+TEST(FluoroscopyMeanCurrent, PulsedTwoMilliampereFifteenPulsesFourMillisecondsIsPointOneTwo)
+{
+  // 2 mA x 15 /s x 4 ms = 0.12 mA on average (by hand).
+  FluoroscopySession s(Edition::Japanese);
+  s.Pulsed("2", "15", "4");
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.f().Text4.Text(), "0.12");
+  EXPECT_TRUE(s.services.msgBoxes.empty());
+}
+
+TEST(FluoroscopyMeanCurrent, PulsedWithFractionsGivesPlainNumberText)
+{
+  // 3.5 mA x 7.5 /s x 10 ms = 0.2625 mA.
+  FluoroscopySession s(Edition::English);
+  s.Pulsed("3.5", "7.5", "10");
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.f().Text4.Text(), "0.2625");
+}
+
+TEST(FluoroscopyMeanCurrent, PulsedWithAnEmptyOrZeroBoxAsksForData)
+{
+  FluoroscopySession s(Edition::Japanese);
+  s.Pulsed("2", "15", "");
+  s.services.ExpectMsgBox(kDataEmpty);
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.services.beeps, 1);
+  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
+  EXPECT_EQ(s.f().Text4.Text(), "");
+
+  s.f().Text3.UserType("4");
+  s.f().Text2.UserType("0");
+  s.services.ExpectMsgBox(kDataEmpty);
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+
+  s.f().Text2.UserType("pps");  // no number: 0
+  s.services.ExpectMsgBox(kDataEmpty);
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.f().Text4.Text(), "");
+}
+
+TEST(FluoroscopyMeanCurrent, PulsedProductBeyondTheRangeOfNumbersAsksForData)
+{
+  FluoroscopySession s(Edition::English);
+  s.Pulsed("1e300", "1e300", "1");
+  s.services.ExpectMsgBox("  Input data  ");
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.f().Text4.Text(), "");
+}
+
+TEST(FluoroscopyMeanCurrent, ContinuousCopiesTheCurrentAsTyped)
+{
+  FluoroscopySession s(Edition::Japanese);
+  s.f().Text1.UserType("2.50");
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.f().Text4.Text(), "2.50");
+  s.f().Text1.UserType("abc");
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.f().Text4.Text(), "abc");
+  EXPECT_TRUE(s.services.msgBoxes.empty());
+}
+
+TEST(FluoroscopyMeanCurrent, ContinuousWithoutACurrentAsksForIt)
+{
+  FluoroscopySession s(Edition::Japanese);
+  s.services.ExpectMsgBox(kCurrentEmpty);
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.services.beeps, 1);
+
+  FluoroscopySession e(Edition::English);
+  e.services.ExpectMsgBox("  Input Tube current ");
+  e.f().Command3.UserClick();
+  EXPECT_EQ(e.services.PendingMsgBoxes(), 0u);
+}
+
+TEST(FluoroscopyOk, TakesTheMeanCurrentIntoTheConditionAndTheMainWindow)
+{
+  FluoroscopySession s(Edition::Japanese);
+  const double time = s.m().Condition.ExposureTime;
+  s.Pulsed("2", "15", "4");
+  s.f().Command3.UserClick();
+  s.f().Command1.UserClick();
+  EXPECT_FALSE(s.f().Visible());
+  EXPECT_DOUBLE_EQ(s.m().Condition.TubeCurrent, 0.12);
+  EXPECT_EQ(s.main().Text6.Text(), "0.12");
+  EXPECT_EQ(s.m().Condition.ExposureTime, time);
+  EXPECT_TRUE(s.services.msgBoxes.empty());
+}
+
+TEST(FluoroscopyOk, TextThatIsNoNumberOrAnEmptyBoxStoresZero)
+{
+  FluoroscopySession s(Edition::Japanese);
+  s.f().Text1.UserType("abc");
+  s.f().Command3.UserClick();
+  s.f().Command1.UserClick();
+  EXPECT_EQ(s.m().Condition.TubeCurrent, 0.0);
+  EXPECT_EQ(s.main().Text6.Text(), "0");
+
+  s.main().Command4.UserClick();
+  s.f().Command1.UserClick();  // Text4 empty
+  EXPECT_EQ(s.m().Condition.TubeCurrent, 0.0);
+  EXPECT_EQ(s.main().Text6.Text(), "0");
+}
+
+TEST(FluoroscopyOk, CancelLeavesTheCurrentAlone)
+{
+  FluoroscopySession s(Edition::English);
+  s.f().Text1.UserType("3");
+  s.f().Command3.UserClick();
+  s.f().Command2.UserClick();
+  EXPECT_EQ(s.m().Condition.TubeCurrent, 200.0);
+  EXPECT_EQ(s.main().Text6.Text(), "200");
+  EXPECT_EQ(s.f().Caption(), "Fluoroscopy setting");
+}
+
+TEST(FluoroscopyKeys, EnterWalksTheBoxesInUseAndStopsOnCompute)
+{
+  FluoroscopySession s(Edition::Japanese);
+  s.f().Text1.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(s.f().Command3.HasFocus());  // rate and width are greyed
+  s.f().Option2.UserClick();
+  s.f().Text1.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(s.f().Text2.HasFocus());
+  s.f().Text2.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(s.f().Text3.HasFocus());
+  s.f().Text3.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(s.f().Command3.HasFocus());
+  EXPECT_EQ(s.f().Text4.Text(), "");  // not pressed
+}
+
+}  // namespace
+}  // namespace vorn::dialogs_b_test
