@@ -1,0 +1,238 @@
+// The main window as real Qt widgets (offscreen): both editions start on the
+// shipped data, calculate through the real button, are photographed, and
+// every caption must fit its control in the fonts actually used.
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_services.h"
+#include "platform/qt/widget_binding.h"
+#include "tests/mainwin/mainwin_test_support.h"
+
+namespace vorn::testing {
+namespace {
+
+// What a control needs to show its text whole, against what it has.
+struct Fit {
+  int needWidth = 0;
+  int haveWidth = 0;
+  int needHeight = 0;
+  int haveHeight = 0;
+  bool Fits() const { return needWidth <= haveWidth && needHeight <= haveHeight; }
+};
+
+Fit LabelFit(const QLabel& label, const QString& text)
+{
+  const QFontMetrics fm(label.font());
+  const QRect inside = label.contentsRect();
+  return {fm.horizontalAdvance(text), inside.width(), fm.height(), inside.height()};
+}
+
+Fit ButtonFit(const QPushButton& button, const QString& text)
+{
+  const QFontMetrics fm(button.font());
+  const QStyle* style = button.style();
+  const int margins =
+      2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) / 2 +
+           style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button));
+  return {fm.horizontalAdvance(text) + margins, button.width(), fm.height(), button.height() - 2};
+}
+
+Fit RadioFit(const QRadioButton& radio, const QString& text)
+{
+  QStyleOptionButton option;
+  option.initFrom(&radio);
+  option.text = text;
+  const QRect contents = radio.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &radio);
+  const QFontMetrics fm(radio.font());
+  return {fm.horizontalAdvance(text), contents.width(), fm.height(), radio.height()};
+}
+
+Fit GroupFit(const QGroupBox& group, const QString& title)
+{
+  // The title sits on the frame, indented at both ends.
+  const QFontMetrics fm(group.font());
+  return {fm.horizontalAdvance(title) + 16, group.width(), fm.height(), group.height()};
+}
+
+Fit ComboFit(const QComboBox& combo, const QString& text)
+{
+  QStyleOptionComboBox option;
+  option.initFrom(&combo);
+  option.editable = combo.isEditable();
+  option.frame = combo.hasFrame();
+  const QRect field =
+      combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo);
+  const QFontMetrics fm(combo.font());
+  return {fm.horizontalAdvance(text) + 4, field.width(), fm.height(), field.height() + 2};
+}
+
+Fit LineEditFit(const QLineEdit& edit, const QString& text)
+{
+  const QFontMetrics fm(edit.font());
+  // Frame and the edit's own text margins.
+  return {fm.horizontalAdvance(text) + 8, edit.width(), fm.height(), edit.height() - 2};
+}
+
+// Every text of a widget: its caption, or each item of a list.
+std::vector<std::pair<QString, Fit>> Fits(QWidget* widget, const std::vector<QString>& extraTexts = {})
+{
+  std::vector<std::pair<QString, Fit>> fits;
+  auto add = [&](const QString& text, auto measure) {
+    if (!text.trimmed().isEmpty()) fits.emplace_back(text, measure(text));
+  };
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    add(label->text(), [&](const QString& t) { return LabelFit(*label, t); });
+    for (const QString& t : extraTexts) add(t, [&](const QString& u) { return LabelFit(*label, u); });
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    add(button->text(), [&](const QString& t) { return ButtonFit(*button, t); });
+  } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+    add(radio->text(), [&](const QString& t) { return RadioFit(*radio, t); });
+    for (const QString& t : extraTexts) add(t, [&](const QString& u) { return RadioFit(*radio, u); });
+  } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+    add(group->title(), [&](const QString& t) { return GroupFit(*group, t); });
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    add(combo->currentText(), [&](const QString& t) { return ComboFit(*combo, t); });
+    for (int i = 0; i < combo->count(); ++i)
+      add(combo->itemText(i), [&](const QString& t) { return ComboFit(*combo, t); });
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    add(edit->text(), [&](const QString& t) { return LineEditFit(*edit, t); });
+  }
+  return fits;
+}
+
+void CollectControls(const ui::Container& container, std::vector<ui::Control*>& out)
+{
+  for (ui::Control* control : container.Children()) {
+    out.push_back(control);
+    if (const auto* inner = dynamic_cast<const ui::Container*>(control)) CollectControls(*inner, out);
+  }
+}
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+struct GuiCase {
+  Edition edition;
+  const char* tag;
+  QString fontFamily;  // the installed look-alike of the window's font
+};
+
+class MainWindowGui : public ::testing::TestWithParam<GuiCase> {};
+
+TEST_P(MainWindowGui, StartsCalculatesAndShowsEveryTextWhole)
+{
+  const GuiCase& c = GetParam();
+  TempFolder folder;
+  CopyShippedData(folder.path());
+  KeepUserName(folder.path(), c.edition, "Tester");
+  qt::QtServices services(folder.path());
+  mainwin::MainProgram program(c.edition, services);
+  qt::WidgetBinding binding(program.app);
+  program.Start();
+  ASSERT_FALSE(program.app.Ended());
+
+  mainwin::Form1& form = *program.Form1;
+  qt::FormWindow* window = binding.WindowOf(form);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->size(), QSize(1040, 504));  // 15600 x 7560 twips
+  EXPECT_EQ(window->windowTitle(), Q("Vorn-V18 ( Quendral, Version 18 )  :  Tester"));
+
+  // Calculate with the real button.
+  auto* calculate = qobject_cast<QPushButton*>(window->WidgetOf(form.Command2));
+  ASSERT_NE(calculate, nullptr);
+  QTest::mouseClick(calculate, Qt::LeftButton);
+  QApplication::processEvents();
+  auto* dose = qobject_cast<QLabel*>(window->WidgetOf(form.Label73));
+  ASSERT_NE(dose, nullptr);
+  EXPECT_FALSE(dose->text().isEmpty());
+  EXPECT_EQ(dose->text(), Q(form.Label73.Caption()));
+  EXPECT_TRUE(qobject_cast<QPushButton*>(window->WidgetOf(form.Command3))->isEnabled());
+
+  const QString base = QString(VORN_MAINWIN_GUI_OUTPUT) + "/main_window_" + c.tag;
+  ASSERT_TRUE(window->grab().toImage().save(base + ".png"));
+  qt::FormWindow* results = binding.WindowOf(*program.Form10);
+  ASSERT_NE(results, nullptr);
+  ASSERT_TRUE(results->grab().toImage().save(QString(VORN_MAINWIN_GUI_OUTPUT) + "/result_window_" + c.tag + ".png"));
+
+  // The font actually drawn is the look-alike, not an unrelated fallback.
+  EXPECT_EQ(QFontInfo(window->WidgetOf(form.Label1)->font()).family(), c.fontFamily);
+
+  // Captions other routines put into the window later must fit as well.
+  const bool japanese = c.edition == Edition::Japanese;
+  const std::vector<QString> option7Captions =
+      japanese ? std::vector<QString>{Q("半径20cm の円柱表面"), Q("30:20cmの楕円柱表面"),
+                                      Q("レーストラック型モデルの表面"), Q("半径150.5cm の円柱表面")}
+               : std::vector<QString>{};
+  const std::vector<QString> label22Captions{japanese ? Q("  照射野サイズ（直径）") : Q("Field size (diameter)")};
+  const std::vector<QString> resultCaptions{Q("0.00E+0"), Q("8.88E-10"), Q("188.88"), Q("88.888"), Q("1888.88")};
+
+  std::vector<ui::Control*> controls;
+  CollectControls(form, controls);
+  int measured = 0;
+  for (ui::Control* control : controls) {
+    QWidget* widget = window->WidgetOf(*control);
+    ASSERT_NE(widget, nullptr) << control->Name();
+    std::vector<QString> extra;
+    if (control == &form.Option7) extra = option7Captions;
+    if (control == &form.Label22) extra = label22Captions;
+    if (control == &form.Label65 || control == &form.Label78 || control == &form.Label73 ||
+        control == &form.Label71)
+      extra = resultCaptions;
+    if (control == &form.Label79) extra = {Q("vorn_default_with_long_name")};
+    for (const auto& [text, fit] : Fits(widget, extra)) {
+      ++measured;
+      EXPECT_TRUE(fit.Fits()) << c.tag << " " << control->Name() << " \"" << text.toStdString() << "\" needs "
+                              << fit.needWidth << " x " << fit.needHeight << " px, has " << fit.haveWidth
+                              << " x " << fit.haveHeight;
+    }
+  }
+  EXPECT_GT(measured, 80);
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, MainWindowGui,
+                         ::testing::Values(GuiCase{Edition::Japanese, "J", "Noto Sans CJK JP"},
+                                           GuiCase{Edition::English, "E", "Liberation Sans"}),
+                         [](const ::testing::TestParamInfo<GuiCase>& p) { return std::string(p.param.tag); });
+
+TEST(MainWindowGuiGuest, TheWelcomeButtonShowsWholeInTheGuestState)
+{
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    TempFolder folder;
+    CopyShippedData(folder.path());
+    qt::QtServices services(folder.path());
+    mainwin::MainProgram program(edition, services);
+    qt::WidgetBinding binding(program.app);
+    program.Start();
+    mainwin::Form1& form = *program.Form1;
+    qt::FormWindow* window = binding.WindowOf(form);
+    ASSERT_NE(window, nullptr);
+    auto* welcome = qobject_cast<QPushButton*>(window->WidgetOf(form.Command8));
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(welcome->isVisible());
+    EXPECT_FALSE(qobject_cast<QPushButton*>(window->WidgetOf(form.Command2))->isEnabled());
+    const Fit fit = ButtonFit(*welcome, welcome->text());
+    EXPECT_TRUE(fit.Fits()) << welcome->text().toStdString() << " needs " << fit.needWidth << " has "
+                            << fit.haveWidth;
+    if (edition == Edition::Japanese) {
+      ASSERT_TRUE(window->grab().toImage().save(QString(VORN_MAINWIN_GUI_OUTPUT) + "/main_window_J_guest.png"));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorn::testing
