@@ -190,6 +190,8 @@ Form1::Form1(MainProgram& program)
   Command4.Click = [this] { Command4_Click(); };
   Command6.Click = [this] { Command6_Click(); };
   Command14.Click = [this] { Command14_Click(); };
+  Command11.Click = [this] { Command11_Click(); };
+  Command5.Click = [this] { Command5_Click(); };
   Command1.Click = [this] { Command1_Click(); };
   Command7.Click = [this] { Command7_Click(); };
   Command8.Click = [this] { Command8_Click(); };

@@ -1,0 +1,319 @@
+// The result window driven as a user would: adding rows from the main
+// window, the headings and rows drawn, totals, erase, and the window closed
+// through its frame and opened again.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/format/format.h"
+#include "program_session.h"
+#include "text/results_texts.h"
+
+namespace vorn::results {
+namespace {
+
+using testing::Session;
+using testing::Texts;
+using testing::ThreeRowTable;
+
+bool GridShown(Form10& window)
+{
+  const auto& lines = window.RulingLines();
+  const bool all = std::all_of(lines.begin(), lines.end(), [](const auto& l) { return l->Visible(); });
+  const bool none = std::none_of(lines.begin(), lines.end(), [](const auto& l) { return l->Visible(); });
+  EXPECT_TRUE(all || none) << "the ruling is shown or hidden as a whole";
+  EXPECT_EQ(window.Command1.Visible(), all);
+  return all;
+}
+
+int CountText(const ui::DisplayList& items, const std::string& text)
+{
+  const std::vector<std::string> texts = Texts(items);
+  return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+}
+
+TEST(AddToTable, FirstRowReplacesTheSplashWithHeadingsRulingAndBandOne)
+{
+  Session s(Edition::Japanese);
+  EXPECT_NE(ui::FindText(s.window().Picture2.Items(), "Vorn-V18"), nullptr);
+  EXPECT_FALSE(GridShown(s.window()));
+
+  s.Calculate(80);
+  ASSERT_TRUE(s.main().Command3.Enabled());
+  s.main().Command3.UserClick();
+
+  const ui::DisplayList& items = s.window().Picture2.Items();
+  EXPECT_EQ(ui::FindText(items, "Vorn-V18"), nullptr);
+  EXPECT_TRUE(GridShown(s.window()));
+  // 42 headings, then the new row's 21 cells: no effective-dose cell yet.
+  const std::vector<std::string> texts = Texts(items);
+  ASSERT_GE(texts.size(), 42u);
+  EXPECT_EQ(ResultsTextsFor(Edition::Japanese).ScreenHeadings.size(), 42u);
+  EXPECT_EQ(texts.front(), "照射部位");
+  EXPECT_EQ(texts.size(), 42u + 21u);
+  const ui::TextItem* kv = ui::FindText(items, "80.0");
+  ASSERT_NE(kv, nullptr);
+  EXPECT_EQ(kv->at, (ui::Point{170, 120}));
+  EXPECT_EQ(kv->font.name, "メイリオ");
+
+  // The row is the module's condition and results, unchanged.
+  const ResultTable& t = s.table();
+  EXPECT_EQ(t.ResultRowCount, 2);
+  EXPECT_EQ(t.ResTubeVoltage[1], 80.0);
+  EXPECT_EQ(t.ResEntranceSurfaceDoseSoft[1], s.m().Result.EntranceSurfaceDoseSoft);
+  EXPECT_GT(t.ResEntranceSurfaceDoseSoft[1], 0.0);
+  EXPECT_EQ(t.ResSiteName[1], s.m().Condition.SiteName);
+  EXPECT_EQ(t.ResEffectiveDose[1], 0.0);
+  EXPECT_EQ(s.program->AddingRowFlag, 0);
+
+  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_TRUE(s.main().Command11.Enabled());
+  EXPECT_TRUE(s.main().Command11.HasFocus());
+}
+
+TEST(AddToTable, EnglishHeadingsAndWords)
+{
+  Session s(Edition::English);
+  s.AddResult(70);
+  const ui::DisplayList& items = s.window().Picture2.Items();
+  EXPECT_EQ(ResultsTextsFor(Edition::English).ScreenHeadings.size(), 44u);
+  EXPECT_EQ(Texts(items).size(), 44u + 21u);
+  EXPECT_EQ(ui::FindText(items, "Entrance surface dose")->at, (ui::Point{935, 2}));
+  EXPECT_EQ(ui::FindText(items, "Flat")->at, (ui::Point{10, 130}));
+  EXPECT_EQ(ui::FindText(items, "---")->at, (ui::Point{460, 120}));
+  EXPECT_EQ(ui::FindText(items, "Flat")->font.name, "Times New Roman");
+}
+
+TEST(AddToTable, FifteenRowsThenTheTableIsFull)
+{
+  Session s(Edition::Japanese);
+  for (int n = 1; n <= 14; ++n) s.AddResult(50 + 5 * n);
+  EXPECT_TRUE(s.Messages().empty());
+  EXPECT_EQ(s.table().ResultRowCount, 15);
+
+  const int beeps = s.services.beeps;
+  const std::string full(ResultsTextsFor(Edition::Japanese).TableFull);
+  s.services.ExpectMsgBox(full);
+  s.AddResult(125);
+  EXPECT_EQ(s.services.beeps, beeps + 1);
+  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
+  EXPECT_EQ(s.table().ResultRowCount, 16);
+  EXPECT_EQ(s.table().ResTubeVoltage[15], 125.0);
+  EXPECT_EQ(ui::FindText(s.window().Picture2.Items(), "125.0")->at, (ui::Point{170, 820}));
+
+  // A calculation on a full table leaves the add command disabled.
+  s.Calculate(90);
+  EXPECT_FALSE(s.main().Command3.Enabled());
+  // Should the command still run, it stores nothing and says so again.
+  const ResultTable before = s.table();
+  const std::size_t drawn = s.window().Picture2.Items().size();
+  s.main().Command3.SetEnabled(true);
+  s.services.ExpectMsgBox(full);
+  s.main().Command3.UserClick();
+  EXPECT_EQ(s.table(), before);
+  EXPECT_EQ(s.window().Picture2.Items().size(), drawn);
+  EXPECT_FALSE(s.main().Command3.Enabled());
+}
+
+TEST(AddToTable, RowsForEachSurfaceCode)
+{
+  Session s(Edition::Japanese);
+  Module1& m = s.m();
+  m.Phantom.CylinderRadius = 10;
+  m.Phantom.EllipseHRadius = 15;
+  m.Phantom.EllipseVRadius = 10;
+  const std::vector<std::string> words{"平面", "円柱10", "楕円15,10", "頭平面", "Racetrack"};
+  for (int code = 0; code <= 4; ++code) {
+    m.Phantom.PhantomModel = code;
+    s.main().Command3.SetEnabled(true);  // as after a calculation
+    s.main().Command3.UserClick();
+    const ui::TextItem* word = ui::FindText(s.window().Picture2.Items(), words[code]);
+    ASSERT_NE(word, nullptr) << code;
+    EXPECT_EQ(word->at, (ui::Point{10, 70 + 50.0 * (code + 1) + 10})) << code;
+  }
+  const ResultTable& t = s.table();
+  EXPECT_EQ(t.ResCylinderRadius[2], 10.0);
+  EXPECT_EQ(t.ResCylinderRadius[3], 0.0);
+  EXPECT_EQ(t.ResEllipseHRadius[3], 15.0);
+  EXPECT_EQ(t.ResEllipseVRadius[4], 0.0);
+}
+
+TEST(Totals, SumOfTheSurfaceDosesAndEffectiveDoses)
+{
+  Session s(Edition::Japanese);
+  s.table() = ThreeRowTable();
+  s.window().ShowResultGrid();
+  s.window().Command1.UserClick();
+  const ui::DisplayList& items = s.window().Picture2.Items();
+  // 1.23 + 10.5 + 0.5, 1.25 + 11.25 + 0.52, 0.97 + 8.75 + 0.4, 0 + 0.123 + 0
+  EXPECT_EQ(ui::FindText(items, "12.23")->at, (ui::Point{900, 860}));
+  EXPECT_EQ(ui::FindText(items, "13.02")->at, (ui::Point{960, 860}));
+  EXPECT_EQ(ui::FindText(items, "10.12")->at, (ui::Point{1025, 860}));
+  EXPECT_EQ(ui::FindText(items, "0.123")->at, (ui::Point{1100, 860}));
+
+  // Without effective doses, and pressed again: the white box covers the old line.
+  s.table().ResEffectiveDose[2] = 0;
+  s.window().Command1.UserClick();
+  EXPECT_EQ(ui::FindText(items, "0.000")->at, (ui::Point{1100, 860}));
+  int boxes = 0;
+  for (const ui::DrawItem& item : items) {
+    if (const auto* box = std::get_if<ui::BoxItem>(&item)) {
+      ++boxes;
+      EXPECT_EQ(box->from, (ui::Point{880, 860}));
+      EXPECT_EQ(box->to, (ui::Point{1150, 900}));
+      ASSERT_TRUE(box->fill.has_value());
+      EXPECT_EQ(box->fill->color, ui::colors::White);
+    }
+  }
+  EXPECT_EQ(boxes, 2);
+  // Drawn only: the table is as it was.
+  EXPECT_EQ(s.table().ResultRowCount, 4);
+}
+
+TEST(Erase, EmptyTableOnlySaysSo)
+{
+  Session s(Edition::English);
+  const std::size_t drawn = s.window().Picture2.Items().size();
+  const int beeps = s.services.beeps;
+  s.services.ExpectMsgBox(" No data to erase ");
+  s.window().Command7.UserClick();
+  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
+  EXPECT_EQ(s.services.beeps, beeps);
+  EXPECT_EQ(s.window().Picture2.Items().size(), drawn);
+}
+
+TEST(Erase, CancelKeepsEverything)
+{
+  Session s(Edition::Japanese);
+  s.AddResult(80);
+  const ResultTable before = s.table();
+  const std::string label = s.main().Label73.Caption();
+  s.services.ExpectMsgBox("　現在表示されている計算結果は削除されます　", ui::vbCancel);
+  s.window().Command7.UserClick();
+  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKCancel);
+  EXPECT_EQ(s.table(), before);
+  EXPECT_EQ(s.main().Label73.Caption(), label);
+  EXPECT_TRUE(GridShown(s.window()));
+}
+
+TEST(Erase, OkEmptiesTheTableAndResetsTheMainWindow)
+{
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    Session s(edition);
+    s.AddResult(80);
+    Module1& m = s.m();
+    m.OtherFilter.OtherFilterOn = 1;
+    m.OtherFilter.OtherFilterMaterial = "Mo";
+    m.OtherFilter.OtherFilterThickness = 0.003;
+    s.main().Label29.SetCaption("Mo");
+    s.main().Label26.SetCaption("0.03");
+    m.Condition.OutputSource = 1;
+    s.main().Label67.SetCaption("0.55");
+    ASSERT_FALSE(s.main().Label73.Caption().empty());
+
+    s.services.ExpectMsgBox(ui::vbOK);
+    const int beeps = s.services.beeps;
+    s.window().Command7.UserClick();
+    EXPECT_EQ(s.services.beeps, beeps + 1);
+
+    EXPECT_EQ(s.table(), ResultTable{});
+    EXPECT_FALSE(GridShown(s.window()));
+    const ui::DisplayList& items = s.window().Picture2.Items();
+    EXPECT_EQ(Texts(items), (std::vector<std::string>{"Vorn-V18", "Tester"}));
+    EXPECT_EQ(ui::FindText(items, "Vorn-V18")->at, (ui::Point{500, 350}));
+    EXPECT_EQ(ui::FindText(items, "Vorn-V18")->font, (ui::FontSpec{"Times New Roman", 28}));
+    EXPECT_EQ(ui::FindText(items, "Tester")->at, (ui::Point{500, 500}));
+    EXPECT_EQ(ui::FindText(items, "Tester")->font.name,
+              edition == Edition::Japanese ? "メイリオ" : "Times New Roman");
+    EXPECT_EQ(s.window().Picture2.FontSize(), 9.0);
+
+    mainwin::Form1& f = s.main();
+    for (const ui::Label* label : {&f.Label78, &f.Label65, &f.Label66, &f.Label75, &f.Label68, &f.Label71,
+                                   &f.Label72, &f.Label73, &f.Label74, &f.Label69, &f.Label70, &f.Label29,
+                                   &f.Label26}) {
+      EXPECT_EQ(label->Caption(), "") << label->Name();
+    }
+    // The English window has no ATR index: its label is left alone.
+    EXPECT_EQ(f.Label67.Caption(), edition == Edition::Japanese ? "" : "0.55");
+    EXPECT_EQ(m.OtherFilter.OtherFilterOn, 0);
+    EXPECT_EQ(m.OtherFilter.OtherFilterMaterial, "");
+    EXPECT_EQ(m.OtherFilter.OtherFilterThickness, 0.0);
+    EXPECT_TRUE(f.Option5.Value());
+    EXPECT_EQ(m.Condition.OutputSource, 2);
+    EXPECT_FALSE(f.Command3.Enabled());
+    EXPECT_FALSE(f.Command14.Enabled());
+    EXPECT_TRUE(f.Command2.HasFocus());
+
+    // The next add starts a new table at band 1.
+    s.AddResult(90);
+    EXPECT_EQ(s.table().ResultRowCount, 2);
+    EXPECT_EQ(ui::FindText(s.window().Picture2.Items(), "90.0")->at, (ui::Point{170, 120}));
+    EXPECT_TRUE(GridShown(s.window()));
+  }
+}
+
+TEST(ResultWindow, ClosedThroughItsFrameComesBackWithTheTable)
+{
+  Session s(Edition::Japanese);
+  s.AddResult(80);
+  s.AddResult(90);
+  s.table().ResEffectiveDose[1] = 0.25;
+  s.window().UserClose();
+  EXPECT_FALSE(s.program->Form10.Exists());
+  EXPECT_FALSE(s.program->app.Ended());
+
+  s.main().Command10.UserClick();
+  Form10& again = s.window();
+  EXPECT_TRUE(again.Visible());
+  EXPECT_EQ(again.Label1.Caption(), "Tester");
+  EXPECT_TRUE(GridShown(again));
+  const ui::DisplayList& items = again.Picture2.Items();
+  EXPECT_EQ(Texts(items).size(), 42u + 2 * 22u);
+  EXPECT_EQ(ui::FindText(items, "80.0")->at, (ui::Point{170, 120}));
+  EXPECT_EQ(ui::FindText(items, "90.0")->at, (ui::Point{170, 170}));
+  EXPECT_EQ(ui::FindText(items, "0.250")->at, (ui::Point{1100, 120}));
+  EXPECT_EQ(CountText(items, "―"), 3);  // two filter bars and the second row's dose
+  // Redrawing leaves the computing module's condition alone.
+  EXPECT_EQ(s.m().Condition.TubeVoltage, 90.0);
+}
+
+TEST(ResultWindow, ClosedWhileEmptyComesBackWithTheSplash)
+{
+  Session s(Edition::English);
+  s.window().UserClose();
+  s.main().Command10.UserClick();
+  EXPECT_EQ(Texts(s.window().Picture2.Items()), (std::vector<std::string>{"Vorn-V18", "Tester"}));
+  EXPECT_FALSE(GridShown(s.window()));
+}
+
+TEST(ResultWindow, LayoutAndCommands)
+{
+  Session s(Edition::English);
+  Form10& w = s.window();
+  EXPECT_EQ(w.Caption(), "  Calculation Results by Vorn");
+  EXPECT_EQ(w.Width(), 15495);
+  EXPECT_EQ(w.Height(), 7935);
+  EXPECT_EQ(w.Command2.Caption(), "Hide behind");
+  EXPECT_EQ(w.Command2.Left(), 13200);
+  EXPECT_EQ(w.Command2.Width(), 2175);
+  EXPECT_EQ(w.Command7.Width(), 1335);
+  EXPECT_EQ(w.Command1.FontName(), "Times New Roman");
+  // One unit is 13.155 twips across and 7.65 down.
+  EXPECT_NEAR(w.Picture2.CurrentScale().TwipsPerUnitX(), 13.155, 1e-9);
+  EXPECT_NEAR(w.Picture2.CurrentScale().TwipsPerUnitY(), 7.65, 1e-9);
+  EXPECT_EQ(w.RulingLines().size(), 37u);
+  // The main window to the front.
+  w.Command2.UserClick();
+  EXPECT_EQ(s.program->app.FrontForm(), &s.main());
+  EXPECT_TRUE(w.Visible());
+
+  Session j(Edition::Japanese);
+  EXPECT_EQ(j.window().Command1.Caption(), "合 計 ⇒");
+  EXPECT_EQ(j.window().Command2.Left(), 13440);
+  EXPECT_EQ(j.window().Command1.Font(), (ui::FontSpec{"メイリオ", 12}));
+}
+
+}  // namespace
+}  // namespace vorn::results
