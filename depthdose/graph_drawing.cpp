@@ -22,11 +22,9 @@ double CursorLevelY(double percent)
 
 int CursorSlab(double x)
 {
-  int j = std::max(1, static_cast<int>(std::ceil(x / 15.0)));
-  // The division may land a hair either side of a band edge.
-  while (j > 1 && x <= 15.0 * (j - 1)) --j;
-  while (x > 15.0 * j) ++j;
-  return j;
+  // Division is exact on a band edge (15 k / 15 = k), and a point one step
+  // beyond it divides to above k, so the ceiling is the band's slab.
+  return std::max(1, static_cast<int>(std::ceil(x / 15.0)));
 }
 
 namespace {

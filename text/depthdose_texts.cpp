@@ -153,11 +153,30 @@ const DepthDoseTexts kJapanese{
                        "入力が完了したら OK ボタンを押す"},
 };
 
+const HandoverTexts kEnglishHandover{
+    .PddProgramFile = "Vorn18E_PDD.exe",
+    .HandoverNotWritten = "The beam could not be handed over to the depth-dose program.",
+    .PddNotStarted = "The depth-dose program could not be started.",
+    .EffectiveDoseNotCalculated = "  Effective dose in not calculated  ",
+};
+
+const HandoverTexts kJapaneseHandover{
+    .PddProgramFile = "vorn18J_PDD.exe",
+    .HandoverNotWritten = "深部線量プログラムへの受け渡しファイルを書き込めませんでした。",
+    .PddNotStarted = "深部線量プログラムを起動できませんでした。",
+    .EffectiveDoseNotCalculated = "実効線量は計算されていません",
+};
+
 }  // namespace
 
 const DepthDoseTexts& DepthDoseTextsFor(Edition edition)
 {
   return edition == Edition::Japanese ? kJapanese : kEnglish;
+}
+
+const HandoverTexts& HandoverTextsFor(Edition edition)
+{
+  return edition == Edition::Japanese ? kJapaneseHandover : kEnglishHandover;
 }
 
 std::string NoOrganDataMessage(Edition edition, std::string_view site_name)

@@ -93,6 +93,20 @@ struct DepthDoseTexts {
 
 const DepthDoseTexts& DepthDoseTextsFor(Edition edition);
 
+// The main program's side of the hand-over to the depth-dose program.
+struct HandoverTexts {
+  // The depth-dose program of the edition, by the name the main program starts it.
+  std::string_view PddProgramFile;
+  // The hand-over file could not be written / the program could not be
+  // started (exclamation icon, OK); the reason follows on the next line.
+  std::string_view HandoverNotWritten;
+  std::string_view PddNotStarted;
+  // The effective-dose file could not be read (exclamation icon, OK).
+  std::string_view EffectiveDoseNotCalculated;
+};
+
+const HandoverTexts& HandoverTextsFor(Edition edition);
+
 // "There is no data of Abdomen-F" / "腹部正面 のデータはありません".
 std::string NoOrganDataMessage(Edition edition, std::string_view site_name);
 

@@ -45,6 +45,8 @@ TEST(CursorSlabTest, BandEdgesBelongToTheShallowerSlab)
   EXPECT_EQ(CursorSlab(0.001), 1);
   EXPECT_EQ(CursorSlab(15.0), 1);
   EXPECT_EQ(CursorSlab(15.001), 2);
+  EXPECT_EQ(CursorSlab(std::nextafter(15.0, 16.0)), 2);  // divides to exactly 1
+  EXPECT_EQ(CursorSlab(std::nextafter(600.0, 601.0)), 41);
   EXPECT_EQ(CursorSlab(30.0), 2);
   EXPECT_EQ(CursorSlab(599.99), 40);
   EXPECT_EQ(CursorSlab(600.0), 40);

@@ -1,0 +1,238 @@
+// The main window's hand-over button (Command11) and add-effective-dose
+// button (Command5): the file, the program start, the answer drawn into the
+// result window, and every failure leaving the buttons and the table sound.
+#include <filesystem>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "mainwin/handover.h"
+#include "platform/files/seqfile.h"
+#include "platform/format/format.h"
+#include "tests/mainwin/mainwin_test_support.h"
+
+namespace vorn::mainwin {
+namespace {
+
+namespace fs = std::filesystem;
+using vorn::testing::Session;
+
+class Handover : public ::testing::Test {
+protected:
+  // A started program with one result calculated and added to the table.
+  Session& Ready(Edition edition)
+  {
+    session_ = vorn::testing::StartRegistered(edition);
+    Form1& f = session_->form();
+    f.Command2.UserClick();
+    f.Command3.UserClick();
+    EXPECT_TRUE(f.Command11.Enabled());
+    EXPECT_FALSE(f.Command5.Enabled());
+    EXPECT_EQ(session_->program->Results.ResultRowCount, 2);
+    session_->services.calls.clear();
+    return *session_;
+  }
+  Form1& form() { return session_->form(); }
+  ui::ScriptedServices& services() { return session_->services; }
+  fs::path File(const char* name) const { return session_->dir() / name; }
+  void Answer(const std::string& text) { vorn::testing::WriteText(File(kEffDoseFileName), text); }
+
+  std::unique_ptr<Session> session_;
+};
+
+TEST_F(Handover, WritesTheBeamStartsTheProgramAndSwapsTheButtons)
+{
+  Ready(Edition::English);
+  form().Combo2.SetText("Chest-Frontal");  // changed after the calculation
+  form().Command11.UserClick();
+
+  const std::vector<std::string> lines = ReadAllLines(File(kHandoverFileName));
+  ASSERT_EQ(lines.size(), 308u);
+  // The start-up defaults: 75 kV, FFD 100, FSD 80, 20 cm, the 43.2 x 35.6 film.
+  EXPECT_EQ(lines[0], " 75 ");
+  EXPECT_EQ(lines[1], " 100 ");
+  EXPECT_EQ(lines[2], " 80 ");
+  EXPECT_EQ(lines[3], " 20 ");
+  EXPECT_EQ(lines[4], " 43.2 ");
+  EXPECT_EQ(lines[5], " 35.6 ");
+  const double dose = session_->m().Result.EntranceSurfaceDoseSoft;
+  ASSERT_GT(dose, 0.0);
+  EXPECT_EQ(lines[6], Format(dose, "##0.000"));
+  // The spectrum of 75 kV fills bins 2..150 and sums to 1.
+  double sum = 0.0;
+  for (int i = 1; i <= 300; ++i) {
+    const std::string& item = lines[6 + i];
+    ASSERT_EQ(item.size(), 9u) << "bin " << i << ": " << item;
+    sum += Val(item);
+    if (i == 1 || i > 150) {
+      EXPECT_EQ(item, "0.000E+00") << "bin " << i;
+    }
+  }
+  EXPECT_NEAR(sum, 1.0, 300 * 5e-4 * 0.02);
+  EXPECT_EQ(lines[307], "Chest-Frontal");
+
+  EXPECT_EQ(services().calls, (std::vector<std::string>{"DoEvents", "Shell Vorn18E_PDD.exe"}));
+  EXPECT_TRUE(form().Command5.Enabled());
+  EXPECT_FALSE(form().Command11.Enabled());
+}
+
+TEST_F(Handover, JapaneseEditionStartsItsOwnProgramAndReplacesAnOldFile)
+{
+  Ready(Edition::Japanese);
+  vorn::testing::WriteText(File(kHandoverFileName), "old\r\n");
+  form().Command11.UserClick();
+  EXPECT_EQ(services().shellCalls, (std::vector<std::string>{"vorn18J_PDD.exe"}));
+  EXPECT_EQ(ReadAllLines(File(kHandoverFileName)).size(), 308u);
+}
+
+TEST_F(Handover, FileThatCannotBeWrittenIsToldAndNothingStarts)
+{
+  Ready(Edition::English);
+  // A folder with content where the file belongs cannot be replaced.
+  fs::create_directories(File(kHandoverFileName));
+  vorn::testing::WriteText(File(kHandoverFileName) / "keep", "x");
+  services().ExpectMsgBox(ui::vbOK);
+  form().Command11.UserClick();
+  ASSERT_EQ(services().msgBoxes.size(), 1u);
+  const std::string& text = services().msgBoxes[0].text;
+  EXPECT_EQ(text.rfind("The beam could not be handed over to the depth-dose program.\n", 0), 0u) << text;
+  EXPECT_NE(text.find("Vorn2PDD.dat"), std::string::npos) << text;
+  EXPECT_EQ(services().msgBoxes[0].style, ui::vbExclamation);
+  EXPECT_TRUE(services().shellCalls.empty());
+  EXPECT_TRUE(form().Command11.Enabled());
+  EXPECT_FALSE(form().Command5.Enabled());
+}
+
+TEST_F(Handover, FieldWithoutASizeIsToldAndNothingWritten)
+{
+  Ready(Edition::English);
+  session_->m().Condition.FieldLength = FieldSide::Dash();  // the free-size preset chosen, box left empty
+  services().ExpectMsgBox(ui::vbOK);
+  form().Command11.UserClick();
+  ASSERT_EQ(services().msgBoxes.size(), 1u);
+  EXPECT_NE(services().msgBoxes[0].text.find("FieldLength"), std::string::npos);
+  EXPECT_FALSE(fs::exists(File(kHandoverFileName)));
+  EXPECT_TRUE(form().Command11.Enabled());
+  EXPECT_FALSE(form().Command5.Enabled());
+}
+
+TEST_F(Handover, ProgramThatCannotBeStartedIsToldAndTheButtonsStay)
+{
+  Ready(Edition::Japanese);
+  services().FailShell("vorn18J_PDD.exe");
+  services().ExpectMsgBox(ui::vbOK);
+  form().Command11.UserClick();
+  ASSERT_EQ(services().msgBoxes.size(), 1u);
+  const std::string& text = services().msgBoxes[0].text;
+  EXPECT_EQ(text.rfind("深部線量プログラムを起動できませんでした。\n", 0), 0u) << text;
+  EXPECT_NE(text.find("vorn18J_PDD.exe"), std::string::npos) << text;
+  EXPECT_TRUE(form().Command11.Enabled());
+  EXPECT_FALSE(form().Command5.Enabled());
+}
+
+TEST_F(Handover, AnswerGoesIntoTheLastRowAndItsCell)
+{
+  Ready(Edition::English);
+  form().Command11.UserClick();
+  Answer("Effective dose (mSv)\r\n0.117\r\n");
+  results::Form10& window = session_->results();
+  const std::size_t drawn = window.Picture2.Items().size();
+  form().Command5.UserClick();
+
+  EXPECT_TRUE(services().msgBoxes.empty());
+  EXPECT_EQ(session_->program->Results.ResEffectiveDose[1], 0.117);
+  EXPECT_EQ(session_->m().Result.EffectiveDose, 0.117);
+  EXPECT_FALSE(fs::exists(File(kEffDoseFileName)));
+  EXPECT_FALSE(form().Command5.Enabled());
+  EXPECT_FALSE(form().Command11.Enabled());
+
+  // Row 1 lies at y = 70 + 50: a white box over the cell, then the value.
+  const ui::DisplayList& items = window.Picture2.Items();
+  ASSERT_EQ(items.size(), drawn + 2);
+  const auto* box = std::get_if<ui::BoxItem>(&items[drawn]);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->from, (ui::Point{1094, 118}));
+  EXPECT_EQ(box->to, (ui::Point{1150, 150}));
+  ASSERT_TRUE(box->fill.has_value());
+  EXPECT_EQ(box->fill->color, ui::Rgb(255, 255, 255));
+  const auto* value = std::get_if<ui::TextItem>(&items[drawn + 1]);
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->text, "0.117");
+  EXPECT_EQ(value->at, (ui::Point{1100, 120}));
+}
+
+TEST_F(Handover, AnswerOfTheSecondRowIsDrawnOneRowLower)
+{
+  Ready(Edition::Japanese);
+  form().Command2.UserClick();
+  form().Command3.UserClick();
+  ASSERT_EQ(session_->program->Results.ResultRowCount, 3);
+  form().Command11.UserClick();
+  Answer("実効線量 (mSv)\r\n12.5\r\n");
+  form().Command5.UserClick();
+  EXPECT_EQ(session_->program->Results.ResEffectiveDose[2], 12.5);
+  EXPECT_EQ(session_->program->Results.ResEffectiveDose[1], 0.0);
+  const ui::TextItem* value = ui::FindText(session_->results().Picture2.Items(), "12.500");
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->at, (ui::Point{1100, 170}));
+}
+
+// No answer yet: the message, and nothing in the table or the window changes.
+struct NoAnswer {
+  Edition edition;
+  const char* message;
+  bool handOverAgain;  // Command11 enabled afterwards
+};
+
+class HandoverWithoutAnswer : public Handover, public ::testing::WithParamInterface<NoAnswer> {};
+
+TEST_P(HandoverWithoutAnswer, IsToldAndChangesNothing)
+{
+  Ready(GetParam().edition);
+  form().Command11.UserClick();
+  const results::ResultTable before = session_->program->Results;
+  const std::size_t drawn = session_->results().Picture2.Items().size();
+  services().ExpectMsgBox(GetParam().message);
+  form().Command5.UserClick();
+  EXPECT_EQ(services().PendingMsgBoxes(), 0u);
+  EXPECT_EQ(services().msgBoxes.back().style, ui::vbExclamation);
+  EXPECT_FALSE(form().Command5.Enabled());
+  EXPECT_EQ(form().Command11.Enabled(), GetParam().handOverAgain);
+  EXPECT_EQ(session_->program->Results, before);
+  EXPECT_EQ(session_->results().Picture2.Items().size(), drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, HandoverWithoutAnswer,
+                         ::testing::Values(NoAnswer{Edition::English, "  Effective dose in not calculated  ", true},
+                                           NoAnswer{Edition::Japanese, "実効線量は計算されていません", false}));
+
+TEST_F(Handover, AnswerThatIsNotANumberStaysAndIsTold)
+{
+  Ready(Edition::English);
+  form().Command11.UserClick();
+  Answer("Effective dose (mSv)\r\nabc\r\n");
+  services().ExpectMsgBox("  Effective dose in not calculated  ");
+  form().Command5.UserClick();
+  EXPECT_EQ(services().PendingMsgBoxes(), 0u);
+  EXPECT_EQ(session_->program->Results.ResEffectiveDose[1], 0.0);
+  EXPECT_TRUE(fs::exists(File(kEffDoseFileName)));
+}
+
+TEST_F(Handover, AnswerAfterTheTableWasEmptiedHasNoRowToGoTo)
+{
+  Ready(Edition::English);
+  form().Command11.UserClick();
+  results::ClearResultTable(session_->program->Results);  // as the erase command leaves it
+  Answer("Effective dose (mSv)\r\n0.250\r\n");
+  services().ExpectMsgBox("  Effective dose in not calculated  ");
+  form().Command5.UserClick();
+  EXPECT_EQ(services().PendingMsgBoxes(), 0u);
+  EXPECT_EQ(session_->program->Results.ResEffectiveDose[0], 0.0);  // cell 0 is never used
+  EXPECT_TRUE(fs::exists(File(kEffDoseFileName)));  // the answer is not lost
+  EXPECT_TRUE(form().Command11.Enabled());
+}
+
+}  // namespace
+}  // namespace vorn::mainwin
