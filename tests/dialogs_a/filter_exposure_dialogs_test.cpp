@@ -1,0 +1,336 @@
+// The optional-filter dialog and the measured-exposure dialog: what they set
+// in the condition and show on the main window, and what they refuse.
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "mainwin/filter_material.h"
+#include "mainwin/form5.h"
+#include "mainwin/form9.h"
+#include "platform/format/format.h"
+#include "tests/dialogs_a/dialogs_test_support.h"
+
+namespace vorn::mainwin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Session;
+
+struct Started {
+  explicit Started(Edition edition = Edition::Japanese) : s(edition, [edition](const fs::path& dir) {
+    testing::KeepUserName(dir, edition, "Tester");
+  })
+  {
+    s.program->Start();
+  }
+  Session s;
+  Form5& filter() { return *s.program->Form5; }
+  Form9& measured() { return *s.program->Form9; }
+  int IndexOf(const std::string& file)
+  {
+    const std::vector<std::string>& items = filter().File1.Items();
+    for (std::size_t i = 0; i < items.size(); ++i)
+      if (items[i] == file) return static_cast<int>(i);
+    ADD_FAILURE() << file << " is not listed";
+    return 0;
+  }
+  // Opens the dialog, picks the file and types the thickness.
+  void Choose(const std::string& file, const std::string& thickness_mm)
+  {
+    s.main().Command9.UserClick();
+    filter().File1.UserChoose(IndexOf(file));
+    filter().Text2.UserType(thickness_mm);
+  }
+};
+
+// ---------------------------------------------------------------- optional filter
+
+TEST(OptionalFilter, ListsOnlyMaterialFiles)
+{
+  Started t;
+  t.s.main().Command9.UserClick();
+  Form5& f = t.filter();
+  ASSERT_TRUE(f.Visible());
+  const std::vector<std::string>& items = f.File1.Items();
+  EXPECT_GE(items.size(), 10u);
+  for (const std::string& name : items) {
+    const std::string ext = fs::path(name).extension().string();
+    EXPECT_TRUE(ext == ".ele" || ext == ".mix") << name;
+  }
+  EXPECT_NE(std::find(items.begin(), items.end(), "PMMA.mix"), items.end());
+}
+
+TEST(OptionalFilter, SetTakesTheMaterialsCoefficientsAndTheThicknessInCentimetres)
+{
+  Started t;
+  t.s.main().Command9.UserClick();
+  Form5& f = t.filter();
+  f.File1.UserChoose(t.IndexOf("Cu.ele"));
+  EXPECT_EQ(f.Label5.Caption(), "Cu");
+  EXPECT_EQ(f.ActiveControl(), &f.Text2);
+  EXPECT_EQ(t.s.m().OtherFilter.OtherFilterMaterial, "") << "a click alone changes nothing in use";
+  f.Text2.UserType("0.5");
+  f.Text2.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_EQ(f.ActiveControl(), &f.Command1);
+  EXPECT_TRUE(f.Visible()) << "Enter does not press Set";
+  f.Command1.UserClick();
+
+  const OtherFilterSpec& spec = t.s.m().OtherFilter;
+  EXPECT_FALSE(f.Visible());
+  EXPECT_EQ(spec.OtherFilterOn, 1);
+  EXPECT_EQ(spec.OtherFilterMaterial, "Cu");
+  EXPECT_DOUBLE_EQ(spec.OtherFilterThickness, 0.05);
+  EXPECT_EQ(t.s.main().Label29.Caption(), "Cu");
+  EXPECT_EQ(t.s.main().Label26.Caption(), "0.5");
+  EXPECT_EQ(spec.OtherFilterMu, OtherFilterMuOf(ReadFilterMaterialFile(t.s.file("Cu.ele"))));
+  // Copper at 50 keV: 2.613 cm2/g x 8.96 g/cm3 (Hubbell and Seltzer).
+  EXPECT_NEAR(spec.OtherFilterMu[100] / (2.613 * 8.96), 1.0, 0.02);
+}
+
+TEST(OptionalFilter, TheNextCalculationHardensTheBeam)
+{
+  Started t;
+  t.s.main().Command2.UserClick();
+  const double hvlWithout = t.s.m().Result.Hvl1;
+  ASSERT_GT(hvlWithout, 0.0);
+  t.Choose("Cu.ele", "0.2");
+  t.filter().Command1.UserClick();
+  EXPECT_EQ(t.s.m().Result.Hvl1, hvlWithout) << "the set does not recalculate";
+  t.s.main().Command2.UserClick();
+  const double hvlWith = t.s.m().Result.Hvl1;
+  EXPECT_GT(hvlWith, hvlWithout * 1.2);
+  // Removed, the next calculation is back where it started.
+  t.s.main().Command9.UserClick();
+  t.filter().Command2.UserClick();
+  t.s.main().Command2.UserClick();
+  EXPECT_DOUBLE_EQ(t.s.m().Result.Hvl1, hvlWithout);
+}
+
+TEST(OptionalFilter, RefusesAMissingFileOrThickness)
+{
+  Started t;
+  t.s.main().Command9.UserClick();
+  Form5& f = t.filter();
+  f.Text2.UserType("1");
+  t.s.services.ExpectMsgBox("　フィルター材質が未選択です　");
+  f.Command1.UserClick();
+  f.File1.UserChoose(t.IndexOf("Al.ele"));
+  for (const char* thickness : {"", "0", "-1", "abc", "0mm"}) {
+    f.Text2.UserType(thickness);
+    t.s.services.ExpectMsgBox("　フィルターの厚さを入力して下さい　");
+    f.Command1.UserClick();
+  }
+  for (const ui::MsgBoxCall& box : t.s.services.msgBoxes) EXPECT_EQ(box.style, ui::vbExclamation);
+  EXPECT_EQ(t.s.services.beeps, 6);
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(t.s.m().OtherFilter.OtherFilterOn, 0);
+  EXPECT_EQ(t.s.main().Label26.Caption(), "0");
+
+  // Enter in an empty box stays there.
+  f.Text2.UserType("");
+  f.Text2.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_EQ(f.ActiveControl(), &f.Text2);
+}
+
+TEST(OptionalFilter, EnglishEditionRefusesInItsOwnWords)
+{
+  Started t(Edition::English);
+  t.s.main().Command9.UserClick();
+  t.s.services.ExpectMsgBox("  Select substance  ");
+  t.filter().Command1.UserClick();
+  t.filter().File1.UserChoose(0);
+  t.s.services.ExpectMsgBox("  Input the thickness of filter  ");
+  t.filter().Command1.UserClick();
+}
+
+TEST(OptionalFilter, ABrokenMaterialFileLeavesTheFilterInUse)
+{
+  Started t;
+  t.Choose("Al.ele", "1.5");
+  t.filter().Command1.UserClick();
+  const OtherFilterSpec before = t.s.m().OtherFilter;
+
+  // Records that stop short of 10 MeV.
+  t.s.folder.Write("Broken.ele", "Broken\r\n2.0, 2\r\n0.001, 1, 1, 1, 0, 0\r\n0.01, 1, 1, 1, 0, 0\r\n");
+  t.s.folder.Write("Late.mix", "Late\r\n2.0, 2\r\n0.002, 1, 1, 1, 0, 0\r\n10, 1, 1, 1, 0, 0\r\n");
+  for (const char* file : {"Broken.ele", "Late.mix"}) {
+    t.Choose(file, "1");
+    t.s.services.ExpectMsgBox(ui::vbOK);
+    t.filter().Command1.UserClick();
+    const std::string& text = t.s.services.msgBoxes.back().text;
+    EXPECT_EQ(text.rfind("　フィルター材質のファイルを読み込めませんでした　\n", 0), 0u) << text;
+    EXPECT_NE(text.find(file), std::string::npos) << text;
+    EXPECT_TRUE(t.filter().Visible());
+    t.filter().Command3.UserClick();
+  }
+  const OtherFilterSpec& now = t.s.m().OtherFilter;
+  EXPECT_EQ(now.OtherFilterOn, 1);
+  EXPECT_EQ(now.OtherFilterMaterial, "Al");
+  EXPECT_DOUBLE_EQ(now.OtherFilterThickness, 0.15);
+  EXPECT_EQ(now.OtherFilterMu, before.OtherFilterMu);
+  EXPECT_EQ(t.s.main().Label29.Caption(), "Al");
+  EXPECT_EQ(t.s.main().Label26.Caption(), "1.5");
+}
+
+TEST(OptionalFilter, CancelAfterAClickKeepsTheNameInUse)
+{
+  Started t;
+  t.Choose("Al.ele", "1");
+  t.filter().Command1.UserClick();
+  t.Choose("Pb.ele", "2");
+  EXPECT_EQ(t.filter().Label5.Caption(), "Pb");
+  t.filter().Command3.UserClick();
+  EXPECT_FALSE(t.filter().Visible());
+  EXPECT_EQ(t.s.m().OtherFilter.OtherFilterMaterial, "Al");
+  EXPECT_DOUBLE_EQ(t.s.m().OtherFilter.OtherFilterThickness, 0.1);
+  // Reopened, the dialog starts with an empty preview and box.
+  t.s.main().Command9.UserClick();
+  EXPECT_EQ(t.filter().Label5.Caption(), "");
+  EXPECT_EQ(t.filter().Text2.Text(), "");
+  EXPECT_EQ(t.filter().File1.ListIndex(), -1);
+}
+
+TEST(OptionalFilter, RemoveClearsTheLabelsAndTheFlag)
+{
+  Started t;
+  t.Choose("Sn.ele", "0.3");
+  t.filter().Command1.UserClick();
+  ASSERT_EQ(t.s.m().OtherFilter.OtherFilterOn, 1);
+  t.s.main().Command9.UserClick();
+  t.filter().Command2.UserClick();
+  const OtherFilterSpec& spec = t.s.m().OtherFilter;
+  EXPECT_EQ(spec.OtherFilterOn, 0);
+  EXPECT_EQ(spec.OtherFilterMaterial, "");
+  EXPECT_EQ(spec.OtherFilterThickness, 0.0);
+  EXPECT_EQ(t.s.main().Label29.Caption(), "");
+  EXPECT_EQ(t.s.main().Label26.Caption(), "");
+  EXPECT_FALSE(t.filter().Visible());
+}
+
+// ---------------------------------------------------------------- measured exposure
+
+TEST(MeasuredExposure, UnitsConvertToCoulombPerKilogram)
+{
+  // 1 R = 2.58E-4 C/kg by definition; air kerma over W/e of dry air.
+  EXPECT_DOUBLE_EQ(MeasuredExposure_Ckg(2.58e-4, MeasuredUnit::CoulombPerKg, 33.97), 2.58e-4);
+  EXPECT_DOUBLE_EQ(MeasuredExposure_Ckg(1.0, MeasuredUnit::Roentgen, 33.97), 2.58e-4);
+  EXPECT_DOUBLE_EQ(MeasuredExposure_Ckg(0.01, MeasuredUnit::AirKermaGy, 33.97), 2.9437739181630852e-4);
+}
+
+struct MeasuredCase {
+  const char* typed;
+  int unit;  // 1, 2, 3: Option1, Option2, Option3
+  double expected_Ckg;
+  const char* shown;
+};
+
+TEST(MeasuredExposure, OkStoresTheValueAndShowsIt)
+{
+  const std::vector<MeasuredCase> cases{
+      {"2.58E-04", 1, 2.58e-4, "2.58E-4"},
+      {"25.8e-5", 1, 2.58e-4, "2.58E-4"},
+      {"0.000258", 1, 2.58e-4, "2.58E-4"},
+      {"1", 2, 2.58e-4, "2.58E-4"},
+      {"0.01", 3, 0.01 / 33.97, "2.94E-4"},
+      {"5 mGy", 3, 5 / 33.97, "1.47E-1"},
+  };
+  for (const MeasuredCase& c : cases) {
+    Started t;
+    t.s.main().Option4.UserClick();
+    Form9& d = t.measured();
+    ASSERT_TRUE(d.Visible());
+    EXPECT_EQ(d.ActiveControl(), &d.Text1);
+    EXPECT_EQ(d.Text1.Text(), "");
+    (c.unit == 1 ? d.Option1 : c.unit == 2 ? d.Option2 : d.Option3).UserClick();
+    d.Text1.UserType(c.typed);
+    d.Command1.UserClick();
+    EXPECT_FALSE(d.Visible());
+    EXPECT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure) << c.typed;
+    EXPECT_NEAR(t.s.m().Result.OutputAt1m / c.expected_Ckg, 1.0, 1e-12) << c.typed;
+    EXPECT_EQ(t.s.main().Label78.Caption(), c.shown) << c.typed;
+    EXPECT_TRUE(t.s.main().Option4.Value());
+  }
+}
+
+TEST(MeasuredExposure, NothingAboveZeroFallsBackToTheOutputTable)
+{
+  for (const char* typed : {"0", "", "-1", "abc", "-2.58E-04"}) {
+    Started t;
+    t.s.main().Option4.UserClick();
+    t.measured().Text1.UserType("2.58E-04");
+    t.measured().Command1.UserClick();
+    ASSERT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure);
+    t.s.main().Option4.UserClick();
+    t.measured().Text1.UserType(typed);
+    t.measured().Command1.UserClick();
+    EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable) << typed;
+    EXPECT_TRUE(t.s.main().Option5.Value()) << typed;
+    EXPECT_FALSE(t.s.main().Option4.Value()) << typed;
+    EXPECT_EQ(t.s.main().Label78.Caption(), "") << typed;
+    EXPECT_FALSE(t.measured().Visible());
+    EXPECT_TRUE(t.s.services.msgBoxes.empty()) << "refused without a word";
+  }
+}
+
+TEST(MeasuredExposure, EnterGoesToOkWithoutPressingIt)
+{
+  Started t;
+  t.s.main().Option4.UserClick();
+  Form9& d = t.measured();
+  d.Text1.UserType("1E-4");
+  d.Text1.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_EQ(d.ActiveControl(), &d.Command1);
+  EXPECT_TRUE(d.Visible());
+  EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
+  d.Text1.UserKeyDown(ui::vbKeyRight);
+  EXPECT_EQ(d.ActiveControl(), &d.Text1);
+}
+
+TEST(MeasuredExposure, CancelAndClosingReturnToTheOutputTable)
+{
+  Started t;
+  t.s.main().Option4.UserClick();
+  Form9& d = t.measured();
+  d.Option2.UserClick();
+  d.Text1.UserType("1");
+  d.Command2.UserClick();
+  EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
+  EXPECT_TRUE(t.s.main().Option5.Value());
+  EXPECT_FALSE(d.Visible());
+
+  // Hidden, the dialog keeps its unit; the box is emptied by the opening.
+  t.s.main().Option4.UserClick();
+  EXPECT_TRUE(t.measured().Option2.Value());
+  EXPECT_EQ(t.measured().Text1.Text(), "");
+
+  // Closed through its frame: back to the table, and the next opening starts
+  // from the design state.
+  t.s.main().Option4.UserClick();
+  t.measured().Text1.UserType("3");
+  EXPECT_TRUE(t.measured().UserClose());
+  EXPECT_FALSE(t.s.program->app.Ended());
+  EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
+  EXPECT_TRUE(t.s.main().Option5.Value());
+  t.s.main().Option4.UserClick();
+  EXPECT_TRUE(t.measured().Option1.Value());
+  EXPECT_FALSE(t.measured().Option2.Value());
+}
+
+TEST(MeasuredExposure, TheCalculationKeepsTheMeasuredValue)
+{
+  Started t;
+  t.s.main().Option4.UserClick();
+  t.measured().Option3.UserClick();
+  t.measured().Text1.UserType("0.01");
+  t.measured().Command1.UserClick();
+  t.s.main().Command2.UserClick();
+  EXPECT_DOUBLE_EQ(t.s.m().Result.OutputAt1m, 0.01 / 33.97);
+  EXPECT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure);
+  EXPECT_EQ(t.s.main().Label78.Caption(), Format(0.01 / 33.97, "0.00E+0"));
+}
+
+}  // namespace
+}  // namespace vorn::mainwin
