@@ -22,7 +22,7 @@ void SetSubscript(ui::Label& label, std::string_view text)
 {
   label.SetCaption(std::string(text));
   label.SetFontName("Times New Roman");
-  label.SetFontSize(10);
+  label.SetFontSize(11);
   label.SetBackStyle(ui::BackStyle::Transparent);
 }
 

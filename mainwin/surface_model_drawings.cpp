@@ -184,7 +184,7 @@ void DrawRacetrackModel(ui::PictureBox& p, const ShapeDialogTexts& texts)
   p.Circle(kLeftCx, kCy, 2.0, kDimension);
   p.Line(kLeftCx, kCy, kLeftCx - kR * c45, kCy - kR * c45, kDimension);
   ArrowHead(p, kLeftCx - kR * c45, kCy - kR * c45, -1, -1, kDimension);
-  Text(p, kLeftCx - 8, kCy - 2, texts.DrawHalfB);
+  Text(p, kLeftCx - 2, kCy - 32, texts.DrawHalfB);
   // The Length, along the body.
   Text(p, kRightCx + kR + kBackX / 2 + 2, kCy + kBackY / 2 - 2, texts.DrawLength);
 

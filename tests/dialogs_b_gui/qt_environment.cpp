@@ -1,0 +1,33 @@
+// One QApplication for the whole test program, on the offscreen platform
+// unless another is asked for.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "platform/qt/widget_binding.h"
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+public:
+  void SetUp() override
+  {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "dialogs_b_gui_test";
+    static char* argv[] = {name, nullptr};
+    app_ = new QApplication(argc, argv);
+    vorn::qt::PrepareApplication();
+  }
+  void TearDown() override
+  {
+    delete app_;
+    app_ = nullptr;
+  }
+
+private:
+  QApplication* app_ = nullptr;
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
