@@ -96,8 +96,8 @@ private:
   double AtrIndexOf(const EnergyBinArray& spectrum, double kv) const;
   double EffectiveEnergyFor(double hvl) const;
 
-  // The flat-surface backscatter factors; the curved-surface procedure slots
-  // in beside it.
+  // The flat-surface backscatter factors, and the curved-surface ones from
+  // the outside program of the shape (curved_surface.cpp).
   void CalcFlatSurfaceBsf();
   void CalcCurvedSurfaceBsf();
 

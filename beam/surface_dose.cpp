@@ -134,11 +134,4 @@ void Module1::CalcFlatSurfaceBsf()
   Result.BsfAir = mediumBsf(Attenuation.MuenAir, DiffBsf.DbsfAirDose, BsfAtGridAir);
 }
 
-// Curved entrance surfaces take their backscatter factors from the outside
-// programs; that procedure is not part of this module yet.
-void Module1::CalcCurvedSurfaceBsf()
-{
-  throw CalcError("curved surfaces are not available");
-}
-
 }  // namespace vorn

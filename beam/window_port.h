@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/errors.h"
+
 namespace vorn {
 
 // Result labels of the main window Form1.
@@ -56,6 +58,13 @@ public:
   // A message box with an OK button only; returns when the user has pressed it.
   virtual void ShowMessage(std::string_view text, MsgIcon icon, MsgTitle title) = 0;
   virtual void Beep() = 0;
+  // Starts a program by its file name ("Tubrin.exe") with no arguments and
+  // does not wait for it. Throws FileError naming the program when it cannot
+  // be started; windows that have no way to start programs refuse every start.
+  virtual void StartProgram(std::string_view name)
+  {
+    throw FileError(std::string(name) + ": the program could not be started");
+  }
 
 protected:
   WindowPort() = default;

@@ -39,4 +39,6 @@ void MainWindowPort::ShowMessage(std::string_view text, MsgIcon icon, MsgTitle)
 
 void MainWindowPort::Beep() { program_.app.Beep(); }
 
+void MainWindowPort::StartProgram(std::string_view name) { program_.app.Shell(std::string(name)); }
+
 }  // namespace vorn::mainwin

@@ -19,6 +19,7 @@ public:
   void DoEvents() override;
   void ShowMessage(std::string_view text, MsgIcon icon, MsgTitle title) override;
   void Beep() override;
+  void StartProgram(std::string_view name) override;
 
 private:
   MainProgram& program_;

@@ -1,0 +1,77 @@
+#include "beam/curved_surface.h"
+
+#include "beam/module1.h"
+#include "platform/files/seqfile.h"
+#include "platform/format/format.h"
+#include "text/beam_texts.h"
+
+namespace vorn {
+
+std::string_view BackscatterProgramName(int phantomModel)
+{
+  switch (phantomModel) {
+    case kCylinderModel: return "Tubrin.exe";
+    case kEllipticCylinderModel: return "Ovalis.exe";
+    case kRacetrackModel: return "Lapmoor.exe";
+    default: return {};
+  }
+}
+
+std::vector<std::string> PhantomConditionLines(const PhantomGeometry& phantom, const CurvedSurfaceBeam& beam)
+{
+  std::vector<double> numbers;
+  switch (phantom.PhantomModel) {
+    case kCylinderModel: numbers = {phantom.CylinderRadius}; break;
+    case kEllipticCylinderModel: numbers = {phantom.EllipseHRadius, phantom.EllipseVRadius}; break;
+    case kRacetrackModel: numbers = {phantom.RacetrackA, phantom.RacetrackB, phantom.RacetrackL}; break;
+    default: return {};
+  }
+  numbers.insert(numbers.end(), {beam.ObjectThickness, beam.FSD, beam.FFD, beam.SideText11, beam.SideText10});
+  std::vector<std::string> lines;
+  for (const double x : numbers) lines.push_back(Format(x, "000.0"));
+  lines.push_back(Format(static_cast<double>(phantom.McHistories), "00000000000"));
+  return lines;
+}
+
+BackscatterFactors ReadBackscatterResult(const std::filesystem::path& path)
+{
+  SeqReader in(path);
+  BackscatterFactors f;
+  f.BsfAir = in.ReadNumber();
+  f.BsfSoft = in.ReadNumber();
+  f.BsfSkin = in.ReadNumber();
+  return f;
+}
+
+// The outside program for the shape computes the backscatter factors; the
+// user says when it has finished. Its window and ours do not meet otherwise.
+void Module1::CalcCurvedSurfaceBsf()
+{
+  ExposureCondition& c = Condition;
+  c.FSD = Val(windows_.MainBoxText(MainBox::Text9));
+  c.FFD = Val(windows_.MainBoxText(MainBox::Text8));
+  const CurvedSurfaceBeam beam{.FSD = c.FSD,
+                               .FFD = c.FFD,
+                               .SideText11 = Val(windows_.MainBoxText(MainBox::Text11)),
+                               .SideText10 = Val(windows_.MainBoxText(MainBox::Text10)),
+                               .ObjectThickness = c.ObjectThickness};
+
+  const std::string_view program = BackscatterProgramName(Phantom.PhantomModel);
+  if (!program.empty()) {
+    SeqWriter out(working_folder_ / kPhantomConditionFileName);
+    for (const std::string& line : PhantomConditionLines(Phantom, beam)) out.WriteLine(line);
+    out.Close();
+    windows_.DoEvents();
+    windows_.StartProgram(program);
+  }
+  // A model without a program still waits and reads whatever result file
+  // is there, as the user may have run a program by hand.
+  windows_.ShowMessage(BeamTextsFor(edition_).CurvedSurfaceWait, MsgIcon::Warning, MsgTitle::ProgramTitle);
+
+  const BackscatterFactors f = ReadBackscatterResult(working_folder_ / kBackscatterResultFileName);
+  Result.BsfAir = f.BsfAir;
+  Result.BsfSoft = f.BsfSoft;
+  Result.BsfSkin = f.BsfSkin;
+}
+
+}  // namespace vorn
