@@ -1,0 +1,46 @@
+// One run of a backscatter program, without its window: the steps from the
+// condition file to the result file, and the texts the window shows.
+//
+//   RunProgress progress;                           // the window polls it
+//   const ProgramOutcome o = RunBackscatterProgram(PhantomShape::Cylinder, folder, {.progress = &progress});
+//   if (!o.ok) show(o.message);
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "tools/bsfprog/backscatter_run.h"
+
+namespace vorn::bsf {
+
+inline constexpr const char* kConditionFileName = "joken.txt";
+inline constexpr const char* kSpectrumFileName = "X_SPCTL.dat";
+inline constexpr const char* kResultFileName = "resultBSF.txt";
+
+struct ProgramOutcome {
+  bool ok = false;
+  std::string message;          // what went wrong; empty when ok
+  PhantomCondition condition;   // as read (when it could be)
+  BackscatterResult result;     // when ok
+};
+
+// In `folder`: removes the result file of an earlier run first (so that the
+// main program never takes it for this run's), reads the condition file for
+// `shape` and the spectrum, computes, and writes the result file in one step
+// (never half a file). Any failure (a missing or malformed input, a stop asked
+// through the progress, a result file that cannot be written) comes back as
+// the outcome's message, and then no result file is left. `physics` may be
+// given to save building it; otherwise it is built after the inputs are read.
+ProgramOutcome RunBackscatterProgram(PhantomShape shape, const std::filesystem::path& folder,
+                                     const RunOptions& options, const BackscatterPhysics* physics = nullptr);
+
+// The result file: the three factors air, soft tissue, skin through
+// "0.00000", one a line, CR LF.
+std::string ResultFileText(const BackscatterResult& result);
+
+// The window's texts: the condition in one line, and the result with its
+// standard uncertainty, a line per medium and one for the run.
+std::string ConditionText(const PhantomCondition& condition);
+std::string ResultText(const BackscatterResult& result);
+
+}  // namespace vorn::bsf

@@ -1,0 +1,106 @@
+#include "tools/bsfprog/phantom_condition.h"
+
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/files/seqfile.h"
+#include "platform/format/format.h"
+
+namespace vorn::bsf {
+namespace {
+
+struct Field {
+  const char* name;
+  double PhantomCondition::*member;  // nullptr: the histories
+  bool zero_allowed;
+};
+
+std::vector<Field> FieldsOf(PhantomShape shape)
+{
+  std::vector<Field> fields;
+  switch (shape) {
+    case PhantomShape::Cylinder:
+      fields = {{"the cylinder radius", &PhantomCondition::CylinderRadius, false}};
+      break;
+    case PhantomShape::EllipticCylinder:
+      fields = {{"the horizontal semi-axis", &PhantomCondition::EllipseHRadius, false},
+                {"the vertical semi-axis", &PhantomCondition::EllipseVRadius, false}};
+      break;
+    case PhantomShape::Racetrack:
+      fields = {{"the flat top a", &PhantomCondition::RacetrackA, true},
+                {"the end diameter b", &PhantomCondition::RacetrackB, false},
+                {"the length L", &PhantomCondition::RacetrackL, false}};
+      break;
+  }
+  fields.insert(fields.end(), {{"the body thickness", &PhantomCondition::ObjectThickness, false},
+                               {"FSD", &PhantomCondition::FSD, false},
+                               {"FFD", &PhantomCondition::FFD, false},
+                               {"the first field side", &PhantomCondition::SideText11, false},
+                               {"the second field side", &PhantomCondition::SideText10, false},
+                               {"the photon histories", nullptr, false}});
+  return fields;
+}
+
+std::string_view Trimmed(std::string_view s)
+{
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::string ShapeName(PhantomShape shape)
+{
+  switch (shape) {
+    case PhantomShape::Cylinder: return "cylinder";
+    case PhantomShape::EllipticCylinder: return "elliptic cylinder";
+    case PhantomShape::Racetrack: return "racetrack";
+  }
+  return "unknown shape";
+}
+
+PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, PhantomShape shape)
+{
+  std::vector<std::string> lines = ReadAllLines(path);
+  while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
+  const std::vector<Field> fields = FieldsOf(shape);
+  const std::string where = path.filename().string();
+  if (lines.size() != fields.size()) {
+    throw DataError(where + " has " + std::to_string(lines.size()) + " lines; the " + ShapeName(shape) +
+                    " needs " + std::to_string(fields.size()) + " (its dimensions, thickness, FSD, FFD, " +
+                    "two field sides and the photon histories)");
+  }
+
+  PhantomCondition c;
+  c.Shape = shape;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const Field& f = fields[i];
+    const std::string line_ref = where + ", line " + std::to_string(i + 1);
+    const std::string_view text = Trimmed(lines[i]);
+    const std::optional<double> number = ParseNumber(text);
+    if (!number || !std::isfinite(*number)) {
+      throw DataError(line_ref + ": expected a number for " + f.name + ", found \"" + std::string(text) + "\"");
+    }
+    const double x = *number;
+    if (f.member == nullptr) {
+      if (x < 1.0 || x != std::floor(x) || x > 9.0e15) {
+        throw DataError(line_ref + ": the photon histories must be a whole number of at least 1, found \"" +
+                        std::string(text) + "\"");
+      }
+      c.McHistories = static_cast<std::int64_t>(x);
+    } else {
+      if (f.zero_allowed ? x < 0.0 : !(x > 0.0)) {
+        throw DataError(line_ref + ": " + f.name + " must be " + (f.zero_allowed ? "0 or more" : "above 0") +
+                        " cm, found " + std::string(text));
+      }
+      c.*f.member = x;
+    }
+  }
+  return c;
+}
+
+}  // namespace vorn::bsf

@@ -1,0 +1,46 @@
+// The phantom condition file joken.txt as the backscatter programs read it:
+// the shape's dimensions, the body thickness, the beam and the photon
+// histories, one number a line.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace vorn::bsf {
+
+// The shape each program computes; the codes are the main program's PhantomModel.
+enum class PhantomShape { Cylinder = 1, EllipticCylinder = 2, Racetrack = 4 };
+
+// "cylinder", "elliptic cylinder", "racetrack".
+std::string ShapeName(PhantomShape shape);
+
+/// One calculation's condition (lengths in cm). Only the dimensions of the
+/// shape are set; the others stay 0.
+/// Invariant (after ReadPhantomCondition): every length above 0 except
+/// RacetrackA, which may be 0; McHistories at least 1.
+struct PhantomCondition {
+  PhantomShape Shape = PhantomShape::Cylinder;
+  double CylinderRadius = 0.0;
+  double EllipseHRadius = 0.0;  // across the body
+  double EllipseVRadius = 0.0;  // along the beam
+  double RacetrackA = 0.0;      // flat top
+  double RacetrackB = 0.0;      // diameter of the rounded ends
+  double RacetrackL = 0.0;      // length along the body
+  double ObjectThickness = 0.0;
+  double FSD = 0.0;
+  double FFD = 0.0;
+  double SideText11 = 0.0;  // field side at FFD across the body (the side the preview draws)
+  double SideText10 = 0.0;  // field side at FFD along the body
+  std::int64_t McHistories = 0;
+};
+
+// Reads the file of the shape: 7 (cylinder), 8 (elliptic cylinder) or 9
+// (racetrack) lines, each one number with blanks around it allowed; empty
+// lines at the end are ignored. Throws FileError when the file cannot be
+// read and DataError, naming the file, the line and the quantity, when a
+// line is missing, extra or not a number, a length is out of range or the
+// histories are not a whole number of at least 1.
+PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, PhantomShape shape);
+
+}  // namespace vorn::bsf

@@ -1,0 +1,40 @@
+#include "tools/bsfprog/spectrum_source.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace vorn::bsf {
+
+SpectrumFieldSource::SpectrumFieldSource(const BeamSpectrum& spectrum, double fsd, double width_x, double width_y)
+    : field_(width_x, width_y, fsd, 1.0), fsd_(fsd), E_keV_(spectrum.E_keV)
+{
+  if (spectrum.E_keV.empty() || spectrum.E_keV.size() != spectrum.probability.size())
+    throw std::invalid_argument("SpectrumFieldSource: the spectrum has no bins");
+  double sum = 0.0;
+  for (const double p : spectrum.probability) {
+    sum += p;
+    cumulative_.push_back(sum);
+  }
+  if (!(sum > 0.0)) throw std::invalid_argument("SpectrumFieldSource: the spectrum holds no photons");
+  for (double& c : cumulative_) c /= sum;
+  cumulative_.back() = 1.0;
+}
+
+double SpectrumFieldSource::SampleEnergy(double u) const
+{
+  // The first bin whose cumulative probability lies above u; bins of zero
+  // probability are never chosen.
+  const auto it = std::upper_bound(cumulative_.begin(), cumulative_.end(), u);
+  const auto i = std::min<std::size_t>(static_cast<std::size_t>(it - cumulative_.begin()), E_keV_.size() - 1);
+  return E_keV_[i];
+}
+
+mc::Photon SpectrumFieldSource::emit(mc::Rng& rng) const
+{
+  mc::Photon p = field_.emit(rng);  // direction into the field, from the origin
+  p.r = {0.0, 0.0, -fsd_};
+  p.E_keV = SampleEnergy(rng.uniform());
+  return p;
+}
+
+}  // namespace vorn::bsf
