@@ -44,14 +44,6 @@ TEST(ResultTableReset, EveryCellOfRowsOneToFifteenIsEmptiedAndTheTableIsEmpty)
   }
 }
 
-TEST(ResultTableReset, TheColumnsHaveSixteenCells)
-{
-  ResultTable table;
-  EXPECT_EQ(table.ResSiteName.size(), 16u);
-  EXPECT_EQ(table.ResRectificationType.size(), 16u);
-  EXPECT_EQ(table.ResEffectiveDose.size(), 16u);
-}
-
 // The result window as the program makes it.
 TEST(ResultWindow, SizePlaceAndPictureScale)
 {
