@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <vector>
 
@@ -15,8 +16,14 @@ namespace {
 fs::path MakeFolder()
 {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  fs::path folder = fs::temp_directory_path() /
-                    (std::string("vorn-pddui-") + info->test_suite_name() + "-" + info->name());
+  // The random part keeps apart runs of the same test from other build folders.
+  std::random_device random;
+  std::string name = std::string("vorn-pddui-") + info->test_suite_name() + "-" + info->name() + "-" +
+                     std::to_string(random());
+  for (char& c : name) {
+    if (c == '/') c = '_';  // parameterised tests' names
+  }
+  fs::path folder = fs::temp_directory_path() / name;
   fs::remove_all(folder);
   fs::create_directories(folder);
   return folder;

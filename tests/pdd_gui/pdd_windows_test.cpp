@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -24,7 +25,9 @@ class PddWindows : public ::testing::TestWithParam<Edition> {
 protected:
   PddWindows()
   {
-    folder = fs::temp_directory_path() / (std::string("vorn-pddgui-") + (Japanese() ? "J" : "E"));
+    std::random_device random;
+    folder = fs::temp_directory_path() /
+             (std::string("vorn-pddgui-") + (Japanese() ? "J-" : "E-") + std::to_string(random()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     CopyShippedData(folder);
