@@ -212,14 +212,6 @@ TEST(OptionalFilter, RemoveClearsTheLabelsAndTheFlag)
 
 // ---------------------------------------------------------------- measured exposure
 
-TEST(MeasuredExposure, UnitsConvertToCoulombPerKilogram)
-{
-  // 1 R = 2.58E-4 C/kg by definition; air kerma over W/e of dry air.
-  EXPECT_DOUBLE_EQ(MeasuredExposure_Ckg(2.58e-4, MeasuredUnit::CoulombPerKg, 33.97), 2.58e-4);
-  EXPECT_DOUBLE_EQ(MeasuredExposure_Ckg(1.0, MeasuredUnit::Roentgen, 33.97), 2.58e-4);
-  EXPECT_DOUBLE_EQ(MeasuredExposure_Ckg(0.01, MeasuredUnit::AirKermaGy, 33.97), 2.9437739181630852e-4);
-}
-
 struct MeasuredCase {
   const char* typed;
   int unit;  // 1, 2, 3: Option1, Option2, Option3

@@ -1,5 +1,5 @@
-// The files behind the dialogs, without any window: the user-name line, the
-// site list, and the filter material files with their interpolation.
+// The filter material files without any window: their checks and the
+// interpolation onto the energy grid.
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -10,87 +10,14 @@
 #include <gtest/gtest.h>
 
 #include "mainwin/filter_material.h"
-#include "mainwin/site_list_file.h"
-#include "mainwin/user_name_file.h"
 #include "platform/errors.h"
-#include "platform/files/seqfile.h"
 #include "tests/dialogs_a/dialogs_test_support.h"
 
 namespace vorn::mainwin {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
 using testing::TempFolder;
-
-std::string NumberedLines(int n)
-{
-  std::string text;
-  for (int i = 1; i <= n; ++i) text += "line " + std::to_string(i) + "\n";
-  return text;
-}
-
-// ---------------------------------------------------------------- name file
-
-TEST(UserNameFile, EachEditionKeepsItsOwnDataLines)
-{
-  EXPECT_STREQ(UserNameFileOf(Edition::Japanese).fileName, "Primary.dat");
-  EXPECT_EQ(UserNameFileOf(Edition::Japanese).keptLines, 31);
-  EXPECT_STREQ(UserNameFileOf(Edition::English).fileName, "dATR.dat");
-  EXPECT_EQ(UserNameFileOf(Edition::English).keptLines, 301);
-}
-
-TEST(UserNameFile, FortyLinesBecomeThirtyOneAndTheName)
-{
-  TempFolder folder;
-  const fs::path file = folder.Write("Primary.dat", NumberedLines(40));
-  WriteUserNameFile(file, ReadKeptNameFileLines(file, 31), "  山田 太郎 ");
-  std::string expected;
-  for (int i = 1; i <= 31; ++i) expected += "line " + std::to_string(i) + "\r\n";
-  expected += "  山田 太郎 \r\n";
-  EXPECT_EQ(ReadBytes(file), expected);
-  const std::vector<std::string> lines = ReadAllLines(file);
-  ASSERT_EQ(lines.size(), 32u);
-  EXPECT_EQ(lines.back(), "  山田 太郎 ");
-}
-
-TEST(UserNameFile, ExactlyTheDataLinesGetTheNameAppended)
-{
-  TempFolder folder;
-  const fs::path file = folder.Write("dATR.dat", NumberedLines(301));
-  WriteUserNameFile(file, ReadKeptNameFileLines(file, 301), "Smith");
-  const std::vector<std::string> lines = ReadAllLines(file);
-  ASSERT_EQ(lines.size(), 302u);
-  EXPECT_EQ(lines[300], "line 301");
-  EXPECT_EQ(lines[301], "Smith");
-}
-
-TEST(UserNameFile, ShortOrMissingFileIsRefused)
-{
-  TempFolder folder;
-  const fs::path file = folder.Write("Primary.dat", NumberedLines(30));
-  EXPECT_THROW(ReadKeptNameFileLines(file, 31), DataError);
-  EXPECT_THROW(ReadKeptNameFileLines(folder.path() / "none.dat", 31), FileError);
-}
-
-// ---------------------------------------------------------------- site list
-
-TEST(SiteList, RoundTripKeepsBlanksAndEmptyLines)
-{
-  TempFolder folder;
-  const fs::path file = folder.path() / kSiteListFileName;
-  const std::vector<std::string> sites{"頭部正面", "", "  胸部正面", "腹部 "};
-  WriteSiteList(file, sites);
-  EXPECT_EQ(ReadBytes(file), "頭部正面\r\n\r\n  胸部正面\r\n腹部 \r\n");
-  EXPECT_EQ(ReadSiteList(file), sites);
-}
-
-TEST(SiteList, DeleteRemovesEveryExactCopyOnly)
-{
-  const std::vector<std::string> sites{"胸部", "腹部", "胸部", " 胸部", "胸部正面"};
-  EXPECT_EQ(WithoutSite(sites, "胸部"), (std::vector<std::string>{"腹部", " 胸部", "胸部正面"}));
-  EXPECT_EQ(WithoutSite(sites, "骨盤"), sites);
-}
 
 // ---------------------------------------------------------------- filter material
 
