@@ -1,0 +1,83 @@
+// The backscatter programs' Monte Carlo with low statistics: results that do
+// not depend on the thread count, and shapes that describe one body giving
+// one answer. (The physics with more histories: bsfprog_data_test.cpp.)
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "bsf_test_support.h"
+#include "tools/bsfprog/bsf_program.h"
+
+namespace vorn::testing {
+namespace {
+
+using bsf::PhantomShape;
+
+bsf::BackscatterResult Compute(const bsf::PhantomCondition& c, int threads = 0)
+{
+  return bsf::ComputeBackscatter(c, Spectrum80kV(), Physics(), {.threads = threads});
+}
+
+bsf::PhantomCondition Cylinder(double radius, std::int64_t histories)
+{
+  bsf::PhantomCondition c = Condition(PhantomShape::Cylinder, histories);
+  c.CylinderRadius = radius;
+  return c;
+}
+
+TEST(BackscatterRun, ResultsAreTheSameBitForBitOnOneAndOnEightThreads)
+{
+  const bsf::PhantomCondition c = Cylinder(15.0, 20000);
+  const bsf::BackscatterResult one = Compute(c, 1);
+  const bsf::BackscatterResult eight = Compute(c, 8);
+  EXPECT_EQ(one.threads, 1);
+  EXPECT_EQ(eight.threads, 8);
+  EXPECT_EQ(one.air.value, eight.air.value);
+  EXPECT_EQ(one.soft.value, eight.soft.value);
+  EXPECT_EQ(one.skin.value, eight.skin.value);
+  EXPECT_EQ(one.soft.std_error, eight.soft.std_error);
+  EXPECT_GT(one.soft.value, 1.0);  // something was scored
+}
+
+TEST(BackscatterRun, AnEllipseWithEqualSemiAxesIsTheCylinder)
+{
+  // Through the programs themselves: the same body read from each one's file.
+  TempDir dir;
+  WriteMainProgramSpectrum(dir.path(), 80.0);
+  PhantomGeometry p;
+  p.McHistories = 20000;
+  p.PhantomModel = kCylinderModel;
+  p.CylinderRadius = 12.0;
+  WriteCondition(dir.path(), p);
+  const bsf::ProgramOutcome tubrin = bsf::RunBackscatterProgram(PhantomShape::Cylinder, dir.path(), {}, &Physics());
+  p.PhantomModel = kEllipticCylinderModel;
+  p.EllipseHRadius = 12.0;
+  p.EllipseVRadius = 12.0;
+  WriteCondition(dir.path(), p);
+  const bsf::ProgramOutcome ovalis =
+      bsf::RunBackscatterProgram(PhantomShape::EllipticCylinder, dir.path(), {}, &Physics());
+  ASSERT_TRUE(tubrin.ok) << tubrin.message;
+  ASSERT_TRUE(ovalis.ok) << ovalis.message;
+  EXPECT_EQ(tubrin.result.air.value, ovalis.result.air.value);
+  EXPECT_EQ(tubrin.result.soft.value, ovalis.result.soft.value);
+  EXPECT_EQ(tubrin.result.skin.value, ovalis.result.skin.value);
+}
+
+TEST(BackscatterRun, ARacetrackWithoutAFlatTopIsTheCylinderOfHalfItsEndDiameter)
+{
+  // Two independently written shapes for one body, run with one seed: the
+  // histories follow the same paths, so the factors agree far inside their
+  // uncertainty.
+  const bsf::BackscatterResult cylinder = Compute(Cylinder(15.0, 100000));
+  bsf::PhantomCondition c = Condition(PhantomShape::Racetrack, 100000);
+  c.RacetrackA = 0.0;
+  c.RacetrackB = 30.0;
+  c.RacetrackL = 80.0;
+  const bsf::BackscatterResult racetrack = Compute(c);
+  EXPECT_NEAR(racetrack.soft.value, cylinder.soft.value, 0.1 * cylinder.soft.std_error);
+  EXPECT_NEAR(racetrack.air.value, cylinder.air.value, 0.1 * cylinder.air.std_error);
+  EXPECT_NEAR(racetrack.skin.value, cylinder.skin.value, 0.1 * cylinder.skin.std_error);
+}
+
+}  // namespace
+}  // namespace vorn::testing
