@@ -78,16 +78,16 @@ TEST(OptionalFilter, SetTakesTheMaterialsCoefficientsAndTheThicknessInCentimetre
   EXPECT_TRUE(f.Visible()) << "Enter does not press Set";
   f.Command1.UserClick();
 
-  const OtherFilterSpec& spec = t.s.m().OtherFilter;
+  const OtherFilterSpec& inUse = t.s.m().OtherFilter;
   EXPECT_FALSE(f.Visible());
-  EXPECT_EQ(spec.OtherFilterOn, 1);
-  EXPECT_EQ(spec.OtherFilterMaterial, "Cu");
-  EXPECT_DOUBLE_EQ(spec.OtherFilterThickness, 0.05);
+  EXPECT_EQ(inUse.OtherFilterOn, 1);
+  EXPECT_EQ(inUse.OtherFilterMaterial, "Cu");
+  EXPECT_DOUBLE_EQ(inUse.OtherFilterThickness, 0.05);
   EXPECT_EQ(t.s.main().Label29.Caption(), "Cu");
   EXPECT_EQ(t.s.main().Label26.Caption(), "0.5");
-  EXPECT_EQ(spec.OtherFilterMu, OtherFilterMuOf(ReadFilterMaterialFile(t.s.file("Cu.ele"))));
+  EXPECT_EQ(inUse.OtherFilterMu, OtherFilterMuOf(ReadFilterMaterialFile(t.s.file("Cu.ele"))));
   // Copper at 50 keV: 2.613 cm2/g x 8.96 g/cm3 (Hubbell and Seltzer).
-  EXPECT_NEAR(spec.OtherFilterMu[100] / (2.613 * 8.96), 1.0, 0.02);
+  EXPECT_NEAR(inUse.OtherFilterMu[100] / (2.613 * 8.96), 1.0, 0.02);
 }
 
 TEST(OptionalFilter, TheNextCalculationHardensTheBeam)
@@ -201,10 +201,10 @@ TEST(OptionalFilter, RemoveClearsTheLabelsAndTheFlag)
   ASSERT_EQ(t.s.m().OtherFilter.OtherFilterOn, 1);
   t.s.main().Command9.UserClick();
   t.filter().Command2.UserClick();
-  const OtherFilterSpec& spec = t.s.m().OtherFilter;
-  EXPECT_EQ(spec.OtherFilterOn, 0);
-  EXPECT_EQ(spec.OtherFilterMaterial, "");
-  EXPECT_EQ(spec.OtherFilterThickness, 0.0);
+  const OtherFilterSpec& inUse = t.s.m().OtherFilter;
+  EXPECT_EQ(inUse.OtherFilterOn, 0);
+  EXPECT_EQ(inUse.OtherFilterMaterial, "");
+  EXPECT_EQ(inUse.OtherFilterThickness, 0.0);
   EXPECT_EQ(t.s.main().Label29.Caption(), "");
   EXPECT_EQ(t.s.main().Label26.Caption(), "");
   EXPECT_FALSE(t.filter().Visible());
