@@ -38,7 +38,10 @@ void SetColors(QWidget* w, QPalette::ColorRole back, ui::Color backColor, QPalet
 {
   QPalette p = w->palette();
   p.setColor(back, ToQColor(backColor));
-  p.setColor(fore, ToQColor(foreColor));
+  // The text colour only for the enabled groups: the disabled group keeps the
+  // style's grey, so a disabled button or label looks disabled.
+  p.setColor(QPalette::Active, fore, ToQColor(foreColor));
+  p.setColor(QPalette::Inactive, fore, ToQColor(foreColor));
   w->setPalette(p);
 }
 
