@@ -1,0 +1,114 @@
+// The curved surface from the main window, headless: the curved option and
+// the shape dialog's OK, then the calculate command writes the condition
+// file, starts the shape's program, waits and shows the factors it reads;
+// a program that cannot start, or a result that is not there, ends in the
+// calculate command's message.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/mainwin/mainwin_test_support.h"
+
+namespace vorn::testing {
+namespace {
+
+const char* WaitText(Edition edition)
+{
+  return edition == Edition::Japanese ? "しばらくこのままお待ちください。 計算終了後、この OK ボタンを押して下さい"
+                                      : " Please wait for a while. Press this OK button after the calculation is completed ";
+}
+
+const char* FailureText(Edition edition)
+{
+  return edition == Edition::Japanese ? "　???  正しく計算できませんでした  ???   " : " ???  Could not calculate correctly  ??? ";
+}
+
+// The curved option, then the shape dialog with `option` chosen and OK.
+void ChooseCurvedSurface(Session& s, ui::OptionButton mainwin::Form13::*option)
+{
+  s.form().Option7.UserClick();
+  mainwin::Form13& dialog = *s.program->Form13;
+  ASSERT_TRUE(dialog.Visible());
+  (dialog.*option).UserClick();
+  dialog.Command1.UserClick();
+}
+
+TEST(CurvedSurfaceFromTheMainWindow, EachShapeStartsItsProgramAndShowsTheFactorsItWrote)
+{
+  struct ShapeCase {
+    ui::OptionButton mainwin::Form13::*option;
+    const char* program;
+    std::vector<std::string> japanese_lines;  // the dialog's Japanese presets
+  };
+  const std::vector<ShapeCase> cases{
+      {&mainwin::Form13::Option1, "Tubrin.exe", {"020.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
+      {&mainwin::Form13::Option2, "Ovalis.exe",
+       {"030.0", "020.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
+      {&mainwin::Form13::Option3, "Lapmoor.exe",
+       {"020.0", "020.0", "080.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
+  };
+  for (const ShapeCase& c : cases) {
+    auto s = StartRegistered(Edition::Japanese);
+    ChooseCurvedSurface(*s, c.option);
+    WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
+    s->services.ExpectMsgBox(WaitText(Edition::Japanese));
+    s->form().Command2.UserClick();
+    EXPECT_EQ(s->services.PendingMsgBoxes(), 0u) << c.program;
+    EXPECT_EQ(s->services.shellCalls, std::vector<std::string>{c.program});
+    EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation);
+    EXPECT_EQ(FileLines(s->dir() / "joken.txt"), c.japanese_lines) << c.program;
+    EXPECT_EQ(s->form().Label70.Caption(), "1.351") << c.program;
+    EXPECT_EQ(s->form().Label68.Caption(), "1.424") << c.program;
+    EXPECT_EQ(s->form().Label69.Caption(), "1.402") << c.program;
+    EXPECT_NE(s->form().Label73.Caption(), "") << c.program;
+    EXPECT_TRUE(s->form().Command3.Enabled()) << c.program;  // the result can be added to the table
+  }
+}
+
+TEST(CurvedSurfaceFromTheMainWindow, EnglishEditionUsesItsPresetsAndItsWaitText)
+{
+  auto s = StartRegistered(Edition::English);
+  ChooseCurvedSurface(*s, &mainwin::Form13::Option2);
+  WriteText(s->dir() / "resultBSF.txt", "1.3\r\n1.4\r\n1.35\r\n");
+  s->services.ExpectMsgBox(WaitText(Edition::English));
+  s->form().Command2.UserClick();
+  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(FileLines(s->dir() / "joken.txt"),
+            (std::vector<std::string>{"020.0", "010.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}));
+  EXPECT_EQ(s->form().Label68.Caption(), "1.400");
+  EXPECT_EQ(s->m().Result.BsfSkin, 1.35);
+}
+
+TEST(CurvedSurfaceFromTheMainWindow, AMissingProgramIsReportedByTheCalculateCommand)
+{
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    auto s = StartRegistered(edition);
+    ChooseCurvedSurface(*s, &mainwin::Form13::Option1);
+    WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
+    s->services.FailShell("Tubrin.exe");
+    s->services.ExpectMsgBox(FailureText(edition));
+    s->form().Command2.UserClick();
+    EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+    EXPECT_EQ(MessageTexts(s->services), std::vector<std::string>{FailureText(edition)});  // no wait message
+    EXPECT_EQ(s->services.beeps, 1);
+    EXPECT_EQ(s->form().Label68.Caption(), "");
+    EXPECT_TRUE(s->services.calls.end() != std::find(s->services.calls.begin(), s->services.calls.end(),
+                                                     "Shell Tubrin.exe"));
+  }
+}
+
+TEST(CurvedSurfaceFromTheMainWindow, NoResultFileAfterTheWaitIsReportedByTheCalculateCommand)
+{
+  auto s = StartRegistered(Edition::Japanese);
+  ChooseCurvedSurface(*s, &mainwin::Form13::Option1);
+  s->services.ExpectMsgBox(WaitText(Edition::Japanese));
+  s->services.ExpectMsgBox(FailureText(Edition::Japanese));
+  s->form().Command2.UserClick();
+  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s->form().Label68.Caption(), "");
+}
+
+}  // namespace
+}  // namespace vorn::testing
