@@ -212,7 +212,12 @@ double Module1::TrialHvl(double inherentAl, double kv)
   FormFilteredKerma(inherentAl, kv);
   const double n = NormaliseFilteredKerma(kv);
   FillTransmissionCurve(kv, n);
-  return FirstHvlFromCurve();
+  // Below the first 0.1 mm step the curve is extrapolated, and a measured
+  // value of 0 (a box without a number) would drive the search to a "half-value
+  // layer" of 0 or less: no beam has one, so the fit must fail, not succeed.
+  const double hvl = FirstHvlFromCurve();
+  if (!(hvl > 0.0)) throw CalcError("a trial half-value layer is not above 0 cm Al");
+  return hvl;
 }
 
 // Effective energy (keV): the energy at which aluminium's coefficient equals

@@ -122,6 +122,19 @@ TEST_F(HvlFitTest, UnreachableValueStopsTheBoundedSearchWithTheMessage)
   EXPECT_EQ(b.windows.messages[0].text, kCannotJ);
 }
 
+TEST_F(HvlFitTest, MeasuredValueOfZeroFailsInsteadOfFittingANonsenseFiltration)
+{
+  // A fit box without a number reads as 0; no filtration gives a beam whose
+  // half-value layer is 0, so the fit must stop with its message.
+  m().Fit.HvlMeasured = 0.0;
+  m().FitHvlByFiltration();
+  EXPECT_EQ(m().Fit.FitFailHvlFilt, 1);
+  EXPECT_EQ(m().Condition.InherentFilterAl, 0.25);
+  EXPECT_TRUE(b.windows.box_writes.empty());
+  ASSERT_EQ(b.windows.messages.size(), 1u);
+  EXPECT_EQ(b.windows.messages[0].text, kCannotJ);
+}
+
 TEST(HvlFitEnglish, FailureBeepsBeforeItsMessage)
 {
   Bench b(Edition::English);
