@@ -28,11 +28,8 @@ void SelectDefaultOutputData(mainwin::MainProgram& program)
 
 void HideOptionalFilterDialog(mainwin::MainProgram& program)
 {
-  // The dialog is looked up among the forms alive, so that it is not created
-  // only to be hidden.
-  for (ui::Form* form : program.app.Forms()) {
-    if (form->Name() == "Form5") form->Hide();
-  }
+  // Not created only to be hidden.
+  if (program.Form5.Exists()) program.Form5->Hide();
 }
 
 }  // namespace vorn::results

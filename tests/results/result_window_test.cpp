@@ -213,9 +213,11 @@ TEST(Erase, OkEmptiesTheTableAndResetsTheMainWindow)
     s.main().Label67.SetCaption("0.55");
     ASSERT_FALSE(s.main().Label73.Caption().empty());
 
+    s.program->Form5->Show();
     s.services.ExpectMsgBox(ui::vbOK);
     const int beeps = s.services.beeps;
     s.window().Command7.UserClick();
+    EXPECT_FALSE(s.program->Form5->Visible());
     EXPECT_EQ(s.services.beeps, beeps + 1);
 
     EXPECT_EQ(s.table(), ResultTable{});
@@ -277,6 +279,14 @@ TEST(ResultWindow, ClosedThroughItsFrameComesBackWithTheTable)
   EXPECT_EQ(CountText(items, "―"), 3);  // two filter bars and the second row's dose
   // Redrawing leaves the computing module's condition alone.
   EXPECT_EQ(s.m().Condition.TubeVoltage, 90.0);
+}
+
+TEST(ResultWindow, StartUpDrawsTheSplashOnce)
+{
+  Session s(Edition::Japanese);
+  EXPECT_EQ(Texts(s.window().Picture2.Items()), (std::vector<std::string>{"Vorn-V18", "Tester"}));
+  EXPECT_FALSE(GridShown(s.window()));
+  EXPECT_EQ(s.window().Label1.Caption(), "Tester");
 }
 
 TEST(ResultWindow, ClosedWhileEmptyComesBackWithTheSplash)
