@@ -33,6 +33,11 @@ EffectiveDoseResult Module1::EvaluateEffectiveDose(const OrganRowInputs& rows) c
   const bool chest_lateral = InSiteName == texts.ChestLateralSite;
   const double lung_correction = 0.3 * (Val(rows[kLung].far_depth) - Val(rows[kLung].near_depth));
 
+  // The organ rows show their depths to 0.1 cm, so a far depth at the exit
+  // surface of a 20.25 cm body reads "20.3": such a depth is at the surface,
+  // not beyond it, and must not be refused as a typing mistake.
+  const double thickness_limit = std::max(InObjectThickness, Val(Format(InObjectThickness, "#0.0")));
+
   double E = 0.0;
   for (int row = 1; row <= kOrganRowCount; ++row) {
     const OrganRowInput& input = rows[row];
@@ -50,7 +55,7 @@ EffectiveDoseResult Module1::EvaluateEffectiveDose(const OrganRowInputs& rows) c
     if (!std::isfinite(d1) || !std::isfinite(d2) || !std::isfinite(f)) {
       return stop(texts.EffectiveDoseFailed, 0);  // a number beyond range: overflow
     }
-    if (d2 < d1 || d2 > InObjectThickness || f < 0.0 || f > 1.0) {
+    if (d2 < d1 || d2 > thickness_limit || f < 0.0 || f > 1.0) {
       return stop(texts.OrganRowRefused[row], row);
     }
     if (row == kLung) d2 = d1 + 0.3 * (d2 - d1);

@@ -149,6 +149,25 @@ TEST_F(EffectiveDose, EveryRowRefusesDepthsOrPercentagesOutOfRange)
   }
 }
 
+TEST_F(EffectiveDose, AFarDepthAtTheExitSurfaceAsTheRowsShowItPasses)
+{
+  // The organ rows show depths to 0.1 cm: the exit surface of a 20.25 cm body
+  // reads "20.3" and is still the exit surface; "20.4" lies beyond it.
+  Module1 module = Body();
+  module.InObjectThickness = 20.25;
+  for (const auto& [far, passes] : {std::pair{"20.3", true}, std::pair{"20.25", true}, std::pair{"20.4", false}}) {
+    OrganRowInputs rows;
+    Tick(rows, kExitSkin, "20.1", far, "3");
+    const EffectiveDoseResult r = module.EvaluateEffectiveDose(rows);
+    EXPECT_EQ(r.completed, passes) << far;
+  }
+  // Below the displayed rounding the thickness itself stays the limit.
+  module.InObjectThickness = 20.24;
+  OrganRowInputs rows;
+  Tick(rows, kExitSkin, "20.1", "20.24", "3");
+  EXPECT_TRUE(module.EvaluateEffectiveDose(rows).completed);
+}
+
 TEST_F(EffectiveDose, RefusalMidwayKeepsEarlierRowsAndTheOldFile)
 {
   const Module1 module = Body();
