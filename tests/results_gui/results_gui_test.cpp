@@ -196,5 +196,30 @@ TEST_P(ResultWindowOnTheDesktop, ThreeRowsScreenshot)
   EXPECT_LT(ink, 0.5);
 }
 
+TEST_P(ResultWindowOnTheDesktop, SaveAndReadDialogsScreenshots)
+{
+  const Edition edition = GetParam();
+  const std::string tag = edition == Edition::Japanese ? "J" : "E";
+  DesktopSession s(edition);
+  s.ReadThreeRows(edition);
+  s.program->Form10->Command5.UserClick();
+  s.program->Form2->Text2.UserType("three rows");
+  s.services.script.ExpectMsgBox(ui::vbOK);
+  s.program->Form10->Command6.UserClick();
+  s.program->Form3->File1.UserChoose(0);
+  s.services.DoEvents();
+  for (ui::Form* form : {static_cast<ui::Form*>(&*s.program->Form2), static_cast<ui::Form*>(&*s.program->Form3)}) {
+    qt::FormWindow* window = s.binding->WindowOf(*form);
+    ASSERT_NE(window, nullptr);
+    const QImage shot = window->grab().toImage();
+    // The dialog's size in twips at 15 a pixel.
+    EXPECT_EQ(shot.width(), static_cast<int>(form->Width() / 15));
+    EXPECT_EQ(shot.height(), static_cast<int>(form->Height() / 15));
+    const fs::path file = fs::path(VORN_RESULTS_GUI_OUTPUT) / (form->Name() + "_" + tag + ".png");
+    EXPECT_TRUE(shot.save(QString::fromStdString(file.string())));
+  }
+  EXPECT_EQ(s.program->Form3->Text2.Text(), "three rows");
+}
+
 }  // namespace
 }  // namespace vorn::results
