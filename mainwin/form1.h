@@ -36,9 +36,9 @@ public:
   ui::Label Label7{Frame1, "Label7", {150, 1620, 1680, 300}};
   ui::TextBox Text4{Frame1, "Text4", {1860, 1590, 840, 360}};  // added Cu, mm
   ui::Label Label8{Frame1, "Label8", {2760, 1620, 1320, 300}};
-  ui::CommandButton Command9{Frame1, "Command9", {150, 2010, 1680, 390}};  // optional filter
-  ui::Label Label29{Frame1, "Label29", {1860, 2040, 1260, 300}};  // optional filter material
-  ui::Label Label26{Frame1, "Label26", {3150, 2040, 540, 300}};   // its thickness, mm as typed
+  ui::CommandButton Command9{Frame1, "Command9", {150, 2010, 1560, 390}};  // optional filter
+  ui::Label Label29{Frame1, "Label29", {1770, 2040, 1440, 300}};  // optional filter material
+  ui::Label Label26{Frame1, "Label26", {3240, 2040, 450, 300}};   // its thickness, mm as typed
   ui::Label Label10{Frame1, "Label10", {3720, 2040, 420, 300}};
 
   // ---- examination site ----

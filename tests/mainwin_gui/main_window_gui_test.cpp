@@ -194,6 +194,9 @@ TEST_P(MainWindowGui, StartsCalculatesAndShowsEveryTextWhole)
         control == &form.Label71)
       extra = resultCaptions;
     if (control == &form.Label79) extra = {Q("vorn_default_with_long_name")};
+    // The longest material name among the shipped filter files, and a thickness.
+    if (control == &form.Label29) extra = {Q("ICRU soft tissue"), Q("Polyethylene")};
+    if (control == &form.Label26) extra = {Q("10.25")};
     for (const auto& [text, fit] : Fits(widget, extra)) {
       ++measured;
       EXPECT_TRUE(fit.Fits()) << c.tag << " " << control->Name() << " \"" << text.toStdString() << "\" needs "
