@@ -12,6 +12,14 @@ namespace {
 constexpr int kBarSteps = 1000;
 constexpr int kPollInterval_ms = 200;
 
+// "Cylinder surface", "Elliptic cylinder surface", "Racetrack surface".
+std::string SurfaceTitle(PhantomShape shape)
+{
+  std::string name = ShapeName(shape) + " surface";
+  name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return name;
+}
+
 }  // namespace
 
 ProgressWindow::ProgressWindow(PhantomShape shape, const std::string& program_name, std::filesystem::path folder,
@@ -27,7 +35,8 @@ ProgressWindow::ProgressWindow(PhantomShape shape, const std::string& program_na
   setWindowTitle(QString::fromStdString(program_name + " - backscatter factors, " + ShapeName(shape) + " surface"));
   auto* layout = new QVBoxLayout(this);
   condition_->setWordWrap(true);
-  condition_->setText(QString::fromStdString("Reading " + std::string(kConditionFileName) + " and " + kSpectrumFileName));
+  condition_->setText(QString::fromStdString(SurfaceTitle(shape) + ": reading " + std::string(kConditionFileName) +
+                                             " and " + kSpectrumFileName));
   bar_->setRange(0, kBarSteps);
   bar_->setValue(0);
   time_left_->setText(QString::fromStdString(TimeLeftText(0.0, 0.0)));
@@ -94,6 +103,7 @@ void ProgressWindow::Finish()
     QTimer::singleShot(close_delay_ms_, this, [this] { close(); });
   } else {
     exit_code_ = 1;
+    if (outcome_->condition.McHistories == 0) condition_->setText(QString::fromStdString(SurfaceTitle(shape_)));
     time_left_->setText("No result was written.");
     result_->setStyleSheet("color: #c00000");
     result_->setText(QString::fromStdString(outcome_->message));

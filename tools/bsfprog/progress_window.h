@@ -34,6 +34,7 @@ public:
   // 0 after a run that wrote its result, 1 otherwise.
   int exit_code() const { return exit_code_; }
   const std::optional<ProgramOutcome>& outcome() const { return outcome_; }
+  const RunProgress& progress() const { return progress_; }
 
 protected:
   void closeEvent(QCloseEvent* event) override;
