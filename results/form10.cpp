@@ -76,7 +76,7 @@ Form10::Form10(mainwin::MainProgram& program) : Form(program.app, "Form10"), pro
   const std::string font(t.WindowFont);
   const ui::FontSpec buttonFont{font, japanese ? 12.0 : 14.25};
 
-  SetCaption("  Calculation Results by Vorn");
+  SetCaption(std::string(t.WindowCaption));
   Move(60, 405);
   SetSize(15495, 7935);
 
@@ -111,7 +111,7 @@ Form10::Form10(mainwin::MainProgram& program) : Form(program.app, "Form10"), pro
 
   Label1.SetForeColor(kNameColor);
   Label1.SetFont(japanese ? ui::FontSpec{font, 14.25} : ui::FontSpec{font, 15.75, false, true});
-  Label52.SetCaption("Calculated by Vorn-V18");
+  Label52.SetCaption(std::string(t.CalculatedBy));
   Label52.SetForeColor(kNameColor);
   Label52.SetFont(ui::FontSpec{"Times New Roman", 15.75, false, true});
 

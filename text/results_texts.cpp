@@ -94,6 +94,8 @@ constexpr PlacedText kEnglishSheetHeadings[] = {
 };
 
 constexpr ResultsTexts kJapanese{
+    .WindowCaption = "  Calculation Results by Vorn",
+    .CalculatedBy = "Calculated by Vorn-V18",
     .WindowFont = "メイリオ",
     .TotalsButton = "合 計 ⇒",
     .SaveButton = "データ保存",
@@ -161,6 +163,8 @@ constexpr ResultsTexts kJapanese{
 };
 
 constexpr ResultsTexts kEnglish{
+    .WindowCaption = "  Calculation Results by Vorn",
+    .CalculatedBy = "Calculated by Vorn-V18",
     .WindowFont = "Times New Roman",
     .TotalsButton = "Sum",
     .SaveButton = "Data save",

@@ -19,6 +19,8 @@ struct PlacedText {
 
 struct ResultsTexts {
   // ---- the result window ----
+  std::string_view WindowCaption;
+  std::string_view CalculatedBy;  // Label52
   std::string_view WindowFont;    // buttons, drawing, user name
   std::string_view TotalsButton;  // Command1
   std::string_view SaveButton;    // Command5
