@@ -1,5 +1,5 @@
 // One QApplication for the whole test program, on the offscreen platform
-// unless another is asked for.
+// unless another is asked for; shared by every test program of real windows.
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ public:
   {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    static char name[] = "mainwin_gui_test";
+    static char name[] = "vorn_gui_tests";
     static char* argv[] = {name, nullptr};
     app_ = new QApplication(argc, argv);
     vorn::qt::PrepareApplication();
