@@ -372,7 +372,7 @@ TEST(ProgressTexts, TimeLeftFromTheRateSoFar)
   EXPECT_EQ(bsf::TimeLeftText(10.0, 1.0), "Time left: none");
 }
 
-TEST(ProgressTexts, ResultAndConditionTextsCarryTheNumbers)
+TEST(ProgressTexts, ResultTextAndFileCarryTheFactors)
 {
   bsf::BackscatterResult r;
   r.air = {1.35212, 0.00312};
@@ -387,13 +387,6 @@ TEST(ProgressTexts, ResultAndConditionTextsCarryTheNumbers)
   EXPECT_NE(text.find("50000000 histories in 12.3 s on 8 threads"), std::string::npos) << text;
   EXPECT_EQ(bsf::ResultFileText(r), "1.35212\r\n1.42000\r\n1.40000\r\n");
 
-  bsf::PhantomCondition c = Condition(PhantomShape::Racetrack, 1000);
-  c.RacetrackA = 20.0;
-  c.RacetrackB = 15.5;
-  c.RacetrackL = 80.0;
-  EXPECT_EQ(bsf::ConditionText(c),
-            "Racetrack, a = 20 cm, b = 15.5 cm, L = 80 cm; thickness 20 cm; FSD 80 cm, FFD 100 cm; "
-            "field 35.6 x 43.2 cm at FFD; 1000 histories");
 }
 
 }  // namespace

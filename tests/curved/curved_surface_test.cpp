@@ -286,29 +286,5 @@ TEST_F(CurvedSurface, AnUnwritableFolderRaisesBeforeAnyStart)
   EXPECT_TRUE(windows.started.empty());
 }
 
-TEST(CurvedSurfaceFiles, ConditionLinesAndProgramNamesPerModel)
-{
-  PhantomGeometry p;
-  p.CylinderRadius = 9.95;  // rounds up to 010.0
-  p.McHistories = 10000000;
-  const CurvedSurfaceBeam beam{.FSD = 80.0, .FFD = 100.0, .SideText11 = 35.6, .SideText10 = 43.2,
-                               .ObjectThickness = 20.0};
-  p.PhantomModel = kCylinderModel;
-  EXPECT_EQ(PhantomConditionLines(p, beam),
-            (std::vector<std::string>{"010.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00010000000"}));
-  p.PhantomModel = kEllipticCylinderModel;
-  EXPECT_EQ(PhantomConditionLines(p, beam).size(), 8u);
-  p.PhantomModel = kRacetrackModel;
-  EXPECT_EQ(PhantomConditionLines(p, beam).size(), 9u);
-  p.PhantomModel = 3;
-  EXPECT_TRUE(PhantomConditionLines(p, beam).empty());
-
-  EXPECT_EQ(BackscatterProgramName(1), "Tubrin.exe");
-  EXPECT_EQ(BackscatterProgramName(2), "Ovalis.exe");
-  EXPECT_EQ(BackscatterProgramName(4), "Lapmoor.exe");
-  EXPECT_EQ(BackscatterProgramName(0), "");
-  EXPECT_EQ(BackscatterProgramName(3), "");
-}
-
 }  // namespace
 }  // namespace vorn::testing
