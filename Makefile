@@ -10,7 +10,7 @@ SANBUILD ?= build-sanitize
 JOBS    ?= $(shell nproc)
 WORKDIR ?= $(CURDIR)/run/$(EDITION)
 
-PACKAGES := cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libxrl-dev xvfb xauth fonts-noto-cjk fonts-liberation2 poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
