@@ -386,7 +386,6 @@ TEST(ProgressTexts, ResultTextAndFileCarryTheFactors)
   EXPECT_NE(text.find("BSF, soft-tissue dose: 1.420 \u00B1 0.004  (0.28 %)"), std::string::npos) << text;
   EXPECT_NE(text.find("50000000 histories in 12.3 s on 8 threads"), std::string::npos) << text;
   EXPECT_EQ(bsf::ResultFileText(r), "1.35212\r\n1.42000\r\n1.40000\r\n");
-
 }
 
 }  // namespace
