@@ -32,29 +32,6 @@ namespace {
 namespace fs = std::filesystem;
 using bsf::PhantomShape;
 
-class QtEnvironment : public ::testing::Environment {
-public:
-  void SetUp() override
-  {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bsfprog_gui_test";
-    static char* argv[] = {name, nullptr};
-    app_ = new QApplication(argc, argv);
-    qt::PrepareApplication();
-  }
-  void TearDown() override
-  {
-    delete app_;
-    app_ = nullptr;
-  }
-
-private:
-  QApplication* app_ = nullptr;
-};
-
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 std::string Shot(const std::string& name) { return std::string(VORN_CURVED_GUI_OUTPUT) + "/" + name + ".png"; }
 
 // A folder with the 80 kV spectrum and a cylinder condition of `histories`.
