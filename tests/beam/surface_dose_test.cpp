@@ -219,8 +219,6 @@ TEST(SurfaceDoseErrors, EachLimitRaisesAfterWhatWasAlreadyShown)
        "FieldLength"},
       {"field width dash", [](Module1& m) { m.Condition.FieldWidth = FieldSide::Dash(); }, 2,
        "FieldWidth"},
-      {"curved surface", [](Module1& m) { m.Phantom.BsfMethod = kCurvedSurface; }, 2,
-       "curved surfaces are not available"},
       {"head flag 2", [](Module1& m) { m.Phantom.HeadFlag = 2; }, 2, "HeadFlag"},
       {"150.5 kV", [](Module1& m) { m.Condition.TubeVoltage = 150.5; }, 0, "150"},
       {"weight at 150 keV",
