@@ -334,16 +334,16 @@ TEST(DepthDosePhysics, DivergentBeamAgreesWithADirectSimulationDownTo15cm)
   ASSERT_GT(c.hvl_mmAl, 2.5);  // an ordinary 80 kV beam, about 3 mm Al
   ASSERT_LT(c.hvl_mmAl, 3.8);
 
-  // Down to 15 cm the program lies within 5 % of the simulation. What makes
-  // up the 5 %: the statistics (3 standard uncertainties, added, are 1 %
-  // at 15 cm); the program's treatment of the divergent beam (the scatter of
-  // each depth from kernels of a parallel pencil beam, weighted by the
-  // primary's inverse square at that depth over the field at that depth),
-  // which puts it 3-4 % low between 8 and 13 cm and which the parallel beam
-  // below does not show; near 15 cm the kernels' 40 cm slab starts to add
-  // backscatter that the 20 cm body does not give (+2 % at 15 cm for the
-  // parallel beam); the interpolation between the kernel energies stays
-  // inside the parallel beam's 0.6 %.
+  // Down to 15 cm the program lies within 5 % of the simulation, plus 3
+  // standard uncertainties (1.3 % at 15 cm). What makes up the 5 %: the
+  // program's treatment of the divergent beam (the scatter of each depth
+  // from kernels of a parallel pencil beam, weighted by the primary's inverse
+  // square at that depth, over the field at that depth), which puts it 3-4 %
+  // low between 8 and 13 cm and which the parallel beam below does not show;
+  // near 15 cm the kernels' 40 cm slab starts to add backscatter that the
+  // 20 cm body does not give (+2 % at 15 cm for the parallel beam); the
+  // interpolation between the kernel energies stays inside the parallel
+  // beam's 0.6 %.
   for (int j = 1; j <= 30; ++j) {
     const Row& r = c.rows[static_cast<std::size_t>(j - 1)];
     EXPECT_NEAR(r.program, r.mc, 0.05 * r.mc + 3.0 * r.mc_sigma) << "total at " << r.depth_cm << " cm";
