@@ -15,7 +15,7 @@
 #include "beam/exposure_condition.h"
 #include "beam/fit_request.h"
 #include "beam/indexed_tables.h"
-#include "beam/other_filter_spec.h"
+#include "beam/other_filter.h"
 #include "beam/output_data.h"
 #include "beam/phantom_geometry.h"
 #include "beam/window_port.h"

@@ -11,7 +11,7 @@
 
 #include "beam/calculation_result.h"
 #include "beam/exposure_condition.h"
-#include "beam/other_filter_spec.h"
+#include "beam/other_filter.h"
 #include "beam/phantom_geometry.h"
 #include "platform/ui/canvas.h"
 #include "results/result_table.h"

@@ -10,7 +10,7 @@
 
 #include "beam/attenuation_data.h"
 #include "beam/module1.h"
-#include "beam/spectrum_export.h"
+#include "beam/x_spctl_export.h"
 #include "tools/bsfprog/backscatter_run.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "beam/attenuation_data.h"
 #include "beam/diff_bsf_data.h"
-#include "beam/spectrum_export.h"
+#include "beam/x_spctl_export.h"
 #include "platform/files/seqfile.h"
 
 namespace vorn::testing {

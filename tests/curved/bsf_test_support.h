@@ -11,7 +11,7 @@
 #include "beam/module1.h"
 #include "tools/bsfprog/backscatter_run.h"
 #include "tools/bsfprog/phantom_condition.h"
-#include "tools/bsfprog/spectrum_file.h"
+#include "tools/bsfprog/x_spctl_file.h"
 
 namespace vorn::testing {
 

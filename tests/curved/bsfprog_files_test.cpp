@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "beam/spectrum_export.h"
+#include "beam/x_spctl_export.h"
 #include "bsf_test_support.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"

@@ -10,7 +10,7 @@
 #include "physics/mc/shapes/racetrack.h"
 #include "physics/mc/tallies/entrance_patch.h"
 #include "physics/mc/transport.h"
-#include "tools/bsfprog/spectrum_source.h"
+#include "tools/bsfprog/focus_source.h"
 
 namespace vorn::bsf {
 namespace {

@@ -14,7 +14,7 @@
 #include "physics/mc/shapes/shape.h"
 #include "tools/bsfprog/phantom_condition.h"
 #include "tools/bsfprog/run_progress.h"
-#include "tools/bsfprog/spectrum_file.h"
+#include "tools/bsfprog/x_spctl_file.h"
 
 namespace vorn::bsf {
 

@@ -1,4 +1,4 @@
-#include "beam/spectrum_export.h"
+#include "beam/x_spctl_export.h"
 
 #include <string>
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "beam/spectrum_export.h"
+#include "beam/x_spctl_export.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 #include "synthetic_tables.h"

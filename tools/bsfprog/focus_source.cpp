@@ -1,4 +1,4 @@
-#include "tools/bsfprog/spectrum_source.h"
+#include "tools/bsfprog/focus_source.h"
 
 #include <algorithm>
 #include <stdexcept>

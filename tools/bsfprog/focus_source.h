@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "physics/mc/source.h"
-#include "tools/bsfprog/spectrum_file.h"
+#include "tools/bsfprog/x_spctl_file.h"
 
 namespace vorn::bsf {
 

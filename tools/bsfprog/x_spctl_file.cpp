@@ -1,4 +1,4 @@
-#include "tools/bsfprog/spectrum_file.h"
+#include "tools/bsfprog/x_spctl_file.h"
 
 #include <cmath>
 #include <string>

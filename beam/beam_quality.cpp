@@ -2,7 +2,7 @@
 
 #include "beam/checked_math.h"
 #include "beam/module1.h"
-#include "beam/spectrum_export.h"
+#include "beam/x_spctl_export.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 
