@@ -1,5 +1,6 @@
 #include "physics/mc/source.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -22,39 +23,46 @@ Photon PencilBeam::emit(Rng&) const
 }
 
 PointSourceField::PointSourceField(double width_x, double width_y, double field_distance, double E_keV)
-    : half_x_(0.5 * width_x), half_y_(0.5 * width_y), distance_(field_distance), E_keV_(E_keV)
+    : E_keV_(E_keV)
 {
-  if (!(width_x > 0.0 && width_y > 0.0 && field_distance > 0.0 && E_keV > 0.0))
-    throw std::invalid_argument("PointSourceField: sizes, distance and energy must be above 0");
+  const auto usable = [](double x) { return std::isfinite(x) && x > 0.0; };
+  if (!(usable(width_x) && usable(width_y) && usable(field_distance) && usable(E_keV)))
+    throw std::invalid_argument("PointSourceField: sizes, distance and energy must be finite and above 0");
+  const double largest = std::max({width_x, width_y, 2.0 * field_distance});
+  a_ = 0.5 * width_x / largest;
+  b_ = 0.5 * width_y / largest;
+  d_ = field_distance / largest;
+  if (!(std::isnormal(a_) && std::isnormal(b_) && std::isnormal(d_)))
+    throw std::invalid_argument("PointSourceField: the field's sides and distance differ too much in size");
+  c_ = std::hypot(b_, d_);
+  theta_a_ = std::atan(a_ * b_ / (d_ * std::sqrt(a_ * a_ + c_ * c_)));
 }
 
 Photon PointSourceField::emit(Rng& rng) const
 {
-  // A point uniform on the field plane, kept with probability cos^3 of its
-  // angle (the solid angle of an area element is cos^3 dA / d^2): uniform per
-  // solid angle. Over a field of modest size nearly every point is kept.
-  Vec3 u;
-  while (true) {
-    const double x = half_x_ * (2.0 * rng.uniform() - 1.0);
-    const double y = half_y_ * (2.0 * rng.uniform() - 1.0);
-    const double cos_theta = distance_ / std::sqrt(x * x + y * y + distance_ * distance_);
-    if (rng.uniform() < cos_theta * cos_theta * cos_theta) {
-      u = normalized(Vec3{x, y, distance_});
-      break;
-    }
-  }
+  // Uniform per solid angle means a density on the field plane proportional
+  // to d / (x^2 + y^2 + d^2)^(3/2). Its marginal in x has the cumulative
+  // atan(b x / (d sqrt(x^2 + b^2 + d^2))) (the solid angle of the strip up to
+  // x), and y given x has one proportional to y / sqrt(x^2 + d^2 + y^2): both
+  // invert in closed form, so no photon is ever rejected. Rounding near the
+  // edges of a very wide field is clamped back onto the field.
+  const double theta = theta_a_ * (2.0 * rng.uniform() - 1.0);
+  const double s = std::tan(theta) * d_ / b_;  // x / sqrt(x^2 + c^2), |s| < 1
+  const double x = std::clamp(s * c_ / std::sqrt((1.0 - s) * (1.0 + s)), -a_, a_);
+  const double r = std::hypot(x, d_);
+  const double t = (b_ / std::hypot(r, b_)) * (2.0 * rng.uniform() - 1.0);  // y / sqrt(y^2 + r^2)
+  const double y = std::clamp(t * r / std::sqrt((1.0 - t) * (1.0 + t)), -b_, b_);
   Photon p;
   p.r = {0.0, 0.0, 0.0};
-  p.u = u;
+  p.u = normalized(Vec3{x, y, d_});
   p.E_keV = E_keV_;
   return p;
 }
 
 double PointSourceField::solid_angle() const
 {
-  // Solid angle of a rectangle seen from a point on its normal through its centre.
-  const double a = half_x_, b = half_y_, d = distance_;
-  return 4.0 * std::asin(a * b / std::sqrt((a * a + d * d) * (b * b + d * d)));
+  // Four quarters, each the solid angle of a rectangle seen from above its corner.
+  return 4.0 * theta_a_;
 }
 
 }  // namespace vorn::mc

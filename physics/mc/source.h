@@ -30,7 +30,9 @@ private:
 /// A point focus at the origin radiating towards +z, uniformly per solid
 /// angle, into a rectangular field of width_x by width_y at the distance
 /// field_distance (the field is defined there, as on a tube's collimator).
-/// Invariant: all sizes and E above 0.
+/// Every photon takes exactly two random numbers, however wide the field.
+/// Invariant: all sizes and E finite and above 0; the field's sides and
+/// distance within a factor of about 1e300 of each other.
 class PointSourceField : public Source {
 public:
   PointSourceField(double width_x, double width_y, double field_distance, double E_keV);  // throws std::invalid_argument
@@ -39,9 +41,14 @@ public:
   double solid_angle() const;
 
 private:
-  double half_x_;
-  double half_y_;
-  double distance_;
+  // Half sides and distance divided by the largest of the three: the
+  // directions depend only on their ratios, and the scaled ones neither
+  // overflow nor lose the small ones.
+  double a_;
+  double b_;
+  double d_;
+  double c_;        // sqrt(b^2 + d^2)
+  double theta_a_;  // the x marginal's cumulative at the field's edge (a quarter of the solid angle)
   double E_keV_;
 };
 
