@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,22 @@ TEST(ConditionFile, BlanksLineFeedsAndTrailingEmptyLinesAreAccepted)
   EXPECT_EQ(c.McHistories, 1000);
 }
 
+TEST(ConditionFile, TheShortestAndLongestLengthsAreAccepted)
+{
+  TempDir dir;
+  WriteFile(dir.path() / "joken.txt", "0.01\r\n1000\r\n1000\r\n1000\r\n0.01\r\n1000\r\n1\r\n");
+  bsf::PhantomCondition c = bsf::ReadPhantomCondition(dir.path() / "joken.txt", PhantomShape::Cylinder);
+  EXPECT_EQ(c.CylinderRadius, 0.01);
+  EXPECT_EQ(c.ObjectThickness, 1000.0);
+  EXPECT_EQ(c.SideText11, 0.01);
+  EXPECT_EQ(c.SideText10, 1000.0);
+  // A cross-section may be a hundred metres wide: flat over any field.
+  WriteFile(dir.path() / "joken.txt", "10000.0\r\n0.01\r\n020.0\r\n" + std::string("080.0\r\n100.0\r\n035.6\r\n043.2\r\n1\r\n"));
+  c = bsf::ReadPhantomCondition(dir.path() / "joken.txt", PhantomShape::EllipticCylinder);
+  EXPECT_EQ(c.EllipseHRadius, 10000.0);
+  EXPECT_EQ(c.EllipseVRadius, 0.01);
+}
+
 struct BadCondition {
   const char* name;
   PhantomShape shape;
@@ -106,6 +123,35 @@ TEST(ConditionFile, MalformedFilesAreRefusedWithTheFileAndLine)
        "the end diameter b must be above 0"},
       {"negative flat top", PhantomShape::Racetrack, "-1.0\r\n020.0\r\n080.0\r\n020.0\r\n" + tail,
        "the flat top a must be 0 or more"},
+      // Sizes no body has: the transport made NaN or nonsense of them, or never ended.
+      {"huge radius", PhantomShape::Cylinder, "1e308\r\n020.0\r\n" + tail,
+       "line 1: the cylinder radius must lie between 0.01 and 10000 cm, found 1e308"},
+      {"thin body", PhantomShape::Cylinder, "015.0\r\n1e-300\r\n" + tail,
+       "line 2: the body thickness must lie between 0.01 and 1000 cm, found 1e-300"},
+      {"flat ellipse", PhantomShape::EllipticCylinder, "1e308\r\n1e-300\r\n020.0\r\n" + tail,
+       "line 1: the horizontal semi-axis must lie between"},
+      {"thin ellipse", PhantomShape::EllipticCylinder, "030.0\r\n1e-300\r\n020.0\r\n" + tail,
+       "line 2: the vertical semi-axis must lie between"},
+      {"tiny flat top", PhantomShape::Racetrack, "1e-300\r\n020.0\r\n080.0\r\n020.0\r\n" + tail,
+       "line 1: the flat top a must be 0 or lie between 0.01 and 10000 cm"},
+      {"huge end diameter", PhantomShape::Racetrack, "020.0\r\n1e308\r\n080.0\r\n020.0\r\n" + tail,
+       "line 2: the end diameter b must lie between"},
+      {"short racetrack", PhantomShape::Racetrack, "020.0\r\n020.0\r\n1e-300\r\n020.0\r\n" + tail,
+       "line 3: the length L must lie between"},
+      {"long racetrack", PhantomShape::Racetrack, "020.0\r\n020.0\r\n1000.1\r\n020.0\r\n" + tail,
+       "line 3: the length L must lie between 0.01 and 1000 cm, found 1000.1"},
+      {"thick body", PhantomShape::Cylinder, "015.0\r\n1000.1\r\n" + tail,
+       "line 2: the body thickness must lie between 0.01 and 1000 cm, found 1000.1"},
+      {"far focus", PhantomShape::Cylinder, "015.0\r\n020.0\r\n1e308\r\n1e-300\r\n1e200\r\n1e200\r\n00000001000\r\n",
+       "line 3: FSD must lie between"},
+      {"near film", PhantomShape::Cylinder, "015.0\r\n020.0\r\n080.0\r\n1e-300\r\n035.6\r\n043.2\r\n00000001000\r\n",
+       "line 4: FFD must lie between"},
+      {"wide field", PhantomShape::Cylinder, "015.0\r\n020.0\r\n080.0\r\n100.0\r\n1e5\r\n043.2\r\n00000001000\r\n",
+       "line 5: the first field side must lie between 0.01 and 1000 cm, found 1e5"},
+      {"wide field at the skin", PhantomShape::Cylinder,
+       "015.0\r\n020.0\r\n1000\r\n0.01\r\n1000\r\n0.01\r\n00000001000\r\n",
+       "the field at the skin, 100000000 x 1000 cm (the sides at FFD times FSD / FFD), must have sides between 0.01 "
+       "and 1000 cm"},
   };
   for (const BadCondition& c : cases) {
     TempDir dir;
@@ -223,7 +269,7 @@ protected:
   {
     phantom.PhantomModel = kCylinderModel;
     phantom.CylinderRadius = 15.0;
-    phantom.McHistories = 2000;
+    phantom.McHistories = 200000;  // enough for a factor within a few per cent
     WriteCondition(dir.path(), phantom);
     WriteMainProgramSpectrum(dir.path(), 80.0);
   }
@@ -242,7 +288,7 @@ TEST_F(ProgramRun, WritesThreeFactorsThatTheMainProgramReadsBack)
   WriteFile(Result(), "9,9,9\r\n");  // an earlier run's
   const bsf::ProgramOutcome o = Run();
   ASSERT_TRUE(o.ok) << o.message;
-  EXPECT_EQ(o.result.histories, 2000u);
+  EXPECT_EQ(o.result.histories, 200000u);
   const std::string text = FileText(Result());
   EXPECT_EQ(text, bsf::ResultFileText(o.result));
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
@@ -300,14 +346,76 @@ TEST_F(ProgramRun, AStopBeforeTheEndWritesNothing)
 TEST_F(ProgramRun, ProgressCountsEveryHistoryRun)
 {
   bsf::RunProgress progress;
-  phantom.McHistories = 12345;
+  phantom.McHistories = 212345;
   WriteCondition(dir.path(), phantom);
   const bsf::ProgramOutcome o = Run(PhantomShape::Cylinder, {.progress = &progress});
   ASSERT_TRUE(o.ok) << o.message;
-  EXPECT_EQ(progress.total(), 12350u);  // 950 batches of 13
-  EXPECT_EQ(progress.done(), 12350u);
+  EXPECT_EQ(progress.total(), 212361u);  // 997 batches of 213
+  EXPECT_EQ(progress.done(), 212361u);
   EXPECT_EQ(progress.fraction(), 1.0);
-  EXPECT_EQ(o.result.histories, 12350u);
+  EXPECT_EQ(o.result.histories, 212361u);
+}
+
+TEST_F(ProgramRun, AResultThatMeasuresNothingIsNotWritten)
+{
+  // Too few histories for the patch; and an ellipse so narrow (radius of
+  // curvature 0.0125 cm at the top) that no photon reaches its patch.
+  phantom.McHistories = 2000;
+  WriteCondition(dir.path(), phantom);
+  WriteFile(Result(), "1.1,1.1,1.1\r\n");
+  bsf::ProgramOutcome o = Run();
+  EXPECT_FALSE(o.ok);
+  EXPECT_NE(o.message.find("is uncertain by"), std::string::npos) << o.message;
+  EXPECT_NE(o.message.find("more than the 5 % a result may have; run more photon histories"), std::string::npos)
+      << o.message;
+  EXPECT_FALSE(fs::exists(Result()));
+
+  phantom.PhantomModel = kEllipticCylinderModel;
+  phantom.EllipseHRadius = 0.5;
+  phantom.EllipseVRadius = 20.0;
+  phantom.McHistories = 200000;
+  WriteCondition(dir.path(), phantom);
+  o = Run(PhantomShape::EllipticCylinder);
+  EXPECT_FALSE(o.ok);
+  EXPECT_NE(o.message.find("no backscattered photon reached the scoring patch of radius 0.00125 cm"),
+            std::string::npos)
+      << o.message;
+  EXPECT_FALSE(fs::exists(Result()));
+}
+
+TEST(ResultCheck, OnlyFiniteScoredAndCertainFactorsPass)
+{
+  bsf::BackscatterResult r;
+  r.air = r.soft = r.skin = {1.4, 0.004};
+  r.histories = 1000000;
+  r.patch_radius_cm = 1.0;
+  EXPECT_NO_THROW(bsf::CheckResultUsable(r));
+  r.skin = {2.0, 0.1};  // exactly at the limit
+  EXPECT_NO_THROW(bsf::CheckResultUsable(r));
+
+  const auto message = [](const bsf::BackscatterResult& x) {
+    try {
+      bsf::CheckResultUsable(x);
+    } catch (const CalcError& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  bsf::BackscatterResult bad = r;
+  bad.soft = {7.96, 2.31};  // what a 1e308 x 1e-300 ellipse once gave
+  EXPECT_EQ(message(bad),
+            "the backscatter factor for soft-tissue dose, 7.960 \u00B1 2.310, is uncertain by 29.0 %, more than the "
+            "5 % a result may have; run more photon histories");
+  bad = r;
+  bad.air.value = std::nan("");
+  EXPECT_EQ(message(bad), "the backscatter factor for air kerma came out as NaN, not a finite number");
+  bad = r;
+  bad.skin = {1.4, std::numeric_limits<double>::infinity()};  // a single batch
+  EXPECT_NE(message(bad).find("skin dose, 1.400 \u00B1 Inf, is uncertain by Inf %"), std::string::npos) << message(bad);
+  bad = r;
+  bad.air = bad.soft = bad.skin = {1.0, 0.0};
+  EXPECT_EQ(message(bad), "no backscattered photon reached the scoring patch of radius 1 cm around the entrance point "
+                          "in 1000000 histories");
 }
 
 // ---------------------------------------------------------------- plan, patch, texts

@@ -57,7 +57,7 @@ std::string LabelTexts(const QWidget& window)
 TEST(ProgramWindow, ShowsTheConditionProgressAndResult)
 {
   TempDir dir;
-  PrepareRun(dir.path(), 200000);
+  PrepareRun(dir.path(), 1000000);
   bsf::ProgressWindow window(PhantomShape::Cylinder, "Tubrin", dir.path(), 600000);
   window.show();
   window.Start();
@@ -101,6 +101,8 @@ TEST(ProgramWindow, AMalformedConditionIsShownAndTheWindowWaitsForTheUser)
 
 TEST(ProgramWindow, ClosingDuringTheRunStopsItAndWritesNothing)
 {
+  // The close returns at once (the window thread never waits for the
+  // worker); the window says it is stopping and closes when the run has.
   TempDir dir;
   PrepareRun(dir.path(), 2000000000);  // far more than the test lets it run
   bsf::ProgressWindow window(PhantomShape::Cylinder, "Tubrin", dir.path(), 4000);
@@ -108,6 +110,11 @@ TEST(ProgramWindow, ClosingDuringTheRunStopsItAndWritesNothing)
   window.Start();
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.progress().total() > 0; }, 60000));
   window.close();
+  EXPECT_FALSE(window.outcome().has_value());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_NE(LabelTexts(window).find("Stopping the calculation ..."), std::string::npos) << LabelTexts(window);
+  ASSERT_TRUE(window.grab().toImage().save(QString::fromStdString(Shot("Tubrin-stopping"))));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 60000));
   ASSERT_TRUE(window.outcome().has_value());
   EXPECT_FALSE(window.outcome()->ok);
   EXPECT_NE(window.outcome()->message.find("stopped"), std::string::npos);
@@ -159,12 +166,12 @@ TEST(Programs, EachWritesItsResultAndClosesItselfOffscreen)
   for (Case c : {Case{"Tubrin", cylinder}, Case{"Ovalis", ellipse}, Case{"Lapmoor", racetrack}}) {
     TempDir dir;
     WriteMainProgramSpectrum(dir.path(), 80.0);
-    c.phantom.McHistories = 100000;
+    c.phantom.McHistories = 1000000;
     WriteCondition(dir.path(), c.phantom);
     WriteFile(dir.path() / "resultBSF.txt", "9,9,9\r\n");
     const ProgramRun run = RunProgram(c.program, dir.path(), Offscreen());
     EXPECT_EQ(run.exit_code, 0) << c.program << ": " << run.err;
-    EXPECT_NE(run.out.find("100000 histories"), std::string::npos) << c.program << ": " << run.out;
+    EXPECT_NE(run.out.find("1000000 histories"), std::string::npos) << c.program << ": " << run.out;
     const BackscatterFactors f = ReadBackscatterResult(dir.path() / "resultBSF.txt");
     EXPECT_GT(f.BsfSoft, 1.1) << c.program;
     EXPECT_LT(f.BsfSoft, 1.7) << c.program;
@@ -186,8 +193,21 @@ TEST(Programs, AMalformedInputEndsWithAMessageAndNoResult)
   EXPECT_NE(run.err.find("joken.txt has 7 lines; the elliptic cylinder needs 8"), std::string::npos) << run.err;
   EXPECT_FALSE(fs::exists(dir.path() / "resultBSF.txt"));
 
+  // A size no body has (it once gave "NaN" with exit status 0), and too few
+  // histories for a usable factor.
+  WriteFile(dir.path() / "joken.txt", "1e308\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00000100000\r\n");
+  ProgramRun tubrin = RunProgram("Tubrin", dir.path(), Offscreen());
+  EXPECT_EQ(tubrin.exit_code, 1);
+  EXPECT_NE(tubrin.err.find("the cylinder radius must lie between 0.01 and 10000 cm"), std::string::npos) << tubrin.err;
+  EXPECT_FALSE(fs::exists(dir.path() / "resultBSF.txt"));
+  WriteFile(dir.path() / "joken.txt", "015.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00000001000\r\n");
+  tubrin = RunProgram("Tubrin", dir.path(), Offscreen());
+  EXPECT_EQ(tubrin.exit_code, 1);
+  EXPECT_NE(tubrin.err.find("run more photon histories"), std::string::npos) << tubrin.err;
+  EXPECT_FALSE(fs::exists(dir.path() / "resultBSF.txt"));
+
   fs::remove(dir.path() / "X_SPCTL.dat");
-  const ProgramRun tubrin = RunProgram("Tubrin", dir.path(), Offscreen());
+  tubrin = RunProgram("Tubrin", dir.path(), Offscreen());
   EXPECT_EQ(tubrin.exit_code, 1);
   EXPECT_NE(tubrin.err.find("X_SPCTL.dat"), std::string::npos) << tubrin.err;
 }
@@ -195,7 +215,7 @@ TEST(Programs, AMalformedInputEndsWithAMessageAndNoResult)
 TEST(Programs, WithoutAnyDisplayTheyRunOnTheConsole)
 {
   TempDir dir;
-  PrepareRun(dir.path(), 20000);
+  PrepareRun(dir.path(), 1000000);
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.remove("QT_QPA_PLATFORM");
   env.remove("DISPLAY");
@@ -264,7 +284,7 @@ TEST(FromTheMainWindow, TheCurvedSurfaceFactorsComeFromTheRealProgramInBothEditi
     f.Option7.UserClick();  // "非平面として計算" / "Calculate as a non-flat plane"
     mainwin::Form13& dialog = *program.Form13;
     dialog.Option2.UserClick();  // elliptic cylinder, the edition's presets
-    dialog.Combo1.UserType("200000");
+    dialog.Combo1.UserType("1000000");
     dialog.Command1.UserClick();
     f.Command2.UserClick();  // calculate
 
@@ -278,7 +298,7 @@ TEST(FromTheMainWindow, TheCurvedSurfaceFactorsComeFromTheRealProgramInBothEditi
     EXPECT_NE(f.Label73.Caption(), "");
     ASSERT_EQ(services.boxes.size(), 1u) << services.boxes.back();  // the wait message only
     EXPECT_EQ(services.beeps, 0);
-    EXPECT_EQ(program.Module().Phantom.McHistories, 200000);
+    EXPECT_EQ(program.Module().Phantom.McHistories, 1000000);
 
     qt::FormWindow* window = binding.WindowOf(f);
     ASSERT_NE(window, nullptr);

@@ -45,7 +45,7 @@ TEST(BackscatterRun, AnEllipseWithEqualSemiAxesIsTheCylinder)
   TempDir dir;
   WriteMainProgramSpectrum(dir.path(), 80.0);
   PhantomGeometry p;
-  p.McHistories = 20000;
+  p.McHistories = 200000;
   p.PhantomModel = kCylinderModel;
   p.CylinderRadius = 12.0;
   WriteCondition(dir.path(), p);
@@ -77,6 +77,19 @@ TEST(BackscatterRun, ARacetrackWithoutAFlatTopIsTheCylinderOfHalfItsEndDiameter)
   EXPECT_NEAR(racetrack.soft.value, cylinder.soft.value, 0.1 * cylinder.soft.std_error);
   EXPECT_NEAR(racetrack.air.value, cylinder.air.value, 0.1 * cylinder.air.std_error);
   EXPECT_NEAR(racetrack.skin.value, cylinder.skin.value, 0.1 * cylinder.skin.std_error);
+}
+
+TEST(BackscatterRun, TheWidestFieldAtTheShortestDistanceRunsToTheEnd)
+{
+  // A focus 0.01 cm above the skin and a field 1000 cm wide there: the
+  // photons fill nearly the whole half space (the rejection sampling of the
+  // field once took for ever here).
+  bsf::PhantomCondition c = Cylinder(15.0, 20000);
+  c.FSD = c.FFD = 0.01;
+  c.SideText10 = c.SideText11 = 1000.0;
+  const bsf::BackscatterResult r = Compute(c);
+  EXPECT_EQ(r.histories, 20000u);
+  EXPECT_TRUE(std::isfinite(r.soft.value) && std::isfinite(r.soft.std_error));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "tools/bsfprog/bsf_program.h"
 
+#include <cmath>
 #include <exception>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
@@ -37,6 +39,7 @@ ProgramOutcome RunBackscatterProgram(PhantomShape shape, const std::filesystem::
     std::optional<BackscatterPhysics> own;
     if (physics == nullptr) physics = &own.emplace();
     outcome.result = ComputeBackscatter(outcome.condition, spectrum, *physics, options);
+    CheckResultUsable(outcome.result);
     WriteFileAtomically(result_path, ResultFileText(outcome.result));
     outcome.ok = true;
   } catch (const std::exception& e) {
@@ -44,6 +47,32 @@ ProgramOutcome RunBackscatterProgram(PhantomShape shape, const std::filesystem::
     outcome.message = e.what();
   }
   return outcome;
+}
+
+void CheckResultUsable(const BackscatterResult& r)
+{
+  const std::pair<const char*, const BsfEstimate*> factors[] = {
+      {"air kerma", &r.air}, {"soft-tissue dose", &r.soft}, {"skin dose", &r.skin}};
+  for (const auto& [name, e] : factors) {
+    if (!std::isfinite(e->value))
+      throw CalcError("the backscatter factor for " + std::string(name) + " came out as " + NumberText(e->value) +
+                      ", not a finite number");
+  }
+  if (r.soft.value == 1.0 && r.soft.std_error == 0.0) {
+    throw CalcError("no backscattered photon reached the scoring patch of radius " + NumberText(r.patch_radius_cm) +
+                    " cm around the entrance point in " + std::to_string(r.histories) +
+                    " histories");
+  }
+  for (const auto& [name, e] : factors) {
+    // An uncertainty that is not finite (a single batch) fails this too.
+    const double relative = e->std_error / e->value;
+    if (!(relative <= kMostRelativeUncertainty)) {
+      throw CalcError("the backscatter factor for " + std::string(name) + ", " + Format(e->value, "0.000") +
+                      " \u00B1 " + Format(e->std_error, "0.000") + ", is uncertain by " + Format(100.0 * relative, "0.0") +
+                      " %, more than the " + NumberText(100.0 * kMostRelativeUncertainty) +
+                      " % a result may have; run more photon histories");
+    }
+  }
 }
 
 std::string ResultFileText(const BackscatterResult& r)

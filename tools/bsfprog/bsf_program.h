@@ -28,11 +28,23 @@ struct ProgramOutcome {
 // main program never takes it for this run's), reads the condition file for
 // `shape` and the spectrum, computes, and writes the result file in one step
 // (never half a file). Any failure (a missing or malformed input, a stop asked
-// through the progress, a result file that cannot be written) comes back as
+// through the progress, a result that CheckResultUsable refuses, a result
+// file that cannot be written) comes back as
 // the outcome's message, and then no result file is left. `physics` may be
 // given to save building it; otherwise it is built after the inputs are read.
 ProgramOutcome RunBackscatterProgram(PhantomShape shape, const std::filesystem::path& folder,
                                      const RunOptions& options, const BackscatterPhysics* physics = nullptr);
+
+// The largest relative standard uncertainty a factor may have to be written
+// as a result. Ten million histories (the fewest the main program offers)
+// give well below 1 % on a body of a few centimetres' radius or more.
+inline constexpr double kMostRelativeUncertainty = 0.05;
+
+// Throws CalcError, saying which factor and why, unless every factor is
+// finite, some backscattered photon was scored at the entrance point (a
+// factor of exactly 1 with no uncertainty means none was), and every
+// relative uncertainty is finite and at most kMostRelativeUncertainty.
+void CheckResultUsable(const BackscatterResult& result);
 
 // The result file: the three factors air, soft tissue, skin through
 // "0.00000", one a line, CR LF.

@@ -15,6 +15,7 @@ struct Field {
   const char* name;
   double PhantomCondition::*member;  // nullptr: the histories
   bool zero_allowed;
+  double longest = kLongestLength_cm;
 };
 
 std::vector<Field> FieldsOf(PhantomShape shape)
@@ -22,15 +23,15 @@ std::vector<Field> FieldsOf(PhantomShape shape)
   std::vector<Field> fields;
   switch (shape) {
     case PhantomShape::Cylinder:
-      fields = {{"the cylinder radius", &PhantomCondition::CylinderRadius, false}};
+      fields = {{"the cylinder radius", &PhantomCondition::CylinderRadius, false, kLongestCrossSection_cm}};
       break;
     case PhantomShape::EllipticCylinder:
-      fields = {{"the horizontal semi-axis", &PhantomCondition::EllipseHRadius, false},
-                {"the vertical semi-axis", &PhantomCondition::EllipseVRadius, false}};
+      fields = {{"the horizontal semi-axis", &PhantomCondition::EllipseHRadius, false, kLongestCrossSection_cm},
+                {"the vertical semi-axis", &PhantomCondition::EllipseVRadius, false, kLongestCrossSection_cm}};
       break;
     case PhantomShape::Racetrack:
-      fields = {{"the flat top a", &PhantomCondition::RacetrackA, true},
-                {"the end diameter b", &PhantomCondition::RacetrackB, false},
+      fields = {{"the flat top a", &PhantomCondition::RacetrackA, true, kLongestCrossSection_cm},
+                {"the end diameter b", &PhantomCondition::RacetrackB, false, kLongestCrossSection_cm},
                 {"the length L", &PhantomCondition::RacetrackL, false}};
       break;
   }
@@ -41,6 +42,13 @@ std::vector<Field> FieldsOf(PhantomShape shape)
                                {"the second field side", &PhantomCondition::SideText10, false},
                                {"the photon histories", nullptr, false}});
   return fields;
+}
+
+bool InRange(double x, double longest = kLongestLength_cm) { return x >= kShortestLength_cm && x <= longest; }
+
+std::string RangeText(double longest = kLongestLength_cm)
+{
+  return NumberText(kShortestLength_cm) + " and " + NumberText(longest) + " cm";
 }
 
 std::string_view Trimmed(std::string_view s)
@@ -97,8 +105,19 @@ PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, Phantom
         throw DataError(line_ref + ": " + f.name + " must be " + (f.zero_allowed ? "0 or more" : "above 0") +
                         " cm, found " + std::string(text));
       }
+      if (!(f.zero_allowed && x == 0.0) && !InRange(x, f.longest)) {
+        throw DataError(line_ref + ": " + f.name + " must " + (f.zero_allowed ? "be 0 or " : "") + "lie between " +
+                        RangeText(f.longest) + ", found " + std::string(text));
+      }
       c.*f.member = x;
     }
+  }
+  // The field the photons fill is the one at the skin.
+  const double scale = c.FSD / c.FFD;
+  if (!InRange(c.SideText11 * scale) || !InRange(c.SideText10 * scale)) {
+    throw DataError(where + ": the field at the skin, " + NumberText(c.SideText11 * scale) + " x " +
+                    NumberText(c.SideText10 * scale) + " cm (the sides at FFD times FSD / FFD), must have sides between " +
+                    RangeText());
   }
   return c;
 }

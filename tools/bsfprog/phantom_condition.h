@@ -15,10 +15,22 @@ enum class PhantomShape { Cylinder = 1, EllipticCylinder = 2, Racetrack = 4 };
 // "cylinder", "elliptic cylinder", "racetrack".
 std::string ShapeName(PhantomShape shape);
 
+// The lengths a condition may give [cm]: from a tenth of a millimetre to ten
+// metres; the cross-section's radii and widths up to a hundred metres, which
+// makes a surface flat over any field. Outside that the arrangement is no
+// patient or phantom, and the transport's arithmetic (a body 1e308 cm wide,
+// a focus 1e-300 cm away) gives nothing meaningful.
+constexpr double kShortestLength_cm = 0.01;
+constexpr double kLongestLength_cm = 1000.0;
+constexpr double kLongestCrossSection_cm = 10000.0;
+
 /// One calculation's condition (lengths in cm). Only the dimensions of the
 /// shape are set; the others stay 0.
-/// Invariant (after ReadPhantomCondition): every length above 0 except
-/// RacetrackA, which may be 0; McHistories at least 1.
+/// Invariant (after ReadPhantomCondition): every length from
+/// kShortestLength_cm to kLongestLength_cm (the cross-section's to
+/// kLongestCrossSection_cm), except RacetrackA, which may also be 0; so are
+/// the field's sides at the skin (at FFD, scaled by FSD / FFD); McHistories
+/// at least 1.
 struct PhantomCondition {
   PhantomShape Shape = PhantomShape::Cylinder;
   double CylinderRadius = 0.0;
@@ -39,8 +51,8 @@ struct PhantomCondition {
 // (racetrack) lines, each one number with blanks around it allowed; empty
 // lines at the end are ignored. Throws FileError when the file cannot be
 // read and DataError, naming the file, the line and the quantity, when a
-// line is missing, extra or not a number, a length is out of range or the
-// histories are not a whole number of at least 1.
+// line is missing, extra or not a number, a length (or the field at the
+// skin) is out of range or the histories are not a whole number of at least 1.
 PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, PhantomShape shape);
 
 }  // namespace vorn::bsf

@@ -91,7 +91,7 @@ void ProgressWindow::Poll()
 void ProgressWindow::Finish()
 {
   poll_timer_.stop();
-  if (worker_.joinable()) worker_.join();
+  if (worker_.joinable()) worker_.join();  // it has finished: this returns at once
   outcome_ = worker_outcome_;
   if (outcome_->ok) {
     exit_code_ = 0;
@@ -100,7 +100,7 @@ void ProgressWindow::Finish()
     time_left_->setText(QString::fromStdString("Done: the factors are in " + std::string(kResultFileName) + "."));
     result_->setText(QString::fromStdString(ResultText(outcome_->result)));
     std::cout << ResultText(outcome_->result) << std::endl;
-    QTimer::singleShot(close_delay_ms_, this, [this] { close(); });
+    QTimer::singleShot(close_asked_ ? 0 : close_delay_ms_, this, [this] { close(); });
   } else {
     exit_code_ = 1;
     if (outcome_->condition.McHistories == 0) condition_->setText(QString::fromStdString(SurfaceTitle(shape_)));
@@ -108,12 +108,13 @@ void ProgressWindow::Finish()
     result_->setStyleSheet("color: #c00000");
     result_->setText(QString::fromStdString(outcome_->message));
     std::cerr << windowTitle().toStdString() << ": " << outcome_->message << std::endl;
-    if (close_delay_ms_ == 0) QTimer::singleShot(0, this, [this] { close(); });
+    if (close_delay_ms_ == 0 || close_asked_) QTimer::singleShot(0, this, [this] { close(); });
   }
 }
 
 void ProgressWindow::StopWorker()
 {
+  // Only where no event loop is left to wait in (the window is destroyed).
   if (!worker_.joinable()) return;
   progress_.RequestCancel();
   worker_.join();
@@ -121,12 +122,16 @@ void ProgressWindow::StopWorker()
 
 void ProgressWindow::closeEvent(QCloseEvent* event)
 {
-  // Closing during the run stops it; nothing is written then.
-  if (!outcome_) {
-    StopWorker();
-    if (worker_done_.load(std::memory_order_acquire)) Finish();
+  if (outcome_ || !worker_.joinable()) {
+    event->accept();
+    return;
   }
-  event->accept();
+  // The run stops at its next history and writes nothing; Poll sees the
+  // worker end and closes the window then.
+  close_asked_ = true;
+  progress_.RequestCancel();
+  time_left_->setText("Stopping the calculation ...");
+  event->ignore();
 }
 
 }  // namespace vorn::bsf

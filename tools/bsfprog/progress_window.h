@@ -37,6 +37,8 @@ public:
   const RunProgress& progress() const { return progress_; }
 
 protected:
+  // Closing during the run asks the run to stop and leaves the window up
+  // (saying so) until the worker has ended; the window never waits for it.
   void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -48,6 +50,7 @@ private:
   std::filesystem::path folder_;
   int close_delay_ms_;
   int exit_code_ = 1;
+  bool close_asked_ = false;  // the user closed the window during the run
 
   QLabel* condition_;
   QProgressBar* bar_;
