@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "beam/checked_math.h"
+#include "beam/ring_count.h"
 
 namespace vorn {
 namespace {
@@ -25,7 +26,7 @@ double ClampSide(double side_cm)
 
 }  // namespace
 
-RingWeights RectangularFieldRings(double side1_cm, double side2_cm, double ffd_cm, double fsd_cm)
+RectangleRingLimits RectangularFieldLimits(double side1_cm, double side2_cm, double ffd_cm, double fsd_cm)
 {
   // side1 is the length box, side2 the width box; the longer one is L.
   double L = side1_cm;
@@ -34,15 +35,38 @@ RingWeights RectangularFieldRings(double side1_cm, double side2_cm, double ffd_c
     L = side2_cm;
     W = side1_cm;
   }
-  const double toSkin = CheckedDivide(fsd_cm, ffd_cm, "FFD is 0 (field size at the skin)");
-  L = ClampSide(L * toSkin);
-  W = ClampSide(W * toSkin);
+  // The product first, as for the circle: FSD / FFD seldom has an exact
+  // binary value, and a side scaled by it falls below a whole millimetre at
+  // the skin more often than (side x FSD) / FFD does.
+  L = ClampSide(CheckedDivide(L * fsd_cm, ffd_cm, "FFD is 0 (field size at the skin)"));
+  W = ClampSide(CheckedDivide(W * fsd_cm, ffd_cm, "FFD is 0 (field size at the skin)"));
 
-  const double a = 0.5 * L;
-  const double b = 0.5 * W;
-  const int Nb = static_cast<int>(std::floor(10.0 * b));
-  const int Na = static_cast<int>(std::floor(10.0 * a));
-  const int Nmax = static_cast<int>(std::floor(10.0 * std::sqrt(a * a + b * b)));
+  RectangleRingLimits limits;
+  limits.a_cm = 0.5 * L;
+  limits.b_cm = 0.5 * W;
+  const double a = limits.a_cm;
+  const double b = limits.b_cm;
+  limits.Nb = static_cast<int>(WholeRingsWithin(10.0 * b));
+  limits.Na = static_cast<int>(WholeRingsWithin(10.0 * a));
+  limits.Nmax = static_cast<int>(WholeRingsWithin(10.0 * std::sqrt(a * a + b * b)));
+  return limits;
+}
+
+int CircularFieldLastRing(double diameter_cm, double ffd_cm, double fsd_cm)
+{
+  double d = CheckedDivide(diameter_cm * fsd_cm, ffd_cm, "FFD is 0 (field size at the skin)");
+  if (d > 40.0) d = 40.0;
+  return static_cast<int>(WholeRingsWithin(5.0 * d));
+}
+
+RingWeights RectangularFieldRings(double side1_cm, double side2_cm, double ffd_cm, double fsd_cm)
+{
+  const RectangleRingLimits limits = RectangularFieldLimits(side1_cm, side2_cm, ffd_cm, fsd_cm);
+  const double a = limits.a_cm;
+  const double b = limits.b_cm;
+  const int Nb = limits.Nb;
+  const int Na = limits.Na;
+  const int Nmax = limits.Nmax;
 
   RingWeights w{};
   for (int n = 1; n <= Nb; ++n) w[n] = GeometricFactor(fsd_cm, n);
@@ -71,9 +95,7 @@ RingWeights RectangularFieldRings(double side1_cm, double side2_cm, double ffd_c
 
 RingWeights CircularFieldRings(double diameter_cm, double ffd_cm, double fsd_cm)
 {
-  double d = CheckedDivide(diameter_cm * fsd_cm, ffd_cm, "FFD is 0 (field size at the skin)");
-  if (d > 40.0) d = 40.0;
-  const int last = static_cast<int>(std::floor(5.0 * d));
+  const int last = CircularFieldLastRing(diameter_cm, ffd_cm, fsd_cm);
   RingWeights w{};
   for (int n = 1; n <= last; ++n) w[n] = GeometricFactor(fsd_cm, n);
   return w;

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "beam/ring_count.h"
 #include "depthdose/module1.h"
 #include "depthdose/ring_share.h"
 #include "depthdose/scatter_kernel.h"
@@ -119,11 +120,13 @@ void Module1::ComputeDepthDose()
     ReadScatterKernel(FilePath(ScatterKernelPath(E_keV)), ScatterKernel);
     for (int j = 1; j <= n; ++j) {
       const double g = inverse_square(j);
-      const double spread = Divide(InFSD + SlabCentre_cm(j), InFSD, "the field size at depth");
-      const double a = InFieldLength * spread;
-      const double b = InFieldWidth * spread;
+      // The product first, as at the surface; a half-diagonal on a ring
+      // boundary counts as on it (see ring_count.h).
+      const double focus_to_slab = InFSD + SlabCentre_cm(j);
+      const double a = Divide(InFieldLength * focus_to_slab, InFSD, "the field size at depth");
+      const double b = Divide(InFieldWidth * focus_to_slab, InFSD, "the field size at depth");
       const double R = std::sqrt(a * a + b * b);
-      const double rings = std::floor(2.0 * R) + 1.0;
+      const double rings = WholeRingsWithin(2.0 * R) + 1.0;
       if (!(rings <= kLastRing)) {
         throw CalcError("the field's half-diagonal of " + NumberText(R) + " cm at a depth of " +
                         NumberText(SlabCentre_cm(j)) + " cm needs more than 80 rings");

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "beam/field_rings.h"
 #include "platform/errors.h"
@@ -120,6 +122,76 @@ TEST(FieldRings, RingSumWeighsEachRingOfTheTable)
   EXPECT_DOUBLE_EQ(RingSum(w, table, 1, 11), 2.0 * G(80, 3));
   EXPECT_DOUBLE_EQ(RingSum(w, table, 0, 11), 7.0 * G(80, 3));
   EXPECT_EQ(RingSum(w, table, 1, 12), 0.0);
+}
+
+// Ring limits of whole-millimetre fields at whole-millimetre distances against
+// integer arithmetic. In millimetres a side at the skin is s x FSD / FFD, so
+// Int(10 x half-side in cm) = floor(s x FSD / (2 FFD)), and the diagonal's
+// limit is the integer square root of floor((L^2 + W^2) FSD^2 / (4 FFD^2)).
+struct ExactRings {
+  std::int64_t ffd_mm;
+  std::int64_t fsd_mm;
+
+  // The side at the skin times FFD (mm^2), clamped to 1 .. 40 cm.
+  std::int64_t Scaled(std::int64_t side_mm) const
+  {
+    return std::clamp(side_mm * fsd_mm, 10 * ffd_mm, 400 * ffd_mm);
+  }
+  std::int64_t HalfSide(std::int64_t side_mm) const { return Scaled(side_mm) / (2 * ffd_mm); }
+  std::int64_t Diagonal(std::int64_t l_mm, std::int64_t w_mm) const
+  {
+    const std::int64_t q = (Scaled(l_mm) * Scaled(l_mm) + Scaled(w_mm) * Scaled(w_mm)) / (4 * ffd_mm * ffd_mm);
+    auto root = static_cast<std::int64_t>(std::sqrt(static_cast<double>(q)));
+    while (root * root > q) --root;
+    while ((root + 1) * (root + 1) <= q) ++root;
+    return root;
+  }
+  // A circle has no lower clamp.
+  std::int64_t CircleRings(std::int64_t diameter_mm) const
+  {
+    return std::min(diameter_mm * fsd_mm, 400 * ffd_mm) / (2 * ffd_mm);
+  }
+};
+
+TEST(FieldRings, RingLimitsAgreeWithExactArithmeticOverWholeMillimetreGeometries)
+{
+  // The cases that lost a ring (BSF 1.400 for 1.401 and so on): 28.0 cm at
+  // 100 / 70 is 19.6 cm at the skin, b = 9.8 cm, ring 98 whole.
+  EXPECT_EQ(RectangularFieldLimits(35.6, 28.0, 100, 70).Nb, 98);
+  EXPECT_EQ(RectangularFieldLimits(12, 12, 100, 70).Na, 42);
+  EXPECT_EQ(RectangularFieldLimits(4.8, 4.8, 60, 32.5).Nb, 13);
+
+  int mismatches = 0;
+  const auto check = [&](std::int64_t l_mm, std::int64_t w_mm, std::int64_t ffd_mm, std::int64_t fsd_mm) {
+    const ExactRings exact{ffd_mm, fsd_mm};
+    const double ffd = static_cast<double>(ffd_mm) / 10.0;
+    const double fsd = static_cast<double>(fsd_mm) / 10.0;
+    const RectangleRingLimits got =
+        RectangularFieldLimits(static_cast<double>(l_mm) / 10.0, static_cast<double>(w_mm) / 10.0, ffd, fsd);
+    const int circle = CircularFieldLastRing(static_cast<double>(l_mm) / 10.0, ffd, fsd);
+    if (got.Na != exact.HalfSide(l_mm) || got.Nb != exact.HalfSide(w_mm) ||
+        got.Nmax != exact.Diagonal(l_mm, w_mm) || circle != exact.CircleRings(l_mm)) {
+      if (++mismatches <= 5) {
+        ADD_FAILURE() << l_mm << " x " << w_mm << " mm at FFD " << ffd_mm << " / FSD " << fsd_mm << " mm: "
+                      << got.Na << " " << got.Nb << " " << got.Nmax << " " << circle;
+      }
+    }
+  };
+  // Each side on its own (square fields and circles), 1 to 44 cm, over
+  // FFD 50 to 200 cm and every FSD from 20 cm in 5 mm steps ...
+  for (std::int64_t ffd = 500; ffd <= 2000; ffd += 50) {
+    for (std::int64_t fsd = 200; fsd <= ffd; fsd += 5) {
+      for (std::int64_t side = 10; side <= 440; ++side) check(side, side, ffd, fsd);
+    }
+  }
+  // ... and every pair of sides for the diagonal at a few common distances.
+  for (const auto& [ffd, fsd] : {std::pair<std::int64_t, std::int64_t>{1000, 700}, {1000, 800}, {600, 325},
+                                 {1200, 900}, {1500, 1200}, {1800, 1650}}) {
+    for (std::int64_t l = 10; l <= 440; ++l) {
+      for (std::int64_t w = 10; w <= l; ++w) check(l, w, ffd, fsd);
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 TEST(FieldRings, FfdOfZeroRaises)

@@ -97,6 +97,22 @@ TEST_F(DepthDose, CircularFieldCountsEveryRingUpToTheEdgeWhole)
   }
 }
 
+TEST_F(DepthDose, AnEdgeOnARingBoundaryCountsAsOnIt)
+{
+  // 18.4 cm at FFD 115 seen at FSD 50: the radius at slab 13's centre
+  // (6.25 cm) is 18.4 x 56.25 / 230 = 4.5 cm exactly, Int(2 R) + 1 = 10
+  // rings; the rounded radius lies just below 4.5 and dropped ring 10.
+  WriteTables([](int, int m, int) { return static_cast<double>(m); });
+  Module1 module(Edition::English, folder_);
+  Handover h = Mono(60, 0.0);
+  h.length = 18.4;
+  h.FFD = 115;
+  h.FSD = 50;
+  ASSERT_TRUE(Run(module, h));
+  const double g = 50.0 * 50.0 / (56.25 * 56.25);
+  EXPECT_NEAR(module.ScatterDose[13], g * 10 * 11 / 2.0, 1e-12);
+}
+
 TEST_F(DepthDose, RectangularFieldWeighsRingsByTheirShareOfTheField)
 {
   // Kernel value = the ring's quarter area, so the weighted sum is the area

@@ -415,5 +415,28 @@ TEST(EndToEnd, AConditionEnteredThroughTheWindowEqualsTheSameConditionGivenDirec
   EXPECT_LT(r.BsfSoft, large.Compute().BsfSoft);
 }
 
+TEST(EndToEnd, AFieldEdgeOnAWholeMillimetreAtTheSkinKeepsItsRing)
+{
+  // At the default 75 kV each of these lost its last whole ring and showed
+  // 1.400, 1.318 and 1.164.
+  const struct {
+    const char *length, *width, *ffd, *fsd, *bsf;
+  } cases[] = {{"35.6", "28.0", "100", "70", "1.401"},
+               {"12", "12", "100", "70", "1.321"},
+               {"4.8", "4.8", "60", "32.5", "1.173"}};
+  for (const auto& c : cases) {
+    auto s = StartRegistered(Edition::English);
+    Form1& f = s->form();
+    f.Combo1.UserChoose(9);  // a size of the user's
+    f.Text10.UserType(c.length);
+    f.Text11.UserType(c.width);
+    f.Text8.UserType(c.ffd);
+    f.Text9.UserType(c.fsd);
+    f.Command2.UserClick();
+    EXPECT_TRUE(s->services.msgBoxes.empty());
+    EXPECT_EQ(f.Label68.Caption(), c.bsf) << c.length << " x " << c.width << " at " << c.ffd << " / " << c.fsd;
+  }
+}
+
 }  // namespace
 }  // namespace vorn::testing
