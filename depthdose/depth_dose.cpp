@@ -69,8 +69,10 @@ double AttenuationAt(const Module1& module, double E)
 
 bool Module1::CalcDepthDose()
 {
+  DepthDoseComputed = false;
   try {
     ComputeDepthDose();
+    DepthDoseComputed = true;
     return true;
   } catch (const std::exception& e) {
     if (OnCalcFailure) OnCalcFailure({std::string(DepthDoseTextsFor(edition_).DepthDoseFailed), e.what()});
@@ -86,6 +88,23 @@ void Module1::ComputeDepthDose()
     for (int i = 1; i <= kLastBin; ++i) ScatterByEnergy[i][j] = 0.0;
   }
 
+  // The hand-over is checked first, so that the message names the value
+  // rather than a division or an empty sum it leads to.
+  const auto require_above_zero = [](double value, const char* what, const char* unit) {
+    if (!(value > 0.0) || !std::isfinite(value)) {
+      throw CalcError(std::string("the ") + what + " in " + kHandoverFileName + " is " + NumberText(value) + " " +
+                      unit + "; it must be above 0");
+    }
+  };
+  require_above_zero(InTubeVoltage, "tube voltage", "kV");
+  require_above_zero(InFFD, "FFD", "cm");
+  require_above_zero(InFSD, "FSD", "cm");
+  if (!(InFieldLength >= 0.0 && InFieldWidth >= 0.0) || !std::isfinite(InFieldLength) ||
+      !std::isfinite(InFieldWidth)) {
+    throw CalcError(std::string("the field size in ") + kHandoverFileName + " is " + NumberText(InFieldLength) +
+                    " x " + NumberText(InFieldWidth) + " cm; a side cannot be below 0");
+  }
+
   const int n = SlabCount(InObjectThickness);
   if (n < 1) throw CalcError("a body thickness of " + NumberText(InObjectThickness) + " cm holds no slab");
 
@@ -93,11 +112,14 @@ void Module1::ComputeDepthDose()
   if (InFieldLength < InFieldWidth) std::swap(InFieldLength, InFieldWidth);
   InFieldLength = Divide(InFieldLength * InFSD, InFFD, "the field size at the surface") / 2.0;
   InFieldWidth = Divide(InFieldWidth * InFSD, InFFD, "the field size at the surface") / 2.0;
-  if (InFieldLength < 0.0 || InFieldWidth < 0.0) throw CalcError("the field size is below zero");
 
   const double last_bin_d = std::floor(2.0 * InTubeVoltage);
   if (last_bin_d > kLastBin) throw CalcError("the tube voltage is above 150 kV");
   const int last_bin = static_cast<int>(std::max(last_bin_d, 0.0));
+  if (last_bin < 21) {
+    throw CalcError("the tube voltage in " + std::string(kHandoverFileName) + " is " + NumberText(InTubeVoltage) +
+                    " kV; the depth dose needs photons of 10.5 keV or more");
+  }
 
   // Inverse-square factor from the surface to the centre of slab j.
   auto inverse_square = [this](int j) {

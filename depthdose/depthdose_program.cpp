@@ -14,7 +14,10 @@ DepthDoseProgram::DepthDoseProgram(Edition edition, ui::Services& services)
       Form1([this] { return std::make_unique<pdd::Form1>(*this); }),
       Form2([this] { return std::make_unique<pdd::Form2>(*this); })
 {
-  module_->OnCalcFailure = [this](const CalcFailure& failure) { app.MsgBox(failure.message, ui::vbOKOnly); };
+  // The fixed text, then what failed, naming the file or the value.
+  module_->OnCalcFailure = [this](const CalcFailure& failure) {
+    app.MsgBox(failure.message + "\n" + failure.cause, ui::vbOKOnly);
+  };
 }
 
 DepthDoseProgram::~DepthDoseProgram() = default;

@@ -25,6 +25,9 @@ EffectiveDoseResult Module1::EvaluateEffectiveDose(const OrganRowInputs& rows) c
     result.refused_row = refused_row;
     return result;
   };
+  // A failed depth-dose computation leaves no table to take doses from: an
+  // effective dose of 0 would be handed back as a result.
+  if (!DepthDoseComputed) return stop(texts.EffectiveDoseFailed, 0);
 
   // The lungs lie between the breast and the exit skin in the chest views;
   // their low density (0.3) moves those rows' effective depths up by 0.3 of

@@ -96,6 +96,8 @@ void Form1::Form_Load()
   Module1& m = program_.module();
   const DepthDoseTexts& t = program_.texts();
 
+  // Whatever an earlier run left is no answer for this beam.
+  m.DeleteOldEffectiveDose();
   try {
     m.ReadHandoverFile();
   } catch (const Error& e) {
@@ -128,7 +130,9 @@ void Form1::Form_Load()
     return;
   }
   App().DoEvents();
-  m.CalcDepthDose();  // tells the user itself when it fails; the graph shows what there is
+  // It tells the user itself when it fails; the graph shows what there is,
+  // but no effective dose can be estimated from it.
+  if (!m.CalcDepthDose()) Command3.SetEnabled(false);
   App().DoEvents();
   DrawDepthDoseGraph(Picture1, m, t);
 

@@ -45,6 +45,12 @@ void Module1::DeletePddScratchFile() const noexcept
   std::filesystem::remove(FilePath(kPddScratchFileName), ignored);
 }
 
+void Module1::DeleteOldEffectiveDose() const noexcept
+{
+  std::error_code ignored;
+  std::filesystem::remove(FilePath(kEffDoseFileName), ignored);
+}
+
 int SlabCount(double thickness_cm)
 {
   const double n = std::floor(2.0 * thickness_cm - 0.1) + 1.0;

@@ -72,6 +72,9 @@ public:
   std::array<SlabArray, kLastBin + 1> ScatterByEnergy{};                      // [bin i][slab j]
   std::array<std::array<double, kLastSlab + 1>, kLastRing + 1> ScatterKernel{};  // [ring m][slab j]
   std::array<SlabArray, 4> PddTable{};  // [1] primary, [2] scatter, [3] total, % of slab 1's total
+  // The last CalcDepthDose succeeded. After a failure PddTable holds nothing
+  // an effective dose may be taken from (all 0, or a part of the steps).
+  bool DepthDoseComputed = false;
 
   // --- Organ data (raw file values; index = organ row 1..16) ---
   OrganArray OrganOn{};
@@ -115,6 +118,8 @@ public:
   // kernels, and writes PDD_tempDATA.txt. Rewrites InFieldLength/InFieldWidth
   // as the half-sides at the surface. On any error it stops, tells
   // OnCalcFailure and returns false; PddTable keeps what was written so far.
+  // A hand-over value no beam can have (tube voltage, FFD or FSD not above 0,
+  // a field side below 0) is such an error, named in the cause.
   bool CalcDepthDose();
 
   // Reads the site's organ file into the Organ... arrays and returns what the
@@ -123,7 +128,8 @@ public:
 
   // The OK of the effective-dose window: computes the organ doses and the
   // effective dose from the rows as the window holds them and, when every
-  // row passes, writes Eff-Dose.dat (see effective_dose.h).
+  // row passes, writes Eff-Dose.dat (see effective_dose.h). Without a
+  // computed depth dose nothing is computed or written.
   EffectiveDoseResult ConfirmEffectiveDose(const OrganRowInputs& rows) const;
 
   // The same computation without writing the file.
@@ -131,6 +137,11 @@ public:
 
   // Deletes PDD_tempDATA.txt; every error (a missing file included) is ignored.
   void DeletePddScratchFile() const noexcept;
+
+  // Deletes an Eff-Dose.dat left from an earlier run, so that the main
+  // program never takes it for this beam; every error is ignored (the main
+  // program's hand-over has removed it already or not started this program).
+  void DeleteOldEffectiveDose() const noexcept;
 
 private:
   void ComputeDepthDose();  // the steps of CalcDepthDose, throwing on errors

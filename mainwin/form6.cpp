@@ -12,9 +12,10 @@ namespace vorn::mainwin {
 namespace {
 
 // Scratch and exchange files the exit dialog removes (the English edition's
-// list ends with JorE.dat).
-constexpr std::array<const char*, 6> kScratchFilesAtExit{"Vorn2PDD.dat",  "X_SPCTL.dat",      "joken.txt",
-                                                         "resultBSF.txt", "PDD_tempDATA.txt", "JorE.dat"};
+// list ends with JorE.dat). An Eff-Dose.dat not taken into the table goes
+// too: no later run may take it.
+constexpr std::array<const char*, 7> kScratchFilesAtExit{"Vorn2PDD.dat",     "X_SPCTL.dat",  "joken.txt", "resultBSF.txt",
+                                                         "PDD_tempDATA.txt", "Eff-Dose.dat", "JorE.dat"};
 
 }  // namespace
 

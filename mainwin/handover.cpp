@@ -57,6 +57,11 @@ void Form1::Command11_Click()
   try {
     const Module1& m = program_.Module();
     const PddHandoverRecord record = MakeHandoverRecord(m.Condition, m.Result, m.Spectrum, Combo2.Text());
+    // An answer left from an earlier hand-over would be taken for this row
+    // if the user adds before the depth-dose program has answered.
+    std::error_code error;
+    std::filesystem::remove(program_.WorkingFolder() / kEffDoseFileName, error);
+    if (error) throw FileError(std::string(kEffDoseFileName) + ": " + error.message());
     WriteFileAtomically(program_.WorkingFolder() / kHandoverFileName, PddHandoverText(record));
   } catch (const Error& e) {
     App().MsgBox(std::string(t.HandoverNotWritten) + "\n" + e.what(), ui::vbExclamation);

@@ -21,6 +21,7 @@ protected:
     module.InObjectThickness = 20.0;
     module.InEntranceSurfaceDose = 10.0;
     for (int j = 1; j <= 40; ++j) module.PddTable[3][j] = 100.0 * std::pow(0.9, j - 1);
+    module.DepthDoseComputed = true;
     return module;
   }
 

@@ -183,8 +183,9 @@ TEST_F(Cursor, AfterAFailedComputationTheCursorShowsNoDose)
 {
   fs::remove(File("PDS-data/100.dat"));
   Make(Edition::Japanese);
-  services_.ExpectMsgBox("正しく計算できませんでした。");
+  services_.ExpectMsgBox(ui::vbOK);
   program_->Start();
+  EXPECT_EQ(services_.msgBoxes[0].text.rfind("正しく計算できませんでした。\n", 0), 0u);
   Move(100);
   EXPECT_EQ(graph().Text12.Text(), "3.0");  // slab 7
   EXPECT_EQ(graph().Text1.Text(), "-");

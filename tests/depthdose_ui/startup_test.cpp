@@ -165,19 +165,74 @@ TEST_F(Startup, MissingOrganFileIsToldOverTheFinishedGraph)
   }
 }
 
-TEST_F(Startup, FailedComputationIsToldAndTheProgramGoesOn)
+// A computation that fails tells the fixed text and, on the next line, the
+// file or value that failed; the graph and the organ rows stay, but no
+// effective dose can be estimated, so nothing (not 0.000) is handed back.
+struct FailedComputation {
+  const char* name;
+  const char* named;  // what the message must name
+  HandoverValues values;
+  void (*spoil)(PddWindowTest&);
+};
+void PrintTo(const FailedComputation& f, std::ostream* os) { *os << f.name; }
+
+class ComputationFails : public PddWindowTest, public ::testing::WithParamInterface<FailedComputation> {
+public:
+  static void RemoveKernel(PddWindowTest& t) { fs::remove(t.File("PDS-data/50.dat")); }
+  // The first line of the hand-over, the spectrum left as a 75 kV one.
+  static void Kilovolt(PddWindowTest& t, const char* line)
+  {
+    std::string text = t.ReadFile("Vorn2PDD.dat");
+    t.WriteFile("Vorn2PDD.dat", line + text.substr(text.find('\r')));
+  }
+  static void ZeroKilovolt(PddWindowTest& t) { Kilovolt(t, " 0 "); }
+  static void TenKilovolt(PddWindowTest& t) { Kilovolt(t, " 10 "); }  // no photon of 10.5 keV or more
+  static void AttenuationTo60keV(PddWindowTest& t)  // for a 75 kV beam
+  {
+    const std::string text = t.ReadFile("ICRUSoft.dat");
+    std::size_t end = 0;
+    for (int line = 0; line < 19; ++line) end = text.find('\n', end) + 1;
+    t.WriteFile("ICRUSoft.dat", "18" + text.substr(text.find(','), end - text.find(',')));
+  }
+};
+
+TEST_P(ComputationFails, NamesWhatFailedAndAllowsNoEffectiveDose)
 {
-  fs::remove(File("PDS-data/50.dat"));
-  Make(Edition::English);
-  services_.ExpectMsgBox("It couldn't be calculated right");
+  WriteFile("Eff-Dose.dat", "Effective dose (mSv)\r\n0.186\r\n");  // left by an earlier run
+  Make(Edition::English, GetParam().values);
+  if (GetParam().spoil) GetParam().spoil(*this);
+  services_.ExpectMsgBox(ui::vbOK);
   program_->Start();
-  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  ASSERT_EQ(services_.msgBoxes.size(), 1u);
+  const std::string& text = services_.msgBoxes[0].text;
+  EXPECT_EQ(text.rfind("It couldn't be calculated right\n", 0), 0u) << text;
+  EXPECT_NE(text.find(GetParam().named), std::string::npos) << text;
   EXPECT_EQ(services_.msgBoxes[0].style, ui::vbOKOnly);
-  EXPECT_EQ(services_.calls, (Calls{"DoEvents", "DoEvents", "MsgBox It couldn't be calculated right", "DoEvents"}));
+  EXPECT_EQ(services_.calls.back(), "DoEvents");  // the start-up went on
   EXPECT_FALSE(program_->app.Ended());
   EXPECT_TRUE(graph().Visible());
   EXPECT_EQ(organs().Text3.Text(), "9.0");  // the organ rows are still filled
+
+  EXPECT_FALSE(graph().Command3.Enabled());
+  EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
+  // The window's OK, reached anyway, writes nothing.
+  organs().Show();
+  services_.ExpectMsgBox("It couldn't be calculated right");
+  organs().Command1.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
+  EXPECT_EQ(organs().Label57.Caption(), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Startup, ComputationFails,
+    ::testing::Values(FailedComputation{"MissingKernel", "50.dat", {}, ComputationFails::RemoveKernel},
+                      FailedComputation{"ShortAttenuationTable", "ICRUSoft.dat", {}, ComputationFails::AttenuationTo60keV},
+                      FailedComputation{"ZeroKilovolt", "tube voltage", {}, ComputationFails::ZeroKilovolt},
+                      FailedComputation{"NoPhotonAbove10keV", "tube voltage", {}, ComputationFails::TenKilovolt},
+                      FailedComputation{"ZeroFfd", "FFD", {.FFD = 0}, nullptr},
+                      FailedComputation{"ZeroFsd", "FSD", {.FSD = 0}, nullptr}),
+    [](const ::testing::TestParamInfo<FailedComputation>& p) { return std::string(p.param.name); });
 
 // A start-up that cannot read its data ends the program with one message
 // (critical icon) that names the file; no window is shown.

@@ -375,8 +375,8 @@ TEST(SiteDialog, AMissingListOpensEmptyAndRefusesChanges)
 
 // ---------------------------------------------------------------- exit
 
-const std::vector<std::string> kExitFiles{"Vorn2PDD.dat",  "X_SPCTL.dat",      "joken.txt",
-                                          "resultBSF.txt", "PDD_tempDATA.txt", "JorE.dat"};
+const std::vector<std::string> kExitFiles{"Vorn2PDD.dat",     "X_SPCTL.dat",  "joken.txt", "resultBSF.txt",
+                                          "PDD_tempDATA.txt", "Eff-Dose.dat", "JorE.dat"};
 
 TEST(ExitDialog, NoKeepsTheProgramAndItsFiles)
 {

@@ -105,6 +105,36 @@ TEST_F(Handover, FileThatCannotBeWrittenIsToldAndNothingStarts)
   EXPECT_FALSE(form().Command5.Enabled());
 }
 
+TEST_F(Handover, AnAnswerLeftFromAnEarlierHandOverIsNeverTakenForTheNewRow)
+{
+  // Row 1 was handed over and answered but not added; row 2 is handed over
+  // and "add" pressed before the depth-dose program has answered.
+  Ready(Edition::English);
+  form().Command11.UserClick();
+  Answer("Effective dose (mSv)\r\n0.186\r\n");
+  form().Command2.UserClick();
+  form().Command3.UserClick();
+  form().Command11.UserClick();
+  EXPECT_FALSE(fs::exists(File(kEffDoseFileName)));
+  EXPECT_EQ(services().shellCalls.size(), 2u);
+  services().ExpectMsgBox("  Effective dose in not calculated  ");
+  form().Command5.UserClick();
+  EXPECT_EQ(services().PendingMsgBoxes(), 0u);
+  EXPECT_EQ(session_->program->Results.ResEffectiveDose[2], 0.0);
+
+  // An old answer that cannot be removed stops the hand-over, naming it.
+  fs::create_directories(File(kEffDoseFileName));
+  vorn::testing::WriteText(File(kEffDoseFileName) / "keep", "x");
+  services().ExpectMsgBox(ui::vbOK);
+  form().Command11.UserClick();
+  const std::string& text = services().msgBoxes.back().text;
+  EXPECT_EQ(text.rfind("The beam could not be handed over to the depth-dose program.\n", 0), 0u) << text;
+  EXPECT_NE(text.find(kEffDoseFileName), std::string::npos) << text;
+  EXPECT_EQ(services().shellCalls.size(), 2u);
+  EXPECT_TRUE(form().Command11.Enabled());
+  EXPECT_FALSE(form().Command5.Enabled());
+}
+
 TEST_F(Handover, FieldWithoutASizeIsToldAndNothingWritten)
 {
   Ready(Edition::English);

@@ -407,10 +407,10 @@ TEST(ResultWindowView, Command10MovesTheResultWindowToTheCornerWithTheName)
 
 // ---------------------------------------------------------------- shut-down
 
-const std::vector<std::string> kClosingFiles{"Vorn2PDD.dat", "X_SPCTL.dat", "joken.txt", "resultBSF.txt",
-                                             "JorE.dat"};
+const std::vector<std::string> kClosingFiles{"Vorn2PDD.dat",  "X_SPCTL.dat",  "joken.txt",
+                                             "resultBSF.txt", "Eff-Dose.dat", "JorE.dat"};
 
-TEST(Shutdown, ClosingTheMainWindowDeletesItsFiveFilesAndEnds)
+TEST(Shutdown, ClosingTheMainWindowDeletesItsSixFilesAndEnds)
 {
   auto s = StartRegistered(Edition::Japanese);
   for (const auto& name : kClosingFiles) WriteText(s->dir() / name, "x");

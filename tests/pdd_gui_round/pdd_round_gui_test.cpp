@@ -177,9 +177,12 @@ TEST_P(PddRound, EffectiveDoseComesBackFromTheRealDepthDoseProgram)
   EXPECT_FALSE(fs::exists(folder.path() / "PDD_tempDATA.txt"));  // its exit cleans up
 
   // What its windows showed, against the same program run here on the same
-  // hand-over (the graph and the site's organ rows as loaded at start-up).
+  // hand-over (the graph and the site's organ rows as loaded at start-up), in
+  // a copy of the folder: a start removes any Eff-Dose.dat it finds.
   {
-    ui::ScriptedServices desk(folder.path());
+    TempFolder copy;
+    fs::copy(folder.path(), copy.path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    ui::ScriptedServices desk(copy.path());
     pdd::DepthDoseProgram reference(c.edition, desk);
     reference.Start();
     ASSERT_TRUE(desk.msgBoxes.empty()) << desk.msgBoxes[0].text;
