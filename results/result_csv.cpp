@@ -2,10 +2,13 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
+#include "platform/ui/utf8.h"
 #include "results/csv_items.h"
 #include "text/results_texts.h"
 
@@ -79,6 +82,48 @@ private:
   const ResultsTexts& texts_;
   std::string text_;
 };
+
+// A hand-edited number that no calculation can have given (a negative dose
+// or factor, a value beyond the range of numbers) fails the read rather than
+// being shown, totalled and saved again as a result.
+void CheckReadNumbers(const ResultFileContent& read, const std::string& name, const ResultsTexts& texts)
+{
+  const ResultTable& t = read.table;
+  const int n = t.ResultRowCount - 1;
+  const auto refuse = [&](int row, int k, double value, const char* why) {
+    throw DataError(name + ", " + std::string(texts.CsvRowLabels[row - 1]) + ", result " + std::to_string(k) +
+                    ": " + NumberText(value) + " " + why);
+  };
+  // Rows 3 .. 8 and 10 .. 38 (numbers in the layout above), and 39.
+  const std::pair<int, const NumberColumn*> conditions[] = {
+      {3, &t.ResCylinderRadius},     {4, &t.ResEllipseHRadius},       {5, &t.ResEllipseVRadius},
+      {6, &t.ResRacetrackA},         {7, &t.ResRacetrackB},           {8, &t.ResRacetrackL},
+      {11, &t.ResTubeVoltage},       {12, &t.ResTubeCurrent},         {13, &t.ResExposureTime},
+      {14, &t.ResTargetAngle},       {15, &t.ResInherentFilterAl},    {16, &t.ResAddedFilterAl},
+      {17, &t.ResAddedFilterCu},     {19, &t.ResOtherFilterThickness}, {20, &t.ResFFD},
+      {21, &t.ResFSD},               {22, &t.ResObjectThickness},     {24, &t.ResFieldLength},
+      {25, &t.ResFieldWidth}};
+  const std::pair<int, const NumberColumn*> results[] = {
+      {10, &t.ResOutputAt1m},      {26, &t.ResHvl1},           {27, &t.ResHvl2},
+      {28, &t.ResEffectiveEnergy}, {29, &t.ResQualityIndex},   {30, &t.ResBsfSoft},
+      {31, &t.ResBsfSkin},         {32, &t.ResBsfAir},         {33, &t.ResConvFactorSoft},
+      {34, &t.ResConvFactorSkin},  {36, &t.ResEntranceSurfaceDoseSoft},
+      {37, &t.ResEntranceSurfaceDoseSkin}, {38, &t.ResEntranceSurfaceDoseAir},
+      {kEffectiveDoseRow, &t.ResEffectiveDose}};
+  for (int k = 1; k <= n; ++k) {
+    for (const auto& [row, column] : conditions) {
+      if (!std::isfinite((*column)[k])) refuse(row, k, (*column)[k], "is not a finite number");
+    }
+    for (const auto& [row, column] : results) {
+      const double value = (*column)[k];
+      if (!std::isfinite(value)) refuse(row, k, value, "is not a finite number");
+      if (value < 0.0) refuse(row, k, value, "is below 0, which no calculation gives");
+    }
+  }
+  if (!(std::isfinite(read.airWValue) && read.airWValue >= 0.0)) {
+    refuse(kAirConversionRow, n, read.airWValue, "is not a conversion factor");
+  }
+}
 
 }  // namespace
 
@@ -170,7 +215,11 @@ ResultFileContent ReadResultTableCsv(const std::filesystem::path& path, Edition 
     content += line;
     content += '\n';
   }
-  CsvItemReader in(std::move(content), path.filename().string());
+  const std::string name = path.filename().string();
+  // A file re-saved in another encoding would read without a word, its site
+  // names garbled and every code word fallen to the defaults.
+  if (!ui::IsValidUtf8(content)) throw DataError(name + ": the file is not UTF-8 text");
+  CsvItemReader in(std::move(content), name);
 
   ResultFileContent read;
   ResultTable& t = read.table;
@@ -247,6 +296,7 @@ ResultFileContent ReadResultTableCsv(const std::filesystem::path& path, Edition 
     });
   }
   t.ResultRowCount = n + 1;
+  CheckReadNumbers(read, name, texts);
   return read;
 }
 

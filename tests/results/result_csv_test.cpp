@@ -273,6 +273,16 @@ TEST(ResultCsvRead, MalformedFilesAreRefused)
       {"only the comment", FirstLines(1)},
       {"unclosed quote", WithLine(2, "照射部位,\"胸部正面,腹部正面,頭部側面")},
       {"text after a closing quote", WithLine(2, "照射部位,\"胸部\"正面,腹部正面,頭部側面")},
+      // Re-saved as Shift-JIS by a spreadsheet.
+      {"not UTF-8", WithLine(2, "\x8f\xc6\x8e\xcb\x95\x94\x88\xca,\x8b\xb9\x95\x94\x90\xb3\x96\xca,"
+                                "\x95\xa0\x95\x94\x90\xb3\x96\xca,\x93\xaa\x95\x94\x91\xa4\x96\xca")},
+      // Numbers no calculation gives.
+      {"a negative dose", WithLine(37, "入射表面線量 (Soft) (mGy),1.23,-5,0.50")},
+      {"a negative backscatter factor", WithLine(31, "後方散乱係数 Soft,1.352,-1.400,1.250")},
+      {"a negative effective dose", WithLine(40, "実効線量概算値 (mSv),―,-5,―")},
+      {"a dose beyond the range of numbers", WithLine(39, "入射表面線量 (air) (mGy),0.97,1e999,0.40")},
+      {"a voltage beyond the range of numbers", WithLine(12, "管電圧 (kV),75,-1e999,60")},
+      {"a radius beyond the range of numbers", WithLine(4, "円柱半径,―,1e999,―")},
   };
   TempFolder folder;
   for (const BadFile& file : bad) {

@@ -207,22 +207,32 @@ TEST_P(ReadDialogTest, AMalformedFileIsReportedAndTheTableStays)
   const ResultTable before = s.table();
   const std::size_t drawn = s.window().Picture2.Items().size();
   const std::string label = s.main().Label73.Caption();
-  std::string text = ResultTableCsvText(ThreeRowTable(), 33.97, "bad", GetParam());
-  text.replace(text.find(",80.5,"), 6, ",eighty,");
-  WriteBytes(s.dir() / "bad.csv", text);
-
-  s.services.ExpectMsgBox(std::string(texts.ReadErasesTable), ui::vbOK);
-  Choose("bad.csv");
-  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKCancel);
-  const int beeps = s.services.beeps;
-  s.services.ExpectMsgBox(std::string(texts.CannotRead));
-  dialog().Command1.UserClick();
-  EXPECT_EQ(s.services.beeps, beeps + 1);
-  EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
-  EXPECT_EQ(s.table(), before);
-  EXPECT_EQ(s.window().Picture2.Items().size(), drawn);
-  EXPECT_EQ(s.main().Label73.Caption(), label);
-  EXPECT_TRUE(dialog().Visible());
+  const std::string good = ResultTableCsvText(ThreeRowTable(), 33.97, "bad", GetParam());
+  // Text for a number, a file in another encoding (a Shift-JIS comment), a
+  // dose no calculation gives.
+  const struct {
+    const char* find;
+    const char* put;
+  } spoils[] = {{",80.5,", ",eighty,"}, {"bad", "\x8b\xb9\x95\x94"}, {",10.50,", ",-5,"}};
+  for (const auto& spoil : spoils) {
+    SCOPED_TRACE(spoil.put);
+    std::string text = good;
+    text.replace(text.find(spoil.find), std::string(spoil.find).size(), spoil.put);
+    WriteBytes(s.dir() / "bad.csv", text);
+    s.services.ExpectMsgBox(std::string(texts.ReadErasesTable), ui::vbOK);
+    Choose("bad.csv");
+    EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKCancel);
+    const int beeps = s.services.beeps;
+    s.services.ExpectMsgBox(std::string(texts.CannotRead));
+    dialog().Command1.UserClick();
+    EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+    EXPECT_EQ(s.services.beeps, beeps + 1);
+    EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
+    EXPECT_EQ(s.table(), before);
+    EXPECT_EQ(s.window().Picture2.Items().size(), drawn);
+    EXPECT_EQ(s.main().Label73.Caption(), label);
+    EXPECT_TRUE(dialog().Visible());
+  }
 }
 
 TEST_P(ReadDialogTest, SixteenResultsAreRefusedAndTheEmptyTableStaysEmpty)

@@ -56,6 +56,24 @@ TEST(FileNameTest, Utf8DecodesAndKeepsStrayBytes)
   EXPECT_FALSE(IsFullWidth(U'A'));
 }
 
+TEST(FileNameTest, Utf8IsValidOnlyWhenWellFormed)
+{
+  EXPECT_TRUE(IsValidUtf8(""));
+  EXPECT_TRUE(IsValidUtf8("a\r\n―照\xF0\x9F\x98\x80"));  // 1 to 4 bytes
+  EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBF\xF4\x8F\xBF\xBF"));  // U+FFFF, U+10FFFF
+  for (const char* bad : {"\x8b\xb9\x95\x94",  // "胸部" in Shift-JIS
+                          "caf\xE9",            // Latin-1
+                          "\xE7\x85",          // cut short at the end
+                          "\xE7\x85" "a",     // cut short before a letter
+                          "\xC0\xAF",          // overlong "/"
+                          "\xE0\x80\xAF",      // overlong "/" in three bytes
+                          "\xED\xA0\x80",      // a surrogate
+                          "\xF4\x90\x80\x80",  // above U+10FFFF
+                          "\xF8\x88\x80\x80\x80"}) {
+    EXPECT_FALSE(IsValidUtf8(bad)) << bad;
+  }
+}
+
 class FileDialog : public Form {
 public:
   explicit FileDialog(Application& app, DriveRoots roots) : Form(app, "FileDialog"), Drive1{*this, "Drive1", {}, std::move(roots)}
