@@ -45,6 +45,16 @@ void SetColors(QWidget* w, QPalette::ColorRole back, ui::Color backColor, QPalet
   w->setPalette(p);
 }
 
+// The row a user's click or arrow key selected, or -1. Only a selection
+// counts as the user's choice: Qt also moves the current row by itself (a list
+// that gets the focus with no current row makes its first row current,
+// unselected), and that is nobody's choice.
+int SelectedRow(const QListWidget* list)
+{
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
 // ---------------------------------------------------------------- kinds
 
 class LabelView final : public ControlView {
@@ -268,8 +278,9 @@ public:
   ItemListView(FormWindow& w, ui::ItemListControl& list, QWidget* parent) : ControlView(w, list, new QListWidget(parent))
   {
     QListWidget* l = view();
-    QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) {
+    QObject::connect(l, &QListWidget::itemSelectionChanged, l, [this] {
       auto* model = static_cast<ui::ItemListControl*>(control_);
+      const int row = SelectedRow(view());
       if (model != nullptr && row >= 0 && row != model->ListIndex())
         window_.User(*this, [model, row] { model->UserChoose(row); });
     });
@@ -304,8 +315,9 @@ public:
   DirListView(FormWindow& w, ui::DirListBox& dirs, QWidget* parent) : ControlView(w, dirs, new QListWidget(parent))
   {
     QListWidget* l = view();
-    QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) {
+    QObject::connect(l, &QListWidget::itemSelectionChanged, l, [this] {
       auto* model = static_cast<ui::DirListBox*>(control_);
+      const int row = SelectedRow(view());
       if (model != nullptr && row >= 0 && row != model->ListIndex())
         window_.User(*this, [model, row] { model->UserChoose(row); });
     });

@@ -293,9 +293,14 @@ void FormWindow::closeEvent(QCloseEvent* event)
 
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {
-  // Only keys that no control took reach the window itself.
+  // Keys go to the focused widget first. One that a control's widget left
+  // unused climbs up here after the model had it (the form's key preview and
+  // the control's KeyDown, in the event filter): it must not count twice.
+  // Only keys pressed while no control holds the focus are the form's own.
+  QWidget* focused = QApplication::focusWidget();
+  const bool fromControl = focused != nullptr && focused != this && byWidget_.contains(focused);
   const int code = VbKeyCode(event->key(), event->modifiers());
-  if (form_ == nullptr || !form_->Shown() || code == 0 || code == ui::vbKeyTab) {
+  if (form_ == nullptr || !form_->Shown() || fromControl || code == 0 || code == ui::vbKeyTab) {
     QWidget::keyPressEvent(event);
     return;
   }

@@ -120,6 +120,37 @@ TEST_P(PddWindows, BothWindowsShowAndScreenshotsAreWritten)
   EXPECT_FALSE(fs::exists(folder / "PDD_tempDATA.txt"));
 }
 
+TEST_P(PddWindows, EachArrowKeyStepsTheCursorOneSlab)
+{
+  qt::QtServices services(folder);
+  DepthDoseProgram program(GetParam(), services);
+  qt::WidgetBinding binding(program.app);
+  program.Start();
+  pdd::Form1& graph = *program.Form1;
+  qt::FormWindow* window = binding.WindowOf(graph);
+  ASSERT_NE(window, nullptr);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+
+  // The mouse over slab 11, pressed there: the picture holds the focus.
+  QWidget* picture = window->WidgetOf(graph.Picture1);
+  const ui::Point twips = graph.Picture1.CurrentScale().ToTwips({160.0, 450.0});
+  const QPoint at(static_cast<int>(2.0 + twips.x / 15.0), static_cast<int>(2.0 + twips.y / 15.0));
+  QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(picture, &move);
+  QTest::mouseClick(picture, Qt::LeftButton, {}, at);
+  ASSERT_EQ(QApplication::focusWidget(), picture);
+  ASSERT_EQ(program.module().CursorIndex, 11);
+
+  QTest::keyClick(picture, Qt::Key_Right);
+  EXPECT_EQ(program.module().CursorIndex, 12);
+  EXPECT_EQ(graph.Text6.Text(), "6.0cm");
+  QTest::keyClick(picture, Qt::Key_Left);
+  QTest::keyClick(picture, Qt::Key_Left);
+  EXPECT_EQ(program.module().CursorIndex, 10);
+  EXPECT_EQ(graph.Text6.Text(), "5.0cm");
+}
+
 INSTANTIATE_TEST_SUITE_P(Editions, PddWindows, ::testing::Values(Edition::English, Edition::Japanese),
                          [](const ::testing::TestParamInfo<Edition>& p) {
                            return std::string(p.param == Edition::English ? "English" : "Japanese");

@@ -253,6 +253,37 @@ TEST_F(SheetWindowTest, ListChoicesAndCheckClicksReachTheModel)
   EXPECT_EQ(check->checkState(), Qt::Unchecked);
 }
 
+TEST_F(SheetWindowTest, OneKeyPressIsOneKeyDownWithOrWithoutKeyPreview)
+{
+  int formKeys = 0;
+  int pictureKeys = 0;
+  int listKeys = 0;
+  sheet.KeyDown = [&formKeys](int, int) { ++formKeys; };
+  sheet.Picture1.KeyDown = [&pictureKeys](int, int) { ++pictureKeys; };
+  sheet.List1.KeyDown = [&listKeys](int, int) { ++listKeys; };
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+
+  // The picture uses no key itself, so Qt hands each one on to the window.
+  sheet.Picture1.SetFocus();
+  QWidget* picture = window->WidgetOf(sheet.Picture1);
+  ASSERT_EQ(QApplication::focusWidget(), picture);
+  QTest::keyClick(picture, Qt::Key_Right);
+  EXPECT_EQ(pictureKeys, 1);
+  EXPECT_EQ(formKeys, 0);  // no key preview: the form hears nothing
+
+  sheet.SetKeyPreview(true);
+  QTest::keyClick(picture, Qt::Key_Right);
+  EXPECT_EQ(pictureKeys, 2);
+  EXPECT_EQ(formKeys, 1);
+
+  // A key the list uses itself (it moves the selection) is heard once too.
+  sheet.List1.SetFocus();
+  QTest::keyClick(window->WidgetOf(sheet.List1), Qt::Key_Down);
+  EXPECT_EQ(listKeys, 1);
+  EXPECT_EQ(formKeys, 2);
+}
+
 TEST(KeyMapTest, QtKeysBecomeTheOldRuntimesCodes)
 {
   EXPECT_EQ(VbKeyCode(Qt::Key_Return, Qt::NoModifier), 13);

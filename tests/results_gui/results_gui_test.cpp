@@ -19,6 +19,7 @@
 #include "platform/qt/widget_binding.h"
 #include "platform/ui/scripted_services.h"
 #include "results/result_csv.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace vorn::results {
 namespace {
@@ -26,34 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempFolder;
 using testing::ThreeRowTable;
-
-// The real desktop, except that message boxes are answered from a script
-// (a modal box would wait for a user) and the printer is always a PDF.
-class DesktopWithScriptedAnswers final : public ui::Services {
-public:
-  explicit DesktopWithScriptedAnswers(const fs::path& folder) : desktop_(folder), script(folder)
-  {
-    desktop_.SetPrintTarget(qt::QtServices::PrintTarget::PdfFile);
-  }
-
-  ui::MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) override
-  {
-    return script.MsgBox(text, style, title);
-  }
-  void Beep() override { script.Beep(); }
-  void Shell(const std::string& program) override { script.Shell(program); }
-  void DoEvents() override { desktop_.DoEvents(); }
-  std::string DateText() override { return script.DateText(); }
-  ui::PrintReport Print(const ui::PrintDocument& document) override { return desktop_.Print(document); }
-  const fs::path& WorkingFolder() const override { return desktop_.WorkingFolder(); }
-  const ui::FontMetrics& Metrics() const override { return desktop_.Metrics(); }
-
-private:
-  qt::QtServices desktop_;
-
-public:
-  ui::ScriptedServices script;
-};
+using vorn::testing::DesktopWithScriptedAnswers;
 
 fs::path ShippedData()
 {

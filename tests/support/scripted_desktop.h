@@ -1,0 +1,40 @@
+// The real desktop for tests of real windows, except that message boxes are
+// answered from a script (a modal box would wait for a user), program starts
+// are only recorded and the printer is always a PDF.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/qt/qt_services.h"
+#include "platform/ui/scripted_services.h"
+
+namespace vorn::testing {
+
+class DesktopWithScriptedAnswers final : public ui::Services {
+public:
+  explicit DesktopWithScriptedAnswers(const std::filesystem::path& folder) : desktop_(folder), script(folder)
+  {
+    desktop_.SetPrintTarget(qt::QtServices::PrintTarget::PdfFile);
+  }
+
+  ui::MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) override
+  {
+    return script.MsgBox(text, style, title);
+  }
+  void Beep() override { script.Beep(); }
+  void Shell(const std::string& program) override { script.Shell(program); }
+  void DoEvents() override { desktop_.DoEvents(); }
+  std::string DateText() override { return script.DateText(); }
+  ui::PrintReport Print(const ui::PrintDocument& document) override { return desktop_.Print(document); }
+  const std::filesystem::path& WorkingFolder() const override { return desktop_.WorkingFolder(); }
+  const ui::FontMetrics& Metrics() const override { return desktop_.Metrics(); }
+
+private:
+  qt::QtServices desktop_;
+
+public:
+  ui::ScriptedServices script;
+};
+
+}  // namespace vorn::testing
