@@ -229,7 +229,7 @@ void Form11::Command2_Click() { Hide(); }
 void Form11::Command3_Click()
 {
   Form16& about = *program_.Form16;
-  if (HasPosition()) about.Move(Left() + Width() + 240, Top());
+  about.MoveBeside(*this);
   about.Show();
 }
 

@@ -31,9 +31,14 @@ void ApplyUserName(MainProgram& program, const std::string& name)
   program.UserName = name;
 
   results::Form10& results = *program.Form10;
-  results.Picture2.Cls();  // result rows drawn there go too; the table keeps its data
-  results.DrawSplashTitle(200, 350);
-  results.PrintSplashName(name);
+  if (program.Results.ResultRowCount > 1) {
+    // The rows the table holds stay in view; the name shows below them.
+    results.RedrawTable();
+  } else {
+    results.Picture2.Cls();
+    results.DrawSplashTitle(200, 350);
+    results.PrintSplashName(name);
+  }
   results.Label1.SetCaption(name);
 
   mainwin::Form1& main = *program.Form1;

@@ -61,6 +61,10 @@ public:
   // Row ResultRowCount from the computing module's current variables; while
   // the program's AddingRowFlag is 1 without its effective-dose cell.
   void DrawResultRow();
+  // The whole table again from its rows (a window made afresh after the
+  // user closed it, a new user name), without touching the computing
+  // module's variables.
+  void RedrawTable();
 
   // ---- event routines ----
   void Command1_Click();  // totals
@@ -73,9 +77,6 @@ public:
 private:
   void Form_Load();
   void SetResultGridVisible(bool visible);
-  // The whole table again from its rows (a window made afresh after the
-  // user closed it), without touching the computing module's variables.
-  void RedrawTable();
 
   mainwin::MainProgram& program_;
   std::vector<std::unique_ptr<ui::LineControl>> ruling_;

@@ -107,7 +107,9 @@ void Form3::ShowReadTable()
   main.Command3.SetEnabled(false);
   main.Command11.SetEnabled(false);
   main.Command5.SetEnabled(false);
-  if (p.edition == Edition::English) main.Command10.SetEnabled(false);
+  // The show command stays as it is (enabled): closing the result window
+  // through its frame unloads it, and with a full table no calculation would
+  // enable the command again, leaving the table out of reach.
 }
 
 }  // namespace vorn::results

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMoveEvent>
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
@@ -309,6 +310,17 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
   } catch (const std::exception& e) {
     qWarning("vorn: %s", e.what());
   }
+}
+
+void FormWindow::moveEvent(QMoveEvent* event)
+{
+  QWidget::moveEvent(event);
+  if (form_ == nullptr || !isVisible()) return;
+  // Where the desktop put the window (or the user dragged it) becomes the
+  // form's Left and Top, so that windows placed beside it land beside it.
+  const QPoint at = pos();  // the frame's top-left corner, as Left and Top
+  if (form_->HasPosition() && at == QPoint(Pixels(form_->Left()), Pixels(form_->Top()))) return;
+  form_->DesktopMoved(at.x() * ui::kTwipsPerPixel, at.y() * ui::kTwipsPerPixel);
 }
 
 }  // namespace vorn::qt

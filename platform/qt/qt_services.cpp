@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <cstdlib>
 
 #include "platform/errors.h"
@@ -92,6 +93,15 @@ ui::MsgAnswer QtServices::MsgBox(const std::string& text, int style, const std::
 }
 
 void QtServices::Beep() { QApplication::beep(); }
+
+std::optional<ui::Rect> QtServices::ScreenArea() const
+{
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return std::nullopt;
+  const QRect area = screen->availableGeometry();
+  const double t = ui::kTwipsPerPixel;
+  return ui::Rect{area.x() * t, area.y() * t, area.width() * t, area.height() * t};
+}
 
 void QtServices::Shell(const std::string& program)
 {

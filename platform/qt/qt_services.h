@@ -36,6 +36,8 @@ public:
   ui::PrintReport Print(const ui::PrintDocument& document) override;
   const std::filesystem::path& WorkingFolder() const override { return workingFolder_; }
   const ui::FontMetrics& Metrics() const override { return metrics_; }
+  // The primary screen's available area.
+  std::optional<ui::Rect> ScreenArea() const override;
 
 private:
   std::filesystem::path workingFolder_;

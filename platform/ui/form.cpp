@@ -1,6 +1,7 @@
 #include "platform/ui/form.h"
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/ui/application.h"
@@ -42,6 +43,36 @@ void Form::Move(double left, double top, double width, double height)
 {
   SetSize(width, height);
   Move(left, top);
+}
+
+void Form::MoveBeside(const Form& other)
+{
+  if (!other.HasPosition()) return;
+  // Room for the two frames, which Width leaves out, and a little air.
+  constexpr double kGap = 240.0;
+  const double right = other.Left() + other.Width() + kGap;
+  const double leftOf = other.Left() - width_ - kGap;
+  double left = right;
+  if (const std::optional<Rect> screen = app_.services().ScreenArea()) {
+    const double screenRight = screen->left + screen->width;
+    const double roomRight = screenRight - right;
+    const double roomLeft = leftOf - screen->left;
+    if (roomRight < width_ + kGap) {
+      if (roomLeft >= 0.0) {
+        left = leftOf;
+      } else {
+        left = roomRight >= roomLeft ? screenRight - width_ - kGap : screen->left;
+      }
+    }
+  }
+  Move(left, other.Top());
+}
+
+void Form::DesktopMoved(double left, double top)
+{
+  left_ = left;
+  top_ = top;
+  positioned_ = true;
 }
 
 void Form::SetSize(double width, double height)

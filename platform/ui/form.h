@@ -50,6 +50,14 @@ public:
   void Move(double left, double top);
   void Move(double left, double top, double width, double height);
   void SetSize(double width, double height);
+  // Moves the window beside another one that has a position: to its right
+  // where the screen has room, else to its left, else against the screen's
+  // edge on the side with more room. Does nothing while the other window has
+  // no position.
+  void MoveBeside(const Form& other);
+  // The desktop placed the window, or the user moved it: Left and Top follow
+  // (nothing is moved again).
+  void DesktopMoved(double left, double top);
   Color BackColor() const { return backColor_; }
   void SetBackColor(Color color);
   // The font of the controls that set none of their own.

@@ -65,6 +65,8 @@ public:
   PrintReport printReport{true, false, "Test printer"};
   // The date text.
   std::string date;
+  // What ScreenArea answers (twips); none by default.
+  std::optional<Rect> screenArea;
 
   // ---- Services ----
   MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) override;
@@ -75,6 +77,7 @@ public:
   PrintReport Print(const PrintDocument& document) override;
   const std::filesystem::path& WorkingFolder() const override { return workingFolder_; }
   const FontMetrics& Metrics() const override { return metrics_; }
+  std::optional<Rect> ScreenArea() const override { return screenArea; }
 
 private:
   struct Expected {

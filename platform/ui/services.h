@@ -6,11 +6,13 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/ui/display_list.h"
 #include "platform/ui/font.h"
+#include "platform/ui/geometry.h"
 
 namespace vorn::ui {
 
@@ -75,6 +77,8 @@ public:
   virtual PrintReport Print(const PrintDocument& document) = 0;
   virtual const std::filesystem::path& WorkingFolder() const = 0;
   virtual const FontMetrics& Metrics() const = 0;
+  // The part of the screen that windows may cover (twips), where known.
+  virtual std::optional<Rect> ScreenArea() const { return std::nullopt; }
 };
 
 // The date as the desktop's short date format shows it: "2026/12/09"

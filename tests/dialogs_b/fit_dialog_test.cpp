@@ -427,6 +427,33 @@ TEST(FitDialogOthers, AtrExplanationOpensFromTheDialogAndFromTheMainWindow)
   EXPECT_TRUE(about.Visible());
 }
 
+TEST(FitDialogOthers, AtrExplanationOpensBesideTheDialogWhereTheScreenHasRoom)
+{
+  FitSession s(Edition::Japanese);
+  mainwin::Form16& about = *s.program->Form16;
+  s.fit().Command3.UserClick();  // the desktop has not placed the dialog: it places both
+  EXPECT_FALSE(about.HasPosition());
+  about.Command1.UserClick();
+
+  // 1920 x 1040 pixels; the desktop put the dialog (8040 twips wide) at x 3000.
+  s.services.screenArea = ui::Rect{0, 0, 28800, 15600};
+  s.fit().DesktopMoved(3000, 1500);
+  s.fit().Command3.UserClick();
+  EXPECT_EQ(about.Left(), 3000 + 8040 + 240);
+  EXPECT_EQ(about.Top(), 1500);
+  // Near the right edge: on the left of it.
+  s.fit().DesktopMoved(18000, 900);
+  s.fit().Command3.UserClick();
+  EXPECT_EQ(about.Left(), 18000 - 240 - about.Width());
+  EXPECT_EQ(about.Top(), 900);
+  // 1280 pixels: room on neither side; against the edge with more room.
+  s.services.screenArea = ui::Rect{0, 0, 19200, 15360};
+  s.fit().DesktopMoved(5580, 900);
+  s.fit().Command3.UserClick();
+  EXPECT_EQ(about.Left(), 19200 - 240 - about.Width());
+  EXPECT_TRUE(about.Visible());
+}
+
 TEST(FitDialogOthers, AtrExplanationDrawsTheMeasuringArrangement)
 {
   FitSession s(Edition::Japanese);

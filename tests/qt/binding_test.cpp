@@ -163,6 +163,19 @@ TEST_F(ExampleWindowTest, AScreenshotIsWritten)
   EXPECT_EQ(QImage(file).size(), QSize(320, 224));
 }
 
+TEST_F(ExampleWindowTest, WhereTheDesktopPutsTheWindowBecomesLeftAndTop)
+{
+  window->move(100, 50);
+  QApplication::processEvents();
+  EXPECT_TRUE(form.HasPosition());
+  EXPECT_EQ(form.Left(), 1500);
+  EXPECT_EQ(form.Top(), 750);
+  form.Move(3000, 600);  // and the model still moves it
+  QApplication::processEvents();
+  EXPECT_EQ(window->pos(), QPoint(200, 40));
+  EXPECT_EQ(form.Left(), 3000);
+}
+
 TEST_F(ExampleWindowTest, ClosingTheWindowUnloadsTheFormAndEndsTheProgram)
 {
   bool asked = false;

@@ -198,7 +198,27 @@ TEST_P(ReadDialogTest, ReadingReplacesTheTableRedrawsItAndResetsTheMainWindow)
   EXPECT_FALSE(f.Command3.Enabled());
   EXPECT_FALSE(f.Command11.Enabled());
   EXPECT_FALSE(f.Command5.Enabled());
-  EXPECT_EQ(f.Command10.Enabled(), GetParam() == Edition::Japanese);
+  EXPECT_TRUE(f.Command10.Enabled());
+}
+
+TEST_P(ReadDialogTest, AFullTableReadStaysReachableAfterItsWindowIsClosed)
+{
+  ResultTable full = ThreeRowTable();
+  for (int r = 4; r <= kResultRows; ++r) StoreRow(full, r, RowOf(full, (r - 1) % 3 + 1).Source());
+  full.ResultRowCount = kResultRows + 1;
+  SaveResultTableCsv(s.dir() / "full.csv", full, 33.5, "full", GetParam());
+  Choose("full.csv");
+  dialog().Command1.UserClick();
+  ASSERT_EQ(s.table().ResultRowCount, kResultRows + 1);
+
+  s.window().UserClose();
+  s.Calculate(80);  // a full table: nothing to add, and no other way back
+  EXPECT_FALSE(s.main().Command3.Enabled());
+  ASSERT_TRUE(s.main().Command10.Enabled());
+  s.main().Command10.UserClick();
+  EXPECT_TRUE(s.window().Visible());
+  EXPECT_NE(ui::FindText(s.window().Picture2.Items(), "0.123"), nullptr);
+  EXPECT_TRUE(s.window().Command4.Enabled());
 }
 
 TEST_P(ReadDialogTest, AMalformedFileIsReportedAndTheTableStays)

@@ -281,6 +281,29 @@ TEST(ResultWindow, ClosedThroughItsFrameComesBackWithTheTable)
   EXPECT_EQ(s.m().Condition.TubeVoltage, 90.0);
 }
 
+TEST(ResultWindow, ANewUserNameKeepsTheRowsInView)
+{
+  Session s(Edition::Japanese);
+  s.AddResult(80);
+  s.AddResult(90);
+  s.main().Picture1.UserDblClick();
+  s.program->Form18->Text1.UserType("Alice");
+  s.program->Form18->Command1.UserClick();
+
+  const ui::DisplayList& items = s.window().Picture2.Items();
+  ASSERT_NE(ui::FindText(items, "80.0"), nullptr);
+  ASSERT_NE(ui::FindText(items, "90.0"), nullptr);
+  EXPECT_EQ(ui::FindText(items, "80.0")->at, (ui::Point{170, 120}));
+  EXPECT_EQ(ui::FindText(items, "90.0")->at, (ui::Point{170, 170}));
+  EXPECT_EQ(ui::FindText(items, "Vorn-V18"), nullptr);  // no splash over the rows
+  EXPECT_TRUE(GridShown(s.window()));
+  EXPECT_EQ(s.window().Label1.Caption(), "Alice");
+  // The next row goes under them.
+  s.AddResult(100);
+  ASSERT_NE(ui::FindText(s.window().Picture2.Items(), "100.0"), nullptr);
+  EXPECT_EQ(ui::FindText(s.window().Picture2.Items(), "100.0")->at, (ui::Point{170, 220}));
+}
+
 TEST(ResultWindow, StartUpDrawsTheSplashOnce)
 {
   Session s(Edition::Japanese);

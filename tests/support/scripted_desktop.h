@@ -29,6 +29,7 @@ public:
   ui::PrintReport Print(const ui::PrintDocument& document) override { return desktop_.Print(document); }
   const std::filesystem::path& WorkingFolder() const override { return desktop_.WorkingFolder(); }
   const ui::FontMetrics& Metrics() const override { return desktop_.Metrics(); }
+  std::optional<ui::Rect> ScreenArea() const override { return desktop_.ScreenArea(); }
 
 private:
   qt::QtServices desktop_;
