@@ -1,6 +1,10 @@
 #include "beam/curved_surface.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "beam/module1.h"
+#include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
 #include "text/beam_texts.h"
@@ -58,6 +62,12 @@ void Module1::CalcCurvedSurfaceBsf()
 
   const std::string_view program = BackscatterProgramName(Phantom.PhantomModel);
   if (!program.empty()) {
+    // A result left by an earlier run must never pass for this one's, however
+    // early the user confirms: without the file the read below fails.
+    const std::filesystem::path result = working_folder_ / kBackscatterResultFileName;
+    std::error_code ec;
+    std::filesystem::remove(result, ec);
+    if (ec) throw FileError(result.string() + ": an earlier result cannot be removed (" + ec.message() + ")");
     SeqWriter out(working_folder_ / kPhantomConditionFileName);
     for (const std::string& line : PhantomConditionLines(Phantom, beam)) out.WriteLine(line);
     out.Close();

@@ -2,6 +2,7 @@
 
 #include "beam/checked_math.h"
 #include "beam/module1.h"
+#include "beam/output_data.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 
@@ -33,6 +34,15 @@ void Module1::CalcExposureFromOutput()
                    CheckedDivide((table(r, k) - table(r, k - 1)) * (c.TubeVoltage - table(1, k - 1)),
                                  table(1, k) - table(1, k - 1),
                                  "the output table (two points at the same voltage)");
+  // Below the first point the table is extrapolated; far enough below, the
+  // line crosses zero and no exposure, dose or negative dose means anything.
+  if (!(X > 0.0)) {
+    if (c.TubeVoltage < table(1, 1)) {
+      throw VoltageBelowOutputData("TubeVoltage " + NumberText(c.TubeVoltage) + " kV lies below the output table (" +
+                                   NumberText(table(1, 1)) + " kV and up), which gives no exposure there");
+    }
+    throw CalcError("the output table gives no exposure at " + NumberText(c.TubeVoltage) + " kV");
+  }
   const double output = RequireFinite(X * Result.KermaRatio * c.TubeCurrent * c.ExposureTime,
                                       "OutputAt1m");
   Result.OutputAt1m = output;

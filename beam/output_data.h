@@ -8,6 +8,7 @@
 #include <string>
 
 #include "beam/indexed_tables.h"
+#include "platform/errors.h"
 
 namespace vorn {
 
@@ -26,6 +27,13 @@ struct OutputData {
   OutputTableArray OutputTable;
   OutputFilterArray OutputFilterAl{};  // cm in memory
   OutputFilterArray OutputFilterCu{};  // cm in memory
+};
+
+// The tube voltage lies below the output table's first point, where the
+// table's linear extrapolation gives no exposure (0 or less).
+class VoltageBelowOutputData : public CalcError {
+public:
+  using CalcError::CalcError;
 };
 
 // Reads an output-data file: line 1 whole as the header, then 54 numbers in

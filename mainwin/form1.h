@@ -8,9 +8,11 @@
 // each) and connected in the constructor with one line each.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "beam/window_port.h"
+#include "mainwin/entry_check.h"
 #include "platform/ui/ui.h"
 #include "text/mainwin_texts.h"
 
@@ -153,6 +155,20 @@ public:
   ui::Label& ResultLabelControl(ResultLabel label);
   ui::TextBox& MainBoxControl(MainBox box);
 
+  // ---- the checks before a calculation (the calculate command and the fit dialog) ----
+  // The first box, in the order of the Enter chain, whose text is not a
+  // number the calculation can use.
+  std::optional<EntryRefusal> FirstBadEntry();
+  // The boxes, then (English edition, when `storeBoxes`: after storing every
+  // box) the body thickness against FFD - FSD. A refusal is reported, the last
+  // result discarded and the fit dialog closed; returns whether it refused.
+  bool RefuseCondition(bool storeBoxes);
+  // After a failed or refused calculation nothing may be shown or added as
+  // its result: the result labels are emptied (a measured exposure in use
+  // stays on show); add and recalculate are disabled until the next
+  // successful calculation, the hand-over until the next row is added.
+  void DiscardResult();
+
 private:
   // ---- start-up and shut-down ----
   void Form_Load();
@@ -202,6 +218,8 @@ private:
 
   // ---- commands ----
   void Command2_Click();   // calculate
+  // The result discarded and the fit dialog closed.
+  void EndFailedCalculation();
   void Command10_Click();  // show the result table
   // Every input box stored again, as leaving each would (English edition).
   void StoreAllBoxes();

@@ -4,9 +4,12 @@
 #include <initializer_list>
 #include <string>
 
+#include "beam/output_data.h"
+#include "mainwin/entry_check.h"
 #include "mainwin/form16.h"
 #include "mainwin/main_program.h"
 #include "platform/format/format.h"
+#include "text/entry_texts.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -136,91 +139,116 @@ void Form11::Text2_KeyDown(int keyCode)
 
 // OK: the fit, then the exposure and the doses for the fitted beam. A fit that
 // stops has shown its own message; the dialog then ends without recomputing
-// and stays open with its entries.
+// and stays open with its entries. A fit that stops or a computation that
+// fails leaves no result on the main window that could be added.
 void Form11::Command1_Click()
 {
   Module1& m = program_.Module();
+  Form1& main = *program_.Form1;
+  // The fit computes from the condition of the main window: its boxes first.
+  if (main.RefuseCondition(false)) return;
   try {
-    const bool fitted = (!japanese_ || Option1.Value()) ? RunHvlFit() : RunAtrFit();
-    if (!fitted) return;
+    const FitOutcome outcome = (!japanese_ || Option1.Value()) ? RunHvlFit() : RunAtrFit();
+    if (outcome == FitOutcome::Refused) return;
+    if (outcome == FitOutcome::Stopped) {
+      main.DiscardResult();
+      return;
+    }
     m.CalcExposureFromOutput();
     m.CalcBsfAndSurfaceDose();
     App().DoEvents();
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
     // A failure inside the computation (a voltage beyond the output table, a
     // backscatter program that cannot be started, ...) is reported as the
-    // calculate command reports it. What the routines wrote stays; the dialog
-    // stays open and the buttons keep their state.
+    // calculate command reports it; the dialog stays open with its entries.
+    main.DiscardResult();
     App().Beep();
-    App().MsgBox(std::string(texts_.CouldNotCalculate), ui::vbExclamation);
+    const bool belowData = dynamic_cast<const VoltageBelowOutputData*>(&e) != nullptr;
+    App().MsgBox(belowData ? std::string(EntryTextsFor(program_.edition).VoltageBelowOutputData)
+                           : std::string(texts_.CouldNotCalculate),
+                 ui::vbExclamation);
     return;
   }
 
   if (japanese_) App().Beep();
   App().MsgBox(std::string(texts_.Finished), ui::vbOKOnly);
-  if (program_.Results.ResultRowCount <= results::kResultRows) program_.Form1->Command3.SetEnabled(true);
+  if (program_.Results.ResultRowCount <= results::kResultRows) {
+    main.Command3.SetEnabled(true);
+    // A failed run before this one may have disabled the recalculation.
+    main.Command14.SetEnabled(true);
+  }
   Hide();
 }
 
-bool Form11::RunHvlFit()
+Form11::FitOutcome Form11::RunHvlFit()
 {
   Module1& m = program_.Module();
   FitRequest& fit = m.Fit;
   if (Text1.Text().empty()) {
     App().Beep();
     App().MsgBox(std::string(texts_.HvlEmpty), ui::vbExclamation);
-    return false;
+    return FitOutcome::Refused;
+  }
+  if (const auto refusal = CheckEntry(Text1, Text1.Text(), EntryRule::AboveZero,
+                                      EntryBoxName(texts_.MeasuredHvl, texts_.HvlUnit), program_.edition)) {
+    ReportRefusal(App(), *refusal);
+    return FitOutcome::Refused;
   }
   fit.HvlMeasured = 0.1 * Val(Text1.Text());  // mm Al typed, cm Al held
   if (fit.HvlMeasured == m.Result.Hvl1) {
     App().Beep();
     App().MsgBox(std::string(texts_.HvlSame), ui::vbExclamation);
-    return false;
+    return FitOutcome::Refused;
   }
   if (Option3.Value()) {
     fit.FitFailHvlFilt = 0;
     m.FitHvlByFiltration();
     App().DoEvents();
-    if (fit.FitFailHvlFilt == 1) return false;
+    if (fit.FitFailHvlFilt == 1) return FitOutcome::Stopped;
   } else if (Option4.Value()) {
     // The upward fit hands over to its downward twin when the voltage must fall.
     fit.FitFailHvlUp = 0;
     fit.FitFailHvlDown = 0;
     m.FitHvlByVoltageUp();
     App().DoEvents();
-    if (fit.FitFailHvlUp == 1 || fit.FitFailHvlDown == 1) return false;
+    if (fit.FitFailHvlUp == 1 || fit.FitFailHvlDown == 1) return FitOutcome::Stopped;
   }
-  return true;
+  return FitOutcome::Fitted;
 }
 
-bool Form11::RunAtrFit()
+Form11::FitOutcome Form11::RunAtrFit()
 {
   Module1& m = program_.Module();
   FitRequest& fit = m.Fit;
   if (Text2.Text().empty()) {
     App().Beep();
     App().MsgBox(std::string(texts_.AtrEmpty), ui::vbExclamation);
-    return false;
+    return FitOutcome::Refused;
+  }
+  if (const auto refusal = CheckEntry(Text2, Text2.Text(), EntryRule::AboveZero,
+                                      EntryBoxName(texts_.MeasuredAtr, ""), program_.edition)) {
+    ReportRefusal(App(), *refusal);
+    return FitOutcome::Refused;
   }
   fit.AtrMeasured = Val(Text2.Text());
   if (m.Result.AtrIndex == fit.AtrMeasured) {
     App().Beep();
     App().MsgBox(std::string(texts_.AtrSame), ui::vbExclamation);
-    return false;
+    return FitOutcome::Refused;
   }
   if (Option3.Value()) {
     fit.FitFailAtrFilt = 0;
     m.FitAtrByFiltration();
     App().DoEvents();
-    if (fit.FitFailAtrFilt == 1) return false;
+    if (fit.FitFailAtrFilt == 1) return FitOutcome::Stopped;
   } else if (Option4.Value()) {
     fit.FitFailAtrUp = 0;
     fit.FitFailAtrDown = 0;
     m.FitAtrByVoltageUp();
     App().DoEvents();
-    if (fit.FitFailAtrUp == 1 || fit.FitFailAtrDown == 1) return false;
+    if (fit.FitFailAtrUp == 1 || fit.FitFailAtrDown == 1) return FitOutcome::Stopped;
   }
-  return true;
+  return FitOutcome::Fitted;
 }
 
 void Form11::Command2_Click() { Hide(); }

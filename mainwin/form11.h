@@ -62,9 +62,12 @@ private:
   void Command2_Click();
   void Command3_Click();
 
-  // The fit of the chosen target; false when it stopped (it has said why).
-  bool RunHvlFit();
-  bool RunAtrFit();
+  // How a fit run ended: refused before any fit ran (an empty or bad box, the
+  // measured value equal to the calculated one), stopped by the fit (it has
+  // said why), or fitted.
+  enum class FitOutcome { Refused, Stopped, Fitted };
+  FitOutcome RunHvlFit();
+  FitOutcome RunAtrFit();
 
   MainProgram& program_;
   const FitDialogTexts& texts_;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "mainwin/entry_check.h"
 #include "mainwin/main_program.h"
 #include "platform/format/format.h"
 
@@ -86,17 +87,42 @@ void Form12::Text4_KeyDown(int keyCode)
 }
 
 // The mean tube current: continuous, the current as typed; pulsed,
-// mA x pulses per second x pulse width in ms x 0.001.
+// mA x pulses per second x pulse width in ms x 0.001. An empty box (or, when
+// pulsed, a 0) is asked for as always; text that is not a number, or a
+// negative one, is refused naming its box ("1,5" would be taken as 1).
 void Form12::Command3_Click()
 {
+  const FluoroscopyTexts& t = texts_;
+  const Edition edition = program_.edition;
   if (Option1.Value()) {
     if (Text1.Text().empty()) {
       App().Beep();
       App().MsgBox(std::string(texts_.CurrentEmpty), ui::vbExclamation);
       return;
     }
+    if (const auto refusal = CheckEntry(Text1, Text1.Text(), EntryRule::AboveZero,
+                                        EntryBoxName(t.Current, t.UnitMilliampere), edition)) {
+      ReportRefusal(App(), *refusal);
+      return;
+    }
     Text4.SetText(Text1.Text());
   } else if (Option2.Value()) {
+    const struct {
+      ui::TextBox& box;
+      std::string_view caption;
+      std::string_view unit;
+    } factors[] = {{Text1, t.Current, t.UnitMilliampere},
+                   {Text2, t.PulseRate, t.UnitPulsesPerSecond},
+                   {Text3, t.PulseWidth, t.UnitMillisecond}};
+    for (const auto& factor : factors) {
+      const std::string& text = factor.box.Text();
+      if (text.empty() || EntryNumber(text) == 0.0) continue;  // asked for below
+      if (const auto refusal = CheckEntry(factor.box, text, EntryRule::AboveZero,
+                                          EntryBoxName(factor.caption, factor.unit), edition)) {
+        ReportRefusal(App(), *refusal);
+        return;
+      }
+    }
     const double product = Val(Text1.Text()) * Val(Text2.Text()) * Val(Text3.Text());
     // A product beyond the range of numbers is no more a current than zero is.
     if (product == 0.0 || !std::isfinite(product)) {
@@ -108,10 +134,17 @@ void Form12::Command3_Click()
   }
 }
 
-// OK takes the mean current as it stands (an empty box gives 0), without a
-// check and without recalculating; the exposure time is not touched.
+// OK takes the mean current into the condition and the main window, without
+// recalculating; the exposure time is not touched. The box must hold a
+// current above 0: an empty or wrong box would give a current of 0 or a
+// wrong one.
 void Form12::Command1_Click()
 {
+  if (const auto refusal = CheckEntry(Text4, Text4.Text(), EntryRule::AboveZero,
+                                      EntryBoxName(texts_.Average, texts_.UnitMilliampere), program_.edition)) {
+    ReportRefusal(App(), *refusal);
+    return;
+  }
   const double current = Val(Text4.Text());
   program_.Module().Condition.TubeCurrent = current;
   program_.Form1->Text6.SetText(NumberText(current));

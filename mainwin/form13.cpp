@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "mainwin/entry_check.h"
 #include "mainwin/form14.h"
 #include "mainwin/main_program.h"
 #include "mainwin/surface_model_drawings.h"
@@ -134,13 +135,18 @@ void Form13::Text6_KeyDown(int keyCode)
   if (keyCode == ui::vbKeyReturn) Command1.SetFocus();
 }
 
-// OK stores the chosen shape's dimensions as typed (no checks: 0 and negative
-// numbers are stored too) and, in the Japanese edition, names the surface in
-// the main window's curved-surface option.
+// OK stores the chosen shape's dimensions and, in the Japanese edition, names
+// the surface in the main window's curved-surface option. Each box of the
+// shape, and the photon histories, must hold a number above 0 first: the
+// outside program would otherwise compute for a body or a count nobody meant.
 void Form13::Command1_Click()
 {
   PhantomGeometry& phantom = program_.Module().Phantom;
   const bool japanese = program_.edition == Edition::Japanese;
+  if (const auto refusal = FirstBadEntry()) {
+    ReportRefusal(App(), *refusal);
+    return;
+  }
   ui::OptionButton& curved = program_.Form1->Option7;
   if (Option1.Value()) {
     phantom.PhantomModel = 1;
@@ -166,6 +172,29 @@ void Form13::Command1_Click()
   phantom.McHistories = HistoriesFromText(Combo1.Text());
   HidePreview();
   Hide();
+}
+
+std::optional<EntryRefusal> Form13::FirstBadEntry()
+{
+  const ShapeDialogTexts& t = texts_;
+  const Edition edition = program_.edition;
+  const auto check = [&](ui::Control& box, const std::string& text, std::string_view caption,
+                         std::string_view unit) {
+    return CheckEntry(box, text, EntryRule::AboveZero, EntryBoxName(caption, unit), edition);
+  };
+  std::optional<EntryRefusal> refusal;
+  if (Option1.Value()) {
+    refusal = check(Text1, Text1.Text(), t.CurvatureRadius, t.Centimetre);
+  } else if (Option2.Value()) {
+    refusal = check(Text2, Text2.Text(), t.HorizontalAxis, t.Centimetre);
+    if (!refusal) refusal = check(Text3, Text3.Text(), t.VerticalAxis, t.Centimetre);
+  } else {
+    refusal = check(Text4, Text4.Text(), t.RacetrackA, t.Centimetre);
+    if (!refusal) refusal = check(Text5, Text5.Text(), t.RacetrackB, t.Centimetre);
+    if (!refusal) refusal = check(Text6, Text6.Text(), t.RacetrackLength, t.Centimetre);
+  }
+  if (!refusal) refusal = check(Combo1, Combo1.Text(), t.Histories, "");
+  return refusal;
 }
 
 // Cancel: back to the flat surface (the main window's flat option does the

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "mainwin/entry_check.h"
 #include "mainwin/shape_preview.h"
 #include "platform/ui/ui.h"
 #include "text/dialogs_b_texts.h"
@@ -69,6 +71,8 @@ private:
   void Text5_KeyDown(int keyCode);
   void Text6_KeyDown(int keyCode);
   void Command1_Click();
+  // The first box of the chosen shape (then the histories) that holds no number above 0.
+  std::optional<EntryRefusal> FirstBadEntry();
   void Command2_Click();
   void Command6_Click();
   void HidePreview();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "mainwin/dialog_layout.h"
+#include "mainwin/entry_check.h"
 #include "mainwin/filter_material.h"
 #include "mainwin/main_program.h"
 #include "platform/format/format.h"
@@ -88,6 +89,12 @@ void Form5::Command1_Click()
   if (thicknessText.empty() || !(thickness_mm > 0.0)) {
     App().Beep();
     App().MsgBox(std::string(texts_.FilterThicknessMissing), ui::vbExclamation);
+    return;
+  }
+  // A thickness with more after its number ("2,5" would be taken as 2 mm).
+  if (const auto refusal = CheckEntry(Text2, thicknessText, EntryRule::AboveZero,
+                                      EntryBoxName(texts_.ThicknessLabel, texts_.Millimetre), program_.edition)) {
+    ReportRefusal(App(), *refusal);
     return;
   }
 

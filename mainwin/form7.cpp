@@ -1,14 +1,18 @@
 #include "mainwin/form7.h"
 
+#include <cmath>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "beam/output_data.h"
 #include "mainwin/dialog_layout.h"
+#include "mainwin/entry_check.h"
 #include "mainwin/main_program.h"
 #include "mainwin/output_data_title.h"
 #include "platform/format/format.h"
+#include "text/entry_texts.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -27,6 +31,16 @@ bool IsRefusedFileName(const std::string& name)
 
 // Text box of the aluminium (row 1) or copper (row 2) filtration of type t.
 int FilterBoxNumber(int t, int row) { return 36 + 2 * (t - 1) + row; }
+
+// The number the file's reader gets back for a value written through one of
+// the file's patterns; nothing where it gets none ("." for a voltage below
+// 0.05 kV, "Inf", an output that rounds beyond the largest double).
+std::optional<double> WrittenValue(double value, std::string_view pattern)
+{
+  const std::optional<double> number = EntryNumber(Format(value, pattern));
+  if (!number || !std::isfinite(*number)) return std::nullopt;
+  return number;
+}
 
 }  // namespace
 
@@ -102,12 +116,55 @@ void Form7::Text_KeyDown(int box, int keyCode)
   if (keyCode == ui::vbKeyReturn) EnterTarget(box).SetFocus();
 }
 
+// The first box the file could not hold as typed: an output that is not a
+// number above 0 (a 0 would give a dose of 0 at that voltage), a filtration
+// that is not 0 or more, a number too large for its pattern; then an empty
+// file name.
+std::optional<EntryRefusal> Form7::FirstBadEntry()
+{
+  const DialogTexts& t = texts_;
+  const Edition edition = program_.edition;
+  for (int type = 1; type <= 3; ++type) {
+    const std::string head(t.RectificationHeads[type - 1]);
+    for (int k = 1; k <= kOutputPoints; ++k) {
+      ui::TextBox& box = Box(12 * (type - 1) + k);
+      // Named by its column and row: "定電圧 80 kV".
+      const std::string name = head + " " + std::to_string(30 + 10 * k) + " " + std::string(t.KvHead);
+      if (auto refusal = CheckEntry(box, box.Text(), EntryRule::AboveZero, name, edition)) return refusal;
+      const std::optional<double> written = WrittenValue(Val(box.Text()), "0.00E+00");
+      if (!written || !(*written > 0.0)) return EntryRefusal{&box, TooLargeMessage(edition, name)};
+    }
+    for (int row = 1; row <= 2; ++row) {
+      ui::TextBox& box = Box(FilterBoxNumber(type, row));
+      const std::string name = EntryBoxName(head + " " + std::string(row == 1 ? t.Aluminium : t.Copper), t.Millimetre);
+      if (auto refusal = CheckEntry(box, box.Text(), EntryRule::ZeroOrMore, name, edition)) return refusal;
+    }
+  }
+  // No name at all would save the hidden file ".op" that the chooser never lists.
+  if (Text43.Text().find_first_not_of(" \t") != std::string::npos) return std::nullopt;
+  return EntryRefusal{&Text43, std::string(EntryTextsFor(edition).FileNameMissing)};
+}
+
 // Save the boxes as a new output-data file, which becomes the data in use.
 void Form7::Command1_Click()
 {
   Module1& m = program_.Module();
+  if (const auto refusal = FirstBadEntry()) {
+    ReportRefusal(App(), *refusal);
+    return;
+  }
+  // The voltages have no boxes: they are those of the data in use, and a
+  // voltage its pattern cannot show ("." for one below 0.05 kV) cannot be saved.
+  for (int k = 1; k <= kOutputPoints; ++k) {
+    const std::optional<double> written = WrittenValue(m.Output.OutputTable(1, k), "###.# ");
+    if (!written || !(*written > 0.0)) {
+      App().Beep();
+      App().MsgBox(std::string(EntryTextsFor(program_.edition).VoltagesNotWritable), ui::vbExclamation);
+      return;
+    }
+  }
 
-  // Each box once, as the number that leads its text.
+  // Each box once; the checks above made sure its whole text is its number.
   OutputTableArray table = m.Output.OutputTable;  // keeps the voltages of row 1
   OutputFilterArray al_mm{};
   OutputFilterArray cu_mm{};

@@ -11,8 +11,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "mainwin/entry_check.h"
 #include "platform/ui/ui.h"
 #include "text/dialogs_texts.h"
 
@@ -90,6 +92,7 @@ private:
   ui::Control& EnterTarget(int box);
   void Command1_Click();
   void Command2_Click() { Hide(); }
+  std::optional<EntryRefusal> FirstBadEntry();
 
   ui::Label& AddLabel(const std::string& name, ui::Rect place, std::string_view caption);
 

@@ -4,6 +4,7 @@
 
 #include "beam/exposure_condition.h"
 #include "mainwin/dialog_layout.h"
+#include "mainwin/entry_check.h"
 #include "mainwin/main_program.h"
 #include "platform/format/format.h"
 
@@ -57,10 +58,19 @@ void Form9::UseOutputTable()
   program_.Form1->Option5.SetValue(true);  // its routine empties the exposure label
 }
 
-// OK: a value above 0 becomes the exposure at 1 m; anything else returns to
-// the output-data table without a word.
+// OK: a value above 0 becomes the exposure at 1 m; an empty box returns to
+// the output-data table. Anything else typed is refused and the dialog stays:
+// "2,58E-04" would otherwise be taken as 2 C/kg, and "-1" silently as the table.
 void Form9::Command1_Click()
 {
+  if (!Text1.Text().empty()) {
+    const DialogTexts& t = DialogTextsFor(program_.edition);
+    if (const auto refusal = CheckEntry(Text1, Text1.Text(), EntryRule::AboveZero,
+                                        EntryBoxName(t.MeasuredHeading, ""), program_.edition)) {
+      ReportRefusal(App(), *refusal);
+      return;
+    }
+  }
   const double value = Val(Text1.Text());
   if (!Text1.Text().empty() && value > 0.0) {
     Module1& m = program_.Module();

@@ -105,6 +105,10 @@ void Form3::ShowReadTable()
   m.Phantom.BsfMethod = kFlatSurface;
   m.Phantom.PhantomModel = 0;
   main.Command3.SetEnabled(false);
+  // The condition now holds the last row read, not what the boxes show: no
+  // fit may start from it.
+  main.Command14.SetEnabled(false);
+  if (p.Form11.Exists()) p.Form11->Hide();
   main.Command11.SetEnabled(false);
   main.Command5.SetEnabled(false);
   // The show command stays as it is (enabled): closing the result window

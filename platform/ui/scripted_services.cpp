@@ -67,6 +67,7 @@ void ScriptedServices::Shell(const std::string& program)
   calls.push_back("Shell " + program);
   shellCalls.push_back(program);
   if (failingPrograms_.count(program) != 0) throw FileError(program + ": program not found");
+  if (onShell) onShell(program);
 }
 
 void ScriptedServices::DoEvents()

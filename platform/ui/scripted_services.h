@@ -61,6 +61,9 @@ public:
   // "DoEvents", "Print".
   std::vector<std::string> calls;
 
+  // What a started program does while the user waits (writes its result
+  // file, say); called after the start is recorded, unless the start fails.
+  std::function<void(const std::string& program)> onShell;
   // What Print answers.
   PrintReport printReport{true, false, "Test printer"};
   // The date text.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "beam/output_data.h"
 #include "platform/errors.h"
 #include "synthetic_tables.h"
 
@@ -91,6 +92,35 @@ TEST_F(ExposureTest, VoltageBeyondTheTableAndRepeatedVoltagesRaise)
 
   m().Condition.RectificationType = 0;
   EXPECT_THROW(m().CalcExposureFromOutput(), CalcError);
+}
+
+TEST_F(ExposureTest, NoExposureOfZeroOrLessPassesBelowTheFirstPoint)
+{
+  // The line through 40 and 50 kV, 2.58E-7 x (kV / 80)^2, crosses zero at
+  // 40 - 10 x 1600 / 900 = 22.22 kV: above it a small exposure, below it
+  // none at all.
+  m().Condition.TubeVoltage = 23;
+  m().CalcExposureFromOutput();
+  EXPECT_GT(m().Result.OutputAt1m, 0.0);
+  const double before = m().Result.OutputAt1m;
+  b.windows.Clear();
+  for (const double kv : {22.2, 20.0, 1.0}) {
+    m().Condition.TubeVoltage = kv;
+    EXPECT_THROW(m().CalcExposureFromOutput(), VoltageBelowOutputData) << kv;
+  }
+  EXPECT_EQ(m().Result.OutputAt1m, before);
+  EXPECT_TRUE(b.windows.captions.empty());
+
+  // A table with no output at a voltage inside it fails, but not as a voltage below the data.
+  m().Output.OutputTable(2, 4) = 0.0;  // 70 kV
+  m().Condition.TubeVoltage = 70;
+  try {
+    m().CalcExposureFromOutput();
+    FAIL() << "an exposure of 0 passed";
+  } catch (const VoltageBelowOutputData&) {
+    FAIL() << "70 kV lies inside the table";
+  } catch (const CalcError&) {
+  }
 }
 
 TEST_F(ExposureTest, FollowsTheKermaRatioOfTheSpectrum)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,13 @@ void ChooseCurvedSurface(Session& s, ui::OptionButton mainwin::Form13::*option)
   dialog.Command1.UserClick();
 }
 
+// The started program writes its result while the user waits.
+void ProgramWrites(Session& s, const std::string& text)
+{
+  const std::filesystem::path result = s.dir() / "resultBSF.txt";
+  s.services.onShell = [result, text](const std::string&) { WriteText(result, text); };
+}
+
 TEST(CurvedSurfaceFromTheMainWindow, EachShapeStartsItsProgramAndShowsTheFactorsItWrote)
 {
   struct ShapeCase {
@@ -52,7 +60,7 @@ TEST(CurvedSurfaceFromTheMainWindow, EachShapeStartsItsProgramAndShowsTheFactors
   for (const ShapeCase& c : cases) {
     auto s = StartRegistered(Edition::Japanese);
     ChooseCurvedSurface(*s, c.option);
-    WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
+    ProgramWrites(*s, "1.351,1.424,1.402\r\n");
     s->services.ExpectMsgBox(WaitText(Edition::Japanese));
     s->form().Command2.UserClick();
     EXPECT_EQ(s->services.PendingMsgBoxes(), 0u) << c.program;
@@ -71,7 +79,7 @@ TEST(CurvedSurfaceFromTheMainWindow, EnglishEditionUsesItsPresetsAndItsWaitText)
 {
   auto s = StartRegistered(Edition::English);
   ChooseCurvedSurface(*s, &mainwin::Form13::Option2);
-  WriteText(s->dir() / "resultBSF.txt", "1.3\r\n1.4\r\n1.35\r\n");
+  ProgramWrites(*s, "1.3\r\n1.4\r\n1.35\r\n");
   s->services.ExpectMsgBox(WaitText(Edition::English));
   s->form().Command2.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
@@ -99,15 +107,36 @@ TEST(CurvedSurfaceFromTheMainWindow, AMissingProgramIsReportedByTheCalculateComm
   }
 }
 
-TEST(CurvedSurfaceFromTheMainWindow, NoResultFileAfterTheWaitIsReportedByTheCalculateCommand)
+TEST(CurvedSurfaceFromTheMainWindow, OkBeforeTheProgramHasWrittenLeavesNoResultToAdd)
 {
+  // A flat result on show and ready to add, and a result file of an earlier
+  // curved calculation; then the curved surface, and OK on the wait message
+  // before the program has written anything.
   auto s = StartRegistered(Edition::Japanese);
+  s->form().Command2.UserClick();
+  ASSERT_TRUE(s->form().Command3.Enabled());
   ChooseCurvedSurface(*s, &mainwin::Form13::Option1);
+  WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
   s->services.ExpectMsgBox(WaitText(Edition::Japanese));
   s->services.ExpectMsgBox(FailureText(Edition::Japanese));
   s->form().Command2.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
-  EXPECT_EQ(s->form().Label68.Caption(), "");
+  // Neither the flat factors nor the earlier file's pass for this surface.
+  for (ui::Label* label : {&s->form().Label65, &s->form().Label68, &s->form().Label69, &s->form().Label70,
+                           &s->form().Label71, &s->form().Label73, &s->form().Label74, &s->form().Label75,
+                           &s->form().Label78})
+    EXPECT_EQ(label->Caption(), "") << label->Name();
+  EXPECT_FALSE(s->form().Command3.Enabled());
+  EXPECT_FALSE(s->form().Command14.Enabled());
+  EXPECT_EQ(s->program->Results.ResultRowCount, 1);
+
+  // The program's answer in place, the next calculation is whole and can be added.
+  ProgramWrites(*s, "1.351,1.424,1.402\r\n");
+  s->services.ExpectMsgBox(WaitText(Edition::Japanese));
+  s->form().Command2.UserClick();
+  EXPECT_EQ(s->form().Label68.Caption(), "1.424");
+  EXPECT_TRUE(s->form().Command3.Enabled());
+  EXPECT_TRUE(s->form().Command14.Enabled());
 }
 
 }  // namespace

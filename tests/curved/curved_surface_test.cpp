@@ -89,6 +89,11 @@ protected:
     windows.main_boxes[MainBox::Text10] = text10;
   }
   void WriteResult(const std::string& text) { WriteBytes(folder / "resultBSF.txt", text); }
+  // The started program writes its result while the user waits.
+  void ProgramWrites(const std::string& text)
+  {
+    windows.on_start = [this, text](std::string_view) { WriteResult(text); };
+  }
   std::string Joken() const { return ReadBytes(folder / "joken.txt"); }
 
   const fs::path folder = fs::temp_directory_path() / ("vorn_curved_" + std::to_string(::getpid()));
@@ -98,7 +103,7 @@ protected:
 
 TEST_F(CurvedSurface, CylinderConditionFileHoldsTheSevenLinesOfTheExample)
 {
-  WriteResult("1.35,1.42,1.40\r\n");
+  ProgramWrites("1.35,1.42,1.40\r\n");
   m.CalcBsfAndSurfaceDose();
   EXPECT_EQ(Joken(), "015.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");
   EXPECT_EQ(windows.started, std::vector<std::string>{"Tubrin.exe"});
@@ -106,7 +111,7 @@ TEST_F(CurvedSurface, CylinderConditionFileHoldsTheSevenLinesOfTheExample)
 
 TEST_F(CurvedSurface, EllipseAndRacetrackFilesPutTheirDimensionsFirst)
 {
-  WriteResult("1.35,1.42,1.40\r\n");
+  ProgramWrites("1.35,1.42,1.40\r\n");
   m.Phantom.PhantomModel = kEllipticCylinderModel;
   m.Phantom.EllipseHRadius = 30.0;
   m.Phantom.EllipseVRadius = 12.5;
@@ -126,7 +131,7 @@ TEST_F(CurvedSurface, EllipseAndRacetrackFilesPutTheirDimensionsFirst)
 
 TEST_F(CurvedSurface, BoxesAreReadByTheirLeadingNumberAndLargeValuesKeepAllDigits)
 {
-  WriteResult("1.35,1.42,1.40\r\n");
+  ProgramWrites("1.35,1.42,1.40\r\n");
   SetBeamBoxes(" 75abc", "1000", "35.6 cm", "43.2");
   m.Phantom.CylinderRadius = 1000.0;
   m.Phantom.McHistories = 500000000;
@@ -139,7 +144,7 @@ TEST_F(CurvedSurface, BoxesAreReadByTheirLeadingNumberAndLargeValuesKeepAllDigit
 
 TEST_F(CurvedSurface, ResultItemsGoToAirSoftTissueAndSkinAndTheDosesFollow)
 {
-  WriteResult("1.35,1.42,1.40\r\n");
+  ProgramWrites("1.35,1.42,1.40\r\n");
   m.CalcBsfAndSurfaceDose();
   EXPECT_EQ(m.Result.BsfAir, 1.35);
   EXPECT_EQ(m.Result.BsfSoft, 1.42);
@@ -179,25 +184,38 @@ TEST_F(CurvedSurface, ShortMissingOrTextResultFilesRaise)
 
 TEST_F(CurvedSurface, TheFileIsCompleteBeforeTheStartAndTheResultIsReadAfterTheWait)
 {
-  // An earlier calculation's file is there; the program writes its own while
-  // the user waits, and that one is taken.
+  // An earlier calculation's file is there; it is gone before the start, the
+  // program writes its own while the user waits, and that one is taken.
   WriteResult("1.11,1.11,1.11\r\n");
   std::string at_start;
-  windows.on_start = [&](std::string_view) { at_start = Joken(); };
+  bool earlier_gone = false;
+  windows.on_start = [&](std::string_view) {
+    at_start = Joken();
+    earlier_gone = !fs::exists(folder / "resultBSF.txt");
+  };
   windows.on_message = [&] { WriteResult("1.35,1.42,1.40\r\n"); };
   m.CalcBsfAndSurfaceDose();
   EXPECT_EQ(at_start, "015.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");
+  EXPECT_TRUE(earlier_gone);
   EXPECT_EQ(m.Result.BsfSoft, 1.42);
   // Conversion factors, then a yield, the start and the wait; then the six result labels.
   const std::vector<std::string> expected{"caption", "caption", "yield",   "start",   "message",
                                           "caption", "caption", "caption", "caption", "caption",
                                           "caption"};
   EXPECT_EQ(windows.events, expected);
+
+  // OK pressed before the program has written anything: the earlier result
+  // does not pass for this one's, the read fails.
+  windows.Clear();
+  windows.on_message = nullptr;
+  WriteResult("1.11,1.11,1.11\r\n");
+  EXPECT_THROW(m.CalcBsfAndSurfaceDose(), FileError);
+  EXPECT_EQ(m.Result.BsfSoft, 1.42);
 }
 
 TEST_F(CurvedSurface, WaitMessageHasTheWarningIconAndTheEditionsText)
 {
-  WriteResult("1.35,1.42,1.40\r\n");
+  ProgramWrites("1.35,1.42,1.40\r\n");
   m.CalcBsfAndSurfaceDose();
   ASSERT_EQ(windows.messages.size(), 1u);
   EXPECT_EQ(windows.messages[0].text, "しばらくこのままお待ちください。 計算終了後、この OK ボタンを押して下さい");
@@ -206,6 +224,7 @@ TEST_F(CurvedSurface, WaitMessageHasTheWarningIconAndTheEditionsText)
 
   CurvedWindowPort english_windows;
   english_windows.main_boxes = windows.main_boxes;
+  english_windows.on_start = windows.on_start;
   Module1 english(Edition::English, folder, english_windows);
   english.Attenuation = m.Attenuation;
   english.KermaSpectrum = m.KermaSpectrum;
@@ -267,7 +286,7 @@ TEST_F(CurvedSurface, AnotherModelWritesAndStartsNothingButStillWaitsAndReads)
 
 TEST_F(CurvedSurface, AnFsdBoxWithoutANumberWritesZeroAndTheDoseStepFails)
 {
-  WriteResult("1.35,1.42,1.40\r\n");
+  ProgramWrites("1.35,1.42,1.40\r\n");
   SetBeamBoxes("abc", "100", "35.6", "43.2");
   EXPECT_THROW(m.CalcBsfAndSurfaceDose(), CalcError);
   EXPECT_EQ(Joken(), "015.0\r\n020.0\r\n000.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");

@@ -135,6 +135,28 @@ TEST(OptionalFilter, RefusesAMissingFileOrThickness)
   EXPECT_EQ(f.ActiveControl(), &f.Text2);
 }
 
+TEST(OptionalFilter, AThicknessWithMoreThanItsNumberIsRefusedNamingTheBox)
+{
+  // "2,5" would be taken as 2 mm.
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    for (const char* typed : {"2,5", "0.5 mm", "1e999"}) {
+      Started t(edition);
+      t.Choose("Al.ele", typed);
+      const bool tooLarge = std::string(typed) == "1e999";
+      t.s.services.ExpectMsgBox(edition == Edition::Japanese
+                                    ? (tooLarge ? "　厚さ (mm)：数値が大きすぎます　"
+                                                : "　厚さ (mm)：0 より大きい数値を入力して下さい　")
+                                    : (tooLarge ? "  Thickness (mm): the number is too large  "
+                                                : "  Thickness (mm): enter a number above 0  "));
+      t.filter().Command1.UserClick();
+      EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << typed;
+      EXPECT_TRUE(t.filter().Text2.HasFocus()) << typed;
+      EXPECT_TRUE(t.filter().Visible()) << typed;
+      EXPECT_EQ(t.s.m().OtherFilter.OtherFilterOn, 0) << typed;
+    }
+  }
+}
+
 TEST(OptionalFilter, EnglishEditionRefusesInItsOwnWords)
 {
   Started t(Edition::English);
@@ -227,7 +249,7 @@ TEST(MeasuredExposure, OkStoresTheValueAndShowsIt)
       {"0.000258", 1, 2.58e-4, "2.58E-4"},
       {"1", 2, 2.58e-4, "2.58E-4"},
       {"0.01", 3, 0.01 / 33.97, "2.94E-4"},
-      {"5 mGy", 3, 5 / 33.97, "1.47E-1"},
+      {" 1E-3\t", 3, 1e-3 / 33.97, "2.94E-5"},
   };
   for (const MeasuredCase& c : cases) {
     Started t;
@@ -247,23 +269,43 @@ TEST(MeasuredExposure, OkStoresTheValueAndShowsIt)
   }
 }
 
-TEST(MeasuredExposure, NothingAboveZeroFallsBackToTheOutputTable)
+TEST(MeasuredExposure, AnEmptyBoxFallsBackToTheOutputTable)
 {
-  for (const char* typed : {"0", "", "-1", "abc", "-2.58E-04"}) {
-    Started t;
-    t.s.main().Option4.UserClick();
-    t.measured().Text1.UserType("2.58E-04");
-    t.measured().Command1.UserClick();
-    ASSERT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure);
-    t.s.main().Option4.UserClick();
-    t.measured().Text1.UserType(typed);
-    t.measured().Command1.UserClick();
-    EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable) << typed;
-    EXPECT_TRUE(t.s.main().Option5.Value()) << typed;
-    EXPECT_FALSE(t.s.main().Option4.Value()) << typed;
-    EXPECT_EQ(t.s.main().Label78.Caption(), "") << typed;
-    EXPECT_FALSE(t.measured().Visible());
-    EXPECT_TRUE(t.s.services.msgBoxes.empty()) << "refused without a word";
+  Started t;
+  t.s.main().Option4.UserClick();
+  t.measured().Text1.UserType("2.58E-04");
+  t.measured().Command1.UserClick();
+  ASSERT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure);
+  t.s.main().Option4.UserClick();
+  t.measured().Text1.UserType("");
+  t.measured().Command1.UserClick();
+  EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
+  EXPECT_TRUE(t.s.main().Option5.Value());
+  EXPECT_FALSE(t.s.main().Option4.Value());
+  EXPECT_EQ(t.s.main().Label78.Caption(), "");
+  EXPECT_FALSE(t.measured().Visible());
+  EXPECT_TRUE(t.s.services.msgBoxes.empty()) << "no value asked for is no value given";
+}
+
+TEST(MeasuredExposure, AnythingElseButANumberAboveZeroIsRefusedNamingTheBox)
+{
+  // "5 mGy" in grays would be 5 Gy, "2,58E-04" 2 C/kg; "-1" would leave the
+  // output table in use without a word.
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    for (const char* typed : {"0", "-1", "abc", "-2.58E-04", "2,58E-04", "5 mGy"}) {
+      Started t(edition);
+      t.s.main().Option4.UserClick();
+      t.measured().Text1.UserType(typed);
+      t.s.services.ExpectMsgBox(edition == Edition::Japanese
+                                    ? "　焦点から１ｍの距離の実測線量：0 より大きい数値を入力して下さい　"
+                                    : "  Exposure at 1 m from the focus: enter a number above 0  ");
+      t.measured().Command1.UserClick();
+      EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << typed;
+      EXPECT_TRUE(t.measured().Visible()) << typed;
+      EXPECT_TRUE(t.measured().Text1.HasFocus()) << typed;
+      EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable) << typed;
+      EXPECT_TRUE(t.s.main().Option4.Value()) << "the choice stands until OK or Cancel";
+    }
   }
 }
 

@@ -94,7 +94,7 @@ TEST(OutputEditor, SaveWritesTheFileAndMakesItTheDataInUse)
   Form7& e = t.editor();
   e.Text1.UserType("1.23456E-06");  // more digits than the file keeps
   e.Text24.UserType("4e-6");
-  e.Text30.UserType("");            // empty: 0
+  e.Text30.UserType(" 7.5e-8 ");      // blanks around a number are allowed
   e.Text37.UserType("2.5");
   e.Text40.UserType("0.1");
   e.Text44.UserType("Room 2, measured 2026");
@@ -109,14 +109,14 @@ TEST(OutputEditor, SaveWritesTheFileAndMakesItTheDataInUse)
   EXPECT_EQ(lines[2].substr(lines[2].size() - 10), " 2.50 0.00");
   EXPECT_EQ(lines[3].substr(11 * 9, 9), "4.00E-06 ");
   EXPECT_EQ(lines[3].substr(lines[3].size() - 10), " 2.50 0.10");
-  EXPECT_EQ(lines[4].substr(5 * 9, 9), "0.00E+00 ");
+  EXPECT_EQ(lines[4].substr(5 * 9, 9), "7.50E-08 ");
   EXPECT_EQ(ReadBytes(t.s.file("room2.op")).find("\r\n"), lines[0].size()) << "lines end in CR LF";
 
   // In use: the values as typed (until read back), the filtration in cm.
   const OutputData& out = t.s.m().Output;
   EXPECT_DOUBLE_EQ(out.OutputTable(2, 1), 1.23456e-6);
   EXPECT_DOUBLE_EQ(out.OutputTable(3, 12), 4e-6);
-  EXPECT_EQ(out.OutputTable(4, 6), 0.0);
+  EXPECT_EQ(out.OutputTable(4, 6), 7.5e-8);
   EXPECT_DOUBLE_EQ(out.OutputFilterAl[1], 0.25);
   EXPECT_DOUBLE_EQ(out.OutputFilterCu[2], 0.01);
   EXPECT_DOUBLE_EQ(out.OutputTable(1, 12), 150.0);
@@ -141,7 +141,7 @@ TEST(OutputEditor, EmptyCommentIsWrittenAsNoComment)
   EXPECT_EQ(t.s.m().Output.OptionFileHeader, "No comment");
 }
 
-TEST(OutputEditor, ANameWithItsExtensionOrNoNameIsSavedAsTyped)
+TEST(OutputEditor, ANameWithItsExtensionIsSavedAsTyped)
 {
   Started t;
   t.OpenEditor();
@@ -149,11 +149,61 @@ TEST(OutputEditor, ANameWithItsExtensionOrNoNameIsSavedAsTyped)
   EXPECT_TRUE(fs::exists(t.s.file("tube.op.op")));
   EXPECT_FALSE(fs::exists(t.s.file("tube.op")));
   EXPECT_EQ(t.s.main().Label79.Caption(), "tube.op");
-  t.OpenEditor();
-  t.Save("");
-  EXPECT_TRUE(fs::exists(t.s.file(".op")));
-  EXPECT_EQ(t.s.m().Output.OptionFileName, ".op");
-  EXPECT_EQ(t.s.main().Label79.Caption(), "");
+}
+
+TEST(OutputEditor, RefusesWhatItsFileCouldNotHoldOrReadBack)
+{
+  // Each refusal names the box (focus in it) or says what is wrong; no file
+  // is written, the data in use stay and the editor stays open.
+  struct Case {
+    int box;  // 0: no box is changed
+    const char* typed;
+    const char* japanese;
+    const char* english;
+  };
+  const std::vector<Case> cases{
+      {1, "abc", "　定電圧 40 kV：0 より大きい数値を入力して下さい　", "  Constant 40 kV: enter a number above 0  "},
+      {5, "0", "　定電圧 80 kV：0 より大きい数値を入力して下さい　", "  Constant 80 kV: enter a number above 0  "},
+      {24, "3,6E-06", "　三相12ﾋﾟｰｸ 150 kV：0 より大きい数値を入力して下さい　",
+       "  3 phase 12 150 kV: enter a number above 0  "},
+      {30, "", "　単相全波 90 kV：0 より大きい数値を入力して下さい　", "  Single 90 kV: enter a number above 0  "},
+      {13, "1e999", "　三相12ﾋﾟｰｸ 40 kV：数値が大きすぎます　", "  3 phase 12 40 kV: the number is too large  "},
+      // Finite, but written with three digits it reads back as beyond any number.
+      {13, "1.7976E+308", "　三相12ﾋﾟｰｸ 40 kV：数値が大きすぎます　", "  3 phase 12 40 kV: the number is too large  "},
+      {38, "-0.1", "　定電圧 銅 (mm)：0 以上の数値を入力して下さい　", "  Constant Cu (mm): enter a number of 0 or more  "},
+      {41, "2,5", "　単相全波 アルミ (mm)：0 以上の数値を入力して下さい　",
+       "  Single Al (mm): enter a number of 0 or more  "},
+      {43, "", "　ファイル名を入力して下さい　", "  Input the file name  "},
+      {43, "   ", "　ファイル名を入力して下さい　", "  Input the file name  "},
+      // A voltage of the data in use below 0.05 kV would be written as ".".
+      {0, "", "　使用中の出力データの管電圧はファイルに書き込めません　",
+       "  The tube voltages of the output data in use cannot be written to a file  "},
+  };
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    for (const Case& c : cases) {
+      Started t(edition);
+      if (c.box == 0) t.s.m().Output.OutputTable(1, 1) = 0.04;
+      const OutputData before = t.s.m().Output;
+      t.OpenEditor();
+      Form7& e = t.editor();
+      e.Text43.UserType("checked");
+      if (c.box != 0) e.Box(c.box).UserType(c.typed);
+      t.s.services.ExpectMsgBox(edition == Edition::Japanese ? c.japanese : c.english);
+      e.Command1.UserClick();
+      EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << c.box << " " << c.typed;
+      EXPECT_EQ(t.s.services.beeps, 1);
+      EXPECT_EQ(t.s.services.msgBoxes.back().style, ui::vbExclamation);
+      if (c.box != 0) {
+        EXPECT_TRUE(e.Box(c.box).HasFocus()) << c.box;
+      }
+      EXPECT_TRUE(e.Visible());
+      EXPECT_FALSE(fs::exists(t.s.file("checked.op")));
+      EXPECT_FALSE(fs::exists(t.s.file(".op")));
+      EXPECT_FALSE(fs::exists(t.s.file("   .op")));
+      EXPECT_EQ(t.s.m().Output.OutputTable, before.OutputTable);
+      EXPECT_EQ(t.s.m().Output.OptionFileName, "vorn_default.op");
+    }
+  }
 }
 
 TEST(OutputEditor, AnExistingFileIsOverwrittenOnlyOnYes)

@@ -169,18 +169,49 @@ TEST(FitDialogRefusals, AtrBoxEmptyAndAtrEqualToCalculated)
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
 }
 
-TEST(FitDialogRefusals, TextThatIsNoNumberIsNotEmptyAndIsTakenAsZero)
+TEST(FitDialogRefusals, TextThatIsNoCompleteNumberIsRefusedBeforeAnyFit)
 {
-  // "abc" passes the empty test: the fit runs with a measured value of 0 and
-  // says itself how it ended (one message, not the empty-box message).
+  // "abc" would be fitted to a half-value layer of 0, "2,5" to 2 mm.
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    FitSession s(edition);
+    const ExposureCondition before = s.m().Condition;
+    for (const char* typed : {"abc", "2,5", "-3"}) {
+      s.fit().Text1.UserType(typed);
+      s.services.ExpectMsgBox(edition == Edition::Japanese ? "　実測 HVL (mmAl)：0 より大きい数値を入力して下さい　"
+                                                           : "  Measured HVL (mmAl): enter a number above 0  ");
+      s.fit().Command1.UserClick();
+      EXPECT_EQ(s.services.PendingMsgBoxes(), 0u) << typed;
+      EXPECT_TRUE(s.fit().Text1.HasFocus()) << typed;
+    }
+    EXPECT_EQ(s.m().Condition.InherentFilterAl, before.InherentFilterAl);
+    EXPECT_TRUE(s.fit().Visible());
+    EXPECT_TRUE(s.main().Command3.Enabled());  // nothing ran: the result stands
+  }
   FitSession s(Edition::Japanese);
-  s.fit().Text1.UserType("abc");
-  s.services.ExpectMsgBox(ui::vbOK);
+  s.fit().Option2.UserClick();
+  s.fit().Text2.UserType("0.5x");
+  s.services.ExpectMsgBox("　実測 ATR-Index：0 より大きい数値を入力して下さい　");
   s.fit().Command1.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
-  ASSERT_EQ(s.services.msgBoxes.size(), 1u);
-  EXPECT_NE(s.services.msgBoxes[0].text, kHvlEmpty);
-  EXPECT_EQ(s.m().Fit.HvlMeasured, 0.0);
+}
+
+TEST(FitDialogRefusals, TheMainWindowsBoxesAreCheckedFirst)
+{
+  // The fit computes from the main window's condition: a box left there with
+  // a wrong number is named, the dialog closes and the old result goes.
+  FitSession s(Edition::Japanese);
+  const ExposureCondition before = s.m().Condition;
+  s.main().Text9.UserType("-80");
+  s.fit().Text1.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.1));
+  s.services.ExpectMsgBox("　FSD (cm)：0 より大きい数値を入力して下さい　");
+  s.fit().Command1.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_FALSE(s.fit().Visible());
+  EXPECT_TRUE(s.main().Text9.HasFocus());
+  EXPECT_EQ(s.m().Condition.InherentFilterAl, before.InherentFilterAl);
+  EXPECT_EQ(s.main().Label73.Caption(), "");
+  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_FALSE(s.main().Command14.Enabled());
 }
 
 // ---------------------------------------------------------------- fit flags
@@ -223,6 +254,12 @@ TEST(FitDialogFlags, DownwardTwinStoppedAtMinus10PercentStopsTheRunToo)
   EXPECT_EQ(s.main().Text5.Text(), "75");
   EXPECT_TRUE(s.ResultsUntouched());
   EXPECT_TRUE(s.fit().Visible());
+  // The fit's trials have passed through the spectrum: nothing on the main
+  // window may be added as the result any more.
+  EXPECT_EQ(s.main().Label65.Caption(), "");
+  EXPECT_EQ(s.main().Label73.Caption(), "");
+  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_FALSE(s.main().Command14.Enabled());
 }
 
 TEST(FitDialogFlags, SuccessfulVoltageFitClearsStaleFlags)
@@ -250,6 +287,7 @@ TEST(FitDialogSuccess, FiltrationFitRecomputesEverythingAndEnablesAdd)
   FitSession s(Edition::Japanese);
   const double target = s.m().Result.Hvl1 * 1.1;
   s.main().Command3.SetEnabled(false);  // as after adding the last result to the table
+  s.main().Command14.SetEnabled(false);  // as after an earlier run that stopped
   s.MarkResults();
   s.fit().Text1.UserType(s.MillimetresOf(target));
   const std::size_t mark = s.services.calls.size();
@@ -263,6 +301,7 @@ TEST(FitDialogSuccess, FiltrationFitRecomputesEverythingAndEnablesAdd)
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKOnly);
   EXPECT_FALSE(s.fit().Visible());
   EXPECT_TRUE(s.main().Command3.Enabled());
+  EXPECT_TRUE(s.main().Command14.Enabled());
 
   // The fitted beam has the measured half-value layer (to the fit's 0.01 cm
   // steps and interpolation) and more filtration than before.
@@ -370,12 +409,17 @@ TEST(FitDialogFailure, FittedVoltageBeyondTheOutputTableIsReportedAndTheProgramG
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
   EXPECT_NEAR(s.m().Condition.TubeVoltage, 81.0, 0.21);  // what the fit left
   EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_FALSE(s.main().Command14.Enabled());
+  EXPECT_EQ(s.main().Label65.Caption(), "");  // 81 kV's, written before the failure
   EXPECT_TRUE(s.fit().Visible());
   EXPECT_FALSE(s.program->app.Ended());
 
-  // The program goes on: the dialog closes and opens again.
+  // The program goes on: the dialog closes, and after a calculation within
+  // the table the fit opens again.
   s.fit().Command2.UserClick();
   EXPECT_FALSE(s.fit().Visible());
+  s.main().Text5.UserType("75");
+  s.Calculate();
   s.main().Command14.UserClick();
   EXPECT_TRUE(s.fit().Visible());
 }

@@ -95,9 +95,10 @@ TEST(FluoroscopyMeanCurrent, PulsedWithAnEmptyOrZeroBoxAsksForData)
   s.f().Command3.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
 
-  s.f().Text2.UserType("pps");  // no number: 0
-  s.services.ExpectMsgBox(kDataEmpty);
+  s.f().Text2.UserType("pps");  // no number: named, not taken as 0
+  s.services.ExpectMsgBox("　パルスレート (pps)：0 より大きい数値を入力して下さい　");
   s.f().Command3.UserClick();
+  EXPECT_TRUE(s.f().Text2.HasFocus());
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.f().Text4.Text(), "");
 }
@@ -112,16 +113,20 @@ TEST(FluoroscopyMeanCurrent, PulsedProductBeyondTheRangeOfNumbersAsksForData)
   EXPECT_EQ(s.f().Text4.Text(), "");
 }
 
-TEST(FluoroscopyMeanCurrent, ContinuousCopiesTheCurrentAsTyped)
+TEST(FluoroscopyMeanCurrent, ContinuousCopiesTheCurrentAsTypedWhenItIsANumber)
 {
   FluoroscopySession s(Edition::Japanese);
   s.f().Text1.UserType("2.50");
   s.f().Command3.UserClick();
   EXPECT_EQ(s.f().Text4.Text(), "2.50");
-  s.f().Text1.UserType("abc");
-  s.f().Command3.UserClick();
-  EXPECT_EQ(s.f().Text4.Text(), "abc");
   EXPECT_TRUE(s.services.msgBoxes.empty());
+  // "1,5" would be taken as 1 mA: refused, and the mean current stays.
+  s.f().Text1.UserType("1,5");
+  s.services.ExpectMsgBox("　透視管電流 (mA)：0 より大きい数値を入力して下さい　");
+  s.f().Command3.UserClick();
+  EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s.f().Text4.Text(), "2.50");
+  EXPECT_TRUE(s.f().Text1.HasFocus());
 }
 
 TEST(FluoroscopyMeanCurrent, ContinuousWithoutACurrentAsksForIt)
@@ -152,19 +157,24 @@ TEST(FluoroscopyOk, TakesTheMeanCurrentIntoTheConditionAndTheMainWindow)
   EXPECT_TRUE(s.services.msgBoxes.empty());
 }
 
-TEST(FluoroscopyOk, TextThatIsNoNumberOrAnEmptyBoxStoresZero)
+TEST(FluoroscopyOk, AnEmptyOrWrongMeanCurrentIsRefusedAndNothingIsTaken)
 {
-  FluoroscopySession s(Edition::Japanese);
-  s.f().Text1.UserType("abc");
-  s.f().Command3.UserClick();
-  s.f().Command1.UserClick();
-  EXPECT_EQ(s.m().Condition.TubeCurrent, 0.0);
-  EXPECT_EQ(s.main().Text6.Text(), "0");
-
-  s.main().Command4.UserClick();
-  s.f().Command1.UserClick();  // Text4 empty
-  EXPECT_EQ(s.m().Condition.TubeCurrent, 0.0);
-  EXPECT_EQ(s.main().Text6.Text(), "0");
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    FluoroscopySession s(edition);
+    const double current = s.m().Condition.TubeCurrent;
+    const std::string shown = s.main().Text6.Text();
+    for (const char* typed : {"", "abc", "0", "0,12"}) {
+      s.f().Text4.UserType(typed);
+      s.services.ExpectMsgBox(edition == Edition::Japanese ? "　平均管電流 (mA)：0 より大きい数値を入力して下さい　"
+                                                           : "  Average current (mA): enter a number above 0  ");
+      s.f().Command1.UserClick();
+      EXPECT_EQ(s.services.PendingMsgBoxes(), 0u) << typed;
+      EXPECT_TRUE(s.f().Visible()) << typed;
+      EXPECT_TRUE(s.f().Text4.HasFocus()) << typed;
+    }
+    EXPECT_EQ(s.m().Condition.TubeCurrent, current);
+    EXPECT_EQ(s.main().Text6.Text(), shown);
+  }
 }
 
 TEST(FluoroscopyOk, CancelLeavesTheCurrentAlone)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "dialogs_b_support.h"
 
@@ -113,21 +114,49 @@ TEST(ShapeDialogOk, EnglishEditionLeavesTheOptionCaptionAlone)
   EXPECT_EQ(caption, "Calculate as a non-flat plane");
 }
 
-TEST(ShapeDialogOk, NoValidationZeroNegativeAndWordsAreStoredAsRead)
+TEST(ShapeDialogOk, EachBoxOfTheChosenShapeAndTheHistoriesMustHoldANumberAboveZero)
 {
-  ShapeSession s(Edition::Japanese);
-  s.f().Text1.UserType("-5");
-  s.f().Command1.UserClick();
-  EXPECT_EQ(s.phantom().CylinderRadius, -5.0);
-  EXPECT_EQ(s.main().Option7.Caption(), "半径-5cm の円柱表面");
-
-  s.main().Option7.UserClick();  // presets again
-  s.f().Text1.UserType("abc");
-  s.f().Combo1.SetText("many");
-  s.f().Command1.UserClick();
-  EXPECT_EQ(s.phantom().CylinderRadius, 0.0);
-  EXPECT_EQ(s.phantom().McHistories, 0);
+  struct Case {
+    ui::OptionButton mainwin::Form13::*shape;
+    ui::TextBox mainwin::Form13::*box;  // null: the histories
+    const char* typed;
+    const char* message;
+  };
+  const std::vector<Case> cases{
+      {&mainwin::Form13::Option1, &mainwin::Form13::Text1, "-5", "　Curvature radius (cm)：0 より大きい数値を入力して下さい　"},
+      {&mainwin::Form13::Option1, &mainwin::Form13::Text1, "abc", "　Curvature radius (cm)：0 より大きい数値を入力して下さい　"},
+      {&mainwin::Form13::Option2, &mainwin::Form13::Text3, "0", "　Vertical axis (cm)：0 より大きい数値を入力して下さい　"},
+      {&mainwin::Form13::Option3, &mainwin::Form13::Text6, "80 cm", "　Length (cm)：0 より大きい数値を入力して下さい　"},
+      {&mainwin::Form13::Option3, &mainwin::Form13::Text4, "1e999", "　a (cm)：数値が大きすぎます　"},
+      {&mainwin::Form13::Option1, nullptr, "many", "　Photon history of MC calculation：0 より大きい数値を入力して下さい　"},
+  };
+  for (const Case& c : cases) {
+    ShapeSession s(Edition::Japanese);
+    const PhantomGeometry before = s.phantom();
+    (s.f().*c.shape).UserClick();
+    if (c.box != nullptr) {
+      (s.f().*c.box).UserType(c.typed);
+    } else {
+      s.f().Combo1.SetText(c.typed);
+    }
+    s.services.ExpectMsgBox(c.message);
+    s.f().Command1.UserClick();
+    EXPECT_EQ(s.services.PendingMsgBoxes(), 0u) << c.typed;
+    EXPECT_TRUE(s.f().Visible()) << c.typed;
+    if (c.box != nullptr) {
+      EXPECT_TRUE((s.f().*c.box).HasFocus()) << c.typed;
+    }
+    EXPECT_EQ(s.phantom().PhantomModel, before.PhantomModel) << c.typed;
+    EXPECT_EQ(s.phantom().CylinderRadius, before.CylinderRadius) << c.typed;
+    EXPECT_EQ(s.phantom().McHistories, before.McHistories) << c.typed;
+    EXPECT_EQ(s.main().Option7.Caption(), "非平面として計算") << c.typed;
+  }
+  // A box of another shape is not looked at.
+  ShapeSession s(Edition::English);
+  s.f().Text2.UserType("abc");
+  s.f().Command1.UserClick();  // the cylinder
   EXPECT_TRUE(s.services.msgBoxes.empty());
+  EXPECT_EQ(s.phantom().CylinderRadius, 20.0);
 }
 
 TEST(ShapeDialogOk, AfterAPreviewTheCentimetresAreStored)

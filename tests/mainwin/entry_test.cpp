@@ -191,17 +191,18 @@ TEST(FieldPresets, ElseEmptiesTheBoxesAndLeavesADashUntilTheyAreLeft)
   EXPECT_EQ(c.FieldWidth, FieldSide::Dash());
 }
 
-TEST(FieldPresets, ElseThenCalculateWithoutLeavingTheShortSideFails)
+TEST(FieldPresets, ElseThenCalculateWithAnEmptyShortSideAsksForIt)
 {
   auto s = StartRegistered(Edition::Japanese);
   Form1& f = s->form();
   f.Combo1.UserChoose(9);
   f.Text10.UserType("25");
-  s->services.ExpectMsgBox("　???  正しく計算できませんでした  ???   ");
+  s->services.ExpectMsgBox("　短軸方向サイズ (cm)：0 より大きい数値を入力して下さい　");
   f.Command2.UserClick();
   EXPECT_EQ(s->m().Condition.FieldWidth, FieldSide::Dash());
   EXPECT_EQ(s->services.beeps, 1);
   EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation);
+  EXPECT_TRUE(f.Text11.HasFocus());
   EXPECT_FALSE(f.Command3.Enabled());
   EXPECT_FALSE(s->program->app.Ended());
 }

@@ -159,6 +159,8 @@ INSTANTIATE_TEST_SUITE_P(BothEditions, ReadDialogTest, ::testing::Values(Edition
 TEST_P(ReadDialogTest, ReadingReplacesTheTableRedrawsItAndResetsTheMainWindow)
 {
   SaveResultTableCsv(s.dir() / "three.csv", ThreeRowTable(), 33.5, "ward 3", GetParam());
+  s.Calculate(80);
+  s.main().Command14.UserClick();  // the fit dialog open beside
   s.main().Label73.SetCaption("1.23");
   s.main().Label29.SetCaption("Mo");
   s.m().Phantom.PhantomModel = 2;
@@ -199,6 +201,9 @@ TEST_P(ReadDialogTest, ReadingReplacesTheTableRedrawsItAndResetsTheMainWindow)
   EXPECT_FALSE(f.Command11.Enabled());
   EXPECT_FALSE(f.Command5.Enabled());
   EXPECT_TRUE(f.Command10.Enabled());
+  // No fit may start from the last row read while the boxes show another condition.
+  EXPECT_FALSE(f.Command14.Enabled());
+  EXPECT_FALSE(s.program->Form11->Visible());
 }
 
 TEST_P(ReadDialogTest, AFullTableReadStaysReachableAfterItsWindowIsClosed)

@@ -1,0 +1,204 @@
+// The checks of the entry boxes before a calculation: what a box must hold
+// (a whole number, inside what the physics allows), the one message that
+// names the first bad box, and a voltage below the output data.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mainwin/entry_check.h"
+#include "mainwin_test_support.h"
+
+namespace vorn::testing {
+namespace {
+
+using mainwin::EntryNumber;
+using mainwin::EntryRule;
+using mainwin::Form1;
+using mainwin::KeepsRule;
+
+// ---------------------------------------------------------------- the rule of a box
+
+TEST(EntryNumber, TheWholeTextMustBeOneNumberWithBlanksAroundAllowed)
+{
+  const std::vector<std::pair<const char*, double>> numbers{
+      {"80", 80.0},        {" 2.5 ", 2.5},     {"\t75\t", 75.0},  {"2.58E-04", 2.58e-4}, {"25.8e-5", 25.8e-5},
+      {"+5", 5.0},         {".5", 0.5},        {"5.", 5.0},       {"-0.1", -0.1},        {"0", 0.0}};
+  for (const auto& [text, value] : numbers) {
+    ASSERT_TRUE(EntryNumber(text).has_value()) << text;
+    EXPECT_EQ(*EntryNumber(text), value) << text;
+  }
+  for (const char* text : {"", "   ", "abc", "0,1", "2,5", "3,2e2", "80kV", "80 kV", "1 2", "12E", "0x10", "inf",
+                           "nan", "-", ".", "８０", "　80"}) {
+    EXPECT_FALSE(EntryNumber(text).has_value()) << text;
+  }
+  // Beyond the range of numbers: a number, but no finite one.
+  EXPECT_TRUE(std::isinf(*EntryNumber("1e999")));
+}
+
+TEST(EntryNumber, RangesAreOpenOrClosedAsThePhysicsAllows)
+{
+  EXPECT_FALSE(KeepsRule(0.0, EntryRule::AboveZero));
+  EXPECT_TRUE(KeepsRule(1e-300, EntryRule::AboveZero));
+  EXPECT_TRUE(KeepsRule(0.0, EntryRule::ZeroOrMore));
+  EXPECT_FALSE(KeepsRule(-1e-300, EntryRule::ZeroOrMore));
+  EXPECT_FALSE(KeepsRule(0.0, EntryRule::AboveZeroBelow90));
+  EXPECT_TRUE(KeepsRule(0.001, EntryRule::AboveZeroBelow90));
+  EXPECT_TRUE(KeepsRule(89.999, EntryRule::AboveZeroBelow90));
+  EXPECT_FALSE(KeepsRule(90.0, EntryRule::AboveZeroBelow90));
+}
+
+// ---------------------------------------------------------------- the calculate command
+
+enum class Preset { None, Else, Circular };
+
+constexpr const char* kJaAbove = "：0 より大きい数値を入力して下さい　";
+constexpr const char* kJaZero = "：0 以上の数値を入力して下さい　";
+constexpr const char* kJaAngle = "：0 より大きく 90 より小さい数値を入力して下さい　";
+constexpr const char* kEnAbove = ": enter a number above 0  ";
+constexpr const char* kEnZero = ": enter a number of 0 or more  ";
+constexpr const char* kEnAngle = ": enter a number above 0 and below 90  ";
+
+struct BadBox {
+  ui::TextBox Form1::*box;
+  const char* text;
+  std::string japanese;  // the one message, as each edition shows it
+  std::string english;
+  Preset preset = Preset::None;
+};
+
+std::string Ja(const char* name, const char* rule) { return std::string("　") + name + rule; }
+std::string En(const char* name, const char* rule) { return std::string("  ") + name + rule; }
+
+class BadBoxTest : public ::testing::TestWithParam<Edition> {};
+
+TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
+{
+  const Edition edition = GetParam();
+  const std::string longSideJa = Ja("長軸方向サイズ (cm)", kJaAbove);
+  const std::string longSideEn = En("Field size (Long axis) (cm)", kEnAbove);
+  const std::vector<BadBox> cases{
+      // "0,1" s would give doses of 0.00, "2,5" mm Al 2 mm, "3,2e2" mA 3 mA.
+      {&Form1::Text7, "0,1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
+      {&Form1::Text3, "2,5", Ja("付加フィルタ Al (mm)", kJaZero), En("Added filter Al (mm)", kEnZero)},
+      {&Form1::Text6, "3,2e2", Ja("管電流 (mA)", kJaAbove), En("Tube current (mA)", kEnAbove)},
+      {&Form1::Text7, "-0.1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
+      {&Form1::Text1, "-12", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
+      {&Form1::Text1, "90", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
+      {&Form1::Text2, "", Ja("固有濾過 (mmAl)", kJaZero), En("Inherent filtration (mmAl)", kEnZero)},
+      {&Form1::Text4, "-0.1", Ja("付加フィルタ Cu (mm)", kJaZero), En("Added filter Cu (mm)", kEnZero)},
+      {&Form1::Text5, "abc", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
+      {&Form1::Text5, "８０", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
+      {&Form1::Text5, "1e999", Ja("管電圧 (kV)", "：数値が大きすぎます　"),
+       En("Tube voltage (kV)", ": the number is too large  ")},
+      {&Form1::Text8, "0", Ja("FFD (cm)", kJaAbove), En("FFD (cm)", kEnAbove)},
+      {&Form1::Text23, "-1", Ja("被写体厚 (cm)", kJaZero), En("Object thickness (cm)", kEnZero)},
+      {&Form1::Text9, "80cm", Ja("FSD (cm)", kJaAbove), En("FSD (cm)", kEnAbove)},
+      // A field side of 0, -35.6 or "abc" would become a 1 cm field.
+      {&Form1::Text10, "0", longSideJa, longSideEn},
+      {&Form1::Text10, "-35.6", longSideJa, longSideEn},
+      {&Form1::Text10, "abc", longSideJa, longSideEn},
+      {&Form1::Text10, "", longSideJa, longSideEn, Preset::Else},
+      {&Form1::Text11, "", Ja("短軸方向サイズ (cm)", kJaAbove), En("Field size (Short axis) (cm)", kEnAbove),
+       Preset::Else},
+      {&Form1::Text10, "0", Ja("照射野サイズ（直径） (cm)", kJaAbove), En("Field size (diameter) (cm)", kEnAbove),
+       Preset::Circular},
+  };
+
+  for (const BadBox& c : cases) {
+    const std::string& expected = edition == Edition::Japanese ? c.japanese : c.english;
+    auto s = StartRegistered(edition);
+    Form1& f = s->form();
+    f.Command2.UserClick();  // a result on show, ready to add
+    const CalculationResult before = s->m().Result;
+    if (c.preset == Preset::Else) {
+      f.Combo1.UserChoose(9);
+      if (c.box == &Form1::Text11) f.Text10.UserType("30");
+    } else if (c.preset == Preset::Circular) {
+      s->services.ExpectMsgBox(ui::vbOK);  // the circular field is flat only
+      f.Combo1.UserChoose(10);
+    }
+    (f.*c.box).UserType(c.text);
+    const std::size_t shown = s->services.msgBoxes.size();
+    s->services.ExpectMsgBox(expected);
+    f.Command2.UserClick();
+    EXPECT_EQ(s->services.PendingMsgBoxes(), 0u) << c.text;
+    EXPECT_EQ(s->services.msgBoxes.size(), shown + 1) << "one message: " << c.text;
+    EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation);
+    EXPECT_TRUE((f.*c.box).HasFocus()) << expected;
+    // Nothing computed, and nothing left that could be added.
+    EXPECT_EQ(s->m().Result.EntranceSurfaceDoseSoft, before.EntranceSurfaceDoseSoft) << expected;
+    EXPECT_EQ(s->m().Result.Hvl1, before.Hvl1) << expected;
+    EXPECT_EQ(f.Label73.Caption(), "") << expected;
+    EXPECT_FALSE(f.Command3.Enabled()) << expected;
+  }
+}
+
+TEST_P(BadBoxTest, OnlyTheFirstOfSeveralBadBoxesInTheEnterOrderIsNamed)
+{
+  auto s = StartRegistered(GetParam());
+  Form1& f = s->form();
+  f.Text9.UserType("abc");
+  f.Text1.UserType("0");
+  s->services.ExpectMsgBox(ui::vbOK);
+  f.Command2.UserClick();
+  ASSERT_EQ(s->services.msgBoxes.size(), 1u);
+  EXPECT_TRUE(f.Text1.HasFocus());
+}
+
+TEST_P(BadBoxTest, EveryFormOfAWholeNumberIsTakenAsItsValue)
+{
+  // Blanks around, a sign, an exponent, a bare point: the same condition as
+  // the plain texts, so the same dose.
+  auto plain = StartRegistered(GetParam());
+  plain->form().Text4.UserType("0.1");
+  plain->form().Text23.UserType("0");
+  plain->form().Command2.UserClick();
+  auto typed = StartRegistered(GetParam());
+  Form1& f = typed->form();
+  f.Text1.UserType(" 12 ");
+  f.Text2.UserType("2.5E0");
+  f.Text3.UserType("+1");
+  f.Text4.UserType(".1");
+  f.Text5.UserType("75.\t");
+  f.Text23.UserType("0");
+  f.Text10.UserType(" 43.2");
+  f.Command2.UserClick();
+  EXPECT_TRUE(typed->services.msgBoxes.empty());
+  EXPECT_EQ(typed->m().Result.EntranceSurfaceDoseSoft, plain->m().Result.EntranceSurfaceDoseSoft);
+  EXPECT_EQ(typed->m().Result.Hvl1, plain->m().Result.Hvl1);
+  EXPECT_TRUE(f.Command3.Enabled());
+}
+
+TEST_P(BadBoxTest, AVoltageBelowTheOutputDataIsAFailureNotANegativeDose)
+{
+  // The shipped output data start at 40 kV; their line extrapolated to 20 kV
+  // falls below zero. 30 kV still lies above zero and computes.
+  const Edition edition = GetParam();
+  auto s = StartRegistered(edition);
+  Form1& f = s->form();
+  f.Text5.UserType("30");
+  f.Command2.UserClick();
+  ASSERT_TRUE(s->services.msgBoxes.empty());
+  EXPECT_GT(s->m().Result.EntranceSurfaceDoseSoft, 0.0);
+
+  f.Text5.UserType("20");
+  s->services.ExpectMsgBox(
+      edition == Edition::Japanese
+          ? "　管電圧が出力データの範囲より低いため、１ｍの照射線量を計算できません　"
+          : "  The tube voltage lies below the output data: the exposure at 1 m cannot be calculated  ");
+  f.Command2.UserClick();
+  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s->services.beeps, 1);
+  EXPECT_GT(s->m().Result.OutputAt1m, 0.0);  // never a negative exposure
+  EXPECT_EQ(f.Label78.Caption(), "");
+  EXPECT_EQ(f.Label73.Caption(), "");
+  EXPECT_FALSE(f.Command3.Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEditions, BadBoxTest, ::testing::Values(Edition::Japanese, Edition::English));
+
+}  // namespace
+}  // namespace vorn::testing

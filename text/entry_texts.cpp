@@ -1,0 +1,45 @@
+#include "text/entry_texts.h"
+
+namespace vorn {
+namespace {
+
+// Every text exactly as the user sees it, blanks and ideographic spaces included.
+constexpr EntryTexts kJapanese{
+    .Lead = "　",
+    .Separator = "：",
+    .Tail = "　",
+
+    .AboveZero = "0 より大きい数値を入力して下さい",
+    .ZeroOrMore = "0 以上の数値を入力して下さい",
+    .AboveZeroBelow90 = "0 より大きく 90 より小さい数値を入力して下さい",
+    .TooLarge = "数値が大きすぎます",
+
+    .VoltageBelowOutputData = "　管電圧が出力データの範囲より低いため、１ｍの照射線量を計算できません　",
+    .FileNameMissing = "　ファイル名を入力して下さい　",
+    .VoltagesNotWritable = "　使用中の出力データの管電圧はファイルに書き込めません　",
+};
+
+constexpr EntryTexts kEnglish{
+    .Lead = "  ",
+    .Separator = ": ",
+    .Tail = "  ",
+
+    .AboveZero = "enter a number above 0",
+    .ZeroOrMore = "enter a number of 0 or more",
+    .AboveZeroBelow90 = "enter a number above 0 and below 90",
+    .TooLarge = "the number is too large",
+
+    .VoltageBelowOutputData =
+        "  The tube voltage lies below the output data: the exposure at 1 m cannot be calculated  ",
+    .FileNameMissing = "  Input the file name  ",
+    .VoltagesNotWritable = "  The tube voltages of the output data in use cannot be written to a file  ",
+};
+
+}  // namespace
+
+const EntryTexts& EntryTextsFor(Edition edition)
+{
+  return edition == Edition::Japanese ? kJapanese : kEnglish;
+}
+
+}  // namespace vorn
