@@ -8,12 +8,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -234,6 +236,59 @@ TEST(MainWindowGuiGuest, TheWelcomeButtonShowsWholeInTheGuestState)
     if (edition == Edition::Japanese) {
       ASSERT_TRUE(window->grab().toImage().save(QString(VORN_MAINWIN_GUI_OUTPUT) + "/main_window_J_guest.png"));
     }
+  }
+}
+
+TEST(MainWindowGuiChecks, ABadBoxIsNamedInAWarningAndTheFocusGoesIntoIt)
+{
+  // Typed through the real box and the real button; the message box is
+  // photographed and answered, then the typing cursor must be in the box.
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    TempFolder folder;
+    CopyShippedData(folder.path());
+    KeepUserName(folder.path(), edition, "Tester");
+    qt::QtServices services(folder.path());
+    mainwin::MainProgram program(edition, services);
+    qt::WidgetBinding binding(program.app);
+    program.Start();
+    mainwin::Form1& form = *program.Form1;
+    qt::FormWindow* window = binding.WindowOf(form);
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto* added_al = qobject_cast<QLineEdit*>(window->WidgetOf(form.Text3));
+    ASSERT_NE(added_al, nullptr);
+    QTest::mouseClick(added_al, Qt::LeftButton);
+    added_al->selectAll();
+    QTest::keyClicks(added_al, "2,5");
+
+    QString shown;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    const QString shot = QString(VORN_MAINWIN_GUI_OUTPUT) + "/bad_box_message_" +
+                         (edition == Edition::Japanese ? "J" : "E") + ".png";
+    QTimer::singleShot(0, [&] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box == nullptr || !box->isVisible()) continue;
+        shown = box->text();
+        icon = box->icon();
+        box->grab().toImage().save(shot);
+        box->button(QMessageBox::Ok)->click();
+        return;
+      }
+    });
+    QTest::mouseClick(qobject_cast<QPushButton*>(window->WidgetOf(form.Command2)), Qt::LeftButton);
+    // The desktop gives the window back its activation when the box closes;
+    // the offscreen platform needs to be asked.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+
+    EXPECT_EQ(shown, Q(edition == Edition::Japanese ? "　付加フィルタ Al (mm)：0 以上の数値を入力して下さい　"
+                                                    : "  Added filter Al (mm): enter a number of 0 or more  "));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_TRUE(form.Text3.HasFocus());
+    EXPECT_EQ(QApplication::focusWidget(), added_al);
+    EXPECT_EQ(qobject_cast<QLabel*>(window->WidgetOf(form.Label73))->text(), QString());
   }
 }
 
