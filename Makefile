@@ -28,8 +28,14 @@ deps:
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# The project's own builds treat warnings as errors (a packager's plain CMake
+# build does not); a build folder configured before that option existed gets it too.
+WERROR_SET = grep -q '^VORN_WERROR:BOOL=ON$$' $(1)/CMakeCache.txt
+
 configure: deps
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@if [ ! -f $(BUILD)/build.ninja ]; then \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_WERROR=ON; \
+	elif ! $(call WERROR_SET,$(BUILD)); then cmake -S . -B $(BUILD) -DVORN_WERROR=ON; fi
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -41,8 +47,10 @@ test-main: build
 
 # The unit tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	@[ -f $(SANBUILD)/build.ninja ] || cmake -S . -B $(SANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-	  -DVORN_SANITIZE=ON -DVORN_WITH_QT=OFF -DVORN_BENCHMARKS=OFF
+	@if [ ! -f $(SANBUILD)/build.ninja ]; then \
+	  cmake -S . -B $(SANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    -DVORN_SANITIZE=ON -DVORN_WITH_QT=OFF -DVORN_BENCHMARKS=OFF -DVORN_WERROR=ON; \
+	elif ! $(call WERROR_SET,$(SANBUILD)); then cmake -S . -B $(SANBUILD) -DVORN_WERROR=ON; fi
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j $(JOBS) -L unit
 
