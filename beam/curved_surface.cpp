@@ -68,9 +68,10 @@ void Module1::CalcCurvedSurfaceBsf()
     std::error_code ec;
     std::filesystem::remove(result, ec);
     if (ec) throw FileError(result.string() + ": an earlier result cannot be removed (" + ec.message() + ")");
-    SeqWriter out(working_folder_ / kPhantomConditionFileName);
-    for (const std::string& line : PhantomConditionLines(Phantom, beam)) out.WriteLine(line);
-    out.Close();
+    std::string condition;
+    for (const std::string& line : PhantomConditionLines(Phantom, beam)) condition += line + "\r\n";
+    // A backscatter program still starting may read it at any moment.
+    WriteFileAtomically(working_folder_ / kPhantomConditionFileName, condition);
     windows_.DoEvents();
     windows_.StartProgram(program);
   }

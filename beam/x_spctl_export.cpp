@@ -9,11 +9,12 @@ namespace vorn {
 
 void WriteSpectrumExport(const std::filesystem::path& path, const EnergyBinArray& spectrum)
 {
-  SeqWriter out(path);
+  std::string text;
   for (int i = 1; i <= kLastBin; ++i) {
-    out.WriteLine(Format(BinEnergy_keV(i), "0000.0") + ", " + Format(spectrum[i], "0.00000"));
+    text += Format(BinEnergy_keV(i), "0000.0") + ", " + Format(spectrum[i], "0.00000") + "\r\n";
   }
-  out.Close();
+  // A backscatter program may read it while the next calculation writes it.
+  WriteFileAtomically(path, text);
 }
 
 }  // namespace vorn

@@ -2,6 +2,7 @@
 // identified by its record's position.
 #include "depthdose/organ_data.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -22,7 +23,10 @@ constexpr int kFieldCount = 7;
 std::optional<double> FieldNumber(const std::string& field)
 {
   if (field.empty()) return 0.0;
-  return ParseNumber(field);
+  const std::optional<double> value = ParseNumber(field);
+  // 1E999 reads as infinity: no number of an organ row.
+  if (value && !std::isfinite(*value)) return std::nullopt;
+  return value;
 }
 
 }  // namespace

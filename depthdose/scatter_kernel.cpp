@@ -21,7 +21,8 @@ void ReadScatterKernel(const std::filesystem::path& path, KernelTable& kernel)
     }
   } catch (const DataError& e) {
     // The reader names the file alone; say which folder it came from.
-    throw DataError(path.parent_path().filename().string() + "/" + e.what());
+    throw DataError(path.parent_path().filename().string() + "/" + e.what(), e.fault(), e.file(), e.line(),
+                    e.detail());
   }
 }
 

@@ -4,13 +4,24 @@
 // a UTF-8 byte order mark at the start; writers end lines as told.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/errors.h"
+
 namespace vorn {
+
+// The largest file each kind of reader takes in; a larger one is refused
+// (FileError, FileFault::TooLarge) before it is read. Both lie far above the
+// largest file of their kind that the system ships or writes (114 kB tables;
+// result, output-data, material and exchange files of a few kB) and far below
+// what would strain memory.
+inline constexpr std::uintmax_t kTableFileMaxBytes = std::uintmax_t{4} << 20;  // shipped data tables
+inline constexpr std::uintmax_t kUserFileMaxBytes = std::uintmax_t{1} << 20;   // files a user picks
 
 // Reads a text file item by item or line by line.
 // Items: a number ends at a comma, blank or line end; blanks (and tabs) before
@@ -21,13 +32,15 @@ namespace vorn {
 // line end, without its trailing blanks; a text item that starts with a
 // double quote runs to the closing quote on the same line (the quotes are
 // dropped, commas inside are kept).
-// Errors throw FileError (cannot open or read) or DataError (input past the
-// end of the file, text where a number belongs), naming the file and the line.
+// Errors throw FileError (cannot open or read, too large) or DataError (input
+// past the end of the file, text where a number belongs, a number beyond the
+// range of numbers such as 1E999), naming the file and the line.
 // The whole file is read at construction; nothing stays open.
 class SeqReader {
 public:
-  // Opens path for input; throws FileError naming the file when it cannot.
-  explicit SeqReader(const std::filesystem::path& path);
+  // Reads path whole; throws FileError naming the file when it cannot, or when
+  // it is larger than maxBytes.
+  explicit SeqReader(const std::filesystem::path& path, std::uintmax_t maxBytes = kTableFileMaxBytes);
 
   double ReadNumber();       // one numeric item
   std::string ReadText();    // one text item
@@ -42,7 +55,7 @@ private:
   void ConsumeLineEnd();
   void SkipBlanks();
   void FinishItem();
-  [[noreturn]] void Fail(const std::string& what) const;
+  [[noreturn]] void Fail(FileFault fault, const std::string& what, const std::string& detail = {}) const;
 
   std::filesystem::path path_;
   std::string content_;
@@ -70,14 +83,26 @@ private:
   bool closed_ = false;
 };
 
-// Replaces target with content in one step: writes "<target>.part" in the same
-// folder, then renames it over target. On any failure target is left as it
-// was, the part file is removed, and FileError names target and the reason.
+// Replaces target with content in one step: writes a temporary file of a name
+// no other writer uses (".<name>.<unique>.part") in the target's folder, puts
+// it on the medium (fsync), then renames it over target. Readers, and the
+// program after a crash, find the old file or the new one, never a mix: two
+// writers at once leave one of them whole. On a failure target is left as it
+// was, the temporary file is removed, and FileError names target and the
+// reason. Only a kill before the rename can leave the temporary file behind;
+// no reader lists or reads such a name.
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
 
 // Every line of a text file without its line end (LF, CR LF or CR). A last
 // line without a line end is still a line; a file that ends in a line end
-// has no empty line after it. Throws FileError when the file cannot be read.
-std::vector<std::string> ReadAllLines(const std::filesystem::path& path);
+// has no empty line after it. Throws FileError when the file cannot be read
+// or is larger than maxBytes.
+std::vector<std::string> ReadAllLines(const std::filesystem::path& path,
+                                      std::uintmax_t maxBytes = kTableFileMaxBytes);
+
+// The first line of a text file without its line end and byte order mark,
+// read without reading the rest of the file; at most maxLength bytes of it.
+// Throws FileError when the file cannot be read and DataError when it is empty.
+std::string ReadFirstLine(const std::filesystem::path& path, std::size_t maxLength);
 
 }  // namespace vorn

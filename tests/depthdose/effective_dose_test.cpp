@@ -6,6 +6,7 @@
 #include "platform/files/seqfile.h"
 #include "tests/depthdose/pdd_fixture.h"
 #include "text/depthdose_texts.h"
+#include "tests/support/failing_writes.h"
 
 namespace vorn::pdd::test {
 namespace {
@@ -221,10 +222,13 @@ TEST_F(EffectiveDose, FileThatCannotBeWrittenIsReportedAndTheOldOneKept)
 {
   const Module1 module = Body();
   ASSERT_TRUE(module.ConfirmEffectiveDose({}).completed);
-  std::filesystem::create_directory(File("Eff-Dose.dat.part"));  // the new file cannot be made
   OrganRowInputs rows;
   Tick(rows, kColon, "5", "10", "100");
-  const EffectiveDoseResult r = module.ConfirmEffectiveDose(rows);
+  EffectiveDoseResult r;
+  {
+    const vorn::testing::FailingWrites full;  // the new file cannot be written
+    r = module.ConfirmEffectiveDose(rows);
+  }
   EXPECT_FALSE(r.completed);
   EXPECT_EQ(r.message, "It couldn't be calculated right");
   EXPECT_TRUE(r.total_text.empty());

@@ -105,6 +105,11 @@ TEST_F(OrganData, TextWhereANumberBelongsStopsTheFillingAtItsRow)
   EXPECT_FALSE(result.message.empty());
   EXPECT_TRUE(result.rows[3].checked);
   EXPECT_FALSE(result.rows[5].checked);
+
+  Load(Records("1E999"));  // beyond the range of numbers: no depth either
+  EXPECT_FALSE(result.message.empty());
+  EXPECT_TRUE(result.rows[3].checked);
+  EXPECT_FALSE(result.rows[5].checked);
 }
 
 }  // namespace

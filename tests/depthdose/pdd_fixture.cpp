@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "platform/format/format.h"
 
 namespace vorn::pdd::test {
@@ -18,8 +20,9 @@ double SyntheticPrimary(double E) { return 1e-3 * std::exp(0.02 * E); }
 PddFolder::PddFolder()
 {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  folder_ = fs::temp_directory_path() /
-            (std::string("vorn-pdd-") + info->test_suite_name() + "-" + info->name());
+  // The process id keeps apart runs of the same test from other build folders.
+  folder_ = fs::temp_directory_path() / (std::string("vorn-pdd-") + info->test_suite_name() + "-" + info->name() +
+                                         "-" + std::to_string(::getpid()));
   fs::remove_all(folder_);
   fs::create_directories(folder_);
 }

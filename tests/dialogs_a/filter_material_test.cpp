@@ -117,6 +117,19 @@ TEST(FilterMaterial, MalformedFilesAreRefused)
   refuses("Text\r\n2.0, 9\r\n0.001, abc, 1, 1, 0, 0\r\n");        // text where a number belongs
   refuses("");                                                    // empty file
   EXPECT_THROW(ReadFilterMaterialFile(folder.path() / "none.ele"), FileError);
+
+  // A number beyond the range of numbers reads as infinity: refused where it
+  // stands, not taken in to fail every later calculation.
+  std::string text = MaterialFile("Huge", 2.0, TestRecords());
+  text.replace(text.find("1.00000E+01"), 11, "1.00000E+999");  // record 4, line 6
+  try {
+    ReadFilterMaterialFile(folder.Write("Huge.ele", text));
+    ADD_FAILURE() << "no DataError thrown";
+  } catch (const DataError& e) {
+    EXPECT_EQ(e.fault(), FileFault::NotFinite);
+    EXPECT_EQ(e.file().filename(), "Huge.ele");
+    EXPECT_EQ(e.line(), 6);
+  }
 }
 
 TEST(FilterMaterial, ShippedAluminiumAgreesWithPublishedAttenuation)

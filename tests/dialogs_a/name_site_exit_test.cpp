@@ -11,6 +11,7 @@
 #include "mainwin/form18.h"
 #include "mainwin/form6.h"
 #include "tests/dialogs_a/dialogs_test_support.h"
+#include "tests/support/failing_writes.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -174,10 +175,12 @@ TEST(Registration, MissingShortOrUnwritableNameFileIsRefusedAndLeftAlone)
   {  // cannot be written: the old file stays whole
     GuestStart g(Edition::Japanese);
     const std::string before = ReadBytes(g.s.file("Primary.dat"));
-    fs::create_directory(g.s.file("Primary.dat.part"));
     g.s.main().Command8.UserClick();
     g.s.program->Form15->Text1.UserType("Tanaka");
-    expectRefused(g.s);
+    {
+      const vorn::testing::FailingWrites full;
+      expectRefused(g.s);
+    }
     EXPECT_EQ(ReadBytes(g.s.file("Primary.dat")), before);
   }
 }

@@ -11,6 +11,7 @@
 #include "mainwin/form7.h"
 #include "mainwin/form8.h"
 #include "tests/dialogs_a/dialogs_test_support.h"
+#include "tests/support/failing_writes.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -258,9 +259,11 @@ TEST(OutputEditor, CancelAndAFailedWriteLeaveTheDataInUse)
   t.OpenEditor();
   EXPECT_EQ(t.editor().Text1.Text(), "3.03E-07") << "the editor is refilled from the data in use";
   t.editor().Text1.UserType("5.55E-06");
-  fs::create_directory(t.s.file("blocked.op.part"));
   t.s.services.ExpectMsgBox(ui::vbOK);
-  t.Save("blocked");
+  {
+    const vorn::testing::FailingWrites full;
+    t.Save("blocked");
+  }
   EXPECT_EQ(t.s.services.msgBoxes.back().text.rfind("　出力データファイルを保存できませんでした　\n", 0), 0u);
   EXPECT_TRUE(t.editor().Visible());
   EXPECT_FALSE(fs::exists(t.s.file("blocked.op")));

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace vorn {
 namespace {
 
+namespace fs = std::filesystem;
 using Reader = vorn::testing::TempFolder;
 
 // The message of the DataError that f throws; fails the test when none is.
@@ -240,6 +243,88 @@ TEST_F(Reader, MissingFileOrFolderIsAFileError)
   }
   EXPECT_THROW(SeqReader{folder_}, FileError);
   EXPECT_THROW(ReadAllLines(folder_ / "no-such-list.txt"), FileError);
+}
+
+// Each error says what went wrong as data too, for a message in the
+// edition's language: the fault, the file, the line, the offending text.
+TEST_F(Reader, ErrorsCarryTheFaultTheFileAndTheLine)
+{
+  struct Case {
+    const char* content;
+    FileFault fault;
+    int line;
+    const char* detail;
+  };
+  for (const Case& c : {Case{"1\r\n2\r\nabc\r\n", FileFault::NotANumber, 3, "abc"},
+                        Case{"1,2\r\n", FileFault::PastEnd, 2, ""},
+                        // Beyond the range of numbers: it would read as infinity.
+                        Case{"1\r\n1E999\r\n", FileFault::NotFinite, 2, "1E999"},
+                        Case{"1 -1e400\r\n", FileFault::NotFinite, 1, "-1e400"}}) {
+    SeqReader r(Make("t.dat", c.content));
+    try {
+      for (int i = 0; i < 3; ++i) r.ReadNumber();
+      ADD_FAILURE() << "no DataError for " << c.content;
+    } catch (const DataError& e) {
+      EXPECT_EQ(e.fault(), c.fault) << c.content;
+      EXPECT_EQ(e.file(), folder_ / "t.dat");
+      EXPECT_EQ(e.line(), c.line) << c.content;
+      EXPECT_EQ(e.detail(), c.detail) << c.content;
+    }
+  }
+  // The largest and smallest numbers are numbers; below the smallest is 0.
+  SeqReader edge(Make("edge.dat", "1.7976931348623157E308 -1.7976931348623157E308 1e-999"));
+  EXPECT_EQ(edge.ReadNumber(), 1.7976931348623157e308);
+  EXPECT_EQ(edge.ReadNumber(), -1.7976931348623157e308);
+  EXPECT_EQ(edge.ReadNumber(), 0.0);
+
+  auto faultOf = [](const auto& open) {
+    try {
+      open();
+    } catch (const FileError& e) {
+      return e.fault();
+    }
+    return FileFault::None;
+  };
+  EXPECT_EQ(faultOf([&] { SeqReader r(folder_ / "none.dat"); }), FileFault::NotFound);
+  EXPECT_EQ(faultOf([&] { SeqReader r(folder_ / "none" / "x.dat"); }), FileFault::NotFound);
+  EXPECT_EQ(faultOf([&] { SeqReader r(folder_); }), FileFault::IsFolder);
+}
+
+// A file larger than any of its kind is refused before it is read (a 300 MB
+// file would otherwise be taken into memory whole); the limit itself passes.
+TEST_F(Reader, FilesAboveTheLimitOfTheirKindAreRefused)
+{
+  const fs::path atLimit = Make("limit.dat", std::string(99, '1') + "\n");
+  EXPECT_EQ(ReadAllLines(atLimit, 100).size(), 1u);
+  const fs::path above = Make("above.dat", std::string(100, '1') + "\n");
+  for (const auto& read : std::vector<std::function<void()>>{[&] { SeqReader r(above, 100); },
+                                                              [&] { ReadAllLines(above, 100); }}) {
+    try {
+      read();
+      ADD_FAILURE() << "no FileError thrown";
+    } catch (const FileError& e) {
+      EXPECT_EQ(e.fault(), FileFault::TooLarge);
+      EXPECT_EQ(e.file(), above);
+    }
+  }
+  // The defaults: a user's file above 1 MiB, a table above 4 MiB.
+  const fs::path big = Make("big.csv", std::string(kUserFileMaxBytes + 1, 'x'));
+  EXPECT_THROW(ReadAllLines(big, kUserFileMaxBytes), FileError);
+  EXPECT_EQ(ReadAllLines(big).size(), 1u);
+}
+
+// The read dialog's preview needs the first line only; the rest of a file of
+// any size stays unread.
+TEST_F(Reader, FirstLineAlone)
+{
+  EXPECT_EQ(ReadFirstLine(Make("a.csv", "\xEF\xBB\xBFward 3, chest\r\n 2 \r\n"), 100), "ward 3, chest");
+  EXPECT_EQ(ReadFirstLine(Make("b.csv", "only line"), 100), "only line");
+  EXPECT_EQ(ReadFirstLine(Make("c.csv", "\r\nsecond\r\n"), 100), "");
+  EXPECT_EQ(ReadFirstLine(Make("d.csv", "0123456789" + std::string(kUserFileMaxBytes, 'x')), 4), "0123");
+  EXPECT_THROW(ReadFirstLine(Make("e.csv", ""), 100), DataError);
+  EXPECT_THROW(ReadFirstLine(Make("f.csv", "\xEF\xBB\xBF"), 100), DataError);
+  EXPECT_THROW(ReadFirstLine(folder_ / "none.csv", 100), FileError);
+  EXPECT_THROW(ReadFirstLine(folder_, 100), FileError);
 }
 
 TEST_F(Reader, ReadAllLinesSkipsTheByteOrderMark)

@@ -6,8 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace vorn {
@@ -119,33 +129,113 @@ TEST_F(Writer, FormattedItemsReadBackAsWritten)
   EXPECT_TRUE(r.Eof());
 }
 
-TEST_F(AtomicSave, WritesAndReplacesWithoutLeavingAPartFile)
+// Every name in the folder.
+std::vector<std::string> Names(const fs::path& folder)
+{
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  return names;
+}
+
+TEST_F(AtomicSave, WritesAndReplacesWithoutLeavingATemporaryFile)
 {
   const fs::path target = folder_ / "table.csv";
   WriteFileAtomically(target, "first\r\n");
   EXPECT_EQ(Slurp(target), "first\r\n");
   WriteFileAtomically(target, "second\r\nline two\r\n");
   EXPECT_EQ(Slurp(target), "second\r\nline two\r\n");
-  EXPECT_FALSE(fs::exists(folder_ / "table.csv.part"));
+  EXPECT_EQ(Names(folder_), std::vector<std::string>{"table.csv"});
   EXPECT_EQ(ReadAllLines(target), (std::vector<std::string>{"second", "line two"}));
   WriteFileAtomically(target, "");
   EXPECT_EQ(Slurp(target), "");
+  // A name near the longest a file may have still finds a temporary name.
+  const fs::path longName = folder_ / (std::string(200, 'x') + "頭部.csv");
+  WriteFileAtomically(longName, "long");
+  EXPECT_EQ(Slurp(longName), "long");
 }
 
 TEST_F(AtomicSave, FailureLeavesTheOldFileIntact)
 {
-  // The part file cannot be created where a folder of that name stands;
-  // this fails even for root, unlike a read-only folder.
+  // A file-size limit makes the write fail, even for root (unlike a
+  // read-only folder); each test runs in its own process.
   const fs::path target = Make("table.csv", "old\r\n");
-  fs::create_directory(folder_ / "table.csv.part");
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool thrown = false;
   try {
-    WriteFileAtomically(target, "new\r\n");
-    FAIL() << "no FileError thrown";
+    WriteFileAtomically(target, std::string(4096, 'n'));
   } catch (const FileError& e) {
+    thrown = true;
     EXPECT_NE(std::string(e.what()).find("table.csv"), std::string::npos) << e.what();
+    EXPECT_EQ(e.file(), target);
   }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_TRUE(thrown);
   EXPECT_EQ(Slurp(target), "old\r\n");
-  EXPECT_TRUE(fs::is_directory(folder_ / "table.csv.part"));  // not ours to remove
+  EXPECT_EQ(Names(folder_), std::vector<std::string>{"table.csv"});  // the temporary file is gone
+}
+
+// Two writers at once never tear the file: a reader beside them always finds
+// one writer's content whole.
+TEST_F(AtomicSave, ConcurrentWritersNeverTearTheFile)
+{
+  const fs::path target = folder_ / "X_SPCTL.dat";
+  std::vector<std::string> contents;
+  for (char c : {'a', 'b', 'c', 'd'}) contents.push_back(std::string(1, c) + std::string(50000, c) + "\r\n");
+  std::atomic<bool> done{false};
+  std::vector<std::thread> writers;
+  for (const std::string& content : contents) {
+    writers.emplace_back([&target, &content] {
+      for (int i = 0; i < 100; ++i) WriteFileAtomically(target, content);
+    });
+  }
+  int torn = 0, reads = 0;
+  std::thread reader([&] {
+    while (!done) {
+      if (!fs::exists(target)) continue;
+      const std::string seen = Slurp(target);
+      ++reads;
+      if (std::find(contents.begin(), contents.end(), seen) == contents.end()) ++torn;
+    }
+  });
+  for (std::thread& w : writers) w.join();
+  done = true;
+  reader.join();
+  EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+  EXPECT_NE(std::find(contents.begin(), contents.end(), Slurp(target)), contents.end());
+  EXPECT_EQ(Names(folder_), std::vector<std::string>{"X_SPCTL.dat"});
+}
+
+// A writer killed at any moment leaves the old file or the new one, and at
+// most a hidden ".part" file that no reader's pattern lists.
+TEST_F(AtomicSave, AKilledWriterLeavesTheOldOrTheNewFile)
+{
+  const fs::path target = folder_ / "joken.txt";
+  const std::string first(20000, '1'), second(30000, '2');
+  WriteFileAtomically(target, first);
+  std::mt19937 random(7);
+  for (int trial = 0; trial < 40; ++trial) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int i = 0;; ++i) WriteFileAtomically(target, i % 2 == 0 ? second : first);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(200 + random() % 3000));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const std::string seen = Slurp(target);
+    EXPECT_TRUE(seen == first || seen == second) << "trial " << trial << ": " << seen.size() << " bytes";
+  }
+  for (const std::string& name : Names(folder_)) {
+    if (name == "joken.txt") continue;
+    EXPECT_EQ(name.front(), '.') << name;
+    EXPECT_TRUE(name.ends_with(".part")) << name;
+  }
 }
 
 TEST_F(AtomicSave, TargetThatIsAFolderIsAFileError)
@@ -156,7 +246,7 @@ TEST_F(AtomicSave, TargetThatIsAFolderIsAFileError)
   EXPECT_THROW(WriteFileAtomically(target, "content"), FileError);
   EXPECT_TRUE(fs::is_directory(target));
   EXPECT_EQ(Slurp(target / "inside.txt"), "x");
-  EXPECT_FALSE(fs::exists(folder_ / "sub.part"));
+  EXPECT_EQ(Names(folder_), std::vector<std::string>{"sub"});
 }
 
 TEST_F(AtomicSave, MissingFolderIsAFileError)

@@ -10,6 +10,7 @@
 #include "results/csv_items.h"
 #include "results/result_csv.h"
 #include "sample_rows.h"
+#include "tests/support/failing_writes.h"
 
 namespace vorn::results {
 namespace {
@@ -300,8 +301,10 @@ TEST(ResultCsvSave, AFailedSaveLeavesTheOldFileWhole)
   TempFolder folder;
   const auto path = folder.path() / "kept.csv";
   WriteBytes(path, "old content\r\n");
-  std::filesystem::create_directory(folder.path() / "kept.csv.part");  // the write cannot start
-  EXPECT_THROW(SaveResultTableCsv(path, ThreeRowTable(), 33.97, "new", Edition::Japanese), FileError);
+  {
+    const vorn::testing::FailingWrites full;
+    EXPECT_THROW(SaveResultTableCsv(path, ThreeRowTable(), 33.97, "new", Edition::Japanese), FileError);
+  }
   EXPECT_EQ(ReadBytes(path), "old content\r\n");
   EXPECT_THROW(SaveResultTableCsv(folder.path() / "no-folder" / "x.csv", ThreeRowTable(), 33.97, "new",
                                   Edition::Japanese),

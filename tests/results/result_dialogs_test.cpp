@@ -13,6 +13,7 @@
 #include "program_session.h"
 #include "results/result_csv.h"
 #include "text/results_texts.h"
+#include "tests/support/failing_writes.h"
 
 namespace vorn::results {
 namespace {
@@ -116,11 +117,11 @@ TEST(SaveDialog, ATargetThatCannotBeWrittenIsReportedAndNothingIsLost)
   Session s(Edition::Japanese);
   s.table() = ThreeRowTable();
   WriteBytes(s.dir() / "kept.csv", "older table\r\n");
-  fs::create_directory(s.dir() / "kept.csv.part");  // the new file cannot be started
   s.window().Command5.UserClick();
   Form2& d = *s.program->Form2;
   d.Text2.UserType("c");
 
+  const vorn::testing::FailingWrites full;  // the new file cannot be written
   for (const std::string name : {"kept", "sub/x"}) {
     d.Text1.UserType(name);
     s.services.ExpectMsgBox(ui::vbOK);
