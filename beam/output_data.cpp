@@ -8,7 +8,7 @@ namespace vorn {
 OutputData ReadOutputDataFile(const std::filesystem::path& path)
 {
   OutputData data;
-  SeqReader in(path);
+  SeqReader in(path, kUserFileMaxBytes);
   data.OptionFileHeader = in.ReadLine();
   for (int k = 1; k <= kOutputPoints; ++k) data.OutputTable(1, k) = in.ReadNumber();
   for (int t = 1; t <= 3; ++t) {

@@ -20,7 +20,7 @@ constexpr double kLastEnergy_MeV = 10.0;
 
 std::string ReadFilterMaterialName(const std::filesystem::path& path)
 {
-  SeqReader in(path);
+  SeqReader in(path, kUserFileMaxBytes);
   if (in.Eof()) throw DataError(path.filename().string() + ": the file is empty");
   return in.ReadLine();
 }
@@ -28,7 +28,7 @@ std::string ReadFilterMaterialName(const std::filesystem::path& path)
 FilterMaterialFile ReadFilterMaterialFile(const std::filesystem::path& path)
 {
   FilterMaterialFile file;
-  SeqReader in(path);
+  SeqReader in(path, kUserFileMaxBytes);
   if (in.Eof()) throw DataError(path.filename().string() + ": the file is empty");
   file.material = in.ReadLine();
   file.density = in.ReadNumber();

@@ -35,7 +35,7 @@ void Form8::File1_Click()
 {
   std::string comment;
   try {
-    SeqReader file(program_.WorkingFolder() / File1.FileName());
+    SeqReader file(program_.WorkingFolder() / File1.FileName(), kUserFileMaxBytes);
     comment = file.ReadText();
   } catch (const std::exception&) {
     // A file without a first line previews as no comment; the load reports it.

@@ -211,7 +211,7 @@ ResultFileContent ReadResultTableCsv(const std::filesystem::path& path, Edition 
   const ResultsTexts& texts = ResultsTextsFor(edition);
   const std::string mark(texts.CsvNotApplicable);
   std::string content;
-  for (const std::string& line : ReadAllLines(path)) {  // throws FileError naming the file
+  for (const std::string& line : ReadAllLines(path, kUserFileMaxBytes)) {  // throws FileError naming the file
     content += line;
     content += '\n';
   }
@@ -302,8 +302,8 @@ ResultFileContent ReadResultTableCsv(const std::filesystem::path& path, Edition 
 
 std::string ReadResultComment(const std::filesystem::path& path)
 {
-  SeqReader file(path);
-  return file.ReadLine();
+  // The first line alone: the preview of a huge file costs no more than of a small one.
+  return ReadFirstLine(path, kUserFileMaxBytes);
 }
 
 }  // namespace vorn::results

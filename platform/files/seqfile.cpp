@@ -376,10 +376,16 @@ std::vector<std::string> ReadAllLines(const std::filesystem::path& path, std::ui
 std::string ReadFirstLine(const std::filesystem::path& path, std::size_t maxLength)
 {
   Descriptor fd = OpenForReading(path);
-  // The byte order mark and a line end may follow maxLength bytes of text.
-  int error = 0;
-  std::string text = ReadUpTo(fd.get(), maxLength + 3, error);
-  if (error != 0) ThrowSystemError("cannot read", path, error, FileFault::ReadFailed);
+  // Piece by piece until the first line end: the rest of the file is never
+  // read. The byte order mark may come before maxLength bytes of text.
+  std::string text;
+  while (text.size() < maxLength + 3 && text.find_first_of("\r\n") == std::string::npos) {
+    int error = 0;
+    const std::string piece = ReadUpTo(fd.get(), std::min<std::size_t>(4096, maxLength + 3 - text.size()), error);
+    if (error != 0) ThrowSystemError("cannot read", path, error, FileFault::ReadFailed);
+    if (piece.empty()) break;
+    text += piece;
+  }
   if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
   if (text.empty()) throw DataError(FilePlaceText(path, 1) + ": input past end of file", FileFault::PastEnd, path, 1);
   const std::size_t end = text.find_first_of("\r\n");
