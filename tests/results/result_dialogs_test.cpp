@@ -13,6 +13,7 @@
 #include "program_session.h"
 #include "results/result_csv.h"
 #include "text/results_texts.h"
+#include "platform/files/seqfile.h"
 #include "tests/support/failing_writes.h"
 
 namespace vorn::results {
@@ -259,6 +260,23 @@ TEST_P(ReadDialogTest, AMalformedFileIsReportedAndTheTableStays)
     EXPECT_EQ(s.main().Label73.Caption(), label);
     EXPECT_TRUE(dialog().Visible());
   }
+}
+
+TEST_P(ReadDialogTest, AFileLargerThanAnyResultFileIsRefusedAndTheTableStays)
+{
+  s.AddResult(80);
+  const ResultTable before = s.table();
+  std::string text = ResultTableCsvText(ThreeRowTable(), 33.97, "huge", GetParam());
+  for (std::size_t n = 0; n <= kUserFileMaxBytes / 2; ++n) text += "\r\n";  // a spreadsheet's empty rows
+  WriteBytes(s.dir() / "huge.csv", text);
+
+  s.services.ExpectMsgBox(std::string(texts.ReadErasesTable), ui::vbOK);
+  Choose("huge.csv");
+  EXPECT_EQ(dialog().Text2.Text(), "huge");  // the preview reads its first line only
+  s.services.ExpectMsgBox(std::string(texts.CannotRead));
+  dialog().Command1.UserClick();
+  EXPECT_EQ(s.table(), before);
+  EXPECT_TRUE(dialog().Visible());
 }
 
 TEST_P(ReadDialogTest, SixteenResultsAreRefusedAndTheEmptyTableStaysEmpty)
