@@ -63,7 +63,7 @@ public:
   // be started; windows that have no way to start programs refuse every start.
   virtual void StartProgram(std::string_view name)
   {
-    throw FileError(std::string(name) + ": the program could not be started");
+    throw FileError(std::string(name) + ": the program could not be started", FileFault::NotStarted, std::string(name));
   }
 
 protected:

@@ -17,8 +17,8 @@ void Module1::LoadAttenuationData()
     const double rows = in.ReadNumber();
     in.ReadNumber();  // the second number of the file is not used
     if (!(rows >= 1.0 && rows <= kLastAttnRow) || rows != std::floor(rows)) {
-      throw DataError(path.filename().string() + ": the row count must be a whole number from 1 to " +
-                      std::to_string(kLastAttnRow) + ", found " + NumberText(rows));
+      throw MalformedFile(path, 1, "the row count must be a whole number from 1 to " + std::to_string(kLastAttnRow) +
+                                       ", found " + NumberText(rows));
     }
     for (int i = 1; i <= static_cast<int>(rows); ++i) {
       AttnTable[4][i] = in.ReadNumber();
@@ -37,9 +37,8 @@ void Module1::LoadAttenuationData()
       PrimaryTable[i] = in.ReadNumber();
       // Its logarithm is taken below.
       if (!(PrimaryTable[i] > 0.0) || !std::isfinite(PrimaryTable[i])) {
-        throw DataError(path.filename().string() + ", line " + std::to_string(line) +
-                        ": the primary factor must be a positive number, found " +
-                        NumberText(PrimaryTable[i]));
+        throw MalformedFile(path, line, "the primary factor must be a positive number, found " +
+                                            NumberText(PrimaryTable[i]));
       }
     }
   }

@@ -14,6 +14,7 @@
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
 #include "text/depthdose_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::pdd {
 
@@ -75,7 +76,9 @@ bool Module1::CalcDepthDose()
     DepthDoseComputed = true;
     return true;
   } catch (const std::exception& e) {
-    if (OnCalcFailure) OnCalcFailure({std::string(DepthDoseTextsFor(edition_).DepthDoseFailed), e.what()});
+    if (OnCalcFailure) {
+      OnCalcFailure({std::string(DepthDoseTextsFor(edition_).DepthDoseFailed), ErrorText(e, edition_, folder_)});
+    }
     return false;
   }
 }

@@ -8,6 +8,7 @@
 #include "depthdose/graph_drawing.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
+#include "text/error_texts.h"
 
 namespace vorn::pdd {
 
@@ -86,7 +87,7 @@ void Form1::StopStartup(const std::exception& error)
 {
   std::string message(program_.texts().StartupFailed);
   message += "\n";
-  message += error.what();
+  message += ErrorText(error, program_.edition(), program_.WorkingFolder());
   App().MsgBox(message, ui::vbCritical);
   App().End();
 }

@@ -13,7 +13,12 @@ constexpr double kLastEnergy_MeV = 10.0;
 
 [[noreturn]] void Malformed(const std::filesystem::path& path, int record, const std::string& what)
 {
-  throw DataError(path.filename().string() + ", record " + std::to_string(record) + ": " + what);
+  throw MalformedFile(path, 0, "record " + std::to_string(record) + ": " + what);
+}
+
+DataError EmptyFile(const std::filesystem::path& path)
+{
+  return DataError(path.filename().string() + ": the file is empty", FileFault::PastEnd, path, 1);
 }
 
 }  // namespace
@@ -21,7 +26,7 @@ constexpr double kLastEnergy_MeV = 10.0;
 std::string ReadFilterMaterialName(const std::filesystem::path& path)
 {
   SeqReader in(path, kUserFileMaxBytes);
-  if (in.Eof()) throw DataError(path.filename().string() + ": the file is empty");
+  if (in.Eof()) throw EmptyFile(path);
   return in.ReadLine();
 }
 
@@ -29,19 +34,18 @@ FilterMaterialFile ReadFilterMaterialFile(const std::filesystem::path& path)
 {
   FilterMaterialFile file;
   SeqReader in(path, kUserFileMaxBytes);
-  if (in.Eof()) throw DataError(path.filename().string() + ": the file is empty");
+  if (in.Eof()) throw EmptyFile(path);
   file.material = in.ReadLine();
   file.density = in.ReadNumber();
   in.ReadNumber();  // not used
   if (!(file.density > 0.0)) {
-    throw DataError(path.filename().string() + ": the density is not above 0");
+    throw MalformedFile(path, 2, "the density is not above 0");
   }
   Table2<4, kMaxFilterRecords>& t = file.OtherFilterTable;
   int r = 0;
   do {
     if (r == kMaxFilterRecords) {
-      throw DataError(path.filename().string() + ": no record reaches 10 MeV within the first " +
-                      std::to_string(kMaxFilterRecords));
+      throw MalformedFile(path, 0, "no record reaches 10 MeV within the first " + std::to_string(kMaxFilterRecords));
     }
     ++r;
     for (int row = 1; row <= 4; ++row) t(row, r) = in.ReadNumber();

@@ -8,6 +8,7 @@
 #include "mainwin/dialog_layout.h"
 #include "mainwin/main_program.h"
 #include "mainwin/site_list_file.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -18,7 +19,8 @@ std::optional<std::vector<std::string>> ReadSitesOrReport(MainProgram& program, 
   try {
     return ReadSiteList(program.WorkingFolder() / kSiteListFileName);
   } catch (const std::exception& e) {
-    program.app.MsgBox(std::string(t.SiteListUnusable) + "\n" + e.what(), ui::vbExclamation);
+    program.app.MsgBox(std::string(t.SiteListUnusable) + "\n" + ErrorText(e, program.edition, program.WorkingFolder()),
+                       ui::vbExclamation);
     return std::nullopt;
   }
 }
@@ -29,7 +31,8 @@ bool WriteSitesOrReport(MainProgram& program, const DialogTexts& t, const std::v
     WriteSiteList(program.WorkingFolder() / kSiteListFileName, sites);
     return true;
   } catch (const std::exception& e) {
-    program.app.MsgBox(std::string(t.SiteListUnusable) + "\n" + e.what(), ui::vbExclamation);
+    program.app.MsgBox(std::string(t.SiteListUnusable) + "\n" + ErrorText(e, program.edition, program.WorkingFolder()),
+                       ui::vbExclamation);
     return false;
   }
 }

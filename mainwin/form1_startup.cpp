@@ -14,6 +14,7 @@
 #include "mainwin/working_files.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -39,7 +40,8 @@ void Form1::Form_Load()
   try {
     LoadDataTables();
   } catch (const std::exception& e) {
-    App().MsgBox(std::string(texts_.DataTableUnreadable) + e.what(), ui::vbCritical);
+    App().MsgBox(std::string(texts_.DataTableUnreadable) + ErrorText(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbCritical);
     App().End();
     return;
   }

@@ -8,6 +8,7 @@
 #include "mainwin/filter_material.h"
 #include "mainwin/main_program.h"
 #include "platform/format/format.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 
@@ -105,7 +106,8 @@ void Form5::Command1_Click()
     mu = OtherFilterMuOf(material);
   } catch (const std::exception& e) {
     // The filter in use, if any, stays exactly as it was.
-    App().MsgBox(std::string(texts_.FilterMaterialNotRead) + "\n" + e.what(), ui::vbExclamation);
+    App().MsgBox(std::string(texts_.FilterMaterialNotRead) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbExclamation);
     return;
   }
 

@@ -13,6 +13,7 @@
 #include "mainwin/output_data_title.h"
 #include "platform/format/format.h"
 #include "text/entry_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -193,7 +194,8 @@ void Form7::Command1_Click()
     WriteOutputDataFile(path, header, table, al_mm, cu_mm);
   } catch (const std::exception& e) {
     // Nothing written: the data in use stay as they were and the boxes keep the user's values.
-    App().MsgBox(std::string(texts_.OutputDataNotSaved) + "\n" + e.what(), ui::vbExclamation);
+    App().MsgBox(std::string(texts_.OutputDataNotSaved) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbExclamation);
     return;
   }
 

@@ -8,6 +8,7 @@
 #include "mainwin/main_program.h"
 #include "mainwin/output_data_title.h"
 #include "platform/files/seqfile.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 
@@ -57,7 +58,8 @@ void Form8::Command1_Click()
     OutputData loaded = ReadOutputDataFile(program_.WorkingFolder() / fileName);
     program_.Module().Output = std::move(loaded);
   } catch (const std::exception& e) {
-    App().MsgBox(std::string(texts_.OutputDataNotRead) + "\n" + e.what(), ui::vbExclamation);
+    App().MsgBox(std::string(texts_.OutputDataNotRead) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbExclamation);
     return;
   }
   program_.Form1->Label79.SetCaption(OutputDataTitle(fileName));

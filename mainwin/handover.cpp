@@ -13,6 +13,7 @@
 #include "platform/format/format.h"
 #include "results/form10.h"
 #include "text/depthdose_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 
@@ -64,14 +65,16 @@ void Form1::Command11_Click()
     if (error) throw FileError(std::string(kEffDoseFileName) + ": " + error.message());
     WriteFileAtomically(program_.WorkingFolder() / kHandoverFileName, PddHandoverText(record));
   } catch (const Error& e) {
-    App().MsgBox(std::string(t.HandoverNotWritten) + "\n" + e.what(), ui::vbExclamation);
+    App().MsgBox(std::string(t.HandoverNotWritten) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbExclamation);
     return;
   }
   App().DoEvents();
   try {
     App().Shell(std::string(t.PddProgramFile));
   } catch (const Error& e) {
-    App().MsgBox(std::string(t.PddNotStarted) + "\n" + e.what(), ui::vbExclamation);
+    App().MsgBox(std::string(t.PddNotStarted) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbExclamation);
     return;
   }
   Command5.SetEnabled(true);

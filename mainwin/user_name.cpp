@@ -7,6 +7,7 @@
 #include "mainwin/user_name_file.h"
 #include "text/dialogs_texts.h"
 #include "text/mainwin_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 
@@ -19,7 +20,8 @@ bool SaveUserName(MainProgram& program, const std::string& name)
     program.app.DoEvents();
     WriteUserNameFile(path, kept, name);
   } catch (const std::exception& e) {
-    program.app.MsgBox(std::string(DialogTextsFor(program.edition).NameNotSaved) + "\n" + e.what(),
+    program.app.MsgBox(std::string(DialogTextsFor(program.edition).NameNotSaved) + "\n" +
+                           ErrorText(e, program.edition, program.WorkingFolder()),
                        ui::vbExclamation);
     return false;
   }

@@ -18,7 +18,8 @@ std::vector<std::string> ReadKeptNameFileLines(const std::filesystem::path& path
   std::vector<std::string> lines = ReadAllLines(path);
   if (static_cast<int>(lines.size()) < keptLines) {
     throw DataError(path.filename().string() + ": " + std::to_string(lines.size()) + " lines, " +
-                    std::to_string(keptLines) + " data lines expected before the user name");
+                        std::to_string(keptLines) + " data lines expected before the user name",
+                    FileFault::PastEnd, path, static_cast<int>(lines.size()) + 1);
   }
   lines.resize(static_cast<std::size_t>(keptLines));
   return lines;

@@ -11,6 +11,7 @@
 #include "results/main_window_reset.h"
 #include "results/result_sheet.h"
 #include "text/results_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::results {
 namespace {
@@ -264,7 +265,8 @@ void Form10::Command4_Click()
     }
   } catch (const FileError& e) {
     App().Beep();
-    App().MsgBox(std::string(t.CannotPrint) + "\n" + e.what(), ui::vbExclamation);
+    App().MsgBox(std::string(t.CannotPrint) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbExclamation);
   }
 
   // The main window's labels no longer belong to the condition in memory.

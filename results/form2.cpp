@@ -7,6 +7,7 @@
 #include "results/file_dialog_lists.h"
 #include "results/result_csv.h"
 #include "text/results_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::results {
 
@@ -72,7 +73,8 @@ void Form2::Command1_Click()
   } catch (const Error& e) {
     // Nothing was written; the dialog stays open for another name or folder.
     App().Beep();
-    App().MsgBox(std::string(t.CannotSave) + "\n" + e.what(), ui::vbExclamation);
+    App().MsgBox(std::string(t.CannotSave) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbExclamation);
     return;
   }
   App().Beep();

@@ -108,7 +108,7 @@ void QtServices::Shell(const std::string& program)
   const char* path = std::getenv("PATH");
   const std::filesystem::path found = ui::FindProgram(program, workingFolder_, path != nullptr ? path : "");
   if (!QProcess::startDetached(QString::fromStdString(found.string()), {}, QString::fromStdString(workingFolder_.string())))
-    throw FileError(program + ": the program could not be started");
+    throw FileError(program + ": the program could not be started", FileFault::NotStarted, program);
 }
 
 void QtServices::DoEvents() { QCoreApplication::processEvents(); }
@@ -134,7 +134,7 @@ void RenderDocument(QPrinter& printer, const ui::PrintDocument& document)
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageOrientation(ToQOrientation(document.pages.front().orientation));
   QPainter painter;
-  if (!painter.begin(&printer)) throw FileError("the printer could not be opened");
+  if (!painter.begin(&printer)) throw FileError("the printer could not be opened", FileFault::PrintFailed, {});
   for (std::size_t i = 0; i < document.pages.size(); ++i) {
     const ui::PrintedPage& page = document.pages[i];
     if (i > 0) {
@@ -144,7 +144,7 @@ void RenderDocument(QPrinter& printer, const ui::PrintDocument& document)
     const DeviceMap map{printer.resolution() / 1440.0, QPointF(0.0, 0.0), true};
     PaintItems(painter, page.items, map);
   }
-  if (!painter.end()) throw FileError("the document could not be finished");
+  if (!painter.end()) throw FileError("the document could not be finished", FileFault::PrintFailed, {});
 }
 
 ui::PrintReport QtServices::Print(const ui::PrintDocument& document)
@@ -167,7 +167,9 @@ ui::PrintReport QtServices::Print(const ui::PrintDocument& document)
   // A laser printer's unprintable edge, so that the sheet lies where it would on paper.
   printer.setPageMargins(QMarginsF(4.0, 4.0, 4.0, 4.0), QPageLayout::Millimeter);
   RenderDocument(printer, document);
-  if (!std::filesystem::exists(file)) throw FileError(file.string() + ": the PDF could not be written");
+  if (!std::filesystem::exists(file)) {
+    throw FileError(file.string() + ": the PDF could not be written", FileFault::WriteFailed, file);
+  }
   return {true, true, file.string()};
 }
 

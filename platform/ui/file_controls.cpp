@@ -39,7 +39,7 @@ FileListBox::FileListBox(Container& parent, std::string name, Rect bounds)
 
 void FileListBox::SetPath(const fs::path& folder)
 {
-  if (!IsFolder(folder)) throw FileError(folder.string() + ": folder not found");
+  if (!IsFolder(folder)) throw FileError(folder.string() + ": folder not found", FileFault::NotFound, folder);
   path_ = Absolute(folder);
   Refresh();
 }
@@ -65,7 +65,7 @@ DirListBox::DirListBox(Container& parent, std::string name, Rect bounds) : Contr
 
 void DirListBox::SetPath(const fs::path& folder)
 {
-  if (!IsFolder(folder)) throw FileError(folder.string() + ": folder not found");
+  if (!IsFolder(folder)) throw FileError(folder.string() + ": folder not found", FileFault::NotFound, folder);
   const fs::path next = Absolute(folder);
   const bool changed = next != path_;
   path_ = next;
@@ -151,7 +151,7 @@ DriveListBox::DriveListBox(Container& parent, std::string name, Rect bounds, Dri
 
 void DriveListBox::SetDrive(const std::string& drive)
 {
-  if (!IsFolder(drive)) throw FileError(drive + ": drive not ready");
+  if (!IsFolder(drive)) throw FileError(drive + ": drive not ready", FileFault::NotFound, drive);
   if (drive_ == drive) return;
   drive_ = drive;
   Changed(Prop::ListIndex);

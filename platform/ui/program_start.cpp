@@ -34,7 +34,7 @@ std::vector<std::string> NamesToTry(std::string_view name)
 
 fs::path FindProgram(std::string_view name, const fs::path& workingFolder, std::string_view pathVariable)
 {
-  if (name.empty()) throw FileError("no program name given");
+  if (name.empty()) throw FileError("no program name given", FileFault::NotStarted, {});
   const std::vector<std::string> names = NamesToTry(name);
 
   std::vector<fs::path> places;
@@ -54,7 +54,8 @@ fs::path FindProgram(std::string_view name, const fs::path& workingFolder, std::
   for (const fs::path& place : places)
     for (const std::string& candidate : names)
       if (const fs::path p = place / candidate; IsExecutableFile(p)) return p;
-  throw FileError(std::string(name) + ": program not found in " + workingFolder.string() + " or on PATH");
+  throw FileError(std::string(name) + ": program not found in " + workingFolder.string() + " or on PATH",
+                  FileFault::NotStarted, std::string(name));
 }
 
 }  // namespace vorn::ui

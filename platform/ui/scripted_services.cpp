@@ -66,7 +66,9 @@ void ScriptedServices::Shell(const std::string& program)
 {
   calls.push_back("Shell " + program);
   shellCalls.push_back(program);
-  if (failingPrograms_.count(program) != 0) throw FileError(program + ": program not found");
+  if (failingPrograms_.count(program) != 0) {
+    throw FileError(program + ": program not found", FileFault::NotStarted, program);
+  }
   if (onShell) onShell(program);
 }
 
@@ -79,7 +81,7 @@ void ScriptedServices::DoEvents()
 PrintReport ScriptedServices::Print(const PrintDocument& document)
 {
   calls.emplace_back("Print");
-  if (failPrint_) throw FileError("the document could not be printed");
+  if (failPrint_) throw FileError("the document could not be printed", FileFault::PrintFailed, {});
   printed.push_back(document);
   return printReport;
 }

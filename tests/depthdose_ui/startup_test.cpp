@@ -306,6 +306,16 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenStart{"ShortPrimary", "Primary.dat", &StartupStops::ShortPrimary}),
     [](const ::testing::TestParamInfo<BrokenStart>& p) { return std::string(p.param.name); });
 
+TEST_F(Startup, TheStopMessageSpeaksTheEditionsLanguage)
+{
+  Make(Edition::Japanese);
+  fs::remove(File("Primary.dat"));
+  services_.ExpectMsgBox("データファイルを読めないため、深部線量を計算できません。\nPrimary.dat：ファイルが見つかりません",
+                         ui::vbOK);
+  program_->Start();
+  EXPECT_EQ(services_.msgBoxes.size(), 1u);
+}
+
 TEST_F(Startup, StopAfterTheThicknessQuestionsShowsTheMessageLast)
 {
   Make(Edition::English, {.thickness = 41});

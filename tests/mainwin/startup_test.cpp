@@ -66,6 +66,18 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"EnglishAttenuation", Edition::English, {"Att_coeff2020.dat"}, "Att_coeff2020.dat"}),
     [](const ::testing::TestParamInfo<StopCase>& p) { return std::string(p.param.name); });
 
+// The Japanese edition says it in Japanese, and names the table by its name
+// in the working folder, not by its full path.
+TEST(StartupTables, TheMessageSpeaksTheEditionsLanguage)
+{
+  Session s(Edition::Japanese, [](const fs::path& folder) { fs::remove(folder / "Att_coeff2020.dat"); });
+  s.services.ExpectMsgBox("データファイルを読み込めないため、Vorn-V18 を終了します。\n\n"
+                          "Att_coeff2020.dat：ファイルが見つかりません",
+                          ui::vbOK);
+  s.program->Start();
+  EXPECT_EQ(s.services.msgBoxes.size(), 1u);
+}
+
 std::string WithoutLastLines(const fs::path& path, int count)
 {
   auto lines = FileLines(path);
