@@ -23,6 +23,8 @@ struct CalculationResult {
   double EntranceSurfaceDoseSkin = 0.0;
   double EntranceSurfaceDoseAir = 0.0;
   double EffectiveDose = 0.0;
+
+  bool operator==(const CalculationResult&) const = default;
 };
 
 }  // namespace vorn

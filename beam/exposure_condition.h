@@ -39,6 +39,8 @@ struct ExposureCondition {
   int FieldShape = 0;            // 1 rectangular, otherwise circular
   int OutputSource = 0;          // 1 measured exposure, 2 output-data table
   std::string SiteName;
+
+  bool operator==(const ExposureCondition&) const = default;
 };
 
 }  // namespace vorn

@@ -12,6 +12,8 @@ struct OtherFilterSpec {
   std::string OtherFilterMaterial;   // material name, empty when none
   double OtherFilterThickness = 0.0;  // cm
   EnergyBinArray OtherFilterMu{};    // linear attenuation coefficient, 1/cm per bin
+
+  bool operator==(const OtherFilterSpec&) const = default;
 };
 
 }  // namespace vorn

@@ -21,6 +21,8 @@ struct PhantomGeometry {
   double RacetrackB = 0.0;      // diameter of the rounded ends, cm
   double RacetrackL = 0.0;      // length, cm
   std::int64_t McHistories = 0;  // photon histories for the outside programs
+
+  bool operator==(const PhantomGeometry&) const = default;
 };
 
 }  // namespace vorn

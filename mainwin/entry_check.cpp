@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "beam/fit_limits.h"
 #include "platform/format/format.h"
 #include "text/entry_texts.h"
 
@@ -15,6 +16,7 @@ std::string_view RuleText(const EntryTexts& t, EntryRule rule)
   switch (rule) {
     case EntryRule::AboveZero: return t.AboveZero;
     case EntryRule::ZeroOrMore: return t.ZeroOrMore;
+    case EntryRule::FittedFiltration: return t.FittedFiltrationOrMore;
     case EntryRule::AboveZeroBelow90: return t.AboveZeroBelow90;
   }
   return t.AboveZero;  // not reached: every rule is listed above
@@ -59,6 +61,7 @@ bool KeepsRule(double value, EntryRule rule)
   switch (rule) {
     case EntryRule::AboveZero: return value > 0.0;
     case EntryRule::ZeroOrMore: return value >= 0.0;
+    case EntryRule::FittedFiltration: return value >= 10.0 * kFitFiltrationMin_cm;
     case EntryRule::AboveZeroBelow90: return value > 0.0 && value < 90.0;
   }
   return false;  // not reached: every rule is listed above

@@ -16,7 +16,11 @@ namespace vorn::mainwin {
 
 enum class EntryRule {
   AboveZero,         // tube voltage, current, time, distances, field sides, dimensions
-  ZeroOrMore,        // filtrations, body thickness
+  ZeroOrMore,        // added filtrations, body thickness
+  // The inherent filtration in mm Al: a fit to a measured half-value layer may
+  // leave it below 0, down to the fit's own bound, and the next calculation
+  // must take it.
+  FittedFiltration,
   AboveZeroBelow90,  // target angle in degrees
 };
 

@@ -11,6 +11,10 @@
 #include <optional>
 #include <string>
 
+#include "beam/calculation_result.h"
+#include "beam/exposure_condition.h"
+#include "beam/other_filter.h"
+#include "beam/phantom_geometry.h"
 #include "beam/window_port.h"
 #include "mainwin/entry_check.h"
 #include "platform/ui/ui.h"
@@ -168,6 +172,14 @@ public:
   // stays on show); add and recalculate are disabled until the next
   // successful calculation, the hand-over until the next row is added.
   void DiscardResult();
+  // A calculation or fit has just succeeded: the result on show belongs to
+  // the condition held now.
+  void RecordCalculatedResult();
+  // Whether the condition and result held now are still those of the last
+  // successful calculation (add) or of the last row added (hand-over); when
+  // not, the user is told and the command does nothing.
+  bool RefuseStaleResult();
+  bool RefuseStaleHandover();
 
 private:
   // ---- start-up and shut-down ----
@@ -238,6 +250,19 @@ private:
   void Command13_Click();    // output-data chooser
   void Command14_Click();    // fit dialog
   void Picture1_DblClick();  // user-name change
+
+  // What a result was computed from: everything the add command copies into
+  // a row and the hand-over sends.
+  struct ResultBasis {
+    ExposureCondition condition;
+    PhantomGeometry phantom;
+    OtherFilterSpec filter;
+    CalculationResult result;
+    bool operator==(const ResultBasis&) const = default;
+  };
+  ResultBasis CurrentBasis();
+  std::optional<ResultBasis> calculatedFor_;  // the result on show, until discarded
+  std::optional<ResultBasis> addedFor_;       // the last row added
 
   MainProgram& program_;
   const MainWinTexts& texts_;

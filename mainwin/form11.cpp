@@ -170,6 +170,7 @@ void Form11::Command1_Click()
     return;
   }
 
+  main.RecordCalculatedResult();
   if (japanese_) App().Beep();
   App().MsgBox(std::string(texts_.Finished), ui::vbOKOnly);
   if (program_.Results.ResultRowCount <= results::kResultRows) {

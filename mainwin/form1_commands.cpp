@@ -59,7 +59,7 @@ std::optional<EntryRefusal> Form1::FirstBadEntry()
   };
   std::vector<Entry> entries{
       {Text1, EntryBoxName(t.TargetAngle.caption, t.TargetAngle.unit), EntryRule::AboveZeroBelow90},
-      {Text2, EntryBoxName(t.InherentFilter.caption, t.InherentFilter.unit), EntryRule::ZeroOrMore},
+      {Text2, EntryBoxName(t.InherentFilter.caption, t.InherentFilter.unit), EntryRule::FittedFiltration},
       {Text3, EntryBoxName(t.AddedAl.caption, t.AddedAl.unit), EntryRule::ZeroOrMore},
       {Text4, EntryBoxName(t.AddedCu.caption, t.AddedCu.unit), EntryRule::ZeroOrMore},
       {Text5, EntryBoxName(t.TubeVoltage.caption, t.TubeVoltage.unit), EntryRule::AboveZero},
@@ -116,6 +116,36 @@ void Form1::DiscardResult()
   Command3.SetEnabled(false);
   Command14.SetEnabled(false);
   Command11.SetEnabled(false);
+  calculatedFor_.reset();
+}
+
+Form1::ResultBasis Form1::CurrentBasis()
+{
+  const Module1& m = program_.Module();
+  ResultBasis basis{m.Condition, m.Phantom, m.OtherFilter, m.Result};
+  // The effective dose comes back after the hand-over; it is not part of
+  // what the result was computed from.
+  basis.result.EffectiveDose = 0.0;
+  return basis;
+}
+
+void Form1::RecordCalculatedResult() { calculatedFor_ = CurrentBasis(); }
+
+bool Form1::RefuseStaleResult()
+{
+  if (calculatedFor_ && *calculatedFor_ == CurrentBasis()) return false;
+  DiscardResult();
+  App().Beep();
+  App().MsgBox(std::string(EntryTextsFor(program_.edition).ConditionChangedSinceCalculation), ui::vbExclamation);
+  return true;
+}
+
+bool Form1::RefuseStaleHandover()
+{
+  if (addedFor_ && *addedFor_ == CurrentBasis()) return false;
+  App().Beep();
+  App().MsgBox(std::string(EntryTextsFor(program_.edition).ConditionDiffersFromLastRow), ui::vbExclamation);
+  return true;
 }
 
 void Form1::Command2_Click()
@@ -133,6 +163,7 @@ void Form1::Command2_Click()
     m.CalcExposureFromOutput();
     m.CalcBsfAndSurfaceDose();
     c.SiteName = Combo2.Text().empty() ? std::string(kEmptySiteName) : Combo2.Text();
+    RecordCalculatedResult();
     App().DoEvents();
     if (program_.Results.ResultRowCount <= results::kResultRows) {
       Command3.SetEnabled(true);

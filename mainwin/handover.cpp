@@ -53,6 +53,7 @@ std::string PddHandoverText(const PddHandoverRecord& r)
 void Form1::Command11_Click()
 {
   const HandoverTexts& t = HandoverTextsFor(program_.edition);
+  if (RefuseStaleHandover()) return;
   // Nothing is half done: a file that cannot be written, or a program that
   // cannot be started, is told and leaves both buttons as they were.
   try {

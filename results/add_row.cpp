@@ -23,6 +23,8 @@ void Form1::Command3_Click()
     return;
   }
 
+  if (RefuseStaleResult()) return;
+
   results::Form10& window = *program_.Form10;
   if (table.ResultRowCount == 1) {  // the first row of a new table
     window.Picture2.Cls();
@@ -36,6 +38,7 @@ void Form1::Command3_Click()
   Module1& m = program_.Module();
   results::StoreRow(table, table.ResultRowCount, {m.Condition, m.Phantom, m.OtherFilter, m.Result});
   ++table.ResultRowCount;
+  addedFor_ = calculatedFor_;
   if (table.ResultRowCount > results::kResultRows) {
     App().Beep();
     App().MsgBox(full, ui::vbExclamation);

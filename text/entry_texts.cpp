@@ -11,12 +11,15 @@ constexpr EntryTexts kJapanese{
 
     .AboveZero = "0 より大きい数値を入力して下さい",
     .ZeroOrMore = "0 以上の数値を入力して下さい",
+    .FittedFiltrationOrMore = "-10 以上の数値を入力して下さい",
     .AboveZeroBelow90 = "0 より大きく 90 より小さい数値を入力して下さい",
     .TooLarge = "数値が大きすぎます",
 
     .VoltageBelowOutputData = "　管電圧が出力データの範囲より低いため、１ｍの照射線量を計算できません　",
     .FileNameMissing = "　ファイル名を入力して下さい　",
     .VoltagesNotWritable = "　使用中の出力データの管電圧はファイルに書き込めません　",
+    .ConditionChangedSinceCalculation = "　計算の後で照射条件が変更されました。もう一度計算して下さい　",
+    .ConditionDiffersFromLastRow = "　照射条件が結果表の最後の行と異なります。計算して結果表に追加して下さい　",
 };
 
 constexpr EntryTexts kEnglish{
@@ -26,6 +29,7 @@ constexpr EntryTexts kEnglish{
 
     .AboveZero = "enter a number above 0",
     .ZeroOrMore = "enter a number of 0 or more",
+    .FittedFiltrationOrMore = "enter a number of -10 or more",
     .AboveZeroBelow90 = "enter a number above 0 and below 90",
     .TooLarge = "the number is too large",
 
@@ -33,6 +37,9 @@ constexpr EntryTexts kEnglish{
         "  The tube voltage lies below the output data: the exposure at 1 m cannot be calculated  ",
     .FileNameMissing = "  Input the file name  ",
     .VoltagesNotWritable = "  The tube voltages of the output data in use cannot be written to a file  ",
+    .ConditionChangedSinceCalculation = "  The exposure condition has changed since the calculation: calculate again  ",
+    .ConditionDiffersFromLastRow =
+        "  The exposure condition differs from the last row of the result table: calculate and add it first  ",
 };
 
 }  // namespace

@@ -17,7 +17,8 @@ struct EntryTexts {
 
   // ---- what a box must hold ----
   std::string_view AboveZero;         // voltage, current, time, distances, field sides, dimensions
-  std::string_view ZeroOrMore;        // filtrations, body thickness
+  std::string_view ZeroOrMore;        // added filtrations, body thickness
+  std::string_view FittedFiltrationOrMore;  // inherent filtration (a fit may leave it below 0)
   std::string_view AboveZeroBelow90;  // target angle
   std::string_view TooLarge;          // a number beyond what can be computed or written
 
@@ -27,6 +28,13 @@ struct EntryTexts {
   // Output-data editor: no file name, and voltages that its file format cannot hold.
   std::string_view FileNameMissing;
   std::string_view VoltagesNotWritable;
+  // The condition (a box left with a new number, an option, a dialog) changed
+  // after the result on show was calculated: adding it would pair the new
+  // condition with the old doses.
+  std::string_view ConditionChangedSinceCalculation;
+  // The hand-over sends the condition held now, and the answer goes to the
+  // last row of the table: both must be the same examination.
+  std::string_view ConditionDiffersFromLastRow;
 };
 
 const EntryTexts& EntryTextsFor(Edition edition);

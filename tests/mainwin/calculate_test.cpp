@@ -10,6 +10,7 @@
 #include "beam/attenuation_data.h"
 #include "beam/diff_bsf_data.h"
 #include "beam/output_data.h"
+#include "mainwin/handover.h"
 #include "mainwin_test_support.h"
 #include "platform/format/format.h"
 
@@ -122,6 +123,52 @@ TEST(CalculateErrorTrap, AFailureLeavesNoResultToShowOrAddUntilTheNextSuccess)
   EXPECT_TRUE(f.Command3.Enabled());
   EXPECT_TRUE(f.Command14.Enabled());
   EXPECT_FALSE(f.Command11.Enabled());  // opened again by the next row added
+}
+
+// A result belongs to the condition it was computed from: a box left with a
+// new number, or a measured exposure entered, after the calculation makes it
+// stale; adding it or handing the condition over for the last row is refused.
+TEST(StaleResult, IsNeitherAddedNorHandedOverForAnotherCondition)
+{
+  auto s = StartRegistered(Edition::Japanese);
+  Form1& f = s->form();
+  const std::string changed = "　計算の後で照射条件が変更されました。もう一度計算して下さい　";
+  f.Command2.UserClick();
+  f.Text6.UserType("320");  // left for the add command: 320 mA stored beside the doses of 200 mA
+  s->services.ExpectMsgBox(changed);
+  f.Command3.UserClick();
+  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(s->program->Results.ResultRowCount, 1);
+  EXPECT_EQ(f.Label73.Caption(), "");
+  EXPECT_FALSE(f.Command3.Enabled());
+
+  f.Command2.UserClick();
+  f.Option4.UserClick();  // a measured exposure would pair with the doses of the table's output
+  s->program->Form9->Text1.UserType("2.58E-04");
+  s->program->Form9->Command1.UserClick();
+  s->services.ExpectMsgBox(changed);
+  f.Command3.UserClick();
+  EXPECT_EQ(s->program->Results.ResultRowCount, 1);
+
+  // Row 1 added, then another voltage calculated but not added: its beam
+  // would be handed over and its effective dose put on row 1.
+  f.Option5.UserClick();
+  f.Command2.UserClick();
+  f.Command3.UserClick();
+  ASSERT_EQ(s->program->Results.ResultRowCount, 2);
+  f.Text5.UserType("110");
+  f.Command2.UserClick();
+  s->services.ExpectMsgBox("　照射条件が結果表の最後の行と異なります。計算して結果表に追加して下さい　");
+  f.Command11.UserClick();
+  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+  EXPECT_FALSE(std::filesystem::exists(s->dir() / mainwin::kHandoverFileName));
+  EXPECT_FALSE(f.Command5.Enabled());
+
+  // Back to the row's condition: the hand-over goes ahead.
+  f.Text5.UserType("75");
+  f.Command2.UserClick();
+  f.Command11.UserClick();
+  EXPECT_TRUE(f.Command5.Enabled());
 }
 
 TEST(CalculateErrorTrap, AVoltageBeyondTheTablesIsTrappedInTheEnglishEditionToo)

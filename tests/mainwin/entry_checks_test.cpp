@@ -44,6 +44,8 @@ TEST(EntryNumber, RangesAreOpenOrClosedAsThePhysicsAllows)
   EXPECT_TRUE(KeepsRule(1e-300, EntryRule::AboveZero));
   EXPECT_TRUE(KeepsRule(0.0, EntryRule::ZeroOrMore));
   EXPECT_FALSE(KeepsRule(-1e-300, EntryRule::ZeroOrMore));
+  EXPECT_TRUE(KeepsRule(-10.0, EntryRule::FittedFiltration));
+  EXPECT_FALSE(KeepsRule(-10.001, EntryRule::FittedFiltration));
   EXPECT_FALSE(KeepsRule(0.0, EntryRule::AboveZeroBelow90));
   EXPECT_TRUE(KeepsRule(0.001, EntryRule::AboveZeroBelow90));
   EXPECT_TRUE(KeepsRule(89.999, EntryRule::AboveZeroBelow90));
@@ -60,6 +62,8 @@ constexpr const char* kJaAngle = "：0 より大きく 90 より小さい数値�
 constexpr const char* kEnAbove = ": enter a number above 0  ";
 constexpr const char* kEnZero = ": enter a number of 0 or more  ";
 constexpr const char* kEnAngle = ": enter a number above 0 and below 90  ";
+constexpr const char* kJaFitted = "：-10 以上の数値を入力して下さい　";
+constexpr const char* kEnFitted = ": enter a number of -10 or more  ";
 
 struct BadBox {
   ui::TextBox Form1::*box;
@@ -87,7 +91,9 @@ TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
       {&Form1::Text7, "-0.1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
       {&Form1::Text1, "-12", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
       {&Form1::Text1, "90", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
-      {&Form1::Text2, "", Ja("固有濾過 (mmAl)", kJaZero), En("Inherent filtration (mmAl)", kEnZero)},
+      {&Form1::Text2, "", Ja("固有濾過 (mmAl)", kJaFitted), En("Inherent filtration (mmAl)", kEnFitted)},
+      // A fit may leave the inherent filtration below 0, but not below its own bound.
+      {&Form1::Text2, "-10.5", Ja("固有濾過 (mmAl)", kJaFitted), En("Inherent filtration (mmAl)", kEnFitted)},
       {&Form1::Text4, "-0.1", Ja("付加フィルタ Cu (mm)", kJaZero), En("Added filter Cu (mm)", kEnZero)},
       {&Form1::Text5, "abc", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
       {&Form1::Text5, "８０", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},

@@ -127,7 +127,8 @@ TEST(AddToTable, RowsForEachSurfaceCode)
   const std::vector<std::string> words{"平面", "円柱10", "楕円15,10", "頭平面", "Racetrack"};
   for (int code = 0; code <= 4; ++code) {
     m.Phantom.PhantomModel = code;
-    s.main().Command3.SetEnabled(true);  // as after a calculation
+    s.main().Command3.SetEnabled(true);  // as after a calculation of this phantom
+    s.main().RecordCalculatedResult();
     s.main().Command3.UserClick();
     const ui::TextItem* word = ui::FindText(s.window().Picture2.Items(), words[code]);
     ASSERT_NE(word, nullptr) << code;
