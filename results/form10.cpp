@@ -5,6 +5,7 @@
 #include "mainwin/main_program.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
+#include "results/cell_text.h"
 #include "results/file_dialog_lists.h"
 #include "results/form2.h"
 #include "results/form3.h"
@@ -66,6 +67,12 @@ void Place(ui::Control& control, const ui::Rect& r) { control.Move(r.left, r.top
 
 // The totals line under the last band.
 constexpr double kTotalsY = 860;
+
+// The grid's texts shrink to 6.75 points (9 pixels) at the least, keep a
+// pixel between their ink and a rule and a pixel and a half between the two
+// lines of a cell (the glyphs' hinting moves each by up to half a pixel).
+// The first band is the narrowest: its two-line cells need the smallest size.
+constexpr FitLimits kScreenFit{6.75, 0.75, 15.0, 22.5};
 
 }  // namespace
 
@@ -179,23 +186,28 @@ void Form10::PrintSplashName(const std::string& userName)
   Picture2.SetFontSize(9);
 }
 
+Ruling Form10::GridRuling() const
+{
+  std::vector<ui::LineEnds> rules(kRuling.begin(), kRuling.end());
+  return Ruling(std::move(rules), CellBox{0, 0, Picture2.ScaleWidth(), Picture2.ScaleHeight()});
+}
+
 void Form10::DrawResultHeadings()
 {
   const ResultsTexts& t = ResultsTextsFor(program_.edition);
   Picture2.SetFontName(std::string(t.WindowFont));
-  for (const PlacedText& heading : t.ScreenHeadings) {
-    Picture2.SetCurrentX(heading.x);
-    Picture2.SetCurrentY(heading.y);
-    Picture2.Print(heading.text);
-  }
+  std::vector<Cell> headings;
+  for (const PlacedText& heading : t.ScreenHeadings) headings.push_back({std::string(heading.text), heading.x, heading.y});
+  PrintInCells(Picture2, headings, GridRuling(), kScreenFit);
 }
 
 void Form10::DrawResultRow()
 {
   const Module1& m = program_.Module();
   const RowSource row{m.Condition, m.Phantom, m.OtherFilter, m.Result};
-  PrintCells(Picture2, ScreenRowCells(row, program_.Results.ResultRowCount, program_.AddingRowFlag == 1,
-                                      program_.edition));
+  const int r = program_.Results.ResultRowCount;
+  PrintRowInCells(Picture2, ScreenRowCells(row, r, program_.AddingRowFlag == 1, program_.edition), GridRuling(),
+                  ScreenRowY(r), kScreenFit);
 }
 
 void Form10::RedrawTable()
@@ -208,7 +220,8 @@ void Form10::RedrawTable()
   DrawResultHeadings();
   for (int r = 1; r < table.ResultRowCount; ++r) {
     const RowValues values = RowOf(table, r);
-    PrintCells(Picture2, ScreenRowCells(values.Source(), r, false, program_.edition));
+    PrintRowInCells(Picture2, ScreenRowCells(values.Source(), r, false, program_.edition), GridRuling(),
+                    ScreenRowY(r), kScreenFit);
   }
 }
 
@@ -229,10 +242,12 @@ void Form10::Command1_Click()
   }
   // Covers the totals of an earlier press.
   Picture2.FilledBox(880, kTotalsY, 1150, 900, ui::colors::White);
-  PrintCells(Picture2, {{Format(soft, "#0.00"), 900, kTotalsY},
-                        {Format(skin, "#0.00"), 960, kTotalsY},
-                        {Format(air, "#0.00"), 1025, kTotalsY},
-                        {Format(effective, "#0.000"), 1100, kTotalsY}});
+  PrintInCells(Picture2,
+               {{Format(soft, "#0.00"), 900, kTotalsY},
+                {Format(skin, "#0.00"), 960, kTotalsY},
+                {Format(air, "#0.00"), 1025, kTotalsY},
+                {Format(effective, "#0.000"), 1100, kTotalsY}},
+               GridRuling(), kScreenFit);
 }
 
 void Form10::Command2_Click() { program_.Form1->Show(); }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/ui/ui.h"
+#include "results/cell_text.h"
 #include "results/row_cells.h"
 #include "text/edition.h"
 
@@ -77,6 +78,8 @@ public:
 private:
   void Form_Load();
   void SetResultGridVisible(bool visible);
+  // The grid's rules and the picture's edges: where the texts must stay.
+  Ruling GridRuling() const;
 
   mainwin::MainProgram& program_;
   std::vector<std::unique_ptr<ui::LineControl>> ruling_;

@@ -163,15 +163,6 @@ std::vector<Cell> SheetRowCells(const RowSource& row, int r, double airWValue, E
   return cells;
 }
 
-void PrintCells(ui::Canvas& canvas, const std::vector<Cell>& cells)
-{
-  for (const Cell& cell : cells) {
-    canvas.SetCurrentX(cell.x);
-    canvas.SetCurrentY(cell.y);
-    canvas.Print(cell.text);
-  }
-}
-
 void StoreRow(ResultTable& t, int r, const RowSource& row)
 {
   const ExposureCondition& c = row.condition;

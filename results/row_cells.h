@@ -56,9 +56,6 @@ std::vector<Cell> ScreenRowCells(const RowSource& row, int r, bool addingRow, Ed
 // The printed sheet's cells of row r; airWValue fills the air-conversion cell.
 std::vector<Cell> SheetRowCells(const RowSource& row, int r, double airWValue, Edition edition);
 
-// Prints the cells at their points.
-void PrintCells(ui::Canvas& canvas, const std::vector<Cell>& cells);
-
 // Copies the current condition and results into row r (the add command).
 // The dimension columns that the surface code does not name keep what they
 // hold; the effective dose is not touched. A field side that is still the

@@ -8,6 +8,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -47,7 +48,18 @@ ui::TextExtent QtFontMetrics::Measure(const ui::FontSpec& font, std::string_view
 {
   const QFontMetricsF metrics(ScreenFont(font));
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  return {metrics.horizontalAdvance(text) * ui::kTwipsPerPixel, metrics.height() * ui::kTwipsPerPixel};
+  const double t = ui::kTwipsPerPixel;
+  ui::TextExtent extent{metrics.horizontalAdvance(text) * t, metrics.height() * t};
+  if (!text.isEmpty()) {
+    // The glyphs' outlines, from the base line (the text is drawn from its
+    // top): exact, where the metrics' tight box is rounded out to pixels.
+    QPainterPath outline;
+    outline.addText(0.0, 0.0, ScreenFont(font), text);
+    const QRectF ink = outline.boundingRect();
+    extent.inkTop = (metrics.ascent() + ink.top()) * t;
+    extent.inkBottom = (metrics.ascent() + ink.bottom()) * t;
+  }
+  return extent;
 }
 
 QtServices::QtServices(std::filesystem::path workingFolder) : workingFolder_(std::move(workingFolder)) {}

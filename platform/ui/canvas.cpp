@@ -280,4 +280,13 @@ double Canvas::TextHeight(std::string_view text) const
   return Metrics().Measure(Font(), text).height / CurrentScale().TwipsPerUnitY();
 }
 
+Canvas::TextMeasure Canvas::MeasureText(std::string_view text) const
+{
+  const TextExtent e = Metrics().Measure(Font(), text);
+  const UserScale scale = CurrentScale();
+  const double x = scale.TwipsPerUnitX();
+  const double y = scale.TwipsPerUnitY();
+  return {e.width / x, e.height / y, e.inkTop / y, e.inkBottom / y};
+}
+
 }  // namespace vorn::ui

@@ -101,6 +101,15 @@ public:
   // Size of a text in the current font, in units of the current scale.
   double TextWidth(std::string_view text) const;
   double TextHeight(std::string_view text) const;
+  // Width, line height and where the ink lies down from the line's top, in
+  // units of the current scale (y measured downward the screen).
+  struct TextMeasure {
+    double width = 0.0;
+    double height = 0.0;
+    double inkTop = 0.0;
+    double inkBottom = 0.0;
+  };
+  TextMeasure MeasureText(std::string_view text) const;
 
 protected:
   explicit Canvas(ScaleUnit unit);
