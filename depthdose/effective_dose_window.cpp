@@ -77,11 +77,14 @@ Form2::Form2(DepthDoseProgram& program) : Form(program.app, "Form2"), program_(p
   Line2.SetEnds({240, 1170, 9330, 1170});
 
   LayOutHeading({&Label73, &Label1}, {t.OrganHeading[0], t.OrganHeading[1]}, 240, 1935);
+  // The English organ names are wider ("Salivery gland"): the weight column
+  // starts a little further right there.
+  const double weightLeft = japanese ? 2160 : 2220;
   LayOutHeading({&Label2, &Label74, &Label34}, {t.WeightHeading[0], t.WeightHeading[1], t.WeightHeading[2]},
-                2175, 1080);
+                weightLeft + 15, 1080);
   // The subscript T sits low, right after the "W" that ends the last line.
   Label35.SetCaption(std::string(t.WeightSubscript));
-  Label35.Move(japanese ? 3015 : 3030, kHeadingBottom - 190, 150, 170);
+  Label35.Move(japanese ? 3015 : 3090, kHeadingBottom - 190, 150, 170);
   Label35.SetFontSize(6.75);
   Label35.SetBackStyle(ui::BackStyle::Transparent);
   LayOutHeading({&Label61, &Label33, &Label75}, {t.DepthHeading[0], t.DepthHeading[1], t.DepthHeading[2]},
@@ -96,9 +99,9 @@ Form2::Form2(DepthDoseProgram& program) : Form(program.app, "Form2"), program_(p
   for (int row = 1; row <= kOrganRowCount; ++row) {
     const OrganRowControls& r = Rows[row];
     const double top = kFirstRowTop + kRowPitch * (row - 1);
-    r.check->Move(japanese ? 480 : 240, top, japanese ? 1575 : 1935, kBoxHeight);
+    r.check->Move(japanese ? 480 : 240, top, japanese ? 1575 : weightLeft - 240, kBoxHeight);
     r.check->SetCaption(std::string(t.OrganCaption[row]));
-    r.weight->Move(2160, top, japanese ? 975 : 1095, kBoxHeight);
+    r.weight->Move(weightLeft, top, japanese ? 975 : 1095, kBoxHeight);
     r.near_depth->Move(3480, top, kBoxWidth, kBoxHeight);
     r.range_mark->Move(4680, top, japanese ? 330 : 225, kBoxHeight);
     r.range_mark->SetCaption(std::string(t.DepthRangeMark));

@@ -20,6 +20,13 @@ public:
   // (x -150..950, y 90..990), in the upper right of the plot, which the
   // falling curves leave free.
   ui::PictureBox Picture1{*this, "Picture1", {120, 120, 8415, 8415}};
+  // Cursor: the levels of the total, primary and scatter, and the depth.
+  // Made before the read-outs, so that they pass under them (a level near
+  // 40-50 % runs through the read-out labels).
+  ui::LineControl Line1{Picture1, "Line1", {0, 800, 900, 800}};
+  ui::LineControl Line3{Picture1, "Line3", {0, 800, 900, 800}};
+  ui::LineControl Line4{Picture1, "Line4", {0, 800, 900, 800}};
+  ui::LineControl Line2{Picture1, "Line2", {8, 110, 8, 800}};
   ui::Label Label4{Picture1, "Label4", {470, 122, 420, 36}};
   ui::Label Label20{Picture1, "Label20", {470, 172, 110, 34}};
   ui::TextBox Text12{Picture1, "Text12", {582, 168, 110, 40}};
@@ -32,11 +39,6 @@ public:
   ui::TextBox Text7{Picture1, "Text7", {470, 266, 134, 40}};
   ui::TextBox Text13{Picture1, "Text13", {610, 266, 134, 40}};
   ui::TextBox Text14{Picture1, "Text14", {750, 266, 134, 40}};
-  // Cursor: the levels of the total, primary and scatter, and the depth.
-  ui::LineControl Line1{Picture1, "Line1", {0, 800, 900, 800}};
-  ui::LineControl Line3{Picture1, "Line3", {0, 800, 900, 800}};
-  ui::LineControl Line4{Picture1, "Line4", {0, 800, 900, 800}};
-  ui::LineControl Line2{Picture1, "Line2", {8, 110, 8, 800}};
 
   ui::Label Label3{*this, "Label3", {240, 8625, 8295, 330}};
   ui::CommandButton Command3{*this, "Command3", {5520, 9000, 3015, 555}};

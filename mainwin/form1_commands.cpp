@@ -189,7 +189,7 @@ void Form1::Command2_Click()
 void Form1::Command10_Click()
 {
   results::Form10& results = *program_.Form10;
-  results.Label1.SetCaption(program_.UserName);
+  results.ShowUserName(program_.UserName);
   results.Move(15, 15);
   results.Show();
 }

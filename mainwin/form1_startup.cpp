@@ -149,7 +149,7 @@ void Form1::ReadUserName()
   results::Form10& results = *program_.Form10;
   program_.UserName = known ? name : std::string(texts_.GuestName);
   results.PrintSplashName(program_.UserName);
-  results.Label1.SetCaption(program_.UserName);
+  results.ShowUserName(program_.UserName);
 
   if (known) {
     Command8.SetVisible(false);

@@ -41,7 +41,7 @@ void ApplyUserName(MainProgram& program, const std::string& name)
     results.DrawSplashTitle(200, 350);
     results.PrintSplashName(name);
   }
-  results.Label1.SetCaption(name);
+  results.ShowUserName(name);
 
   mainwin::Form1& main = *program.Form1;
   main.SetCaption(std::string(MainWinTextsFor(program.edition).RegisteredCaption) + name);

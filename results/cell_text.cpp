@@ -1,7 +1,6 @@
 #include "results/cell_text.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,12 +8,6 @@ namespace vorn::results {
 namespace {
 
 constexpr std::string_view kEllipsis = "…";
-
-struct Placed {
-  std::string text;
-  double x = 0.0;
-  double y = 0.0;
-};
 
 // The first n characters (not bytes) of a UTF-8 text.
 std::string FirstCharacters(std::string_view text, std::size_t n)
@@ -47,57 +40,60 @@ std::string CutToWidth(const ui::Canvas& canvas, std::string_view text, double w
   return std::string(kEllipsis);
 }
 
-// The lines placed inside `inner` at the canvas's present font size, or
-// nothing when they need a smaller font. With `last` set they are placed
-// anyway: a line too wide is cut, lines too tall are spread over the cell.
-std::optional<std::vector<Placed>> Arrange(const ui::Canvas& canvas, const std::vector<Cell>& lines,
-                                           const CellBox& inner, double gap, bool last)
+struct Line {
+  Cell cell;
+  double size = 0.0;  // points
+  std::string text;   // the cell's text, or its start with an ellipsis
+  ui::Canvas::TextMeasure m;
+};
+
+// Measures a line at a size; one too wide at the smallest size is cut.
+void Measure(ui::Canvas& canvas, Line& line, double width, bool cutIfWide)
 {
-  std::vector<Placed> placed;
-  std::vector<ui::Canvas::TextMeasure> measures;
-  const double width = inner.right - inner.left;
-  for (const Cell& line : lines) {
-    std::string text = line.text;
-    ui::Canvas::TextMeasure m = canvas.MeasureText(text);
-    if (m.width > width) {
-      if (!last) return std::nullopt;
-      text = CutToWidth(canvas, text, width);
-      m = canvas.MeasureText(text);
-    }
-    // At its point, or as far left as the cell needs, but never left of it.
-    const double x = std::max(inner.left, std::min(line.x, inner.right - m.width));
-    placed.push_back({std::move(text), x, line.y});
-    measures.push_back(m);
+  canvas.SetFontSize(line.size);
+  line.text = line.cell.text;
+  line.m = canvas.MeasureText(line.text);
+  if (cutIfWide && line.m.width > width) {
+    line.text = CutToWidth(canvas, line.text, width);
+    line.m = canvas.MeasureText(line.text);
   }
+}
 
+// Whether the lines' ink fits the cell's height, stacked with the gap.
+bool FitsDown(const std::vector<Line>& lines, const CellBox& inner, double gap)
+{
+  double height = gap * static_cast<double>(lines.size() - 1);
+  for (const Line& l : lines) height += l.m.inkBottom - l.m.inkTop;
+  return height <= inner.bottom - inner.top;
+}
+
+// The tops of the lines: where they are given when every ink lies inside
+// and apart; a single line moved just inside; stacked lines spread evenly.
+std::vector<double> Tops(const std::vector<Line>& lines, const CellBox& inner, double gap)
+{
+  std::vector<double> tops;
   bool asGiven = true;
-  for (std::size_t i = 0; i < placed.size(); ++i) {
-    const double inkTop = placed[i].y + measures[i].inkTop;
-    const double inkBottom = placed[i].y + measures[i].inkBottom;
-    if (inkTop < inner.top || inkBottom > inner.bottom) asGiven = false;
-    if (i > 0 && placed[i - 1].y + measures[i - 1].inkBottom + gap > inkTop) asGiven = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const double y = lines[i].cell.y;
+    tops.push_back(y);
+    if (y + lines[i].m.inkTop < inner.top || y + lines[i].m.inkBottom > inner.bottom) asGiven = false;
+    if (i > 0 && tops[i - 1] + lines[i - 1].m.inkBottom + gap > y + lines[i].m.inkTop) asGiven = false;
   }
-  if (asGiven) return placed;
-
-  double inkHeights = gap * static_cast<double>(placed.size() - 1);
-  for (const ui::Canvas::TextMeasure& m : measures) inkHeights += m.inkBottom - m.inkTop;
-  const double room = inner.bottom - inner.top;
-  if (inkHeights > room && !last) return std::nullopt;
-  if (placed.size() == 1) {
-    // Moved just inside the cell, its top kept where it cannot all fit.
-    Placed& p = placed.front();
-    p.y = std::min(p.y, inner.bottom - measures.front().inkBottom);
-    p.y = std::max(p.y, inner.top - measures.front().inkTop);
-    return placed;
+  if (asGiven) return tops;
+  if (lines.size() == 1) {
+    const Line& l = lines.front();
+    tops[0] = std::max(std::min(l.cell.y, inner.bottom - l.m.inkBottom), inner.top - l.m.inkTop);
+    return tops;
   }
-  // Stacked lines share the cell's height evenly.
-  const double spread = std::max(0.0, room - inkHeights) / static_cast<double>(placed.size() + 1);
+  double inkHeights = gap * static_cast<double>(lines.size() - 1);
+  for (const Line& l : lines) inkHeights += l.m.inkBottom - l.m.inkTop;
+  const double spread = std::max(0.0, inner.bottom - inner.top - inkHeights) / static_cast<double>(lines.size() + 1);
   double top = inner.top + spread;
-  for (std::size_t i = 0; i < placed.size(); ++i) {
-    placed[i].y = top - measures[i].inkTop;
-    top += measures[i].inkBottom - measures[i].inkTop + gap + spread;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    tops[i] = top - lines[i].m.inkTop;
+    top += lines[i].m.inkBottom - lines[i].m.inkTop + gap + spread;
   }
-  return placed;
+  return tops;
 }
 
 double OnRule(const ui::Canvas& canvas, const FitLimits& limits)
@@ -136,30 +132,51 @@ CellBox Ruling::CellAt(double x, double y, double height, double onRule) const
   return box;
 }
 
-void PrintInCell(ui::Canvas& canvas, const std::vector<Cell>& lines, const CellBox& box, const FitLimits& limits)
+void PrintInCell(ui::Canvas& canvas, const std::vector<Cell>& cells, const CellBox& box, const FitLimits& limits)
 {
-  if (lines.empty()) return;
+  if (cells.empty()) return;
   const ui::UserScale scale = canvas.CurrentScale();
   const double mx = limits.marginTwips / scale.TwipsPerUnitX();
   const double my = limits.marginTwips / scale.TwipsPerUnitY();
   const double gap = limits.gapTwips / scale.TwipsPerUnitY();
   const CellBox inner{box.left + mx, box.top + my, box.right - mx, box.bottom - my};
-
-  std::vector<Cell> stacked = lines;
-  std::stable_sort(stacked.begin(), stacked.end(), [](const Cell& a, const Cell& b) { return a.y < b.y; });
-
+  const double width = inner.right - inner.left;
   const double given = canvas.FontSize();
-  for (double size = given;; size = std::max(limits.minSize, size - limits.step)) {
-    canvas.SetFontSize(size);
-    const bool last = size <= limits.minSize + 1e-9;
-    if (const std::optional<std::vector<Placed>> placed = Arrange(canvas, stacked, inner, gap, last)) {
-      for (const Placed& p : *placed) {
-        canvas.SetCurrentX(p.x);
-        canvas.SetCurrentY(p.y);
-        canvas.Print(p.text);
-      }
-      break;
+  auto smaller = [&](double size) { return std::max(limits.minSize, size - limits.step); };
+  auto smallest = [&](double size) { return size <= limits.minSize + 1e-9; };
+
+  std::vector<Line> lines;
+  for (const Cell& cell : cells) lines.push_back({cell, given, {}, {}});
+  std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.cell.y < b.cell.y; });
+
+  // Across: each line shrinks until it fits the cell's width, or is cut.
+  for (Line& line : lines) {
+    Measure(canvas, line, width, smallest(line.size));
+    while (line.m.width > width) {
+      line.size = smaller(line.size);
+      Measure(canvas, line, width, smallest(line.size));
     }
+  }
+  // Down: the largest lines shrink until the stack fits the cell's height.
+  while (!FitsDown(lines, inner, gap)) {
+    double largest = 0.0;
+    for (const Line& line : lines) largest = std::max(largest, line.size);
+    if (smallest(largest)) break;  // spread as they are
+    for (Line& line : lines) {
+      if (line.size < largest) continue;
+      line.size = smaller(line.size);
+      Measure(canvas, line, width, smallest(line.size));
+    }
+  }
+
+  const std::vector<double> tops = Tops(lines, inner, gap);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Line& line = lines[i];
+    canvas.SetFontSize(line.size);
+    // At its point, or as far left as the cell needs, but never left of it.
+    canvas.SetCurrentX(std::max(inner.left, std::min(line.cell.x, inner.right - line.m.width)));
+    canvas.SetCurrentY(tops[i]);
+    canvas.Print(line.text);
   }
   canvas.SetFontSize(given);
 }

@@ -1,5 +1,6 @@
 #include "results/form10.h"
 
+#include <algorithm>
 #include <array>
 
 #include "mainwin/main_program.h"
@@ -56,23 +57,30 @@ constexpr ui::Color kButtonColor = ui::Rgb(0xFF, 0xFF, 0xC0);
 struct ButtonPlaces {
   ui::Rect save, read, print, erase, behind, name;
 };
+// The name runs up to the first button.
 constexpr ButtonPlaces kJapanesePlaces{{6720, 7250, 1575, 495}, {8400, 7250, 1575, 495},
                                        {10080, 7250, 1335, 495}, {11640, 7250, 1455, 495},
-                                       {13440, 7250, 1935, 495}, {4080, 7320, 2520, 435}};
+                                       {13440, 7250, 1935, 495}, {4080, 7320, 2580, 435}};
 constexpr ButtonPlaces kEnglishPlaces{{6480, 7320, 1575, 495}, {8160, 7320, 1575, 495},
                                       {9960, 7320, 1335, 495},  {11640, 7320, 1335, 495},
-                                      {13200, 7320, 2175, 495}, {3720, 7320, 2760, 435}};
+                                      {13200, 7320, 2175, 495}, {3720, 7320, 2700, 435}};
+
+// The name's font shrinks to fit one line, down to this size; a name still
+// too long is cut with an ellipsis.
+constexpr double kNameMinSize = 9.0;
+constexpr double kNameStep = 0.75;
+constexpr double kNameMarginTwips = 60.0;
 
 void Place(ui::Control& control, const ui::Rect& r) { control.Move(r.left, r.top, r.width, r.height); }
 
 // The totals line under the last band.
 constexpr double kTotalsY = 860;
 
-// The grid's texts shrink to 6.75 points (9 pixels) at the least, keep a
-// pixel between their ink and a rule and a pixel and a half between the two
-// lines of a cell (the glyphs' hinting moves each by up to half a pixel).
-// The first band is the narrowest: its two-line cells need the smallest size.
-constexpr FitLimits kScreenFit{6.75, 0.75, 15.0, 22.5};
+// The grid's texts shrink to 6.75 points (9 pixels) at the least and keep a
+// pixel and a half between their ink and a rule or the other line of their
+// cell (the glyphs' hinting moves each by up to half a pixel). The first band
+// is the narrowest: its two-line cells need the smallest size.
+constexpr FitLimits kScreenFit{6.75, 0.75, 22.5, 22.5};
 
 }  // namespace
 
@@ -118,7 +126,8 @@ Form10::Form10(mainwin::MainProgram& program) : Form(program.app, "Form10"), pro
   }
 
   Label1.SetForeColor(kNameColor);
-  Label1.SetFont(japanese ? ui::FontSpec{font, 14.25} : ui::FontSpec{font, 15.75, false, true});
+  nameFont_ = japanese ? ui::FontSpec{font, 14.25} : ui::FontSpec{font, 15.75, false, true};
+  Label1.SetFont(nameFont_);
   Label52.SetCaption(std::string(t.CalculatedBy));
   Label52.SetForeColor(kNameColor);
   Label52.SetFont(ui::FontSpec{"Times New Roman", 15.75, false, true});
@@ -150,7 +159,30 @@ void Form10::Form_Load()
     DrawSplashTitle(350, 500);
     PrintSplashName(program_.UserName);
   }
-  Label1.SetCaption(program_.UserName);
+  ShowUserName(program_.UserName);
+}
+
+void Form10::ShowUserName(const std::string& name)
+{
+  const ui::FontMetrics& metrics = App().services().Metrics();
+  const double room = Label1.Width() - kNameMarginTwips;
+  ui::FontSpec font = nameFont_;
+  while (font.size > kNameMinSize && metrics.Measure(font, name).width > room) {
+    font.size = std::max(kNameMinSize, font.size - kNameStep);
+  }
+  std::string shown = name;
+  if (metrics.Measure(font, shown).width > room) {
+    // The first characters that fit, with an ellipsis after them.
+    std::string kept = name;
+    do {
+      // Drop the last character: its continuation bytes, then its first byte.
+      while (!kept.empty() && (static_cast<unsigned char>(kept.back()) & 0xC0) == 0x80) kept.pop_back();
+      if (!kept.empty()) kept.pop_back();
+      shown = kept + "…";
+    } while (!kept.empty() && metrics.Measure(font, shown).width > room);
+  }
+  Label1.SetFont(font);
+  Label1.SetCaption(shown);
 }
 
 // ---------------------------------------------------------------- drawing

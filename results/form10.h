@@ -67,6 +67,10 @@ public:
   // module's variables.
   void RedrawTable();
 
+  // The user's name below the table, in one line: its font shrinks to fit
+  // (a name too long even then is cut with an ellipsis).
+  void ShowUserName(const std::string& name);
+
   // ---- event routines ----
   void Command1_Click();  // totals
   void Command2_Click();  // main window to the front
@@ -83,6 +87,7 @@ private:
 
   mainwin::MainProgram& program_;
   std::vector<std::unique_ptr<ui::LineControl>> ruling_;
+  ui::FontSpec nameFont_;
 };
 
 }  // namespace vorn::results

@@ -117,7 +117,12 @@ public:
     auto& box = static_cast<ui::TextBox&>(*control_);
     switch (what) {
       case ui::Prop::Text:
-        if (edit()->text() != Q(box.Text())) edit()->setText(Q(box.Text()));
+        if (edit()->text() != Q(box.Text())) {
+          edit()->setText(Q(box.Text()));
+          // A text set by the program shows from its start, as on the old
+          // desktop (Qt would show its end, with the cursor there).
+          edit()->setCursorPosition(0);
+        }
         break;
       case ui::Prop::Style:
         edit()->setReadOnly(box.Locked());

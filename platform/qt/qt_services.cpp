@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
@@ -14,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <cstdlib>
 
 #include "platform/errors.h"
@@ -25,6 +28,10 @@
 namespace vorn::qt {
 
 namespace {
+
+// Pixels a window frame's title bar takes besides the title: the window's
+// icon, its three buttons and the space around them.
+constexpr int kTitleBarExtra = 160;
 
 QPageLayout::Orientation ToQOrientation(ui::Orientation o)
 {
@@ -98,6 +105,14 @@ ui::MsgAnswer QtServices::MsgBox(const std::string& text, int style, const std::
   // is Cancel where there is one, else the last button (OK, or No).
   box.setDefaultButton(choices.front().button);
   box.setEscapeButton(choices.back().button);
+  // A box is as wide as its text; a short text would leave its title cut to
+  // "..." in the frame. The frame's title bar also holds an icon and three
+  // buttons.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + kTitleBarExtra;
+    grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  }
   box.exec();
   for (const Choice& c : choices)
     if (box.clickedButton() == c.button) return c.answer;

@@ -27,6 +27,7 @@ public:
 
   void SetPrintTarget(PrintTarget target) { target_ = target; }
 
+  // At least as wide as its title and the frame's title bar need.
   ui::MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) override;
   void Beep() override;
   // Starts the program found by ui::FindProgram, detached, in the working folder.

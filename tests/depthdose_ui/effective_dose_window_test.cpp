@@ -73,7 +73,7 @@ TEST_F(EffectiveDoseWindow, EnglishLayoutAndWeights)
   EXPECT_EQ(f.Width(), 9585);
   EXPECT_EQ(f.Height(), 11505);
   // Rows from 2280 every 360 twips; the exit skin is the thirteenth, before the brain.
-  EXPECT_EQ(f.Check1.Bounds(), (ui::Rect{240, 2280, 1935, 375}));
+  EXPECT_EQ(f.Check1.Bounds(), (ui::Rect{240, 2280, 1980, 375}));  // up to the weights
   EXPECT_EQ(f.Check16.Top(), 2280 + 360 * 12);
   EXPECT_EQ(f.Check13.Top(), 2280 + 360 * 13);
   EXPECT_EQ(f.Text46.Bounds(), (ui::Rect{3480, 6600, 1095, 375}));

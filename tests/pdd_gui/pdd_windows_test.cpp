@@ -13,10 +13,12 @@
 
 #include "depthdose/depthdose_program.h"
 #include "depthdose/effective_dose_window.h"
+#include "depthdose/graph_drawing.h"
 #include "depthdose/graph_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/widget_binding.h"
 #include "tests/depthdose_ui/pdd_ui_fixture.h"
+#include "tests/support/text_fit.h"
 
 namespace vorn::pdd::test {
 namespace {
@@ -149,6 +151,54 @@ TEST_P(PddWindows, EachArrowKeyStepsTheCursorOneSlab)
   QTest::keyClick(picture, Qt::Key_Left);
   EXPECT_EQ(program.module().CursorIndex, 10);
   EXPECT_EQ(graph.Text6.Text(), "5.0cm");
+}
+
+TEST_P(PddWindows, EveryCaptionFitsAndTheCursorPassesUnderTheReadOuts)
+{
+  qt::QtServices services(folder);
+  DepthDoseProgram program(GetParam(), services);
+  qt::WidgetBinding binding(program.app);
+  program.Start();
+  pdd::Form1& graph = *program.Form1;
+  qt::FormWindow* window = binding.WindowOf(graph);
+  ASSERT_NE(window, nullptr);
+  const std::string tag = Japanese() ? "J" : "E";
+
+  // The cursor on the deepest slab whose total lies near 45 %: its level
+  // line runs at the height of the depth read-out.
+  const Module1& m = program.module();
+  int slab = 1;
+  while (slab < 40 && m.PddTable[3][slab + 1] >= 45.0) ++slab;
+  ASSERT_NEAR(m.PddTable[3][slab], 45.0, 8.0);
+  QWidget* picture = window->WidgetOf(graph.Picture1);
+  const ui::Point twips = graph.Picture1.CurrentScale().ToTwips({SlabX(slab), 450.0});
+  const QPointF at(2.0 + twips.x / 15.0, 2.0 + twips.y / 15.0);
+  QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(picture, &move);
+  ASSERT_EQ(m.CursorIndex, slab);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  ASSERT_TRUE(window->grab().toImage().save(QString::fromStdString(Shot("graph-cursor"))));
+
+  // A label the cursor's lines cross lies above them.
+  const QObjectList stack = picture->children();  // bottom to top
+  int crossings = 0;
+  for (const ui::Label* label : {&graph.Label4, &graph.Label20, &graph.Label15, &graph.Label6, &graph.Label1, &graph.Label2}) {
+    QWidget* l = window->WidgetOf(*label);
+    if (!l->isVisible()) continue;
+    for (const ui::LineControl* line : {&graph.Line1, &graph.Line2, &graph.Line3, &graph.Line4}) {
+      QWidget* w = window->WidgetOf(*line);
+      if (!w->isVisible() || !w->geometry().intersects(l->geometry())) continue;
+      ++crossings;
+      EXPECT_GT(stack.indexOf(l), stack.indexOf(w)) << label->Name() << " under " << line->Name();
+    }
+  }
+  EXPECT_GT(crossings, 0);
+  EXPECT_GE(testing::ExpectCaptionsFit(*window, graph, tag + " graph"), 8);
+
+  graph.Command3.UserClick();
+  qt::FormWindow* organs = binding.WindowOf(*program.Form2);
+  ASSERT_NE(organs, nullptr);
+  EXPECT_GT(testing::ExpectCaptionsFit(*organs, *program.Form2, tag + " effective dose"), 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, PddWindows, ::testing::Values(Edition::English, Edition::Japanese),

@@ -105,6 +105,23 @@ TEST_F(ExampleWindowTest, TypingAndEnterDriveTheModel)
   EXPECT_EQ(QApplication::focusWidget(), window->WidgetOf(form.Text2));
 }
 
+TEST_F(ExampleWindowTest, ALongTextFromTheProgramShowsItsStart)
+{
+  auto* text1 = Find<QLineEdit>(window, form.Text1);
+  const std::string comment = "Tube 3, measured 2026-04-01 with the 2.5 mm Al filter and the new chamber";
+  form.Text1.SetText(comment);
+  // The box scrolls to show its cursor: at the start, at the left edge.
+  EXPECT_EQ(text1->cursorPosition(), 0);
+  text1->grab();  // laid out and painted
+  EXPECT_LT(text1->inputMethodQuery(Qt::ImCursorRectangle).toRectF().left(), 8);
+  // What the user types is not moved about.
+  text1->setFocus();
+  text1->end(false);
+  QTest::keyClicks(text1, "!");
+  EXPECT_EQ(form.Text1.Text(), comment + "!");
+  EXPECT_EQ(text1->cursorPosition(), static_cast<int>(comment.size()) + 1);
+}
+
 TEST_F(ExampleWindowTest, AFocusChangeInQtFiresLostFocus)
 {
   Find<QLineEdit>(window, form.Text1)->setText("90");  // programmatic: not the user's typing

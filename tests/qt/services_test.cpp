@@ -71,6 +71,7 @@ protected:
         shownText = box->text();
         shownTitle = box->windowTitle();
         shownIcon = box->icon();
+        shownWidth = box->width();
         for (QAbstractButton* b : box->buttons()) shownButtons.push_back(box->standardButton(b));
         if (QAbstractButton* b = box->button(press)) {
           b->click();
@@ -85,6 +86,7 @@ protected:
   QString shownText;
   QString shownTitle;
   QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+  int shownWidth = 0;
   std::vector<QMessageBox::StandardButton> shownButtons;
 };
 
@@ -110,6 +112,22 @@ TEST_F(QtServicesTest, MessageBoxesShowTheAskedIconAndButtons)
   AnswerNextBox(QMessageBox::Ok);
   EXPECT_EQ(services.MsgBox("x", ui::vbCritical, "t"), ui::vbOK);
   EXPECT_EQ(shownIcon, QMessageBox::Critical);
+}
+
+TEST_F(QtServicesTest, AShortMessageLeavesRoomForTheWholeTitle)
+{
+  // The title's own width, plus an icon and three buttons of about 32 pixels
+  // each in the frame's title bar.
+  const QString title("Vorn-V18 ( Quendral, Version 18 )  :  Tester");
+  const int needed = QFontMetrics(QApplication::font()).horizontalAdvance(title) + 4 * 32;
+  for (const std::string& text : {std::string("  Select file  "), std::string("...")}) {
+    AnswerNextBox(QMessageBox::Ok);
+    services.MsgBox(text, ui::vbOKOnly, title.toStdString());
+    EXPECT_GE(shownWidth, needed) << text;
+  }
+  AnswerNextBox(QMessageBox::Ok);
+  services.MsgBox("  Select file  ", ui::vbOKOnly, "t");
+  EXPECT_LT(shownWidth, needed);  // a short title leaves the box narrow
 }
 
 TEST_F(QtServicesTest, ShellStartsAProgramOrSaysWhichOneIsMissing)

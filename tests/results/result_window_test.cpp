@@ -318,6 +318,24 @@ TEST(ResultWindow, ANewUserNameKeepsTheRowsInView)
   EXPECT_EQ(ui::FindText(s.window().Picture2.Items(), "100.0")->at, (ui::Point{170, 220}));
 }
 
+TEST(ResultWindow, TheUserNameShrinksToOneLineThenIsCut)
+{
+  // Stand-in metrics: a full-width character is one em; the label has 2520
+  // twips inside its margins.
+  Session s(Edition::Japanese);
+  Form10& w = s.window();
+  EXPECT_EQ(w.Label1.FontSize(), 14.25);
+  w.ShowUserName("山田 花子（放射線科）");  // 10.5 em: 2992 twips at 14.25 points
+  EXPECT_EQ(w.Label1.Caption(), "山田 花子（放射線科）");
+  EXPECT_EQ(w.Label1.FontSize(), 12.0);  // 2520 twips
+  w.ShowUserName(std::string(30, 'W') + "山田");  // 17 em: too long at 9 points (3060 twips)
+  EXPECT_EQ(w.Label1.FontSize(), 9.0);
+  EXPECT_EQ(w.Label1.Caption(), std::string(27, 'W') + "…");
+  w.ShowUserName("Tester");
+  EXPECT_EQ(w.Label1.FontSize(), 14.25);
+  EXPECT_EQ(w.Label1.Caption(), "Tester");
+}
+
 TEST(ResultWindow, StartUpDrawsTheSplashOnce)
 {
   Session s(Edition::Japanese);

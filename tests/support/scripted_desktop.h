@@ -1,10 +1,11 @@
 // The real desktop for tests of real windows, except that message boxes are
 // answered from a script (a modal box would wait for a user), program starts
-// are only recorded and the printer is always a PDF.
+// are only recorded and the printer is always a PDF (the documents are kept).
 #pragma once
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/qt/qt_services.h"
 #include "platform/ui/scripted_services.h"
@@ -26,7 +27,11 @@ public:
   void Shell(const std::string& program) override { script.Shell(program); }
   void DoEvents() override { desktop_.DoEvents(); }
   std::string DateText() override { return script.DateText(); }
-  ui::PrintReport Print(const ui::PrintDocument& document) override { return desktop_.Print(document); }
+  ui::PrintReport Print(const ui::PrintDocument& document) override
+  {
+    printed.push_back(document);
+    return desktop_.Print(document);
+  }
   const std::filesystem::path& WorkingFolder() const override { return desktop_.WorkingFolder(); }
   const ui::FontMetrics& Metrics() const override { return desktop_.Metrics(); }
   std::optional<ui::Rect> ScreenArea() const override { return desktop_.ScreenArea(); }
@@ -36,6 +41,7 @@ private:
 
 public:
   ui::ScriptedServices script;
+  std::vector<ui::PrintDocument> printed;  // every document, as handed over
 };
 
 }  // namespace vorn::testing
