@@ -15,6 +15,7 @@
 #include "depthdose/effective_dose_window.h"
 #include "depthdose/graph_drawing.h"
 #include "depthdose/graph_window.h"
+#include "platform/format/format.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/widget_binding.h"
 #include "tests/depthdose_ui/pdd_ui_fixture.h"
@@ -122,7 +123,10 @@ TEST_P(PddWindows, BothWindowsShowAndScreenshotsAreWritten)
   EXPECT_FALSE(fs::exists(folder / "PDD_tempDATA.txt"));
 }
 
-TEST_P(PddWindows, EachArrowKeyStepsTheCursorOneSlab)
+// The cursor on the deepest slab whose total lies near 45 %: its level line
+// runs at the height of the depth read-out. Then the arrow keys, with the
+// picture holding the focus (the window has key preview).
+TEST_P(PddWindows, TheCursorPassesUnderTheReadOutsStepsOneSlabAKeyAndEveryCaptionFits)
 {
   qt::QtServices services(folder);
   DepthDoseProgram program(GetParam(), services);
@@ -133,50 +137,18 @@ TEST_P(PddWindows, EachArrowKeyStepsTheCursorOneSlab)
   ASSERT_NE(window, nullptr);
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-
-  // The mouse over slab 11, pressed there: the picture holds the focus.
-  QWidget* picture = window->WidgetOf(graph.Picture1);
-  const ui::Point twips = graph.Picture1.CurrentScale().ToTwips({160.0, 450.0});
-  const QPoint at(static_cast<int>(2.0 + twips.x / 15.0), static_cast<int>(2.0 + twips.y / 15.0));
-  QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(picture, &move);
-  QTest::mouseClick(picture, Qt::LeftButton, {}, at);
-  ASSERT_EQ(QApplication::focusWidget(), picture);
-  ASSERT_EQ(program.module().CursorIndex, 11);
-
-  QTest::keyClick(picture, Qt::Key_Right);
-  EXPECT_EQ(program.module().CursorIndex, 12);
-  EXPECT_EQ(graph.Text6.Text(), "6.0cm");
-  QTest::keyClick(picture, Qt::Key_Left);
-  QTest::keyClick(picture, Qt::Key_Left);
-  EXPECT_EQ(program.module().CursorIndex, 10);
-  EXPECT_EQ(graph.Text6.Text(), "5.0cm");
-}
-
-TEST_P(PddWindows, EveryCaptionFitsAndTheCursorPassesUnderTheReadOuts)
-{
-  qt::QtServices services(folder);
-  DepthDoseProgram program(GetParam(), services);
-  qt::WidgetBinding binding(program.app);
-  program.Start();
-  pdd::Form1& graph = *program.Form1;
-  qt::FormWindow* window = binding.WindowOf(graph);
-  ASSERT_NE(window, nullptr);
   const std::string tag = Japanese() ? "J" : "E";
 
-  // The cursor on the deepest slab whose total lies near 45 %: its level
-  // line runs at the height of the depth read-out.
   const Module1& m = program.module();
   int slab = 1;
   while (slab < 40 && m.PddTable[3][slab + 1] >= 45.0) ++slab;
   ASSERT_NEAR(m.PddTable[3][slab], 45.0, 8.0);
   QWidget* picture = window->WidgetOf(graph.Picture1);
   const ui::Point twips = graph.Picture1.CurrentScale().ToTwips({SlabX(slab), 450.0});
-  const QPointF at(2.0 + twips.x / 15.0, 2.0 + twips.y / 15.0);
+  const QPoint at(static_cast<int>(2.0 + twips.x / 15.0), static_cast<int>(2.0 + twips.y / 15.0));
   QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(picture, &move);
   ASSERT_EQ(m.CursorIndex, slab);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   ASSERT_TRUE(window->grab().toImage().save(QString::fromStdString(Shot("graph-cursor"))));
 
   // A label the cursor's lines cross lies above them.
@@ -184,16 +156,24 @@ TEST_P(PddWindows, EveryCaptionFitsAndTheCursorPassesUnderTheReadOuts)
   int crossings = 0;
   for (const ui::Label* label : {&graph.Label4, &graph.Label20, &graph.Label15, &graph.Label6, &graph.Label1, &graph.Label2}) {
     QWidget* l = window->WidgetOf(*label);
-    if (!l->isVisible()) continue;
     for (const ui::LineControl* line : {&graph.Line1, &graph.Line2, &graph.Line3, &graph.Line4}) {
       QWidget* w = window->WidgetOf(*line);
-      if (!w->isVisible() || !w->geometry().intersects(l->geometry())) continue;
+      if (!l->isVisible() || !w->isVisible() || !w->geometry().intersects(l->geometry())) continue;
       ++crossings;
       EXPECT_GT(stack.indexOf(l), stack.indexOf(w)) << label->Name() << " under " << line->Name();
     }
   }
   EXPECT_GT(crossings, 0);
   EXPECT_GE(testing::ExpectCaptionsFit(*window, graph, tag + " graph"), 8);
+
+  QTest::mouseClick(picture, Qt::LeftButton, {}, at);
+  ASSERT_EQ(QApplication::focusWidget(), picture);
+  QTest::keyClick(picture, Qt::Key_Right);
+  EXPECT_EQ(m.CursorIndex, slab + 1);
+  QTest::keyClick(picture, Qt::Key_Left);
+  QTest::keyClick(picture, Qt::Key_Left);
+  EXPECT_EQ(m.CursorIndex, slab - 1);
+  EXPECT_EQ(graph.Text6.Text(), Format(0.5 * (slab - 1), "##0.0cm"));
 
   graph.Command3.UserClick();
   qt::FormWindow* organs = binding.WindowOf(*program.Form2);

@@ -51,37 +51,28 @@ protected:
   }
 };
 
-TEST_F(CellTextTest, ATextKeepsItsPointWhereItFitsAndStepsOffARuleItStartsOn)
+TEST_F(CellTextTest, ATextStaysWhereItFitsElseMovesLeftShrinksAndIsCutWithAnEllipsis)
 {
-  const Ruling ruling({{0, 0, 0, 50}, {20, 0, 20, 50}, {40, 0, 40, 50}}, CellBox{0, 0, 60, 50});
-  PrintInCells(printer, {{"ABC", 2, 10}, {"DEF", 20, 10}}, ruling, limits);
-  const auto texts = Printed();
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0]->at, (ui::Point{2, 10}));
-  EXPECT_EQ(texts[0]->font.size, 9.0);
-  EXPECT_NEAR(texts[1]->at.x, 20 + kMarginMm, 1e-9);
-  EXPECT_EQ(texts[1]->at.y, 10);
-}
-
-TEST_F(CellTextTest, ATooWideTextMovesLeftThenShrinksThenIsCutWithAnEllipsis)
-{
-  const CellBox box{0, 0, 20, 10};
+  const Ruling ruling({{0, 0, 0, 10}, {20, 0, 20, 10}}, CellBox{0, 0, 40, 10});
   const double right = 20 - kMarginMm;
+  PrintInCells(printer, {{"ABC", 2, 2}, {"DEF", 20, 2}}, ruling, limits);  // the second starts on a rule
+  const CellBox box{0, 0, 20, 10};
   PrintInCell(printer, {{"ABCDEFGHIJ", 10, 2}}, box, limits);        // 15.9 mm: room further left
   PrintInCell(printer, {{"ABCDEFGHIJKLM", 10, 2}}, box, limits);     // 20.6 mm: 8.25 points
   PrintInCell(printer, {{"ABCDEFGHIJKLMNOP", 10, 2}}, box, limits);  // too wide at 7.5 points
   EXPECT_EQ(printer.FontSize(), 9.0);
   const auto texts = Printed();
-  ASSERT_EQ(texts.size(), 3u);
-  EXPECT_NEAR(texts[0]->at.x, right - 10 * kEm9Mm / 2, 1e-9);
-  EXPECT_EQ(texts[0]->font.size, 9.0);
-  EXPECT_EQ(texts[1]->text, "ABCDEFGHIJKLM");
-  EXPECT_EQ(texts[1]->font.size, 8.25);
-  EXPECT_GE(texts[1]->at.x, kMarginMm);
+  ASSERT_EQ(texts.size(), 5u);
+  EXPECT_EQ(texts[0]->at, (ui::Point{2, 2}));
+  EXPECT_NEAR(texts[1]->at.x, 20 + kMarginMm, 1e-9);
+  EXPECT_NEAR(texts[2]->at.x, right - 10 * kEm9Mm / 2, 1e-9);
+  EXPECT_EQ(texts[2]->font.size, 9.0);
+  EXPECT_EQ(texts[3]->text, "ABCDEFGHIJKLM");
+  EXPECT_EQ(texts[3]->font.size, 8.25);
   // At 7.5 points a character is 1.32 mm: 13 of them and the ellipsis fit 19.3 mm.
-  EXPECT_EQ(texts[2]->text, "ABCDEFGHIJKLM…");
-  EXPECT_EQ(texts[2]->font.size, 7.5);
-  EXPECT_LE(texts[2]->at.x + 14 * 7.5 * 25.4 / 72.0 / 2, right + 1e-9);
+  EXPECT_EQ(texts[4]->text, "ABCDEFGHIJKLM…");
+  EXPECT_EQ(texts[4]->font.size, 7.5);
+  EXPECT_LE(texts[4]->at.x + 14 * 7.5 * 25.4 / 72.0 / 2, right + 1e-9);
 }
 
 TEST_F(CellTextTest, TwoLinesThatWouldCrossTheBandsRuleShareTheBand)

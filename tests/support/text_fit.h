@@ -5,11 +5,9 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
@@ -34,16 +32,7 @@ struct TextFit {
   bool Fits() const { return need <= have && needHeight <= haveHeight; }
 };
 
-// The room beside a check box's or option button's indicator.
-inline QRect IndicatorTextRoom(QAbstractButton& button, QStyle::SubElement element)
-{
-  QStyleOptionButton option;
-  option.initFrom(&button);
-  option.text = button.text();
-  return button.style()->subElementRect(element, &option, &button);
-}
-
-// The caption of a label, button, check box, option button or frame.
+// The caption of a label, button or check box.
 inline std::vector<TextFit> WidgetTextFits(QWidget* widget, const std::string& name)
 {
   std::vector<TextFit> fits;
@@ -79,11 +68,11 @@ inline std::vector<TextFit> WidgetTextFits(QWidget* widget, const std::string& n
                              style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
     add(button->text(), margins, button->width(), button->height() - 2);
   } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-    add(check->text(), 0, IndicatorTextRoom(*check, QStyle::SE_CheckBoxContents).width(), check->height());
-  } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-    add(radio->text(), 0, IndicatorTextRoom(*radio, QStyle::SE_RadioButtonContents).width(), radio->height());
-  } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    add(group->title(), 16, group->width(), group->height());
+    QStyleOptionButton option;  // the room beside the box
+    option.initFrom(check);
+    option.text = check->text();
+    add(check->text(), 0, check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check).width(),
+        check->height());
   }
   return fits;
 }
