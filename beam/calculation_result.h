@@ -3,7 +3,20 @@
 // effective dose in mSv).
 #pragma once
 
+#include "platform/errors.h"
+
 namespace vorn {
+
+// No examination comes near 1000 Gy at the skin; a dose at or above it comes
+// from a slip in the tube current, the time or a measured exposure (or from a
+// hand-edited file) and is never shown or kept as a result.
+constexpr double kDoseLimit_mGy = 1e6;
+
+// The entrance surface dose reached kDoseLimit_mGy.
+class DoseBeyondLimit : public CalcError {
+public:
+  using CalcError::CalcError;
+};
 
 struct CalculationResult {
   double OutputAt1m = 0.0;

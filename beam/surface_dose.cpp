@@ -62,6 +62,9 @@ void Module1::CalcBsfAndSurfaceDose()
   Result.EntranceSurfaceDoseSoft = dose(Result.BsfSoft, Result.ConvFactorSoft);
   Result.EntranceSurfaceDoseSkin = dose(Result.BsfSkin, Result.ConvFactorSkin);
   Result.EntranceSurfaceDoseAir = dose(Result.BsfAir, Result.ConvFactorAir);
+  for (const double d : {Result.EntranceSurfaceDoseSoft, Result.EntranceSurfaceDoseSkin, Result.EntranceSurfaceDoseAir}) {
+    if (!(d < kDoseLimit_mGy)) throw DoseBeyondLimit("entrance surface dose " + NumberText(d) + " mGy");
+  }
   windows_.SetLabelCaption(ResultLabel::Label73, Format(Result.EntranceSurfaceDoseSoft, "#0.00"));
   windows_.SetLabelCaption(ResultLabel::Label74, Format(Result.EntranceSurfaceDoseSkin, "#0.00"));
   windows_.SetLabelCaption(ResultLabel::Label75, Format(Result.EntranceSurfaceDoseAir, "#0.00"));

@@ -163,10 +163,11 @@ void Form11::Command1_Click()
     // calculate command reports it; the dialog stays open with its entries.
     main.DiscardResult();
     App().Beep();
-    const bool belowData = dynamic_cast<const VoltageBelowOutputData*>(&e) != nullptr;
-    App().MsgBox(belowData ? std::string(EntryTextsFor(program_.edition).VoltageBelowOutputData)
-                           : std::string(texts_.CouldNotCalculate),
-                 ui::vbExclamation);
+    const EntryTexts& entry = EntryTextsFor(program_.edition);
+    std::string message(texts_.CouldNotCalculate);
+    if (dynamic_cast<const VoltageBelowOutputData*>(&e)) message = entry.VoltageBelowOutputData;
+    if (dynamic_cast<const DoseBeyondLimit*>(&e)) message = entry.DoseBeyondLimit;
+    App().MsgBox(message, ui::vbExclamation);
     return;
   }
 

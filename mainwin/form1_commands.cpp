@@ -178,6 +178,10 @@ void Form1::Command2_Click()
     EndFailedCalculation();
     App().Beep();
     App().MsgBox(std::string(EntryTextsFor(program_.edition).VoltageBelowOutputData), ui::vbExclamation);
+  } catch (const DoseBeyondLimit&) {
+    EndFailedCalculation();
+    App().Beep();
+    App().MsgBox(std::string(EntryTextsFor(program_.edition).DoseBeyondLimit), ui::vbExclamation);
   } catch (const std::exception&) {
     // Part of the result may have been written before the failure: none of it stays.
     EndFailedCalculation();

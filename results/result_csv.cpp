@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "beam/calculation_result.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
@@ -118,6 +119,7 @@ void CheckReadNumbers(const ResultFileContent& read, const std::string& name, co
       const double value = (*column)[k];
       if (!std::isfinite(value)) refuse(row, k, value, "is not a finite number");
       if (value < 0.0) refuse(row, k, value, "is below 0, which no calculation gives");
+      if (row >= 36 && !(value < kDoseLimit_mGy)) refuse(row, k, value, "is a dose no calculation gives");
     }
   }
   if (!(std::isfinite(read.airWValue) && read.airWValue >= 0.0)) {

@@ -32,6 +32,8 @@ struct EntryTexts {
   // after the result on show was calculated: adding it would pair the new
   // condition with the old doses.
   std::string_view ConditionChangedSinceCalculation;
+  // A dose no examination gives (1000 Gy at the skin or more).
+  std::string_view DoseBeyondLimit;
   // The hand-over sends the condition held now, and the answer goes to the
   // last row of the table: both must be the same examination.
   std::string_view ConditionDiffersFromLastRow;

@@ -3,6 +3,7 @@
 // end the result labels against a computing module of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -169,6 +170,28 @@ TEST(StaleResult, IsNeitherAddedNorHandedOverForAnotherCondition)
   f.Command2.UserClick();
   f.Command11.UserClick();
   EXPECT_TRUE(f.Command5.Enabled());
+}
+
+// 1000 Gy at the skin is no examination: a slip in mA, s or the measured
+// exposure; just below it still computes.
+TEST(CalculateErrorTrap, ADoseOf1000GyOrMoreIsRefused)
+{
+  auto s = StartRegistered(Edition::English);
+  Form1& f = s->form();
+  f.Command2.UserClick();
+  const CalculationResult& r = s->m().Result;
+  const double highest = std::max({r.EntranceSurfaceDoseSoft, r.EntranceSurfaceDoseSkin, r.EntranceSurfaceDoseAir});
+  const double perMas = highest / (200 * Val(f.Text7.Text()));
+  f.Text7.UserType(NumberText(0.99e6 / perMas / 200));
+  f.Command2.UserClick();
+  EXPECT_TRUE(f.Command3.Enabled());
+  f.Text7.UserType(NumberText(1.01e6 / perMas / 200));
+  s->services.ExpectMsgBox(
+      "  The entrance surface dose exceeds 1000 Gy: check the tube current, the exposure time and the exposure at 1 m  ");
+  f.Command2.UserClick();
+  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+  EXPECT_FALSE(f.Command3.Enabled());
+  EXPECT_EQ(f.Label75.Caption(), "");
 }
 
 TEST(CalculateErrorTrap, AVoltageBeyondTheTablesIsTrappedInTheEnglishEditionToo)

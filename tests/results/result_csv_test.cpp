@@ -281,6 +281,7 @@ TEST(ResultCsvRead, MalformedFilesAreRefused)
       {"a negative dose", WithLine(37, "入射表面線量 (Soft) (mGy),1.23,-5,0.50")},
       {"a negative backscatter factor", WithLine(31, "後方散乱係数 Soft,1.352,-1.400,1.250")},
       {"a negative effective dose", WithLine(40, "実効線量概算値 (mSv),―,-5,―")},
+      {"a dose of 1000 Gy and more", WithLine(37, "入射表面線量 (Soft) (mGy),1.23,1e300,0.50")},
       {"a dose beyond the range of numbers", WithLine(39, "入射表面線量 (air) (mGy),0.97,1e999,0.40")},
       {"a voltage beyond the range of numbers", WithLine(12, "管電圧 (kV),75,-1e999,60")},
       {"a radius beyond the range of numbers", WithLine(4, "円柱半径,―,1e999,―")},
