@@ -101,6 +101,8 @@ void BM_Backscatter(benchmark::State& state)
 // Arguments: shape (1 cylinder, 2 elliptic cylinder, 4 racetrack), threads (0: every hardware thread).
 BENCHMARK(BM_Backscatter)
     ->Args({1, 1})
+    ->Args({2, 1})
+    ->Args({4, 1})
     ->Args({1, 0})
     ->Args({2, 0})
     ->Args({4, 0})

@@ -1,6 +1,7 @@
 #include "physics/mc/energy_grid.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <stdexcept>
 
@@ -37,28 +38,24 @@ EnergyGrid::EnergyGrid(double E_min_keV, double E_max_keV, int points_per_decade
   inv_width_.resize(E_.size() - 1);
   for (std::size_t i = 0; i + 1 < E_.size(); ++i) inv_width_[i] = 1.0 / (E_[i + 1] - E_[i]);
 
-  // Buckets of equal width in log E, twice as fine as the log spacing: a
-  // bucket holds at most a few grid points, so locate() scans a step or two.
-  log_E_min_ = std::log(E_min_keV);
-  const std::size_t n_buckets = 2 * static_cast<std::size_t>(n);
-  buckets_per_log_ = static_cast<double>(n_buckets) / std::log(E_max_keV / E_min_keV);
-  bucket_first_.resize(n_buckets + 1);
+  bits_min_ = std::bit_cast<std::uint64_t>(E_.front());
+  const std::size_t n_buckets = ((std::bit_cast<std::uint64_t>(E_.back()) - bits_min_) >> kBucketShift) + 1;
+  bucket_first_.resize(n_buckets);
   std::size_t i = 0;
-  for (std::size_t b = 0; b <= n_buckets; ++b) {
-    const double bucket_start = std::exp(log_E_min_ + static_cast<double>(b) / buckets_per_log_);
-    while (i + 2 < E_.size() && E_[i + 1] <= bucket_start) ++i;
+  for (std::size_t b = 0; b < n_buckets; ++b) {
+    const double lowest = std::bit_cast<double>(bits_min_ + (static_cast<std::uint64_t>(b) << kBucketShift));
+    while (i + 2 < E_.size() && E_[i + 1] <= lowest) ++i;
     bucket_first_[b] = i;
   }
 }
 
 GridPoint EnergyGrid::locate(double E_keV) const
 {
-  const double pos = (std::log(E_keV) - log_E_min_) * buckets_per_log_;
-  std::size_t b = pos > 0.0 ? static_cast<std::size_t>(pos) : 0;
-  if (b >= bucket_first_.size()) b = bucket_first_.size() - 1;
+  std::size_t b = 0;
+  if (E_keV > E_.front())
+    b = std::min<std::size_t>((std::bit_cast<std::uint64_t>(E_keV) - bits_min_) >> kBucketShift,
+                              bucket_first_.size() - 1);
   std::size_t i = bucket_first_[b];
-  // The bucket start is computed with rounding: step back if it overshot.
-  while (i > 0 && E_[i] > E_keV) --i;
   while (i + 2 < E_.size() && E_[i + 1] <= E_keV) ++i;
   const double f = (E_keV - E_[i]) * inv_width_[i];
   return {i, f};

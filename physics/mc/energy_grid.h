@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace vorn::mc {
@@ -45,9 +46,14 @@ public:
 private:
   std::vector<double> E_;
   std::vector<double> inv_width_;           // 1 / (E_i+1 - E_i)
-  std::vector<std::size_t> bucket_first_;   // first grid interval of each log bucket
-  double log_E_min_ = 0.0;
-  double buckets_per_log_ = 0.0;
+  // Buckets by the bit pattern of the energy, which grows with the energy:
+  // bucket b holds the energies whose bits, less those of E_min, shifted
+  // right by kBucketShift, are b (under 0.2 % wide, finer than the grid), and
+  // bucket_first_[b] is the grid interval of its lowest energy. locate()
+  // needs no logarithm and scans a step or two.
+  static constexpr int kBucketShift = 52 - 9;
+  std::vector<std::size_t> bucket_first_;
+  std::uint64_t bits_min_ = 0;
 };
 
 }  // namespace vorn::mc

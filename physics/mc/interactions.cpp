@@ -65,20 +65,6 @@ double SampleCoherentMu(double E_keV, const CoherentFormTable& F2, Rng& rng)
   }
 }
 
-Vec3 SampleIsotropic(Rng& rng)
-{
-  const double mu = 2.0 * rng.uniform() - 1.0;
-  const double phi = SampleAzimuth(rng);
-  const double s = std::sqrt(std::fmax(0.0, 1.0 - mu * mu));
-  return {s * std::cos(phi), s * std::sin(phi), mu};
-}
-
 double SampleAzimuth(Rng& rng) { return 2.0 * kPi * rng.uniform(); }
-
-double SampleFreePath(double mu_total_per_cm, Rng& rng)
-{
-  // 1 - u lies in (0, 1], so the logarithm is always finite.
-  return -std::log1p(-rng.uniform()) / mu_total_per_cm;
-}
 
 }  // namespace vorn::mc

@@ -47,11 +47,14 @@ Crossing LayeredSlab::next_crossing(const Vec3& r, const Vec3& u, int region) co
     if (u.z < 0.0 && layer > 0 && z == z_[layer]) --layer;
     return {t, layer};
   }
-  // Lateral sides.
-  Chord side{-kInfinity, kInfinity};
-  ClipToInterval(r.x, u.x, -half_x_, half_x_, side);
-  ClipToInterval(r.y, u.y, -half_y_, half_y_, side);
-  double d = std::max(0.0, side.t_out);
+  // Lateral sides (none for a laterally unbounded stack, the common case).
+  double d = kInfinity;
+  if (half_x_ != kInfinity || half_y_ != kInfinity) {
+    Chord side{-kInfinity, kInfinity};
+    ClipToInterval(r.x, u.x, -half_x_, half_x_, side);
+    ClipToInterval(r.y, u.y, -half_y_, half_y_, side);
+    d = std::max(0.0, side.t_out);
+  }
   int next = kVacuum;
   // The layer's own faces in the direction of flight.
   if (u.z > 0.0) {

@@ -100,6 +100,7 @@ Medium::Medium(const physics::Material& material, std::shared_ptr<const EnergyGr
         return s / electrons;
       },
       x_max, n);
+  incoherent_sampler_ = std::make_unique<IncoherentSampler>(grid_->E_min(), grid_->E_max(), *S_);
   F2_ = std::make_unique<CoherentFormTable>(
       [&](double x) {
         double f2 = 0.0;
@@ -139,25 +140,6 @@ Medium::Medium(const physics::Material& material, std::shared_ptr<const EnergyGr
     incoherent_norm_.push_back(
         SphereIntegral(Ei, [&](double mu, double x) { return KleinNishinaPerSolidAngle(Ei, mu) * (*S_)(x); }));
   }
-}
-
-double Medium::SampleFluorescence(GridPoint g, Rng& rng) const
-{
-  if (channels_.empty()) return 0.0;
-  double u = rng.uniform();
-  for (const Channel& c : channels_) {
-    const double p = EnergyGrid::interpolate(c.probability, g);
-    if (u < p) {
-      double v = rng.uniform();
-      for (const FluorescenceLine& l : c.lines) {
-        if (v < l.probability) return l.E_keV;
-        v -= l.probability;
-      }
-      return c.lines.back().E_keV;
-    }
-    u -= p;
-  }
-  return 0.0;
 }
 
 std::vector<Medium::LineChance> Medium::FluorescenceChances(GridPoint g) const

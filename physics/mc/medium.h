@@ -8,6 +8,7 @@
 #include "physics/interaction.h"
 #include "physics/mc/atomic_relaxation.h"
 #include "physics/mc/energy_grid.h"
+#include "physics/mc/incoherent_sampler.h"
 #include "physics/mc/rng.h"
 #include "physics/mc/scattering_tables.h"
 
@@ -55,11 +56,32 @@ public:
   double mu_en_rho(GridPoint g) const { return lerp(&Row::mu_en, g) / density_; }
 
   const IncoherentFunctionTable& incoherent_function() const { return *S_; }
+  // Draws incoherent scattering from the tables of this medium.
+  const IncoherentSampler& incoherent_sampler() const { return *incoherent_sampler_; }
   const CoherentFormTable& form_factor() const { return *F2_; }
 
   // After a photoabsorption at E: the energy of the fluorescence photon that
-  // leaves the atom, or 0 when none does (its energy stays local).
-  double SampleFluorescence(GridPoint g, Rng& rng) const;
+  // leaves the atom, or 0 when none does (its energy stays local). A shell
+  // by its chance, then a line of it. Any generator with uniform() in [0, 1).
+  template <class Generator>
+  double SampleFluorescence(GridPoint g, Generator& rng) const
+  {
+    if (channels_.empty()) return 0.0;
+    double u = rng.uniform();
+    for (const Channel& c : channels_) {
+      const double p = EnergyGrid::interpolate(c.probability, g);
+      if (u < p) {
+        double v = rng.uniform();
+        for (const FluorescenceLine& l : c.lines) {
+          if (v < l.probability) return l.E_keV;
+          v -= l.probability;
+        }
+        return c.lines.back().E_keV;
+      }
+      u -= p;
+    }
+    return 0.0;
+  }
 
   // One fluorescence line of this medium and its probability per photoabsorption at E.
   struct LineChance {
@@ -98,6 +120,7 @@ private:
   std::shared_ptr<const EnergyGrid> grid_;
   std::vector<Row> rows_;
   std::unique_ptr<IncoherentFunctionTable> S_;
+  std::unique_ptr<IncoherentSampler> incoherent_sampler_;
   std::unique_ptr<CoherentFormTable> F2_;
   std::vector<Channel> channels_;
   std::vector<double> coherent_norm_;    // 2 pi integral of (1 + mu^2)/2 F^2 dmu

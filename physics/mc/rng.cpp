@@ -21,14 +21,6 @@ inline void Round(PhiloxCounter& c, const PhiloxKey& k)
   c = {hi1 ^ c[1] ^ k[0], lo1, hi0 ^ c[3] ^ k[1], lo0};
 }
 
-inline double ToUnit(std::uint32_t hi, std::uint32_t lo)
-{
-  // The top 53 bits of the 64-bit word, scaled by 2^-53: exactly representable,
-  // never 1.
-  const std::uint64_t bits = (static_cast<std::uint64_t>(hi) << 32) | lo;
-  return static_cast<double>(bits >> 11) * 0x1.0p-53;
-}
-
 }  // namespace
 
 PhiloxCounter Philox4x32_10(PhiloxCounter counter, PhiloxKey key)
@@ -44,19 +36,21 @@ PhiloxCounter Philox4x32_10(PhiloxCounter counter, PhiloxKey key)
 }
 
 Rng::Rng(std::uint64_t seed, std::uint64_t history)
-    : key_{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)}, history_(history)
 {
-}
-
-void Rng::refill()
-{
-  const PhiloxCounter counter{static_cast<std::uint32_t>(block_), static_cast<std::uint32_t>(block_ >> 32),
-                              static_cast<std::uint32_t>(history_), static_cast<std::uint32_t>(history_ >> 32)};
-  ++block_;
-  const PhiloxCounter out = Philox4x32_10(counter, key_);
-  buffer_[1] = ToUnit(out[0], out[1]);
-  buffer_[0] = ToUnit(out[2], out[3]);
-  cached_ = 2;
+  const PhiloxKey key{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+  const PhiloxCounter block =
+      Philox4x32_10({0, 0, static_cast<std::uint32_t>(history), static_cast<std::uint32_t>(history >> 32)}, key);
+  const std::uint64_t a = (static_cast<std::uint64_t>(block[0]) << 32) | block[1];
+  const std::uint64_t b = (static_cast<std::uint64_t>(block[2]) << 32) | block[3];
+  // The other half of the state from SplitMix64's finaliser (a bijection) of
+  // each word, so no history starts in the all-zero state.
+  const auto mix = [](std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  };
+  s_ = {a, b, mix(a + 0x9E3779B97F4A7C15ull), mix(b + 0x3C6EF372FE94F82Aull)};
+  if ((s_[0] | s_[1] | s_[2] | s_[3]) == 0) s_[0] = 1;
 }
 
 }  // namespace vorn::mc

@@ -26,6 +26,8 @@ public:
     return values_[i] + f * (values_[i + 1] - values_[i]);
   }
   double x_max() const { return x_max_; }
+  // The largest value of the function as interpolated over [x_lo, x_hi].
+  double max_between(double x_lo, double x_hi) const;
 
 private:
   std::vector<double> values_;
@@ -57,6 +59,10 @@ private:
   std::vector<double> s_;    // x_i^2
   std::vector<double> F2_;
   std::vector<double> cum_;  // integral of F^2 ds up to s_i (trapezoid)
+  // For a target cumulative c in bucket floor(c / cum_.back() x buckets):
+  // the first node whose cumulative lies above the bucket's start, where the
+  // search for c begins (a node or two on average).
+  std::vector<std::size_t> guide_;
   double x_max_;
   double inv_dx_;
 };

@@ -101,14 +101,16 @@ void TransportHistory(const Source& source, const World& world, Rng& rng, const 
       p.u = SampleIsotropic(rng);
     } else if (branch < medium.p_photo_coh(p.g)) {
       const double mu = SampleCoherentMu(p.E_keV, medium.form_factor(), rng);
-      p.u = rotate(p.u, mu, SampleAzimuth(rng));
+      const Azimuth phi = SampleAzimuthCosSin(rng);
+      p.u = rotate(p.u, mu, phi.cos_phi, phi.sin_phi);
       ++p.collisions;
       continue;  // energy unchanged
     } else {
-      const ScatterSample s = SampleIncoherent(p.E_keV, medium.incoherent_function(), rng);
+      const ScatterSample s = medium.incoherent_sampler().Sample(p.E_keV, rng);
       Deposit(p, p.E_keV - s.E_keV, t, world);
       p.E_keV = s.E_keV;
-      p.u = rotate(p.u, s.mu, SampleAzimuth(rng));
+      const Azimuth phi = SampleAzimuthCosSin(rng);
+      p.u = rotate(p.u, s.mu, phi.cos_phi, phi.sin_phi);
     }
     ++p.collisions;
     if (p.E_keV < kCutoff_keV) {

@@ -26,15 +26,18 @@ inline Vec3 normalized(const Vec3& a)
   return {a.x / n, a.y / n, a.z / n};
 }
 
+// sqrt(max(0, x)): a square root where rounding may leave a tiny negative
+// (written out, as std::fmax is a library call on the hot path).
+inline double SqrtOfPositivePart(double x) { return std::sqrt(x > 0.0 ? x : 0.0); }
+
 // The direction after scattering through the polar cosine mu and the azimuth
-// phi about the old direction u (unit). The branch near the z axis avoids the
-// division by sqrt(1 - uz^2) where it loses all precision.
-inline Vec3 rotate(const Vec3& u, double mu, double phi)
+// phi (given by its cosine and sine) about the old direction u (unit). The
+// branch near the z axis avoids the division by sqrt(1 - uz^2) where it loses
+// all precision.
+inline Vec3 rotate(const Vec3& u, double mu, double cos_phi, double sin_phi)
 {
-  const double sin_theta = std::sqrt(std::fmax(0.0, 1.0 - mu * mu));
-  const double cos_phi = std::cos(phi);
-  const double sin_phi = std::sin(phi);
-  const double a = std::sqrt(std::fmax(0.0, 1.0 - u.z * u.z));
+  const double sin_theta = SqrtOfPositivePart(1.0 - mu * mu);
+  const double a = SqrtOfPositivePart(1.0 - u.z * u.z);
   if (a < 1e-10) {
     const double sign = u.z >= 0.0 ? 1.0 : -1.0;
     return {sin_theta * cos_phi, sin_theta * sin_phi, sign * mu};
@@ -44,5 +47,7 @@ inline Vec3 rotate(const Vec3& u, double mu, double phi)
           mu * u.y + b * (u.y * u.z * cos_phi + u.x * sin_phi),
           mu * u.z - b * a * a * cos_phi};
 }
+
+inline Vec3 rotate(const Vec3& u, double mu, double phi) { return rotate(u, mu, std::cos(phi), std::sin(phi)); }
 
 }  // namespace vorn::mc

@@ -19,6 +19,17 @@ TEST(Philox, MatchesThePublishedKnownAnswers)
             (PhiloxCounter{0xd16cfe09, 0x94fdcceb, 0x5001e420, 0x24126ea1}));
 }
 
+TEST(Rng, TheStreamIsXoshiro256PlusPlus)
+{
+  // Known answers of xoshiro256++ from the state {1, 2, 3, 4}, as published
+  // with the generator's reference code (and its ports' test suites).
+  Rng rng = Rng::FromState({1, 2, 3, 4});
+  const std::uint64_t expected[] = {41943041ull, 58720359ull, 3588806011781223ull, 3591011842654386ull,
+                                    9228616714210784205ull, 9973669472204895162ull, 14011001112246962877ull,
+                                    12406186145184390807ull, 15849039046786891736ull, 10450023813501588000ull};
+  for (const std::uint64_t x : expected) EXPECT_EQ(rng.next(), x);
+}
+
 TEST(Rng, SameSeedAndHistoryGiveTheSameStream)
 {
   Rng a(42, 7), b(42, 7);

@@ -234,7 +234,10 @@ TEST(Transport, PencilRingsAndBroadBeamPatchAgreeByReciprocity)
   broad.source = std::make_shared<DiskBeam>(field_radius, E);
   auto patch = std::make_shared<EntrancePatchTally>(Vec3{0, 0, 0}, 1.0, std::vector{m.soft_en()});
   broad.tallies = {patch};
-  RunTransport(broad, {.seed = 22, .batches = 20, .histories_per_batch = 10000});
+  // The patch's uncertainty itself scatters from seed to seed (3.7 +- 0.7 %
+  // with 10000 histories a batch, over 60 seeds): 20000 keep it well below
+  // the 5 % the comparison needs.
+  RunTransport(broad, {.seed = 22, .batches = 20, .histories_per_batch = 20000});
 
   const double fluence = 1.0 / (kPi * field_radius * field_radius);  // per primary photon
   const double patch_value = patch->score(0).mean / patch->area() / fluence;

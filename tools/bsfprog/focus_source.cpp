@@ -18,14 +18,23 @@ SpectrumFieldSource::SpectrumFieldSource(const BeamSpectrum& spectrum, double fs
   if (!(sum > 0.0)) throw std::invalid_argument("SpectrumFieldSource: the spectrum holds no photons");
   for (double& c : cumulative_) c /= sum;
   cumulative_.back() = 1.0;
+  guide_.resize(2 * cumulative_.size());
+  std::size_t i = 0;
+  for (std::size_t k = 0; k < guide_.size(); ++k) {
+    const double start = static_cast<double>(k) / static_cast<double>(guide_.size());
+    while (i + 1 < cumulative_.size() && cumulative_[i] <= start) ++i;
+    guide_[k] = i;
+  }
 }
 
 double SpectrumFieldSource::SampleEnergy(double u) const
 {
   // The first bin whose cumulative probability lies above u; bins of zero
-  // probability are never chosen.
-  const auto it = std::upper_bound(cumulative_.begin(), cumulative_.end(), u);
-  const auto i = std::min<std::size_t>(static_cast<std::size_t>(it - cumulative_.begin()), E_keV_.size() - 1);
+  // probability are never chosen. From the guide's start, a step or two.
+  const auto k = static_cast<std::size_t>(std::max(u, 0.0) * static_cast<double>(guide_.size()));
+  std::size_t i = guide_[std::min(k, guide_.size() - 1)];
+  while (i > 0 && cumulative_[i - 1] > u) --i;
+  while (i + 1 < cumulative_.size() && cumulative_[i] <= u) ++i;
   return E_keV_[i];
 }
 

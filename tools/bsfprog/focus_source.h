@@ -31,6 +31,9 @@ private:
   double fsd_;
   std::vector<double> E_keV_;
   std::vector<double> cumulative_;
+  // guide_[k]: the first bin whose cumulative lies above k / guide_.size(),
+  // where the search for a u in [k, k + 1) / guide_.size() begins.
+  std::vector<std::size_t> guide_;
 };
 
 }  // namespace vorn::bsf

@@ -5,20 +5,6 @@
 
 namespace vorn::mc {
 
-void ClipToInterval(double r, double u, double lo, double hi, Chord& c)
-{
-  if (u == 0.0) {
-    if (r < lo || r > hi) c = {kInfinity, -kInfinity};
-    return;
-  }
-  const double inv = 1.0 / u;
-  double t1 = (lo - r) * inv;
-  double t2 = (hi - r) * inv;
-  if (t1 > t2) std::swap(t1, t2);
-  if (t1 > c.t_in) c.t_in = t1;
-  if (t2 < c.t_out) c.t_out = t2;
-}
-
 Box::Box(const Vec3& lo, const Vec3& hi) : lo_(lo), hi_(hi)
 {
   if (!(lo.x < hi.x && lo.y < hi.y && lo.z < hi.z)) throw std::invalid_argument("Box: needs lo < hi on every axis");

@@ -1,6 +1,8 @@
 // Axis-aligned box: a slab (sides at infinity), a bounded block, a plate.
 #pragma once
 
+#include <utility>
+
 #include "physics/mc/shapes/shape.h"
 
 namespace vorn::mc {
@@ -30,6 +32,19 @@ private:
 };
 
 // One axis of the slab method: narrows [t_in, t_out] to where lo <= r + t u <= hi.
-void ClipToInterval(double r, double u, double lo, double hi, Chord& c);
+// (Inline: every step of every shape calls it.)
+inline void ClipToInterval(double r, double u, double lo, double hi, Chord& c)
+{
+  if (u == 0.0) {
+    if (r < lo || r > hi) c = {kInfinity, -kInfinity};
+    return;
+  }
+  const double inv = 1.0 / u;
+  double t1 = (lo - r) * inv;
+  double t2 = (hi - r) * inv;
+  if (t1 > t2) std::swap(t1, t2);
+  if (t1 > c.t_in) c.t_in = t1;
+  if (t2 < c.t_out) c.t_out = t2;
+}
 
 }  // namespace vorn::mc

@@ -10,7 +10,7 @@
 namespace vorn::mc {
 
 EllipticArchPrism::EllipticArchPrism(double h, double v, double length, double thickness)
-    : h_(h), v_(v), length_(length), thickness_(thickness)
+    : h_(h), v_(v), length_(length), thickness_(thickness), inv_h_(1.0 / h), inv_v_(1.0 / v)
 {
   if (!(h > 0.0 && v > 0.0 && length > 0.0 && thickness > 0.0))
     throw std::invalid_argument("EllipticArchPrism: semi-axes, length and thickness must be above 0");
@@ -30,8 +30,8 @@ Chord EllipticArchPrism::chord(const Vec3& r, const Vec3& u) const
   // below its centre. Both are convex and so is their union, so the line
   // meets the union in one interval: the hull of the two chords.
   Chord ellipse{kInfinity, -kInfinity};
-  const double y = r.y / h_, z = (r.z - v_) / v_;
-  const double uy = u.y / h_, uz = u.z / v_;
+  const double y = r.y * inv_h_, z = (r.z - v_) * inv_v_;
+  const double uy = u.y * inv_h_, uz = u.z * inv_v_;
   const double a = uy * uy + uz * uz;
   const double c = y * y + z * z - 1.0;
   if (a == 0.0) {

@@ -34,6 +34,8 @@ private:
   double v_;
   double length_;
   double thickness_;
+  double inv_h_;  // 1 / h and 1 / v: every step scales by them
+  double inv_v_;
 };
 
 }  // namespace vorn::mc

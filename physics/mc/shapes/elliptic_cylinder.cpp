@@ -7,19 +7,6 @@
 
 namespace vorn::mc {
 
-Chord QuadraticRoots(double a, double b, double c)
-{
-  const double disc = b * b - a * c;
-  if (a == 0.0 || disc < 0.0) return {kInfinity, -kInfinity};
-  // The root that avoids cancellation first, the other from the product c/a.
-  const double root = std::sqrt(disc);
-  const double q = -(b + (b >= 0.0 ? root : -root));
-  double t1 = q / a;
-  double t2 = q != 0.0 ? c / q : t1;
-  if (t1 > t2) std::swap(t1, t2);
-  return {t1, t2};
-}
-
 EllipticCylinder::EllipticCylinder(double h, double v, double length) : h_(h), v_(v), length_(length)
 {
   if (!(h > 0.0 && v > 0.0 && length > 0.0))

@@ -1,6 +1,9 @@
 // Elliptic and circular cylinders lying across the beam.
 #pragma once
 
+#include <cmath>
+#include <utility>
+
 #include "physics/mc/shapes/shape.h"
 
 namespace vorn::mc {
@@ -37,6 +40,17 @@ public:
 
 // The roots t1 <= t2 of a t^2 + 2 b t + c = 0, or an empty chord when there are none
 // (a = 0 included: the caller handles lines parallel to the surface).
-Chord QuadraticRoots(double a, double b, double c);
+inline Chord QuadraticRoots(double a, double b, double c)
+{
+  const double disc = b * b - a * c;
+  if (a == 0.0 || disc < 0.0) return {kInfinity, -kInfinity};
+  // The root that avoids cancellation first, the other from the product c/a.
+  const double root = std::sqrt(disc);
+  const double q = -(b + (b >= 0.0 ? root : -root));
+  double t1 = q / a;
+  double t2 = q != 0.0 ? c / q : t1;
+  if (t1 > t2) std::swap(t1, t2);
+  return {t1, t2};
+}
 
 }  // namespace vorn::mc

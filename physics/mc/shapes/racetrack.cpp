@@ -4,16 +4,10 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "physics/mc/shapes/box.h"
 #include "physics/mc/shapes/elliptic_cylinder.h"
 
 namespace vorn::mc {
-
-namespace {
-
-// Tolerance of the on-surface tests of candidate hits [cm].
-constexpr double kTol = 1e-9;
-
-}  // namespace
 
 RacetrackPrism::RacetrackPrism(double a, double b, double length, double thickness)
     : a_(a), b_(b), length_(length), thickness_(thickness)
@@ -22,71 +16,67 @@ RacetrackPrism::RacetrackPrism(double a, double b, double length, double thickne
     throw std::invalid_argument("RacetrackPrism: needs a >= 0 and b, length, thickness above 0");
 }
 
-bool RacetrackPrism::in_profile(double y, double z, double tol) const
+bool RacetrackPrism::in_profile(double y, double z) const
 {
   const double half_flat = 0.5 * a_, radius = 0.5 * b_;
   const double ay = std::abs(y);
-  if (z < -tol || z > thickness_ + tol || ay > half_flat + radius + tol) return false;
+  if (z < 0.0 || z > thickness_ || ay > half_flat + radius) return false;
   if (ay > half_flat && z < radius) {
     const double dy = ay - half_flat, dz = z - radius;
-    return std::sqrt(dy * dy + dz * dz) <= radius + tol;
+    return std::sqrt(dy * dy + dz * dz) <= radius;
   }
   return true;
 }
 
 bool RacetrackPrism::inside(const Vec3& r) const
 {
-  return std::abs(r.x) <= 0.5 * length_ && in_profile(r.y, r.z, 0.0);
+  return std::abs(r.x) <= 0.5 * length_ && in_profile(r.y, r.z);
 }
 
 Chord RacetrackPrism::chord(const Vec3& r, const Vec3& u) const
 {
-  // The body is convex, so the line meets its surface at most twice (or along
-  // a face): the chord runs from the first to the last valid hit of all the
-  // surface pieces.
-  const double half_flat = 0.5 * a_, radius = 0.5 * b_, half_width = half_flat + radius, half_length = 0.5 * length_;
+  // The cross-section is the union of convex pieces: the strip under the flat
+  // top (|y| <= a/2, 0 <= z <= thickness), the strip under the shoulders
+  // (|y| <= (a + b)/2, b/2 <= z <= thickness) and the two discs of the
+  // shoulders (cut at the exit level). The union is convex, so the line meets
+  // it in one interval: the hull of the pieces' chords.
+  const double half_flat = 0.5 * a_, radius = 0.5 * b_, half_width = half_flat + radius;
   double lo = kInfinity, hi = -kInfinity;
-  auto take = [&](double t) {
-    lo = std::min(lo, t);
-    hi = std::max(hi, t);
+  const auto add = [&](const Chord& c) {
+    if (c.empty()) return;
+    lo = std::min(lo, c.t_in);
+    hi = std::max(hi, c.t_out);
   };
-  auto on_length = [&](double t) { return std::abs(r.x + t * u.x) <= half_length + kTol; };
-
-  if (u.z != 0.0) {
-    const double t_top = -r.z / u.z;
-    if (std::abs(r.y + t_top * u.y) <= half_flat + kTol && on_length(t_top)) take(t_top);
-    const double t_bottom = (thickness_ - r.z) / u.z;
-    if (in_profile(r.y + t_bottom * u.y, thickness_, kTol) && on_length(t_bottom)) take(t_bottom);
+  if (half_flat > 0.0) {
+    Chord c{-kInfinity, kInfinity};
+    ClipToInterval(r.y, u.y, -half_flat, half_flat, c);
+    ClipToInterval(r.z, u.z, 0.0, thickness_, c);
+    add(c);
   }
-  if (u.y != 0.0) {
-    for (const double side : {-half_width, half_width}) {
-      const double t = (side - r.y) / u.y;
-      const double z = r.z + t * u.z;
-      if (z >= radius - kTol && z <= thickness_ + kTol && on_length(t)) take(t);
-    }
+  if (thickness_ > radius) {
+    Chord c{-kInfinity, kInfinity};
+    ClipToInterval(r.y, u.y, -half_width, half_width, c);
+    ClipToInterval(r.z, u.z, radius, thickness_, c);
+    add(c);
   }
   const double a_q = u.y * u.y + u.z * u.z;
-  if (a_q > 0.0) {
-    for (const double sign : {-1.0, 1.0}) {
-      const double cy = sign * half_flat;
-      const double dy = r.y - cy, dz = r.z - radius;
-      const Chord roots = QuadraticRoots(a_q, dy * u.y + dz * u.z, dy * dy + dz * dz - radius * radius);
-      if (roots.t_in > roots.t_out) continue;
-      for (const double t : {roots.t_in, roots.t_out}) {
-        const double y = r.y + t * u.y, z = r.z + t * u.z;
-        if (sign * (y - cy) >= -kTol && z <= radius + kTol && z <= thickness_ + kTol && z >= -kTol && on_length(t))
-          take(t);
-      }
+  for (const double centre : {-half_flat, half_flat}) {
+    const double dy = r.y - centre, dz = r.z - radius;
+    const double c_q = dy * dy + dz * dz - radius * radius;
+    Chord c{kInfinity, -kInfinity};
+    if (a_q > 0.0) {
+      c = QuadraticRoots(a_q, dy * u.y + dz * u.z, c_q);
+    } else if (c_q <= 0.0) {
+      c = {-kInfinity, kInfinity};  // along the axis, inside the disc's cylinder
     }
-  }
-  if (u.x != 0.0) {
-    for (const double cap : {-half_length, half_length}) {
-      const double t = (cap - r.x) / u.x;
-      if (in_profile(r.y + t * u.y, r.z + t * u.z, kTol)) take(t);
-    }
+    ClipToInterval(r.z, u.z, -kInfinity, thickness_, c);
+    add(c);
+    if (half_flat == 0.0) break;  // one disc
   }
   if (!(hi > lo)) return {kInfinity, -kInfinity};
-  return {lo, hi};
+  Chord hull{lo, hi};
+  ClipToInterval(r.x, u.x, -0.5 * length_, 0.5 * length_, hull);
+  return hull;
 }
 
 Vec3 RacetrackPrism::normal(const Vec3& r) const

@@ -25,8 +25,8 @@ public:
   double thickness() const { return thickness_; }
 
 private:
-  // Inside the cross-section, with a tolerance tol [cm] outward.
-  bool in_profile(double y, double z, double tol) const;
+  // Inside the cross-section.
+  bool in_profile(double y, double z) const;
 
   double a_;
   double b_;

@@ -28,7 +28,7 @@ void RingExitTally::check(const World& world) const
 void RingExitTally::on_exit(const Photon& p, int, const World&)
 {
   if (!(p.u.z < 0.0) || std::abs(p.r.z - options_.z_plane) > 1e-9) return;
-  const double rho = std::hypot(p.r.x, p.r.y);
+  const double rho = std::sqrt(p.r.x * p.r.x + p.r.y * p.r.y);  // std::hypot guards an overflow no position has
   const double pos = rho / options_.ring_width;
   if (pos >= options_.rings) return;
   const auto n = static_cast<std::size_t>(pos);
