@@ -7,6 +7,7 @@
 
 #include "bsf_test_support.h"
 #include "tools/bsfprog/bsf_program.h"
+#include "tools/bsfprog/focus_source.h"
 
 namespace vorn::testing {
 namespace {
@@ -90,6 +91,19 @@ TEST(BackscatterRun, TheWidestFieldAtTheShortestDistanceRunsToTheEnd)
   const bsf::BackscatterResult r = Compute(c);
   EXPECT_EQ(r.histories, 20000u);
   EXPECT_TRUE(std::isfinite(r.soft.value) && std::isfinite(r.soft.std_error));
+}
+
+TEST(FocusSource, EachPhotonTakesTheFirstBinWhoseCumulativeShareLiesAboveItsNumber)
+{
+  // Bins of zero share between and at the ends are never taken; numbers on
+  // a bin's upper edge go to the next bin.
+  bsf::BeamSpectrum s;
+  s.E_keV = {10.0, 20.0, 30.0, 40.0, 50.0, 60.0};
+  s.probability = {0.0, 0.25, 0.0, 0.5, 0.25, 0.0};
+  const bsf::SpectrumFieldSource source(s, 80.0, 30.0, 30.0);
+  const std::pair<double, double> cases[] = {{0.0, 20.0},  {0.1, 20.0},  {0.2499, 20.0}, {0.25, 40.0},
+                                             {0.5, 40.0},  {0.7499, 40.0}, {0.75, 50.0}, {0.999999, 50.0}};
+  for (const auto& [u, E] : cases) EXPECT_EQ(source.SampleEnergy(u), E) << u;
 }
 
 }  // namespace
