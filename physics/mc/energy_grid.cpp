@@ -38,12 +38,17 @@ EnergyGrid::EnergyGrid(double E_min_keV, double E_max_keV, int points_per_decade
   inv_width_.resize(E_.size() - 1);
   for (std::size_t i = 0; i + 1 < E_.size(); ++i) inv_width_[i] = 1.0 / (E_[i + 1] - E_[i]);
 
+  // A bucket spans at most 2^-m of its energy, m mantissa bits: half the
+  // relative spacing of the log points or less.
+  const double spacing = std::expm1(std::log(10.0) / points_per_decade);
+  const int m = std::clamp(static_cast<int>(std::ceil(std::log2(2.0 / spacing))), 1, 20);
+  bucket_shift_ = 52 - m;
   bits_min_ = std::bit_cast<std::uint64_t>(E_.front());
-  const std::size_t n_buckets = ((std::bit_cast<std::uint64_t>(E_.back()) - bits_min_) >> kBucketShift) + 1;
+  const std::size_t n_buckets = ((std::bit_cast<std::uint64_t>(E_.back()) - bits_min_) >> bucket_shift_) + 1;
   bucket_first_.resize(n_buckets);
   std::size_t i = 0;
   for (std::size_t b = 0; b < n_buckets; ++b) {
-    const double lowest = std::bit_cast<double>(bits_min_ + (static_cast<std::uint64_t>(b) << kBucketShift));
+    const double lowest = std::bit_cast<double>(bits_min_ + (static_cast<std::uint64_t>(b) << bucket_shift_));
     while (i + 2 < E_.size() && E_[i + 1] <= lowest) ++i;
     bucket_first_[b] = i;
   }
@@ -53,7 +58,7 @@ GridPoint EnergyGrid::locate(double E_keV) const
 {
   std::size_t b = 0;
   if (E_keV > E_.front())
-    b = std::min<std::size_t>((std::bit_cast<std::uint64_t>(E_keV) - bits_min_) >> kBucketShift,
+    b = std::min<std::size_t>((std::bit_cast<std::uint64_t>(E_keV) - bits_min_) >> bucket_shift_,
                               bucket_first_.size() - 1);
   std::size_t i = bucket_first_[b];
   while (i + 2 < E_.size() && E_[i + 1] <= E_keV) ++i;

@@ -48,12 +48,12 @@ private:
   std::vector<double> inv_width_;           // 1 / (E_i+1 - E_i)
   // Buckets by the bit pattern of the energy, which grows with the energy:
   // bucket b holds the energies whose bits, less those of E_min, shifted
-  // right by kBucketShift, are b (under 0.2 % wide, finer than the grid), and
-  // bucket_first_[b] is the grid interval of its lowest energy. locate()
+  // right by bucket_shift_, are b (at most half as wide as the log spacing),
+  // and bucket_first_[b] is the grid interval of its lowest energy. locate()
   // needs no logarithm and scans a step or two.
-  static constexpr int kBucketShift = 52 - 9;
   std::vector<std::size_t> bucket_first_;
   std::uint64_t bits_min_ = 0;
+  int bucket_shift_ = 0;
 };
 
 }  // namespace vorn::mc
