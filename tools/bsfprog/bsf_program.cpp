@@ -61,7 +61,7 @@ void CheckResultUsable(const BackscatterResult& r)
   if (r.soft.value == 1.0 && r.soft.std_error == 0.0) {
     throw CalcError("no backscattered photon reached the scoring patch of radius " + NumberText(r.patch_radius_cm) +
                     " cm around the entrance point in " + std::to_string(r.histories) +
-                    " histories");
+                    " histories; run more photon histories");
   }
   for (const auto& [name, e] : factors) {
     // An uncertainty that is not finite (a single batch) fails this too.
