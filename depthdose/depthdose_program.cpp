@@ -2,6 +2,7 @@
 
 #include "depthdose/effective_dose_window.h"
 #include "depthdose/graph_window.h"
+#include "text/error_texts.h"
 
 namespace vorn::pdd {
 
@@ -14,6 +15,9 @@ DepthDoseProgram::DepthDoseProgram(Edition edition, ui::Services& services)
       Form1([this] { return std::make_unique<pdd::Form1>(*this); }),
       Form2([this] { return std::make_unique<pdd::Form2>(*this); })
 {
+  app.SetUntrappedErrorText([this](std::exception_ptr error) {
+    return UntrappedErrorText(error, edition_, WorkingFolder());
+  });
   // The fixed text, then what failed, naming the file or the value.
   module_->OnCalcFailure = [this](const CalcFailure& failure) {
     app.MsgBox(failure.message + "\n" + failure.cause, ui::vbOKOnly);

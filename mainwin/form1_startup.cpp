@@ -172,6 +172,7 @@ void Form1::Form_Unload()
     std::error_code ignored;
     std::filesystem::remove(program_.WorkingFolder() / name, ignored);
   }
+  program_.ReleaseFolderLock();
   App().End();
 }
 

@@ -44,6 +44,7 @@ void Form6::Command1_Click()
     std::error_code ignored;
     std::filesystem::remove(program_.WorkingFolder() / kScratchFilesAtExit[i], ignored);
   }
+  program_.ReleaseFolderLock();
   App().End();
 }
 

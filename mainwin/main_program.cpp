@@ -1,18 +1,35 @@
 #include "mainwin/main_program.h"
 
+#include "mainwin/working_files.h"
+#include "text/error_texts.h"
+#include "text/mainwin_texts.h"
+
 namespace vorn::mainwin {
 
 MainProgram::MainProgram(Edition editionOfProgram, ui::Services& services)
     : edition(editionOfProgram),
       app(services, "Vorn-V18"),
+      folderLock_(services.WorkingFolder() / kFolderLockFileName),
       module_(std::make_unique<vorn::Module1>(editionOfProgram, services.WorkingFolder(), port_))
 {
+  app.SetUntrappedErrorText([this](std::exception_ptr error) {
+    return UntrappedErrorText(error, edition, WorkingFolder());
+  });
 }
 
 MainProgram::~MainProgram() = default;
 
 void MainProgram::Start()
 {
+  // A folder where no lock can be made (read-only) has no exchange files to
+  // mix either; the failures to write them are told where they happen.
+  if (folderLock_.Take() == FolderLock::Outcome::HeldByAnother) {
+    app.RunEvent([this] {
+      app.MsgBox(std::string(MainWinTextsFor(edition).AlreadyRunningHere), ui::vbExclamation);
+      app.End();
+    });
+    return;
+  }
   app.RunEvent([this] { Form1->Show(); });
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "beam/module1.h"
+#include "platform/files/folder_lock.h"
 #include "mainwin/form1.h"
 #include "mainwin/form11.h"
 #include "mainwin/form12.h"
@@ -47,10 +48,14 @@ public:
   MainProgram& operator=(const MainProgram&) = delete;
 
   // Shows the main window; its load event reads the tables and sets the
-  // defaults. A table that cannot be read ends the program with a message.
+  // defaults. A table that cannot be read ends the program with a message,
+  // and so does another live copy in the same working folder (of either
+  // edition: they share the exchange files).
   void Start();
 
   const std::filesystem::path& WorkingFolder() const { return app.WorkingFolder(); }
+  // The shut-down's last step: another copy may start in this folder now.
+  void ReleaseFolderLock() { folderLock_.Release(); }
   vorn::Module1& Module() { return *module_; }
 
   const Edition edition;
@@ -58,6 +63,7 @@ public:
 
 private:
   MainWindowPort port_{*this};
+  FolderLock folderLock_;  // released, and its file removed, when the program object goes
   std::unique_ptr<vorn::Module1> module_;  // large tables: kept off the stack
 
 public:

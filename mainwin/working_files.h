@@ -13,6 +13,9 @@ inline constexpr const char* kPrimaryFileName = "Primary.dat";
 inline constexpr int kPrimaryDataLines = 31;
 inline constexpr int kAtrDataLines = 301;
 
+// Held by the main program while it runs: one copy per working folder.
+inline constexpr const char* kFolderLockFileName = "vorn.lock";
+
 // Scratch and exchange files removed when the main window closes. An
 // Eff-Dose.dat not taken into the table goes too: no later run may take it.
 inline constexpr std::array<const char*, 6> kScratchFilesAtClose{"Vorn2PDD.dat",  "X_SPCTL.dat",  "joken.txt",

@@ -28,6 +28,7 @@ constexpr ErrorTexts kJapanese{
     .LineAfter = " 行目）",
     .Separator = "：",
     .StepNotFinished = "この操作を完了できませんでした。データはそのままで、続けて使えます。",
+    .UnknownError = "原因のわからないエラーです",
 };
 
 constexpr ErrorTexts kEnglish{
@@ -46,11 +47,12 @@ constexpr ErrorTexts kEnglish{
     .Malformed = "",
     .NotStarted = "the program cannot be started",
     .PrintFailed = "the document cannot be printed",
-    .OutOfMemory = "not enough memory",
+    .OutOfMemory = "Not enough memory",
     .LineBefore = ", line ",
     .LineAfter = "",
     .Separator = ": ",
     .StepNotFinished = "This step could not be finished. The data are as they were, and the program goes on.",
+    .UnknownError = "an error of unknown cause",
 };
 
 std::string Reason(const Error& e, const ErrorTexts& t)
@@ -106,6 +108,21 @@ std::string ErrorText(const std::exception& error, Edition edition, const std::f
   }
   text += t.Separator;
   return text + Reason(*e, t);
+}
+
+std::string UntrappedErrorText(std::exception_ptr error, Edition edition, const std::filesystem::path& workingFolder)
+{
+  const ErrorTexts& t = ErrorTextsFor(edition);
+  std::string text(t.StepNotFinished);
+  text += "\n";
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    text += ErrorText(e, edition, workingFolder);
+  } catch (...) {
+    text += t.UnknownError;
+  }
+  return text;
 }
 
 }  // namespace vorn

@@ -37,6 +37,7 @@ struct ErrorTexts {
   // The first line of the message for a failure that no routine of the
   // program expected; the program goes on.
   std::string_view StepNotFinished;
+  std::string_view UnknownError;  // a failure that carries no description
 };
 
 const ErrorTexts& ErrorTextsFor(Edition edition);
@@ -49,5 +50,9 @@ std::string FileNameForUser(const std::filesystem::path& file, const std::filesy
 // "Primary.dat: file not found", "Att_coeff2020.dat（42 行目）：...". An error
 // that is not about a file gives its own message.
 std::string ErrorText(const std::exception& error, Edition edition, const std::filesystem::path& workingFolder);
+
+// The message for a failure that no routine of the program expected:
+// StepNotFinished, then the failure as ErrorText tells it.
+std::string UntrappedErrorText(std::exception_ptr error, Edition edition, const std::filesystem::path& workingFolder);
 
 }  // namespace vorn

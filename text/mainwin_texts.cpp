@@ -16,6 +16,8 @@ constexpr MainWinTexts kJapanese{
     .DefaultExposureTime = "0.05",
     .DefaultSite = "腹部正面",
     .DataTableUnreadable = "データファイルを読み込めないため、Vorn-V18 を終了します。\n\n",
+    .AlreadyRunningHere = "この作業フォルダでは Vorn-V18 がすでに動いています。\n"
+                          "一つのフォルダで二つ動かすと受け渡しファイルが混ざるため、こちらを終了します。",
 
     .TubeFrame = " Ｘ線管・フィルタ ",
     .SiteFrame = " 照射部位 ",
@@ -121,6 +123,8 @@ constexpr MainWinTexts kEnglish{
     .DefaultExposureTime = "0.1",
     .DefaultSite = "Abdomen-F",
     .DataTableUnreadable = "A data file cannot be read, so Vorn-V18 ends.\n\n",
+    .AlreadyRunningHere = "Vorn-V18 is already running in this working folder.\n"
+                          "Two copies in one folder would mix their exchange files, so this copy ends.",
 
     .TubeFrame = " X-ray tube and filters ",
     .SiteFrame = " Examination object ",

@@ -48,6 +48,7 @@ struct MainWinTexts {
   std::string_view DefaultExposureTime;    // Text7 at start-up
   std::string_view DefaultSite;            // Combo2 at start-up
   std::string_view DataTableUnreadable;    // start-up stops: followed by the reason
+  std::string_view AlreadyRunningHere;     // another copy works in this folder: this one ends
 
   // ---- frames ----
   std::string_view TubeFrame;

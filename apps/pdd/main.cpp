@@ -1,7 +1,6 @@
 // The depth-dose program: the edition is chosen when it is built (Vorn18E_PDD,
 // vorn18J_PDD); the working folder is the folder it is started in, where the
 // main program has left the hand-over file.
-#include <QApplication>
 #include <QTimer>
 #include <cstdlib>
 #include <exception>
@@ -12,6 +11,7 @@
 #include "depthdose/depthdose_program.h"
 #include "depthdose/effective_dose_window.h"
 #include "depthdose/graph_window.h"
+#include "platform/qt/guarded_application.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/widget_binding.h"
 
@@ -61,11 +61,12 @@ void AutoOk(vorn::pdd::DepthDoseProgram& program, const vorn::qt::WidgetBinding&
 int main(int argc, char** argv)
 {
   try {
-    QApplication qapp(argc, argv);
+    vorn::qt::GuardedApplication qapp(argc, argv);
     vorn::qt::PrepareApplication();
     vorn::qt::QtServices services(std::filesystem::current_path());
     vorn::pdd::DepthDoseProgram program(kEdition, services);
     vorn::qt::WidgetBinding binding(program.app);
+    vorn::qt::ErrorReporting reporting(program.app);
     program.Start();
     if (AutoOkRequested()) {
       QTimer::singleShot(0, [&] {

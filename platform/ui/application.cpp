@@ -39,26 +39,43 @@ void Application::RunEvent(const std::function<void()>& code)
     explicit Depth(int& d) : depth(d) { ++depth; }
     ~Depth() { --depth; }
   };
-  std::string error;
+  std::exception_ptr error;
   {
     Depth depth(eventDepth_);
     try {
       code();
       return;
-    } catch (const std::exception& e) {
-      error = e.what();
+    } catch (...) {
+      error = std::current_exception();
     }
   }
-  // An error that no routine trapped: tell the user and end, as the old
-  // runtime did. A failing message box (a test's unexpected box) still ends
-  // the program before its exception goes on.
+  // An error that no routine trapped: tell the user and go on. Ending, as the
+  // old runtime did, would throw away the unsaved result table with it. A
+  // failing message box (a test's unexpected box) ends the program before its
+  // exception goes on.
   try {
-    services_.MsgBox(error, vbCritical | vbOKOnly, title_);
+    ReportUntrappedError(error);
   } catch (...) {
     End();
     throw;
   }
-  End();
+}
+
+void Application::ReportUntrappedError(std::exception_ptr error)
+{
+  std::string text;
+  if (untrappedErrorText_) {
+    text = untrappedErrorText_(error);
+  } else {
+    try {
+      std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+      text = e.what();
+    } catch (...) {
+      text = "unknown error";
+    }
+  }
+  services_.MsgBox(text, vbCritical | vbOKOnly, title_);
 }
 
 void Application::RunWindowEvent(const std::function<void()>& code)

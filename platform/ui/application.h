@@ -11,6 +11,7 @@
 //   program.Form9->Show();
 #pragma once
 
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -63,16 +64,25 @@ public:
   bool Ended() const { return ended_; }
 
   // Runs code as one event of the program. An exception that leaves the
-  // outermost event is the old runtime's unhandled run-time error: its message
-  // is shown with the critical icon and the program ends. Inside an event
-  // (nested calls) exceptions pass on to the caller's error trap. Does nothing
-  // once the program has ended.
+  // outermost event, trapped by no routine, is told in a message with the
+  // critical icon (ReportUntrappedError) and the program goes on: its data,
+  // the result table among them, are kept. Inside an event (nested calls)
+  // exceptions pass on to the caller's error trap. Does nothing once the
+  // program has ended.
   void RunEvent(const std::function<void()>& code);
   bool InEvent() const { return eventDepth_ > 0; }
   // Runs what the window system reports (a click, a key) as a new event of
   // its own, also when it arrives while another routine yields (DoEvents):
   // an error in it is that event's run-time error, not the yielding routine's.
   void RunWindowEvent(const std::function<void()>& code);
+
+  // The message for an error that no routine trapped, in the program's words;
+  // without one the error's own message is shown.
+  using ErrorTextFn = std::function<std::string(std::exception_ptr)>;
+  void SetUntrappedErrorText(ErrorTextFn text) { untrappedErrorText_ = std::move(text); }
+  // Tells the user of an error that no routine trapped (also one the window
+  // system caught at its event dispatch); the program goes on.
+  void ReportUntrappedError(std::exception_ptr error);
 
   // ---- forms ----
   // Every form alive, in creation order.
@@ -99,6 +109,7 @@ private:
   WindowBinding* binding_ = nullptr;
   bool ended_ = false;
   int eventDepth_ = 0;
+  ErrorTextFn untrappedErrorText_;
 };
 
 // One program-wide form: created and loaded on first use; after the form was

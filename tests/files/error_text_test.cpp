@@ -60,7 +60,7 @@ TEST(ErrorText, GivesTheReasonInTheEditionsWords)
     EXPECT_EQ(ErrorText(c.error, Edition::English, folder), c.english);
   }
   EXPECT_EQ(ErrorText(std::bad_alloc(), Edition::Japanese, folder), "メモリが足りません");
-  EXPECT_EQ(ErrorText(std::bad_alloc(), Edition::English, folder), "not enough memory");
+  EXPECT_EQ(ErrorText(std::bad_alloc(), Edition::English, folder), "Not enough memory");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // button (Command5): the file, the program start, the answer drawn into the
 // result window, and every failure leaving the buttons and the table sound.
 #include <filesystem>
+#include <new>
 #include <string>
 #include <variant>
 #include <vector>
@@ -162,6 +163,27 @@ TEST_F(Handover, ProgramThatCannotBeStartedIsToldAndTheButtonsStay)
   EXPECT_NE(text.find("vorn18J_PDD.exe"), std::string::npos) << text;
   EXPECT_TRUE(form().Command11.Enabled());
   EXPECT_FALSE(form().Command5.Enabled());
+}
+
+// A failure that no routine expects (here the memory running out while the
+// program starts) reaches the event dispatch: it is told, and the program
+// goes on with its result table.
+TEST_F(Handover, AnUnexpectedFailureIsToldAndTheProgramGoesOnWithItsTable)
+{
+  Ready(Edition::Japanese);
+  const results::ResultTable before = session_->program->Results;
+  services().onShell = [](const std::string&) { throw std::bad_alloc(); };
+  services().ExpectMsgBox("この操作を完了できませんでした。データはそのままで、続けて使えます。\nメモリが足りません", ui::vbOK);
+  form().Command11.UserClick();
+  EXPECT_EQ(services().PendingMsgBoxes(), 0u);
+  EXPECT_EQ(services().msgBoxes.back().style, ui::vbCritical | ui::vbOKOnly);
+  EXPECT_FALSE(session_->program->app.Ended());
+  EXPECT_TRUE(form().Visible());
+  EXPECT_EQ(session_->program->Results, before);
+
+  services().onShell = nullptr;
+  form().Command2.UserClick();  // the program still calculates
+  EXPECT_TRUE(form().Command3.Enabled());
 }
 
 TEST_F(Handover, AnswerGoesIntoTheLastRowAndItsCell)

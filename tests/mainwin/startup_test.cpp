@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 #include "mainwin_test_support.h"
+#include "text/mainwin_texts.h"
 
 namespace vorn::testing {
 namespace {
@@ -433,6 +436,46 @@ TEST(Shutdown, ClosingTheMainWindowDeletesItsSixFilesAndEnds)
   EXPECT_TRUE(fs::exists(s->dir() / "Primary.dat"));
   EXPECT_TRUE(s->program->app.Ended());
   EXPECT_FALSE(s->results().Visible());
+}
+
+// Two copies in one folder would mix their exchange files: a second copy, of
+// either edition, says so and ends; once the first has shut down another starts.
+TEST(FolderLock, ASecondCopyInTheSameFolderEndsUntilTheFirstHasShutDown)
+{
+  auto first = StartRegistered(Edition::Japanese);
+  ASSERT_TRUE(fs::exists(first->dir() / "vorn.lock"));
+  for (const Edition edition : {Edition::English, Edition::Japanese}) {
+    ui::ScriptedServices services(first->dir());
+    mainwin::MainProgram second(edition, services);
+    services.ExpectMsgBox(std::string(MainWinTextsFor(edition).AlreadyRunningHere), ui::vbOK);
+    second.Start();
+    EXPECT_EQ(services.PendingMsgBoxes(), 0u);
+    EXPECT_EQ(services.msgBoxes.at(0).style, ui::vbExclamation);
+    EXPECT_TRUE(second.app.Ended());
+    EXPECT_FALSE(second.Form1.Exists());
+  }
+  EXPECT_TRUE(first->form().Visible());  // the first copy and its lock are untouched
+  EXPECT_TRUE(fs::exists(first->dir() / "vorn.lock"));
+
+  first->form().UserClose();
+  EXPECT_FALSE(fs::exists(first->dir() / "vorn.lock"));
+  ui::ScriptedServices services(first->dir());
+  mainwin::MainProgram next(Edition::English, services);
+  next.Start();
+  EXPECT_TRUE(next.Form1->Visible());
+  EXPECT_TRUE(services.msgBoxes.empty());
+}
+
+TEST(FolderLock, ALockLeftByACopyThatDiedIsTakenOver)
+{
+  Session s(Edition::English, [](const fs::path& folder) {
+    KeepUserName(folder, Edition::English, "Tester");
+    WriteText(folder / "vorn.lock", "999999999\n");  // its owner is gone: nobody holds the file
+  });
+  s.program->Start();
+  EXPECT_TRUE(s.services.msgBoxes.empty());
+  EXPECT_TRUE(s.form().Visible());
+  EXPECT_EQ(FileLines(s.dir() / "vorn.lock"), std::vector<std::string>{std::to_string(getpid())});
 }
 
 TEST(Shutdown, MissingFilesAreSkippedAndTheOthersStillGo)

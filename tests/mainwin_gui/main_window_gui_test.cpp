@@ -16,6 +16,8 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,8 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/widget_binding.h"
 #include "tests/mainwin/mainwin_test_support.h"
+#include "text/error_texts.h"
+#include "text/mainwin_texts.h"
 
 namespace vorn::testing {
 namespace {
@@ -289,6 +293,57 @@ TEST(MainWindowGuiChecks, ABadBoxIsNamedInAWarningAndTheFocusGoesIntoIt)
     EXPECT_TRUE(form.Text3.HasFocus());
     EXPECT_EQ(QApplication::focusWidget(), added_al);
     EXPECT_EQ(qobject_cast<QLabel*>(window->WidgetOf(form.Label73))->text(), QString());
+  }
+}
+
+// The real message boxes of two failures that end or interrupt nothing of the
+// user's: a second copy in the same folder, and an error that no routine
+// expected. Photographed in both editions and answered.
+TEST(MainWindowGuiMessages, ASecondCopyAndAnUnexpectedErrorAreToldInRealBoxes)
+{
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    const char* tag = edition == Edition::Japanese ? "J" : "E";
+    TempFolder folder;
+    CopyShippedData(folder.path());
+    KeepUserName(folder.path(), edition, "Tester");
+    qt::QtServices services(folder.path());
+    mainwin::MainProgram first(edition, services);
+    qt::WidgetBinding binding(first.app);
+    first.Start();
+
+    struct Seen {
+      QString text;
+      QMessageBox::Icon icon = QMessageBox::NoIcon;
+    };
+    auto photograph = [](Seen& seen, const QString& shot) {
+      QTimer::singleShot(0, [&seen, shot] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+          auto* box = qobject_cast<QMessageBox*>(w);
+          if (box == nullptr || !box->isVisible()) continue;
+          seen = {box->text(), box->icon()};
+          box->grab().toImage().save(shot);
+          box->button(QMessageBox::Ok)->click();
+          return;
+        }
+      });
+    };
+
+    Seen second;
+    photograph(second, QString(VORN_MAINWIN_GUI_OUTPUT) + "/already_running_" + tag + ".png");
+    mainwin::MainProgram copy(edition, services);
+    copy.Start();
+    EXPECT_EQ(second.text.toStdString(), MainWinTextsFor(edition).AlreadyRunningHere);
+    EXPECT_EQ(second.icon, QMessageBox::Warning);
+    EXPECT_TRUE(copy.app.Ended());
+
+    Seen unexpected;
+    photograph(unexpected, QString(VORN_MAINWIN_GUI_OUTPUT) + "/unexpected_error_" + tag + ".png");
+    first.app.ReportUntrappedError(std::make_exception_ptr(std::bad_alloc()));
+    EXPECT_EQ(unexpected.text.toStdString(), std::string(ErrorTextsFor(edition).StepNotFinished) + "\n" +
+                                                 std::string(ErrorTextsFor(edition).OutOfMemory));
+    EXPECT_EQ(unexpected.icon, QMessageBox::Critical);
+    EXPECT_FALSE(first.app.Ended());
+    EXPECT_TRUE(binding.WindowOf(*first.Form1)->isVisible());
   }
 }
 

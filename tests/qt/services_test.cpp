@@ -9,10 +9,13 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <new>
+
 #include <gtest/gtest.h>
 
 #include "platform/errors.h"
 #include "platform/qt/fonts.h"
+#include "platform/qt/guarded_application.h"
 #include "platform/qt/qt_services.h"
 #include "platform/ui/ui.h"
 #include "tests/ui/ui_test_support.h"
@@ -226,6 +229,42 @@ TEST(PdfNameTest, ATakenNameGetsANumber)
   EXPECT_EQ(PdfFileName(folder.path(), when).filename(), "Vorn-result-20261209-140507.pdf");
   folder.Write("Vorn-result-20261209-140507.pdf");
   EXPECT_EQ(PdfFileName(folder.path(), when).filename(), "Vorn-result-20261209-140507-2.pdf");
+}
+
+// An exception that leaves a handler outside the model's own events is caught
+// at the dispatch, told through the program, and the program goes on; it never
+// unwinds through Qt's event loop.
+class ThrowingObject : public QObject {
+public:
+  bool event(QEvent* e) override
+  {
+    if (e->type() == QEvent::User) throw std::bad_alloc();
+    return QObject::event(e);
+  }
+};
+
+class EventDispatch : public ui::testing::UiTest {};
+
+TEST_F(EventDispatch, AnEscapingErrorIsToldAndTheProgramGoesOn)
+{
+  ASSERT_NE(dynamic_cast<GuardedApplication*>(QCoreApplication::instance()), nullptr);
+  ThrowingObject object;
+  {
+    const ErrorReporting reporting(app);
+    services.ExpectMsgBox("std::bad_alloc", ui::vbOK);
+    QEvent sent(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&object, &sent));
+    services.ExpectMsgBox("std::bad_alloc", ui::vbOK);
+    QCoreApplication::postEvent(&object, new QEvent(QEvent::User));  // through the event loop
+    QCoreApplication::processEvents();
+    EXPECT_EQ(services.msgBoxes.size(), 2u);
+    EXPECT_EQ(services.msgBoxes[0].style, ui::vbCritical | ui::vbOKOnly);
+    EXPECT_FALSE(app.Ended());
+  }
+  // With no program to tell, only the log hears of it.
+  QEvent again(QEvent::User);
+  EXPECT_FALSE(QCoreApplication::sendEvent(&object, &again));
+  EXPECT_EQ(services.msgBoxes.size(), 2u);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-// One QApplication for the whole test program, on the offscreen platform
-// unless another is asked for; shared by every test program of real windows.
-#include <QApplication>
+// One QApplication, of the programs' own kind, for the whole test program, on
+// the offscreen platform unless another is asked for; shared by every test
+// program of real windows.
 #include <gtest/gtest.h>
 
+#include "platform/qt/guarded_application.h"
 #include "platform/qt/widget_binding.h"
 
 namespace {
@@ -15,7 +16,7 @@ public:
     static int argc = 1;
     static char name[] = "vorn_gui_tests";
     static char* argv[] = {name, nullptr};
-    app_ = new QApplication(argc, argv);
+    app_ = new vorn::qt::GuardedApplication(argc, argv);
     vorn::qt::PrepareApplication();
   }
   void TearDown() override

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -127,7 +128,9 @@ TEST_F(ProgramTest, ShowBringsAWindowToTheFront)
   EXPECT_EQ(program.app.ZOrder().size(), 1u);
 }
 
-TEST_F(ProgramTest, AnUntrappedErrorIsShownAndEndsTheProgram)
+// An error that no routine trapped is told, and the program goes on with its
+// windows and data: ending would lose an unsaved result table.
+TEST_F(ProgramTest, AnUntrappedErrorIsShownAndTheProgramGoesOn)
 {
   program.Form1->Show();
   program.Form1->failWith = "Att_coeff2020.dat: file not found";
@@ -136,8 +139,28 @@ TEST_F(ProgramTest, AnUntrappedErrorIsShownAndEndsTheProgram)
   ASSERT_EQ(services.msgBoxes.size(), 1u);
   EXPECT_EQ(services.msgBoxes[0].style, vbCritical | vbOKOnly);
   EXPECT_EQ(services.msgBoxes[0].title, "Vorn test");
-  EXPECT_TRUE(program.app.Ended());
-  EXPECT_FALSE(program.Form1->Visible());
+  EXPECT_FALSE(program.app.Ended());
+  EXPECT_TRUE(program.Form1->Visible());
+  EXPECT_FALSE(program.app.InEvent());
+
+  // The program's words for it, whatever was thrown: out of memory too.
+  program.app.SetUntrappedErrorText([](std::exception_ptr error) {
+    try {
+      std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+      return std::string("out of memory");
+    } catch (...) {
+      return std::string("other");
+    }
+  });
+  program.Form1->Command1.Click = [] { throw std::bad_alloc(); };
+  services.ExpectMsgBox("out of memory", vbOK);
+  program.Form1->Command1.UserClick();
+  program.Form1->Command1.Click = [] { throw 42; };  // not even an exception class
+  services.ExpectMsgBox("other", vbOK);
+  program.Form1->Command1.UserClick();
+  EXPECT_FALSE(program.app.Ended());
+  EXPECT_EQ(services.PendingMsgBoxes(), 0u);
 }
 
 TEST_F(ProgramTest, ErrorsInsideAnEventReachTheCallersTrap)
@@ -173,7 +196,8 @@ TEST_F(ProgramTest, AnEventArrivingWhileARoutineYieldsIsAnEventOfItsOwn)
   };
   program.Form1->Command1.UserClick();
   EXPECT_FALSE(trapped);  // not this routine's error
-  EXPECT_TRUE(program.app.Ended());
+  EXPECT_EQ(services.PendingMsgBoxes(), 0u);  // told as that event's
+  EXPECT_FALSE(program.app.Ended());
   EXPECT_FALSE(program.app.InEvent());
 }
 
