@@ -30,6 +30,7 @@ enum class FileFault {
   Malformed,    // breaks its layout in another way (detail: how, in English)
   NotStarted,   // a program could not be started (file: the program)
   PrintFailed,  // the document could not be printed
+  BadName,      // a name no file may have (a "/" in it)
 };
 
 class Error : public std::runtime_error {

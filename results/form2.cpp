@@ -67,7 +67,7 @@ void Form2::Command1_Click()
   const std::filesystem::path path = File2.Path() / fileName;
   try {
     if (fileName.find('/') != std::string::npos) {
-      throw FileError(fileName + ": a file name cannot hold \"/\"");
+      throw FileError(fileName + ": a file name cannot hold \"/\"", FileFault::BadName, fileName);
     }
     SaveResultTableCsv(path, program_.Results, program_.Module().AirWValue, Text2.Text(), program_.edition);
   } catch (const Error& e) {

@@ -23,6 +23,7 @@ constexpr ErrorTexts kJapanese{
     .Malformed = "内容がこのファイルの形式に合っていません",
     .NotStarted = "プログラムを起動できません",
     .PrintFailed = "印刷できません",
+    .BadName = "ファイル名に「/」は使えません",
     .OutOfMemory = "メモリが足りません",
     .LineBefore = "（",
     .LineAfter = " 行目）",
@@ -47,6 +48,7 @@ constexpr ErrorTexts kEnglish{
     .Malformed = "",
     .NotStarted = "the program cannot be started",
     .PrintFailed = "the document cannot be printed",
+    .BadName = "a file name cannot hold \"/\"",
     .OutOfMemory = "Not enough memory",
     .LineBefore = ", line ",
     .LineAfter = "",
@@ -74,6 +76,7 @@ std::string Reason(const Error& e, const ErrorTexts& t)
     case FileFault::Malformed: return t.Malformed.empty() ? e.detail() : std::string(t.Malformed);
     case FileFault::NotStarted: return std::string(t.NotStarted);
     case FileFault::PrintFailed: return std::string(t.PrintFailed);
+    case FileFault::BadName: return std::string(t.BadName);
     case FileFault::None: break;
   }
   return e.what();
@@ -100,7 +103,8 @@ std::string ErrorText(const std::exception& error, Edition edition, const std::f
   const auto* e = dynamic_cast<const Error*>(&error);
   if (e == nullptr || e->fault() == FileFault::None) return error.what();
   if (e->file().empty()) return Reason(*e, t);
-  std::string text = FileNameForUser(e->file(), workingFolder);
+  // A name the user typed is shown as typed.
+  std::string text = e->fault() == FileFault::BadName ? e->file().string() : FileNameForUser(e->file(), workingFolder);
   if (e->line() > 0) {
     text += t.LineBefore;
     text += std::to_string(e->line());

@@ -30,6 +30,7 @@ struct ErrorTexts {
   std::string_view Malformed;   // empty: the reader's own description is in this language
   std::string_view NotStarted;  // a program
   std::string_view PrintFailed;
+  std::string_view BadName;
   std::string_view OutOfMemory;
   // "<file><LineBefore>N<LineAfter><Separator><reason>"
   std::string_view LineBefore, LineAfter;

@@ -51,6 +51,8 @@ TEST(ErrorText, GivesTheReasonInTheEditionsWords)
        "Tubrin.exe：プログラムを起動できません", "Tubrin.exe: the program cannot be started"},
       {FileError("the printer could not be opened", FileFault::PrintFailed, {}), "印刷できません",
        "the document cannot be printed"},
+      {FileError("sub/x.csv: a file name cannot hold \"/\"", FileFault::BadName, "sub/x.csv"),
+       "sub/x.csv：ファイル名に「/」は使えません", "sub/x.csv: a file name cannot hold \"/\""},
       // Not about a file: its own message.
       {CalcError("division by zero: the output at 1 m"), "division by zero: the output at 1 m",
        "division by zero: the output at 1 m"},
