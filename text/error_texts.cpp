@@ -54,7 +54,7 @@ constexpr ErrorTexts kEnglish{
     .LineAfter = "",
     .Separator = ": ",
     .StepNotFinished = "This step could not be finished. The data are as they were, and the program goes on.",
-    .UnknownError = "an error of unknown cause",
+    .UnknownError = "An error of unknown cause",
 };
 
 std::string Reason(const Error& e, const ErrorTexts& t)
