@@ -8,14 +8,14 @@
 #include "beam/checked_math.h"
 #include "beam/fit_limits.h"
 #include "beam/fitted_value.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 #include "text/beam_texts.h"
 
 namespace vorn {
 
-void Module1::RequireAtrFeatures(const char* routine) const
+void BeamCalculation::RequireAtrFeatures(const char* routine) const
 {
   if (edition_ != Edition::Japanese) {
     throw std::logic_error(std::string(routine) +
@@ -25,7 +25,7 @@ void Module1::RequireAtrFeatures(const char* routine) const
 
 // Index of the base spectrum (in Spectrum, without the inherent filtration)
 // behind a trial inherent filtration, through AtrBaseSpectrum.
-double Module1::AtrIndexForFiltration(double filtration, double kv)
+double BeamCalculation::AtrIndexForFiltration(double filtration, double kv)
 {
   if (filtration < kFitFiltrationMin_cm || filtration > kFitFiltrationMax_cm) {
     throw CalcError("the inherent filtration left -1 .. 10 cm Al before the fit was reached");
@@ -38,7 +38,7 @@ double Module1::AtrIndexForFiltration(double filtration, double kv)
 }
 
 // Index of the fully filtered spectrum at a trial tube voltage.
-double Module1::AtrIndexForVoltage(double kv)
+double BeamCalculation::AtrIndexForVoltage(double kv)
 {
   ComputeTubeSpectrum(kv);
   FilterPhotonSpectrum(Condition.InherentFilterAl, kv);
@@ -46,14 +46,14 @@ double Module1::AtrIndexForVoltage(double kv)
   return AtrIndexOf(Spectrum, kv);
 }
 
-void Module1::FitAtrByFiltration()
+void BeamCalculation::FitAtrByFiltration()
 {
   RequireAtrFeatures("FitAtrByFiltration");
   const BeamTexts& texts = BeamTextsFor(edition_);
-  FittedValue fitted(windows_, Condition.InherentFilterAl, MainBox::Text2);
+  FittedValue fitted(windows_, Condition.InherentFilterAl, MainBox::InherentFilter);
   try {
     for (int i = 1; i <= kLastBin; ++i) Spectrum[i] = 0.0;
-    const double m = Val(windows_.FitBoxText(FitBox::Text2));
+    const double m = Val(windows_.FitBoxText(FitBox::MeasuredAtr));
     Fit.AtrMeasured = m;
     if (m < kAtrMeasuredMin || m > kAtrMeasuredMax) {
       ReportFitFailure(texts.AtrOutOfRange, MsgTitle::ProgramTitle, false, Fit.FitFailAtrFilt);
@@ -103,13 +103,13 @@ void Module1::FitAtrByFiltration()
   }
 }
 
-void Module1::FitAtrByVoltageUp()
+void BeamCalculation::FitAtrByVoltageUp()
 {
   RequireAtrFeatures("FitAtrByVoltageUp");
   const BeamTexts& texts = BeamTextsFor(edition_);
-  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::Text5);
+  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::TubeVoltage);
   try {
-    const double target = Val(windows_.FitBoxText(FitBox::Text2));
+    const double target = Val(windows_.FitBoxText(FitBox::MeasuredAtr));
     if (Result.AtrIndex > target) {
       FitAtrByVoltageDown();
       return;
@@ -145,13 +145,13 @@ void Module1::FitAtrByVoltageUp()
   }
 }
 
-void Module1::FitAtrByVoltageDown()
+void BeamCalculation::FitAtrByVoltageDown()
 {
   RequireAtrFeatures("FitAtrByVoltageDown");
   const BeamTexts& texts = BeamTextsFor(edition_);
-  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::Text5);
+  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::TubeVoltage);
   try {
-    const double target = Val(windows_.FitBoxText(FitBox::Text2));
+    const double target = Val(windows_.FitBoxText(FitBox::MeasuredAtr));
     double V = Condition.TubeVoltage;
     const double Vmin = kFitVoltageDownFactor * V;
     Fit.AtrMeasured = Result.AtrIndex;

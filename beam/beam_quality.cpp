@@ -1,14 +1,14 @@
 #include <string>
 
 #include "beam/checked_math.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "beam/x_spctl_export.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 
 namespace vorn {
 
-void Module1::CalcSpectrum()
+void BeamCalculation::CalcSpectrum()
 {
   const double kv = Condition.TubeVoltage;
   const int t = Condition.RectificationType;
@@ -54,9 +54,9 @@ void Module1::CalcSpectrum()
   Result.Hvl1 = FirstHvlFromCurve();
   Result.EffectiveEnergy = EffectiveEnergyFor(Result.Hvl1);
 
-  windows_.SetLabelCaption(ResultLabel::Label65, Format(10.0 * Result.Hvl1, "#0.000"));
-  windows_.SetLabelCaption(ResultLabel::Label66, Format(Result.EffectiveEnergy, "#00.00"));
-  if (withAtr) windows_.SetLabelCaption(ResultLabel::Label67, Format(Result.AtrIndex, "0.000"));
+  windows_.SetLabelCaption(ResultLabel::Hvl, Format(10.0 * Result.Hvl1, "#0.000"));
+  windows_.SetLabelCaption(ResultLabel::EffectiveEnergy, Format(Result.EffectiveEnergy, "#00.00"));
+  if (withAtr) windows_.SetLabelCaption(ResultLabel::AtrIndex, Format(Result.AtrIndex, "0.000"));
 }
 
 }  // namespace vorn

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
@@ -30,7 +30,7 @@ std::vector<std::string> PhantomConditionLines(const PhantomGeometry& phantom, c
     case kRacetrackModel: numbers = {phantom.RacetrackA, phantom.RacetrackB, phantom.RacetrackL}; break;
     default: return {};
   }
-  numbers.insert(numbers.end(), {beam.ObjectThickness, beam.FSD, beam.FFD, beam.SideText11, beam.SideText10});
+  numbers.insert(numbers.end(), {beam.ObjectThickness, beam.FSD, beam.FFD, beam.ShortSide, beam.LongSide});
   std::vector<std::string> lines;
   for (const double x : numbers) lines.push_back(Format(x, "000.0"));
   lines.push_back(Format(static_cast<double>(phantom.McHistories), "00000000000"));
@@ -49,15 +49,15 @@ BackscatterFactors ReadBackscatterResult(const std::filesystem::path& path)
 
 // The outside program for the shape computes the backscatter factors; the
 // user says when it has finished. Its window and ours do not meet otherwise.
-void Module1::CalcCurvedSurfaceBsf()
+void BeamCalculation::CalcCurvedSurfaceBsf()
 {
   ExposureCondition& c = Condition;
-  c.FSD = Val(windows_.MainBoxText(MainBox::Text9));
-  c.FFD = Val(windows_.MainBoxText(MainBox::Text8));
+  c.FSD = Val(windows_.MainBoxText(MainBox::Fsd));
+  c.FFD = Val(windows_.MainBoxText(MainBox::Ffd));
   const CurvedSurfaceBeam beam{.FSD = c.FSD,
                                .FFD = c.FFD,
-                               .SideText11 = Val(windows_.MainBoxText(MainBox::Text11)),
-                               .SideText10 = Val(windows_.MainBoxText(MainBox::Text10)),
+                               .ShortSide = Val(windows_.MainBoxText(MainBox::FieldShortSide)),
+                               .LongSide = Val(windows_.MainBoxText(MainBox::FieldLongSide)),
                                .ObjectThickness = c.ObjectThickness};
 
   const std::string_view program = BackscatterProgramName(Phantom.PhantomModel);

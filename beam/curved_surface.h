@@ -25,12 +25,12 @@ constexpr int kRacetrackModel = 4;
 std::string_view BackscatterProgramName(int phantomModel);
 
 // The beam as the curved-surface procedure hands it on (cm): FSD and FFD,
-// the field side of Text11 and the one of Text10 at FFD, and the body thickness.
+// the field side of fieldShortSideBox and the one of fieldLongSideBox at FFD, and the body thickness.
 struct CurvedSurfaceBeam {
   double FSD = 0.0;
   double FFD = 0.0;
-  double SideText11 = 0.0;
-  double SideText10 = 0.0;
+  double ShortSide = 0.0;
+  double LongSide = 0.0;
   double ObjectThickness = 0.0;
 };
 

@@ -1,14 +1,14 @@
 #include <string>
 
 #include "beam/checked_math.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "beam/output_data.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 
 namespace vorn {
 
-void Module1::CalcExposureFromOutput()
+void BeamCalculation::CalcExposureFromOutput()
 {
   const ExposureCondition& c = Condition;
   // A measured exposure stays as the user entered it.
@@ -46,7 +46,7 @@ void Module1::CalcExposureFromOutput()
   const double output = RequireFinite(X * Result.KermaRatio * c.TubeCurrent * c.ExposureTime,
                                       "OutputAt1m");
   Result.OutputAt1m = output;
-  windows_.SetLabelCaption(ResultLabel::Label78, Format(Result.OutputAt1m, "0.00E+0"));
+  windows_.SetLabelCaption(ResultLabel::ExposureAt1m, Format(Result.OutputAt1m, "0.00E+0"));
 }
 
 }  // namespace vorn

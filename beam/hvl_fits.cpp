@@ -6,7 +6,7 @@
 #include "beam/checked_math.h"
 #include "beam/fit_limits.h"
 #include "beam/fitted_value.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 #include "text/beam_texts.h"
@@ -23,7 +23,7 @@ void RequireFiltrationInRange(double f)
 
 }  // namespace
 
-void Module1::ReportFitFailure(std::string_view text, MsgTitle title, bool beep, int& flag)
+void BeamCalculation::ReportFitFailure(std::string_view text, MsgTitle title, bool beep, int& flag)
 {
   flag = 1;
   if (beep) windows_.Beep();
@@ -32,15 +32,15 @@ void Module1::ReportFitFailure(std::string_view text, MsgTitle title, bool beep,
 
 // Any error of a fit by half-value layer ends it with the filtration fit's
 // message (preceded by a beep in the English edition).
-void Module1::ReportHvlFitFailure(int& flag)
+void BeamCalculation::ReportHvlFitFailure(int& flag)
 {
   ReportFitFailure(BeamTextsFor(edition_).FitCannotCalculate, MsgTitle::None,
                    edition_ == Edition::English, flag);
 }
 
-void Module1::FitHvlByFiltration()
+void BeamCalculation::FitHvlByFiltration()
 {
-  FittedValue fitted(windows_, Condition.InherentFilterAl, MainBox::Text2);
+  FittedValue fitted(windows_, Condition.InherentFilterAl, MainBox::InherentFilter);
   try {
     const double m = Fit.HvlMeasured;
     const double kv = Condition.TubeVoltage;
@@ -77,12 +77,12 @@ void Module1::FitHvlByFiltration()
   }
 }
 
-void Module1::FitHvlByVoltageUp()
+void BeamCalculation::FitHvlByVoltageUp()
 {
   const BeamTexts& texts = BeamTextsFor(edition_);
-  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::Text5);
+  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::TubeVoltage);
   try {
-    Fit.HvlMeasured = Val(windows_.FitBoxText(FitBox::Text1)) * 0.1;
+    Fit.HvlMeasured = Val(windows_.FitBoxText(FitBox::MeasuredHvl)) * 0.1;
     const double m = Fit.HvlMeasured;
     if (Result.Hvl1 > m) {
       FitHvlByVoltageDown();
@@ -116,12 +116,12 @@ void Module1::FitHvlByVoltageUp()
   }
 }
 
-void Module1::FitHvlByVoltageDown()
+void BeamCalculation::FitHvlByVoltageDown()
 {
   const BeamTexts& texts = BeamTextsFor(edition_);
-  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::Text5);
+  FittedValue fitted(windows_, Condition.TubeVoltage, MainBox::TubeVoltage);
   try {
-    Fit.HvlMeasured = Val(windows_.FitBoxText(FitBox::Text1)) * 0.1;
+    Fit.HvlMeasured = Val(windows_.FitBoxText(FitBox::MeasuredHvl)) * 0.1;
     const double m = Fit.HvlMeasured;
     double h = Result.Hvl1;
     double prev = h;

@@ -3,7 +3,7 @@
 
 #include "beam/checked_math.h"
 #include "beam/field_rings.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 
@@ -20,7 +20,7 @@ void RequireVoltageOnGrid(double kv)
 
 }  // namespace
 
-void Module1::CalcBsfAndSurfaceDose()
+void BeamCalculation::CalcBsfAndSurfaceDose()
 {
   const double kv = Condition.TubeVoltage;
   RequireVoltageOnGrid(kv);
@@ -40,17 +40,17 @@ void Module1::CalcBsfAndSurfaceDose()
   Result.ConvFactorSoft = soft * AirWValue;
   Result.ConvFactorSkin = skin * AirWValue;
   Result.ConvFactorAir = air * AirWValue;
-  windows_.SetLabelCaption(ResultLabel::Label71, Format(Result.ConvFactorSoft, "#00.00"));
-  windows_.SetLabelCaption(ResultLabel::Label72, Format(Result.ConvFactorSkin, "#00.00"));
+  windows_.SetLabelCaption(ResultLabel::ConvFactorSoft, Format(Result.ConvFactorSoft, "#00.00"));
+  windows_.SetLabelCaption(ResultLabel::ConvFactorSkin, Format(Result.ConvFactorSkin, "#00.00"));
 
   if (Phantom.BsfMethod == kFlatSurface) {
     CalcFlatSurfaceBsf();
   } else {
     CalcCurvedSurfaceBsf();
   }
-  windows_.SetLabelCaption(ResultLabel::Label68, Format(Result.BsfSoft, "#0.000"));
-  windows_.SetLabelCaption(ResultLabel::Label70, Format(Result.BsfAir, "#0.000"));
-  windows_.SetLabelCaption(ResultLabel::Label69, Format(Result.BsfSkin, "#0.000"));
+  windows_.SetLabelCaption(ResultLabel::BsfSoft, Format(Result.BsfSoft, "#0.000"));
+  windows_.SetLabelCaption(ResultLabel::BsfAir, Format(Result.BsfAir, "#0.000"));
+  windows_.SetLabelCaption(ResultLabel::BsfSkin, Format(Result.BsfSkin, "#0.000"));
 
   // OutputAt1m is at 100 cm from the focus: 10000 / FSD^2 carries it to the
   // skin, 1000 turns Gy into mGy.
@@ -65,12 +65,12 @@ void Module1::CalcBsfAndSurfaceDose()
   for (const double d : {Result.EntranceSurfaceDoseSoft, Result.EntranceSurfaceDoseSkin, Result.EntranceSurfaceDoseAir}) {
     if (!(d < kDoseLimit_mGy)) throw DoseBeyondLimit("entrance surface dose " + NumberText(d) + " mGy");
   }
-  windows_.SetLabelCaption(ResultLabel::Label73, Format(Result.EntranceSurfaceDoseSoft, "#0.00"));
-  windows_.SetLabelCaption(ResultLabel::Label74, Format(Result.EntranceSurfaceDoseSkin, "#0.00"));
-  windows_.SetLabelCaption(ResultLabel::Label75, Format(Result.EntranceSurfaceDoseAir, "#0.00"));
+  windows_.SetLabelCaption(ResultLabel::SurfaceDoseSoft, Format(Result.EntranceSurfaceDoseSoft, "#0.00"));
+  windows_.SetLabelCaption(ResultLabel::SurfaceDoseSkin, Format(Result.EntranceSurfaceDoseSkin, "#0.00"));
+  windows_.SetLabelCaption(ResultLabel::SurfaceDoseAir, Format(Result.EntranceSurfaceDoseAir, "#0.00"));
 }
 
-void Module1::CalcFlatSurfaceBsf()
+void BeamCalculation::CalcFlatSurfaceBsf()
 {
   const ExposureCondition& c = Condition;
   const RingWeights rings =

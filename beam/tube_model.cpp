@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "beam/checked_math.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 
@@ -76,7 +76,7 @@ std::string KvText(double kv) { return NumberText(kv) + " kV"; }
 
 // Steps 1-4 of the spectrum: the unfiltered, energy-weighted tube spectrum
 // for tube voltage kv, summed over the waveform's phase angles with K lines.
-void Module1::ComputeTubeSpectrum(double kv)
+void BeamCalculation::ComputeTubeSpectrum(double kv)
 {
   if (2.0 * kv >= kLastBin + 1) {
     throw CalcError("TubeVoltage " + KvText(kv) +
@@ -137,7 +137,7 @@ void Module1::ComputeTubeSpectrum(double kv)
 
 // Air kerma of the unfiltered Spectrum behind the inherent filtration
 // inherentAl and the condition's other filters, into FiltKermaWork.
-void Module1::FormFilteredKerma(double inherentAl, double kv)
+void BeamCalculation::FormFilteredKerma(double inherentAl, double kv)
 {
   const ExposureCondition& c = Condition;
   for (int i = 2; i <= 2.0 * kv; ++i) {
@@ -156,7 +156,7 @@ void Module1::FormFilteredKerma(double inherentAl, double kv)
 
 // Normalises FiltKermaWork to sum 1; returns the running total of the
 // normalised values (1 up to rounding).
-double Module1::NormaliseFilteredKerma(double kv)
+double BeamCalculation::NormaliseFilteredKerma(double kv)
 {
   double k = 0.0;
   for (int i = 2; i <= 2.0 * kv; ++i) k += FiltKermaWork[i];
@@ -172,7 +172,7 @@ double Module1::NormaliseFilteredKerma(double kv)
 }
 
 // Air-kerma transmission in percent behind j x 0.01 cm Al, j = 1..300.
-void Module1::FillTransmissionCurve(double kv, double kermaTotal)
+void BeamCalculation::FillTransmissionCurve(double kv, double kermaTotal)
 {
   EnergyBinArray step{};
   for (int i = 2; i <= 2.0 * kv; ++i) {
@@ -190,7 +190,7 @@ void Module1::FillTransmissionCurve(double kv, double kermaTotal)
 
 // First half-value layer (cm Al): logarithmic interpolation at 50 % between
 // the last step at or above it and the first step j >= 2 below it.
-double Module1::FirstHvlFromCurve() const
+double BeamCalculation::FirstHvlFromCurve() const
 {
   const EnergyBinArray& T = TransmissionCurve;
   int j = 2;
@@ -207,7 +207,7 @@ double Module1::FirstHvlFromCurve() const
                                          "Hvl1 (equal transmissions around 50 %)"));
 }
 
-double Module1::TrialHvl(double inherentAl, double kv)
+double BeamCalculation::TrialHvl(double inherentAl, double kv)
 {
   FormFilteredKerma(inherentAl, kv);
   const double n = NormaliseFilteredKerma(kv);
@@ -222,7 +222,7 @@ double Module1::TrialHvl(double inherentAl, double kv)
 
 // Effective energy (keV): the energy at which aluminium's coefficient equals
 // ln 2 / hvl, by log-log interpolation between neighbouring bins.
-double Module1::EffectiveEnergyFor(double hvl) const
+double BeamCalculation::EffectiveEnergyFor(double hvl) const
 {
   if (!(hvl > 0.0)) throw CalcError("Hvl1 is not above 0 cm: no effective energy");
   const EnergyBinArray& mu = Attenuation.MuAl;
@@ -249,7 +249,7 @@ double Module1::EffectiveEnergyFor(double hvl) const
 // Photons per bin behind the filtration: the energy-weighted Spectrum times
 // the attenuation of inherentAl + the added and optional filters, divided by
 // the photon energy.
-void Module1::FilterPhotonSpectrum(double inherentAl, double kv)
+void BeamCalculation::FilterPhotonSpectrum(double inherentAl, double kv)
 {
   const ExposureCondition& c = Condition;
   for (int i = 2; i <= 2.0 * kv; ++i) {
@@ -268,7 +268,7 @@ void Module1::FilterPhotonSpectrum(double inherentAl, double kv)
 
 // Normalises Spectrum over bins 2..2kv to sum 1, optionally storing values
 // below 1e-10 as 0; returns the sum before normalising.
-double Module1::NormaliseSpectrum(double kv, bool zeroBelowFloor)
+double BeamCalculation::NormaliseSpectrum(double kv, bool zeroBelowFloor)
 {
   double s = 0.0;
   for (int i = 2; i <= 2.0 * kv; ++i) s += Spectrum[i];
@@ -283,7 +283,7 @@ double Module1::NormaliseSpectrum(double kv, bool zeroBelowFloor)
   return s;
 }
 
-double Module1::AtrIndexOf(const EnergyBinArray& spectrum, double kv) const
+double BeamCalculation::AtrIndexOf(const EnergyBinArray& spectrum, double kv) const
 {
   double behindPlate = 0.0;
   double freeInAir = 0.0;

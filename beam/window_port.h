@@ -11,36 +11,36 @@
 
 namespace vorn {
 
-// Result labels of the main window Form1.
+// Result labels of the main window MainWindow.
 enum class ResultLabel {
-  Label65,  // first half-value layer, mm Al
-  Label66,  // effective energy
-  Label67,  // ATR index
-  Label68,  // BSF, soft tissue
-  Label69,  // BSF, skin
-  Label70,  // BSF, air kerma
-  Label71,  // conversion factor, soft tissue
-  Label72,  // conversion factor, skin
-  Label73,  // entrance surface dose, soft tissue
-  Label74,  // entrance surface dose, skin
-  Label75,  // entrance surface dose, air kerma
-  Label78,  // exposure at 1 m
+  Hvl,  // first half-value layer, mm Al
+  EffectiveEnergy,  // effective energy
+  AtrIndex,  // ATR index
+  BsfSoft,  // BSF, soft tissue
+  BsfSkin,  // BSF, skin
+  BsfAir,  // BSF, air kerma
+  ConvFactorSoft,  // conversion factor, soft tissue
+  ConvFactorSkin,  // conversion factor, skin
+  SurfaceDoseSoft,  // entrance surface dose, soft tissue
+  SurfaceDoseSkin,  // entrance surface dose, skin
+  SurfaceDoseAir,  // entrance surface dose, air kerma
+  ExposureAt1m,  // exposure at 1 m
 };
 
-// Input boxes of the main window Form1.
+// Input boxes of the main window MainWindow.
 enum class MainBox {
-  Text2,   // inherent filtration, mm Al
-  Text5,   // tube voltage, kV
-  Text8,   // FFD
-  Text9,   // FSD
-  Text10,  // field side (long side or diameter)
-  Text11,  // field side
+  InherentFilter,   // inherent filtration, mm Al
+  TubeVoltage,   // tube voltage, kV
+  Ffd,   // FFD
+  Fsd,   // FSD
+  FieldLongSide,  // field side (long side or diameter)
+  FieldShortSide,  // field side
 };
 
-// Input boxes of the fit dialog Form11.
+// Input boxes of the fit dialog FitDialog.
 enum class FitBox {
-  Text1,  // measured half-value layer, mm Al
-  Text2,  // measured ATR index
+  MeasuredHvl,  // measured half-value layer, mm Al
+  MeasuredAtr,  // measured ATR index
 };
 
 enum class MsgIcon { None, Warning };

@@ -2,14 +2,14 @@
 #include <cmath>
 #include <string>
 
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
 
 namespace vorn::pdd {
 
-void Module1::LoadAttenuationData()
+void DepthDoseCalculation::LoadAttenuationData()
 {
   {
     const std::filesystem::path path = FilePath(kAttenuationFileName);

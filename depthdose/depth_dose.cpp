@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "beam/ring_count.h"
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "depthdose/ring_share.h"
 #include "depthdose/scatter_kernel.h"
 #include "platform/errors.h"
@@ -42,7 +42,7 @@ void CheckFinite(double x, const char* what)
 // Total linear attenuation coefficient (1/cm) of the soft-tissue table at
 // energy E (keV): its partial coefficients interpolated log-log between the
 // two rows that bracket E (a row at E itself is the lower one).
-double AttenuationAt(const Module1& module, double E)
+double AttenuationAt(const DepthDoseCalculation& module, double E)
 {
   const auto& table = module.AttnTable;
   int k = 2;
@@ -68,7 +68,7 @@ double AttenuationAt(const Module1& module, double E)
 
 }  // namespace
 
-bool Module1::CalcDepthDose()
+bool DepthDoseCalculation::CalcDepthDose()
 {
   DepthDoseComputed = false;
   try {
@@ -83,7 +83,7 @@ bool Module1::CalcDepthDose()
   }
 }
 
-void Module1::ComputeDepthDose()
+void DepthDoseCalculation::ComputeDepthDose()
 {
   for (int j = 1; j <= kLastSlab; ++j) {
     PrimaryDose[j] = 0.0;
@@ -205,7 +205,7 @@ void Module1::ComputeDepthDose()
   WritePddScratchFile(n);
 }
 
-void Module1::WritePddScratchFile(int slab_count) const
+void DepthDoseCalculation::WritePddScratchFile(int slab_count) const
 {
   SeqWriter out(FilePath(kPddScratchFileName));
   for (int j = 1; j <= slab_count; ++j) {

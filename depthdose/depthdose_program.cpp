@@ -11,9 +11,9 @@ std::string ProgramTitle(Edition edition) { return std::string(DepthDoseTextsFor
 DepthDoseProgram::DepthDoseProgram(Edition edition, ui::Services& services)
     : app(services, ProgramTitle(edition)),
       edition_(edition),
-      module_(std::make_unique<Module1>(edition, services.WorkingFolder())),
-      Form1([this] { return std::make_unique<pdd::Form1>(*this); }),
-      Form2([this] { return std::make_unique<pdd::Form2>(*this); })
+      module_(std::make_unique<DepthDoseCalculation>(edition, services.WorkingFolder())),
+      graphWindow([this] { return std::make_unique<pdd::GraphWindow>(*this); }),
+      effectiveDoseWindow([this] { return std::make_unique<pdd::EffectiveDoseWindow>(*this); })
 {
   app.SetUntrappedErrorText([this](std::exception_ptr error) {
     return UntrappedErrorText(error, edition_, WorkingFolder());
@@ -28,13 +28,13 @@ DepthDoseProgram::~DepthDoseProgram() = default;
 
 void DepthDoseProgram::Start()
 {
-  app.RunEvent([this] { Form1->Show(); });
+  app.RunEvent([this] { graphWindow->Show(); });
 }
 
 void DepthDoseProgram::LoadOrganData()
 {
   const OrganDataResult data = module_->LoadOrganData();
-  Form2->FillOrganRows(data);
+  effectiveDoseWindow->FillOrganRows(data);
   if (!data.message.empty()) app.MsgBox(data.message, ui::vbOKOnly);
 }
 

@@ -1,19 +1,19 @@
 // The depth-dose program as one object: its edition, its working folder, the
 // computing module, the application with its desktop services, and the graph
-// and effective-dose windows. main() builds one and shows Form1; a test builds
+// and effective-dose windows. main() builds one and shows GraphWindow; a test builds
 // one on scripted services and a temporary working folder.
 //
 //   ui::ScriptedServices services(folder);
 //   pdd::DepthDoseProgram program(Edition::English, services);
-//   program.Start();                    // Form1's load event does the whole start-up
-//   program.Form1->Command3.UserClick();
+//   program.Start();                    // GraphWindow's load event does the whole start-up
+//   program.graphWindow->effectiveDoseButton.UserClick();
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "platform/ui/application.h"
 #include "platform/ui/services.h"
 #include "text/depthdose_texts.h"
@@ -21,8 +21,8 @@
 
 namespace vorn::pdd {
 
-class Form1;
-class Form2;
+class GraphWindow;
+class EffectiveDoseWindow;
 
 // The program's name for message boxes in each edition.
 std::string ProgramTitle(Edition edition);
@@ -38,8 +38,8 @@ public:
   Edition edition() const { return edition_; }
   const DepthDoseTexts& texts() const { return DepthDoseTextsFor(edition_); }
   const std::filesystem::path& WorkingFolder() const { return app.WorkingFolder(); }
-  Module1& module() { return *module_; }
-  const Module1& module() const { return *module_; }
+  DepthDoseCalculation& module() { return *module_; }
+  const DepthDoseCalculation& module() const { return *module_; }
 
   // Shows the graph window as one event of the program: its load event runs
   // the start-up, which may end the program before the window appears.
@@ -55,11 +55,11 @@ public:
 private:
   Edition edition_;
   // On the heap: the module's tables take about a quarter of a megabyte.
-  std::unique_ptr<Module1> module_;
+  std::unique_ptr<DepthDoseCalculation> module_;
 
 public:
-  ui::FormSlot<pdd::Form1> Form1;
-  ui::FormSlot<pdd::Form2> Form2;
+  ui::FormSlot<pdd::GraphWindow> graphWindow;
+  ui::FormSlot<pdd::EffectiveDoseWindow> effectiveDoseWindow;
 };
 
 }  // namespace vorn::pdd

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
@@ -16,7 +16,7 @@ namespace vorn::pdd {
 
 int OrganWeightIndex(int row) { return row <= kEntranceSkin ? row : row - 1; }
 
-EffectiveDoseResult Module1::EvaluateEffectiveDose(const OrganRowInputs& rows) const
+EffectiveDoseResult DepthDoseCalculation::EvaluateEffectiveDose(const OrganRowInputs& rows) const
 {
   const DepthDoseTexts& texts = DepthDoseTextsFor(edition_);
   EffectiveDoseResult result;
@@ -100,7 +100,7 @@ EffectiveDoseResult Module1::EvaluateEffectiveDose(const OrganRowInputs& rows) c
   return result;
 }
 
-EffectiveDoseResult Module1::ConfirmEffectiveDose(const OrganRowInputs& rows) const
+EffectiveDoseResult DepthDoseCalculation::ConfirmEffectiveDose(const OrganRowInputs& rows) const
 {
   EffectiveDoseResult result = EvaluateEffectiveDose(rows);
   if (!result.completed) return result;

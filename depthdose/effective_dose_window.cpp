@@ -49,7 +49,7 @@ void LayOutHeading(const std::vector<ui::Label*>& labels, const std::vector<std:
 
 }  // namespace
 
-Form2::Form2(DepthDoseProgram& program) : Form(program.app, "Form2"), program_(program)
+EffectiveDoseWindow::EffectiveDoseWindow(DepthDoseProgram& program) : Form(program.app, "Form2"), program_(program)
 {
   const DepthDoseTexts& t = program.texts();
   const bool japanese = program.edition() == Edition::Japanese;
@@ -63,37 +63,37 @@ Form2::Form2(DepthDoseProgram& program) : Form(program.app, "Form2"), program_(p
     SetFont({"Times New Roman", 14.25, false, false});
   }
 
-  Label60.Move(240, 150, 9000, 510);
-  Label60.SetCaption(std::string(t.EffectiveDoseTitle));
-  Label60.SetForeColor(kTitleBlue);
-  Label60.SetFontSize(18);
-  Label71.Move(600, 750, 2160, 420);
-  Label72.Move(2880, 750, 3600, 420);
-  for (ui::Label* label : {&Label71, &Label72}) {
+  titleCaption.Move(240, 150, 9000, 510);
+  titleCaption.SetCaption(std::string(t.EffectiveDoseTitle));
+  titleCaption.SetForeColor(kTitleBlue);
+  titleCaption.SetFontSize(18);
+  siteLabel.Move(600, 750, 2160, 420);
+  thicknessLabel.Move(2880, 750, 3600, 420);
+  for (ui::Label* label : {&siteLabel, &thicknessLabel}) {
     label->SetForeColor(kTitleBlue);
     label->SetFontSize(15.75);
   }
-  Line1.SetEnds({240, 690, 9330, 690});
-  Line2.SetEnds({240, 1170, 9330, 1170});
+  underTitleLine.SetEnds({240, 690, 9330, 690});
+  underSiteLine.SetEnds({240, 1170, 9330, 1170});
 
-  LayOutHeading({&Label73, &Label1}, {t.OrganHeading[0], t.OrganHeading[1]}, 240, 1935);
+  LayOutHeading({&organHeading1Caption, &organHeading2Caption}, {t.OrganHeading[0], t.OrganHeading[1]}, 240, 1935);
   // The English organ names are wider ("Salivery gland"): the weight column
   // starts a little further right there.
   const double weightLeft = japanese ? 2160 : 2220;
-  LayOutHeading({&Label2, &Label74, &Label34}, {t.WeightHeading[0], t.WeightHeading[1], t.WeightHeading[2]},
+  LayOutHeading({&weightHeading1Caption, &weightHeading2Caption, &weightHeading3Caption}, {t.WeightHeading[0], t.WeightHeading[1], t.WeightHeading[2]},
                 weightLeft + 15, 1080);
   // The subscript T sits low, right after the "W" that ends the last line.
-  Label35.SetCaption(std::string(t.WeightSubscript));
-  Label35.Move(japanese ? 3015 : 3090, kHeadingBottom - 190, 150, 170);
-  Label35.SetFontSize(6.75);
-  Label35.SetBackStyle(ui::BackStyle::Transparent);
-  LayOutHeading({&Label61, &Label33, &Label75}, {t.DepthHeading[0], t.DepthHeading[1], t.DepthHeading[2]},
+  weightSubscriptCaption.SetCaption(std::string(t.WeightSubscript));
+  weightSubscriptCaption.Move(japanese ? 3015 : 3090, kHeadingBottom - 190, 150, 170);
+  weightSubscriptCaption.SetFontSize(6.75);
+  weightSubscriptCaption.SetBackStyle(ui::BackStyle::Transparent);
+  LayOutHeading({&depthHeading1Caption, &depthHeading2Caption, &depthHeading3Caption}, {t.DepthHeading[0], t.DepthHeading[1], t.DepthHeading[2]},
                 3480, 2535);
-  LayOutHeading({&Label36, &Label37, &Label38, &Label18, &Label39},
+  LayOutHeading({&percentHeading1Caption, &percentHeading2Caption, &percentHeading3Caption, &percentHeading4Caption, &percentHeading5Caption},
                 {t.PercentHeading[0], t.PercentHeading[1], t.PercentHeading[2], t.PercentHeading[3],
                  t.PercentHeading[4]},
                 6240, 1575);
-  LayOutHeading({&Label40, &Label76, &Label77, &Label56},
+  LayOutHeading({&resultHeading1Caption, &resultHeading2Caption, &resultHeading3Caption, &resultHeading4Caption},
                 {t.ResultHeading[0], t.ResultHeading[1], t.ResultHeading[2], t.ResultHeading[3]}, 8040, 1215);
 
   for (int row = 1; row <= kOrganRowCount; ++row) {
@@ -119,59 +119,59 @@ Form2::Form2(DepthDoseProgram& program) : Form(program.app, "Form2"), program_(p
     }
   }
 
-  Line3.SetEnds({240, 8145, 9330, 8145});
-  Command3.Move(600, 8280, 1455, 495);
-  Command3.SetCaption(std::string(t.ResetButton));
-  Command1.Move(japanese ? 3120 : 2280, 8280, 1455, 495);
-  Command1.SetCaption(std::string(t.OkButton));
-  Label58.Move(japanese ? 4680 : 3840, 8340, japanese ? 3120 : 3960, 435);
-  Label58.SetCaption(std::string(t.TotalLabel));
-  Label58.SetAlignment(ui::Alignment::Right);
-  Label57.Move(7920, 8280, 1110, 495);
-  Label57.SetFontSize(18);
-  Label57.SetAlignment(ui::Alignment::Center);
-  Label67.Move(9045, 8370, 510, 405);
-  Label67.SetFontSize(12);
-  Label67.SetCaption(std::string(t.TotalUnit));
-  Command2.Move(7920, japanese ? 9360 : 9240, 1455, 615);
-  Command2.SetCaption(std::string(t.ExitButton));
-  Command2.SetToolTipText(std::string(t.ExitToolTip));
-  for (ui::CommandButton* button : {&Command1, &Command2, &Command3}) button->SetBackColor(kHeadingYellow);
+  aboveCommandsLine.SetEnds({240, 8145, 9330, 8145});
+  resetButton.Move(600, 8280, 1455, 495);
+  resetButton.SetCaption(std::string(t.ResetButton));
+  okButton.Move(japanese ? 3120 : 2280, 8280, 1455, 495);
+  okButton.SetCaption(std::string(t.OkButton));
+  totalCaption.Move(japanese ? 4680 : 3840, 8340, japanese ? 3120 : 3960, 435);
+  totalCaption.SetCaption(std::string(t.TotalLabel));
+  totalCaption.SetAlignment(ui::Alignment::Right);
+  totalLabel.Move(7920, 8280, 1110, 495);
+  totalLabel.SetFontSize(18);
+  totalLabel.SetAlignment(ui::Alignment::Center);
+  totalUnit.Move(9045, 8370, 510, 405);
+  totalUnit.SetFontSize(12);
+  totalUnit.SetCaption(std::string(t.TotalUnit));
+  exitButton.Move(7920, japanese ? 9360 : 9240, 1455, 615);
+  exitButton.SetCaption(std::string(t.ExitButton));
+  exitButton.SetToolTipText(std::string(t.ExitToolTip));
+  for (ui::CommandButton* button : {&okButton, &exitButton, &resetButton}) button->SetBackColor(kHeadingYellow);
 
-  Line4.SetEnds({240, 8910, 7680, 8910});
-  Label65.Move(240, 9000, 4200, 390);
-  Label65.SetCaption(std::string(t.ProcedureHeading));
-  Label65.SetForeColor(kTitleBlue);
-  Label65.SetFontSize(12);
-  const std::array<ui::Label*, 5> steps{&Label59, &Label62, &Label63, &Label64, &Label66};
+  aboveProcedureLine.SetEnds({240, 8910, 7680, 8910});
+  procedureHeadingCaption.Move(240, 9000, 4200, 390);
+  procedureHeadingCaption.SetCaption(std::string(t.ProcedureHeading));
+  procedureHeadingCaption.SetForeColor(kTitleBlue);
+  procedureHeadingCaption.SetFontSize(12);
+  const std::array<ui::Label*, 5> steps{&procedureStep1Caption, &procedureStep2Caption, &procedureStep3Caption, &procedureStep4Caption, &procedureStep5Caption};
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const bool aside = i == 2;  // the lung note belongs to step (2)
     steps[i]->Move(aside ? 600 : 360, 9420 + 360.0 * static_cast<double>(i), aside ? 7200 : 7440, 330);
     steps[i]->SetCaption(std::string(t.ProcedureSteps[i]));
     steps[i]->SetFontSize(9.75);
   }
-  for (ui::LineControl* line : {&Line1, &Line2, &Line3, &Line4}) {
+  for (ui::LineControl* line : {&underTitleLine, &underSiteLine, &aboveCommandsLine, &aboveProcedureLine}) {
     line->SetBorderColor(kTitleBlue);
     line->SetBorderWidth(2);
   }
 
   Load = [this] { Form_Load(); };
   QueryUnload = [this](bool& cancel, ui::UnloadMode mode) { Form_QueryUnload(cancel, mode); };
-  Command1.Click = [this] { Command1_Click(); };
-  Command2.Click = [this] { Command2_Click(); };
-  Command3.Click = [this] { Command3_Click(); };
+  okButton.Click = [this] { OkButton_Click(); };
+  exitButton.Click = [this] { ExitButton_Click(); };
+  resetButton.Click = [this] { ResetButton_Click(); };
 }
 
-void Form2::Form_Load()
+void EffectiveDoseWindow::Form_Load()
 {
   // The weight labels show the factors the computation uses.
-  const Module1& m = program_.module();
+  const DepthDoseCalculation& m = program_.module();
   for (int row = 1; row <= kOrganRowCount; ++row) {
     Rows[row].weight->SetCaption(Format(m.TissueWeight[OrganWeightIndex(row)], "0.00"));
   }
 }
 
-void Form2::FillOrganRows(const OrganDataResult& data)
+void EffectiveDoseWindow::FillOrganRows(const OrganDataResult& data)
 {
   for (int row = 1; row <= kOrganRowCount; ++row) {
     const OrganRowControls& r = Rows[row];
@@ -182,10 +182,10 @@ void Form2::FillOrganRows(const OrganDataResult& data)
     r.result->SetCaption("");
     r.check->SetValue(fill.checked ? ui::vbChecked : ui::vbUnchecked);
   }
-  Label57.SetCaption("");
+  totalLabel.SetCaption("");
 }
 
-OrganRowInputs Form2::RowInputs() const
+OrganRowInputs EffectiveDoseWindow::RowInputs() const
 {
   OrganRowInputs rows;
   for (int row = 1; row <= kOrganRowCount; ++row) {
@@ -195,7 +195,7 @@ OrganRowInputs Form2::RowInputs() const
   return rows;
 }
 
-void Form2::Command1_Click()
+void EffectiveDoseWindow::OkButton_Click()
 {
   const EffectiveDoseResult result = program_.module().ConfirmEffectiveDose(RowInputs());
   // Rows up to a refused one show their new doses; the later ones keep theirs.
@@ -207,24 +207,24 @@ void Form2::Command1_Click()
     return;
   }
   App().DoEvents();
-  Label57.SetCaption(result.total_text);
+  totalLabel.SetCaption(result.total_text);
 }
 
-void Form2::Command2_Click()
+void EffectiveDoseWindow::ExitButton_Click()
 {
   program_.module().DeletePddScratchFile();
   App().End();
 }
 
-void Form2::Command3_Click() { program_.LoadOrganData(); }
+void EffectiveDoseWindow::ResetButton_Click() { program_.LoadOrganData(); }
 
-void Form2::Form_QueryUnload(bool& cancel, ui::UnloadMode mode)
+void EffectiveDoseWindow::Form_QueryUnload(bool& cancel, ui::UnloadMode mode)
 {
   // Closed through its frame: the user is done, as with the exit button (in
   // the English edition no other window of the program is left by then).
   if (mode != ui::UnloadMode::ControlMenu) return;
   cancel = true;
-  Command2_Click();
+  ExitButton_Click();
 }
 
 }  // namespace vorn::pdd

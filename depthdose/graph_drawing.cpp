@@ -59,7 +59,7 @@ void DrawCurve(ui::PictureBox& picture, const SlabArray& percent, int last_slab,
 
 }  // namespace
 
-void DrawDepthDoseGraph(ui::PictureBox& picture, const Module1& module, const DepthDoseTexts& texts)
+void DrawDepthDoseGraph(ui::PictureBox& picture, const DepthDoseCalculation& module, const DepthDoseTexts& texts)
 {
   const ui::Color grid = ui::QBColor(7);
   const ui::Color black = ui::QBColor(0);

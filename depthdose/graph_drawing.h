@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "platform/ui/picture_box.h"
 #include "text/depthdose_texts.h"
 
@@ -41,6 +41,6 @@ int CursorSlab(double x);
 // legend. A slab below 0.1 % is left out of its curve, which joins the slabs
 // on either side; a curve whose first slab has no dose starts at its first
 // drawn slab.
-void DrawDepthDoseGraph(ui::PictureBox& picture, const Module1& module, const DepthDoseTexts& texts);
+void DrawDepthDoseGraph(ui::PictureBox& picture, const DepthDoseCalculation& module, const DepthDoseTexts& texts);
 
 }  // namespace vorn::pdd

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
@@ -39,7 +39,7 @@ std::optional<double> OrganDepthFromMode(double mode, double value, double thick
   return std::nullopt;
 }
 
-OrganDataResult Module1::LoadOrganData()
+OrganDataResult DepthDoseCalculation::LoadOrganData()
 {
   OrganDataResult result;
   for (OrganArray* column : {&OrganOn, &OrganDepth1Mode, &OrganDepth1, &OrganDepth2Mode, &OrganDepth2, &OrganPercent}) {

@@ -1,17 +1,17 @@
-// The effective-dose hand-over: Command11 writes the current beam to
-// Vorn2PDD.dat and starts the depth-dose program of the edition; Command5
+// The effective-dose hand-over: effectiveDoseButton writes the current beam to
+// Vorn2PDD.dat and starts the depth-dose program of the edition; addEffectiveDoseButton
 // takes the effective dose it leaves in Eff-Dose.dat into the last row of the
 // result table.
 #include "mainwin/handover.h"
 
 #include <system_error>
 
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "mainwin/main_program.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
-#include "results/form10.h"
+#include "results/result_window.h"
 #include "text/depthdose_texts.h"
 #include "text/error_texts.h"
 
@@ -50,15 +50,15 @@ std::string PddHandoverText(const PddHandoverRecord& r)
   return text;
 }
 
-void Form1::Command11_Click()
+void MainWindow::EffectiveDoseButton_Click()
 {
   const HandoverTexts& t = HandoverTextsFor(program_.edition);
   if (RefuseStaleHandover()) return;
   // Nothing is half done: a file that cannot be written, or a program that
   // cannot be started, is told and leaves both buttons as they were.
   try {
-    const Module1& m = program_.Module();
-    const PddHandoverRecord record = MakeHandoverRecord(m.Condition, m.Result, m.Spectrum, Combo2.Text());
+    const BeamCalculation& m = program_.Module();
+    const PddHandoverRecord record = MakeHandoverRecord(m.Condition, m.Result, m.Spectrum, siteCombo.Text());
     // An answer left from an earlier hand-over would be taken for this row
     // if the user adds before the depth-dose program has answered.
     std::error_code error;
@@ -78,11 +78,11 @@ void Form1::Command11_Click()
                  ui::vbExclamation);
     return;
   }
-  Command5.SetEnabled(true);
-  Command11.SetEnabled(false);
+  addEffectiveDoseButton.SetEnabled(true);
+  effectiveDoseButton.SetEnabled(false);
 }
 
-void Form1::Command5_Click()
+void MainWindow::AddEffectiveDoseButton_Click()
 {
   const HandoverTexts& t = HandoverTextsFor(program_.edition);
   results::ResultTable& table = program_.Results;
@@ -101,22 +101,22 @@ void Form1::Command5_Click()
     std::filesystem::remove(file);
   } catch (const std::exception&) {
     App().MsgBox(std::string(t.EffectiveDoseNotCalculated), ui::vbExclamation);
-    Command5.SetEnabled(false);
+    addEffectiveDoseButton.SetEnabled(false);
     // The English edition lets the user hand the same result over again.
-    if (program_.edition == Edition::English) Command11.SetEnabled(true);
+    if (program_.edition == Edition::English) effectiveDoseButton.SetEnabled(true);
     return;
   }
 
   program_.Module().Result.EffectiveDose = value;
   const double y = 70.0 + 50.0 * row;
-  ui::PictureBox& picture = program_.Form10->Picture2;
+  ui::PictureBox& picture = program_.resultWindow->tablePicture;
   picture.FilledBox(1094, y - 2, 1150, y + 30, ui::QBColor(15));
   picture.SetCurrentX(1100);
   picture.SetCurrentY(y);
   picture.Print(Format(value, "#0.000"));
   table.ResEffectiveDose[row] = value;
-  Command5.SetEnabled(false);
-  Command11.SetEnabled(false);
+  addEffectiveDoseButton.SetEnabled(false);
+  effectiveDoseButton.SetEnabled(false);
 }
 
 }  // namespace vorn::mainwin

@@ -10,7 +10,7 @@ MainProgram::MainProgram(Edition editionOfProgram, ui::Services& services)
     : edition(editionOfProgram),
       app(services, "Vorn-V18"),
       folderLock_(services.WorkingFolder() / kFolderLockFileName),
-      module_(std::make_unique<vorn::Module1>(editionOfProgram, services.WorkingFolder(), port_))
+      module_(std::make_unique<vorn::BeamCalculation>(editionOfProgram, services.WorkingFolder(), port_))
 {
   app.SetUntrappedErrorText([this](std::exception_ptr error) {
     return UntrappedErrorText(error, edition, WorkingFolder());
@@ -30,7 +30,7 @@ void MainProgram::Start()
     });
     return;
   }
-  app.RunEvent([this] { Form1->Show(); });
+  app.RunEvent([this] { mainWindow->Show(); });
 }
 
 }  // namespace vorn::mainwin

@@ -5,35 +5,35 @@
 //   ui::ScriptedServices services(folder);          // or qt::QtServices
 //   mainwin::MainProgram program(Edition::Japanese, services);
 //   program.Start();                                 // the main window's load brings it up
-//   program.Form1->Text5.UserType("80");
-//   program.Form1->Command2.UserClick();              // calculate
+//   program.mainWindow->tubeVoltageBox.UserType("80");
+//   program.mainWindow->calculateButton.UserClick();              // calculate
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "platform/files/folder_lock.h"
-#include "mainwin/form1.h"
-#include "mainwin/form11.h"
-#include "mainwin/form12.h"
-#include "mainwin/form13.h"
-#include "mainwin/form14.h"
-#include "mainwin/form16.h"
-#include "mainwin/form15.h"
-#include "mainwin/form17.h"
-#include "mainwin/form18.h"
-#include "mainwin/form5.h"
-#include "mainwin/form6.h"
-#include "mainwin/form7.h"
-#include "mainwin/form8.h"
-#include "mainwin/form9.h"
+#include "mainwin/main_window.h"
+#include "mainwin/fit_dialog.h"
+#include "mainwin/fluoroscopy_dialog.h"
+#include "mainwin/shape_dialog.h"
+#include "mainwin/shape_preview_window.h"
+#include "mainwin/atr_explanation_window.h"
+#include "mainwin/user_name_registration_dialog.h"
+#include "mainwin/site_list_dialog.h"
+#include "mainwin/user_name_change_dialog.h"
+#include "mainwin/optional_filter_dialog.h"
+#include "mainwin/exit_dialog.h"
+#include "mainwin/output_data_editor.h"
+#include "mainwin/output_data_chooser.h"
+#include "mainwin/measured_exposure_dialog.h"
 #include "mainwin/main_window_port.h"
 #include "platform/ui/ui.h"
-#include "results/form10.h"
-#include "results/form2.h"
-#include "results/form3.h"
+#include "results/result_window.h"
+#include "results/result_save_dialog.h"
+#include "results/result_read_dialog.h"
 #include "results/result_table.h"
 #include "text/edition.h"
 
@@ -56,7 +56,7 @@ public:
   const std::filesystem::path& WorkingFolder() const { return app.WorkingFolder(); }
   // The shut-down's last step: another copy may start in this folder now.
   void ReleaseFolderLock() { folderLock_.Release(); }
-  vorn::Module1& Module() { return *module_; }
+  vorn::BeamCalculation& Module() { return *module_; }
 
   const Edition edition;
   ui::Application app;
@@ -64,7 +64,7 @@ public:
 private:
   MainWindowPort port_{*this};
   FolderLock folderLock_;  // released, and its file removed, when the program object goes
-  std::unique_ptr<vorn::Module1> module_;  // large tables: kept off the stack
+  std::unique_ptr<vorn::BeamCalculation> module_;  // large tables: kept off the stack
 
 public:
   results::ResultTable Results;
@@ -72,23 +72,23 @@ public:
   int AddingRowFlag = 0;  // 1 while a new row is drawn (no effective-dose cell yet)
 
   // ---- windows ----
-  ui::FormSlot<mainwin::Form1> Form1{[this] { return std::make_unique<mainwin::Form1>(*this); }};
-  ui::FormSlot<results::Form10> Form10{[this] { return std::make_unique<results::Form10>(*this); }};
-  ui::FormSlot<results::Form2> Form2{[this] { return std::make_unique<results::Form2>(*this); }};
-  ui::FormSlot<results::Form3> Form3{[this] { return std::make_unique<results::Form3>(*this); }};
-  ui::FormSlot<mainwin::Form11> Form11{[this] { return std::make_unique<mainwin::Form11>(*this); }};
-  ui::FormSlot<mainwin::Form12> Form12{[this] { return std::make_unique<mainwin::Form12>(*this); }};
-  ui::FormSlot<mainwin::Form13> Form13{[this] { return std::make_unique<mainwin::Form13>(*this); }};
-  ui::FormSlot<mainwin::Form14> Form14{[this] { return std::make_unique<mainwin::Form14>(*this); }};
-  ui::FormSlot<mainwin::Form16> Form16{[this] { return std::make_unique<mainwin::Form16>(*this); }};
-  ui::FormSlot<mainwin::Form5> Form5{[this] { return std::make_unique<mainwin::Form5>(*this); }};
-  ui::FormSlot<mainwin::Form6> Form6{[this] { return std::make_unique<mainwin::Form6>(*this); }};
-  ui::FormSlot<mainwin::Form7> Form7{[this] { return std::make_unique<mainwin::Form7>(*this); }};
-  ui::FormSlot<mainwin::Form8> Form8{[this] { return std::make_unique<mainwin::Form8>(*this); }};
-  ui::FormSlot<mainwin::Form9> Form9{[this] { return std::make_unique<mainwin::Form9>(*this); }};
-  ui::FormSlot<mainwin::Form15> Form15{[this] { return std::make_unique<mainwin::Form15>(*this); }};
-  ui::FormSlot<mainwin::Form17> Form17{[this] { return std::make_unique<mainwin::Form17>(*this); }};
-  ui::FormSlot<mainwin::Form18> Form18{[this] { return std::make_unique<mainwin::Form18>(*this); }};
+  ui::FormSlot<mainwin::MainWindow> mainWindow{[this] { return std::make_unique<mainwin::MainWindow>(*this); }};
+  ui::FormSlot<results::ResultWindow> resultWindow{[this] { return std::make_unique<results::ResultWindow>(*this); }};
+  ui::FormSlot<results::ResultSaveDialog> resultSaveDialog{[this] { return std::make_unique<results::ResultSaveDialog>(*this); }};
+  ui::FormSlot<results::ResultReadDialog> resultReadDialog{[this] { return std::make_unique<results::ResultReadDialog>(*this); }};
+  ui::FormSlot<mainwin::FitDialog> fitDialog{[this] { return std::make_unique<mainwin::FitDialog>(*this); }};
+  ui::FormSlot<mainwin::FluoroscopyDialog> fluoroscopyDialog{[this] { return std::make_unique<mainwin::FluoroscopyDialog>(*this); }};
+  ui::FormSlot<mainwin::ShapeDialog> shapeDialog{[this] { return std::make_unique<mainwin::ShapeDialog>(*this); }};
+  ui::FormSlot<mainwin::ShapePreviewWindow> shapePreviewWindow{[this] { return std::make_unique<mainwin::ShapePreviewWindow>(*this); }};
+  ui::FormSlot<mainwin::AtrExplanationWindow> atrExplanationWindow{[this] { return std::make_unique<mainwin::AtrExplanationWindow>(*this); }};
+  ui::FormSlot<mainwin::OptionalFilterDialog> optionalFilterDialog{[this] { return std::make_unique<mainwin::OptionalFilterDialog>(*this); }};
+  ui::FormSlot<mainwin::ExitDialog> exitDialog{[this] { return std::make_unique<mainwin::ExitDialog>(*this); }};
+  ui::FormSlot<mainwin::OutputDataEditor> outputDataEditor{[this] { return std::make_unique<mainwin::OutputDataEditor>(*this); }};
+  ui::FormSlot<mainwin::OutputDataChooser> outputDataChooser{[this] { return std::make_unique<mainwin::OutputDataChooser>(*this); }};
+  ui::FormSlot<mainwin::MeasuredExposureDialog> measuredExposureDialog{[this] { return std::make_unique<mainwin::MeasuredExposureDialog>(*this); }};
+  ui::FormSlot<mainwin::UserNameRegistrationDialog> userNameRegistrationDialog{[this] { return std::make_unique<mainwin::UserNameRegistrationDialog>(*this); }};
+  ui::FormSlot<mainwin::SiteListDialog> siteListDialog{[this] { return std::make_unique<mainwin::SiteListDialog>(*this); }};
+  ui::FormSlot<mainwin::UserNameChangeDialog> userNameChangeDialog{[this] { return std::make_unique<mainwin::UserNameChangeDialog>(*this); }};
 };
 
 }  // namespace vorn::mainwin

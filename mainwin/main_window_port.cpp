@@ -2,30 +2,30 @@
 
 #include <string>
 
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "mainwin/main_program.h"
 
 namespace vorn::mainwin {
 
 void MainWindowPort::SetLabelCaption(ResultLabel label, std::string_view caption)
 {
-  program_.Form1->ResultLabelControl(label).SetCaption(std::string(caption));
+  program_.mainWindow->ResultLabelControl(label).SetCaption(std::string(caption));
 }
 
 std::string MainWindowPort::MainBoxText(MainBox box) const
 {
-  return program_.Form1->MainBoxControl(box).Text();
+  return program_.mainWindow->MainBoxControl(box).Text();
 }
 
 void MainWindowPort::SetMainBoxText(MainBox box, std::string_view text)
 {
-  program_.Form1->MainBoxControl(box).SetText(std::string(text));
+  program_.mainWindow->MainBoxControl(box).SetText(std::string(text));
 }
 
 std::string MainWindowPort::FitBoxText(FitBox box) const
 {
   // Only the fits read these boxes, and only the fit dialog runs them.
-  return program_.Form11.Exists() ? program_.Form11->FitBoxControl(box).Text() : std::string();
+  return program_.fitDialog.Exists() ? program_.fitDialog->FitBoxControl(box).Text() : std::string();
 }
 
 void MainWindowPort::DoEvents() { program_.app.DoEvents(); }

@@ -17,11 +17,11 @@ struct ShapePreviewInput {
   bool cylinder = false;
   bool ellipse = false;
   bool racetrack = false;
-  double cylinderRadius = 0.0;   // Text1
-  double ellipseHRadius = 0.0;   // Text2
-  double ellipseVRadius = 0.0;   // Text3
-  double racetrackA = 0.0;       // Text4
-  double racetrackB = 0.0;       // Text5
+  double cylinderRadius = 0.0;   // cylinderRadiusBox
+  double ellipseHRadius = 0.0;   // ellipseHorizontalBox
+  double ellipseVRadius = 0.0;   // ellipseVerticalBox
+  double racetrackA = 0.0;       // racetrackABox
+  double racetrackB = 0.0;       // racetrackBBox
   double ffd = 0.0;
   double fsd = 0.0;
   std::optional<double> fieldWidth;  // none while the field side is not a number

@@ -32,21 +32,21 @@ void ApplyUserName(MainProgram& program, const std::string& name)
 {
   program.UserName = name;
 
-  results::Form10& results = *program.Form10;
+  results::ResultWindow& results = *program.resultWindow;
   if (program.Results.ResultRowCount > 1) {
     // The rows the table holds stay in view; the name shows below them.
     results.RedrawTable();
   } else {
-    results.Picture2.Cls();
+    results.tablePicture.Cls();
     results.DrawSplashTitle(200, 350);
     results.PrintSplashName(name);
   }
   results.ShowUserName(name);
 
-  mainwin::Form1& main = *program.Form1;
+  mainwin::MainWindow& main = *program.mainWindow;
   main.SetCaption(std::string(MainWinTextsFor(program.edition).RegisteredCaption) + name);
-  main.Command8.SetVisible(false);
-  main.Command2.SetEnabled(true);
+  main.welcomeButton.SetVisible(false);
+  main.calculateButton.SetEnabled(true);
 }
 
 }  // namespace vorn::mainwin

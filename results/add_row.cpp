@@ -2,15 +2,15 @@
 // become the next row of the result table, drawn on the result window first.
 #include <string>
 
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "mainwin/main_program.h"
-#include "results/form10.h"
+#include "results/result_window.h"
 #include "results/row_cells.h"
 #include "text/results_texts.h"
 
 namespace vorn::mainwin {
 
-void Form1::Command3_Click()
+void MainWindow::AddToTableButton_Click()
 {
   results::ResultTable& table = program_.Results;
   const std::string full(ResultsTextsFor(program_.edition).TableFull);
@@ -19,15 +19,15 @@ void Form1::Command3_Click()
   if (table.ResultRowCount > results::kResultRows) {
     App().Beep();
     App().MsgBox(full, ui::vbExclamation);
-    Command3.SetEnabled(false);
+    addToTableButton.SetEnabled(false);
     return;
   }
 
   if (RefuseStaleResult()) return;
 
-  results::Form10& window = *program_.Form10;
+  results::ResultWindow& window = *program_.resultWindow;
   if (table.ResultRowCount == 1) {  // the first row of a new table
-    window.Picture2.Cls();
+    window.tablePicture.Cls();
     window.ShowResultGrid();
     window.DrawResultHeadings();
   }
@@ -35,7 +35,7 @@ void Form1::Command3_Click()
   window.DrawResultRow();
   program_.AddingRowFlag = 0;
 
-  Module1& m = program_.Module();
+  BeamCalculation& m = program_.Module();
   results::StoreRow(table, table.ResultRowCount, {m.Condition, m.Phantom, m.OtherFilter, m.Result});
   ++table.ResultRowCount;
   addedFor_ = calculatedFor_;
@@ -44,9 +44,9 @@ void Form1::Command3_Click()
     App().MsgBox(full, ui::vbExclamation);
   }
 
-  Command3.SetEnabled(false);
-  Command11.SetEnabled(true);
-  Command11.SetFocus();
+  addToTableButton.SetEnabled(false);
+  effectiveDoseButton.SetEnabled(true);
+  effectiveDoseButton.SetFocus();
 }
 
 }  // namespace vorn::mainwin

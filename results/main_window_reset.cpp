@@ -6,30 +6,30 @@ namespace vorn::results {
 
 void EmptyMainResultLabels(mainwin::MainProgram& program)
 {
-  mainwin::Form1& f = *program.Form1;
-  for (ui::Label* label : {&f.Label78, &f.Label65, &f.Label66, &f.Label67, &f.Label75, &f.Label68, &f.Label71,
-                           &f.Label72, &f.Label73, &f.Label74, &f.Label69, &f.Label70}) {
-    if (label == &f.Label67 && program.edition != Edition::Japanese) continue;
+  mainwin::MainWindow& f = *program.mainWindow;
+  for (ui::Label* label : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.atrIndexLabel, &f.surfaceDoseAirLabel, &f.bsfSoftLabel, &f.convFactorSoftLabel,
+                           &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.bsfSkinLabel, &f.bsfAirLabel}) {
+    if (label == &f.atrIndexLabel && program.edition != Edition::Japanese) continue;
     label->SetCaption("");
   }
 }
 
 void EmptyOptionalFilterLabels(mainwin::MainProgram& program)
 {
-  program.Form1->Label29.SetCaption("");
-  program.Form1->Label26.SetCaption("");
+  program.mainWindow->optionalFilterMaterialLabel.SetCaption("");
+  program.mainWindow->optionalFilterThicknessLabel.SetCaption("");
 }
 
 void SelectDefaultOutputData(mainwin::MainProgram& program)
 {
-  program.Form1->Option5.SetValue(true);
+  program.mainWindow->outputDataOption.SetValue(true);
   program.Module().Condition.OutputSource = kOutputDataTable;
 }
 
 void HideOptionalFilterDialog(mainwin::MainProgram& program)
 {
   // Not created only to be hidden.
-  if (program.Form5.Exists()) program.Form5->Hide();
+  if (program.optionalFilterDialog.Exists()) program.optionalFilterDialog->Hide();
 }
 
 }  // namespace vorn::results

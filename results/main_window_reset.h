@@ -16,7 +16,7 @@ void EmptyMainResultLabels(mainwin::MainProgram& program);
 // Empties the optional filter's material and thickness labels.
 void EmptyOptionalFilterLabels(mainwin::MainProgram& program);
 
-// Selects the default output data (Option5, whose own routine runs) and makes
+// Selects the default output data (outputDataOption, whose own routine runs) and makes
 // it the source of the exposure at 1 m.
 void SelectDefaultOutputData(mainwin::MainProgram& program);
 

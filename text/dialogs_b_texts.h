@@ -21,24 +21,24 @@ struct FitDialogTexts {
   std::string_view Caption;
   std::string_view Font;
   // Japanese edition: the heading, the target-quantity frame and its items.
-  std::string_view Heading;           // Label1
-  std::string_view TargetFrame;       // Frame1
-  std::string_view FitToHvl;          // Option1
-  std::string_view CalculatedHvl;     // Label4 (English: "HVL by calculation =")
-  std::string_view MeasuredHvl;       // Label7 (English: "Measured HVL =")
-  std::string_view HvlUnit;           // Label9, Label5
-  std::string_view FitToAtr;          // Option2
-  std::string_view CalculatedAtr;     // Label3
-  std::string_view MeasuredAtr;       // Label2
+  std::string_view Heading;           // headingCaption
+  std::string_view TargetFrame;       // targetFrame
+  std::string_view FitToHvl;          // fitToHvlOption
+  std::string_view CalculatedHvl;     // calculatedHvlCaption (English: "HVL by calculation =")
+  std::string_view MeasuredHvl;       // measuredHvlCaption (English: "Measured HVL =")
+  std::string_view HvlUnit;           // calculatedHvlUnit, measuredHvlUnit
+  std::string_view FitToAtr;          // fitToAtrOption
+  std::string_view CalculatedAtr;     // calculatedAtrCaption
+  std::string_view MeasuredAtr;       // measuredAtrCaption
   // English edition: the two heading lines.
   std::string_view HeadingLine1;
   std::string_view HeadingLine2;
-  std::string_view MethodFrame;       // Frame2
-  std::string_view ByFiltration;      // Option3
-  std::string_view ByVoltage;         // Option4
-  std::string_view Ok;                // Command1
-  std::string_view Cancel;            // Command2
-  std::string_view AboutAtr;          // Command3
+  std::string_view MethodFrame;       // methodFrame
+  std::string_view ByFiltration;      // byFiltrationOption
+  std::string_view ByVoltage;         // byVoltageOption
+  std::string_view Ok;                // okButton
+  std::string_view Cancel;            // cancelButton
+  std::string_view AboutAtr;          // aboutAtrButton
   // Messages.
   std::string_view HvlEmpty;
   std::string_view HvlSame;
@@ -52,16 +52,16 @@ struct FluoroscopyTexts {
   std::string_view Caption;
   std::string_view Font;
   std::string_view ModeFrame;
-  std::string_view Continuous;   // Option1
-  std::string_view Pulsed;       // Option2
-  std::string_view Current;      // beside Text1
-  std::string_view PulseRate;    // beside Text2
-  std::string_view PulseWidth;   // beside Text3
-  std::string_view Average;      // beside Text4
+  std::string_view Continuous;   // continuousOption
+  std::string_view Pulsed;       // pulsedOption
+  std::string_view Current;      // beside currentBox
+  std::string_view PulseRate;    // beside pulseRateBox
+  std::string_view PulseWidth;   // beside pulseWidthBox
+  std::string_view Average;      // beside meanCurrentBox
   std::string_view UnitMilliampere;
   std::string_view UnitPulsesPerSecond;
   std::string_view UnitMillisecond;
-  std::string_view ComputeIcon;  // Command3 shows a symbol, no words
+  std::string_view ComputeIcon;  // computeButton shows a symbol, no words
   std::string_view Ok;
   std::string_view Cancel;
   std::string_view CurrentEmpty;

@@ -16,28 +16,28 @@ struct DialogTexts {
   std::string_view Cancel;
   std::string_view Millimetre;
 
-  // ---- user-name registration (Form15) and change (Form18) ----
-  std::string_view Form15Caption;
-  std::string_view Form15Welcome;           // Label2
-  std::string_view Form15Prompt;            // Label1
-  std::string_view NameHint1;               // Label8 (Japanese only)
-  std::string_view NameHint2;               // Label3 (Japanese only)
-  std::string_view ChangeHint1;             // Label6
-  std::string_view ChangeHint2;             // Label5
-  std::string_view Form18Caption;
-  std::string_view Form18Prompt;            // Label1
-  std::string_view Form15NameMissing;       // empty name box
-  std::string_view Form18NameMissing;
+  // ---- user-name registration (UserNameRegistrationDialog) and change (UserNameChangeDialog) ----
+  std::string_view RegistrationCaption;
+  std::string_view RegistrationWelcome;           // welcomeCaption
+  std::string_view RegistrationPrompt;            // promptCaption
+  std::string_view NameHint1;               // nameHint1Caption (Japanese only)
+  std::string_view NameHint2;               // nameHint2Caption (Japanese only)
+  std::string_view ChangeHint1;             // changeHint1Caption
+  std::string_view ChangeHint2;             // changeHint2Caption
+  std::string_view NameChangeCaption;
+  std::string_view NameChangePrompt;            // promptCaption
+  std::string_view RegistrationNameMissing;       // empty name box
+  std::string_view NameChangeNameMissing;
   std::string_view NameNotSaved;            // the name file could not be rewritten
 
-  // ---- examination sites (Form17, Japanese only) ----
-  std::string_view Form17Caption;
-  std::string_view SitesHeading;            // Label1
-  std::string_view SiteToAdd;               // Label2
-  std::string_view SiteCountPrefix;         // Label3, followed by the count
-  std::string_view SiteMaximum;             // Label4
-  std::string_view AddSite;                 // Command1
-  std::string_view DeleteSite;              // Command3
+  // ---- examination sites (SiteListDialog, Japanese only) ----
+  std::string_view SiteListCaption;
+  std::string_view SitesHeading;            // sitesCaption
+  std::string_view SiteToAdd;               // newSiteCaption
+  std::string_view SiteCountPrefix;         // siteCountLabel, followed by the count
+  std::string_view SiteMaximum;             // siteMaximumCaption
+  std::string_view AddSite;                 // addButton
+  std::string_view DeleteSite;              // deleteButton
   std::string_view SiteNameMissing;
   std::string_view SiteNotSelected;
   std::string_view DeleteSiteAsk1;          // followed by the site name
@@ -46,14 +46,14 @@ struct DialogTexts {
   std::string_view SiteListFull;
   std::string_view SiteListUnusable;
 
-  // ---- exit (Form6) ----
-  std::string_view Form6Caption;
+  // ---- exit (ExitDialog) ----
+  std::string_view ExitCaption;
   std::string_view ExitQuestion;
   std::string_view Yes;
   std::string_view No;
 
-  // ---- output-data editor (Form7) and chooser (Form8) ----
-  std::string_view Form7Caption;
+  // ---- output-data editor (OutputDataEditor) and chooser (OutputDataChooser) ----
+  std::string_view EditorCaption;
   std::string_view EditorHeading1;
   std::string_view EditorHeading2;
   std::array<std::string_view, 3> RectificationHeads;  // types 1, 2, 3
@@ -68,30 +68,30 @@ struct DialogTexts {
   std::string_view ReservedFileName;
   std::string_view OverwriteQuestion;
   std::string_view OutputDataNotSaved;
-  std::string_view Form8Caption;
+  std::string_view ChooserCaption;
   std::string_view ChooserHeading;
   std::string_view SelectFile;
   std::string_view OutputDataNotRead;
 
-  // ---- optional filter (Form5) ----
-  std::string_view Form5Caption;
-  std::string_view FilterListHeading;       // Label1
-  std::string_view MaterialLabel;           // Label4
-  std::string_view ThicknessLabel;          // Label2
-  std::string_view SetFilter;               // Command1
-  std::string_view RemoveFilter;            // Command2
+  // ---- optional filter (OptionalFilterDialog) ----
+  std::string_view OptionalFilterCaption;
+  std::string_view FilterListHeading;       // filterListCaption
+  std::string_view MaterialLabel;           // materialCaption
+  std::string_view ThicknessLabel;          // thicknessCaption
+  std::string_view SetFilter;               // setButton
+  std::string_view RemoveFilter;            // removeButton
   std::array<std::string_view, 3> FilterNote;
   std::string_view FilterNotSelected;
   std::string_view FilterThicknessMissing;
   std::string_view FilterMaterialNotRead;
 
-  // ---- measured exposure (Form9) ----
-  std::string_view Form9Caption;
-  std::string_view MeasuredHeading;         // Label1
+  // ---- measured exposure (MeasuredExposureDialog) ----
+  std::string_view MeasuredExposureCaption;
+  std::string_view MeasuredHeading;         // headingCaption
   std::string_view UnitFrame;
-  std::string_view UnitCkg;                 // Option1
-  std::string_view UnitRoentgen;            // Option2
-  std::string_view UnitAirKermaGy;          // Option3
+  std::string_view UnitCkg;                 // coulombPerKgOption
+  std::string_view UnitRoentgen;            // roentgenOption
+  std::string_view UnitAirKermaGy;          // airKermaOption
   std::string_view ExampleFrame;
   std::array<std::string_view, 3> ExampleValues;
 };

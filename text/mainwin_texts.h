@@ -43,10 +43,10 @@ struct MainWinTexts {
   std::string_view DesignCaption;          // before a user name is known
   std::string_view RegisteredCaption;      // followed by the user name
   std::string_view GuestName;
-  std::string_view DateSuffix;             // after the date in Label52
-  std::string_view NoOptionalFilter;       // Label29 while no optional filter is set
-  std::string_view DefaultExposureTime;    // Text7 at start-up
-  std::string_view DefaultSite;            // Combo2 at start-up
+  std::string_view DateSuffix;             // after the date in dateLabel
+  std::string_view NoOptionalFilter;       // optionalFilterMaterialLabel while no optional filter is set
+  std::string_view DefaultExposureTime;    // exposureTimeBox at start-up
+  std::string_view DefaultSite;            // siteCombo at start-up
   std::string_view DataTableUnreadable;    // start-up stops: followed by the reason
   std::string_view AlreadyRunningHere;     // another copy works in this folder: this one ends
 
@@ -63,40 +63,40 @@ struct MainWinTexts {
   std::string_view EffectiveDoseFrame;
 
   // ---- input rows ----
-  RowText TargetAngle;      // Text1
-  RowText InherentFilter;   // Text2
-  RowText AddedAl;          // Text3
-  RowText AddedCu;          // Text4
-  RowText OptionalFilter;   // Label29, Label26
-  RowText TubeVoltage;      // Text5
-  RowText TubeCurrent;      // Text6
-  RowText ExposureTime;     // Text7
-  RowText Ffd;              // Text8
-  RowText Thickness;        // Text23
-  RowText Fsd;              // Text9
-  std::string_view FieldPresetCaption;  // beside Combo1
-  std::string_view FieldLongSide;       // Label22
-  std::string_view FieldDiameter;       // Label22 for a circular field
-  std::string_view FieldShortSide;      // beside Text11
+  RowText TargetAngle;      // targetAngleBox
+  RowText InherentFilter;   // inherentFilterBox
+  RowText AddedAl;          // addedAlBox
+  RowText AddedCu;          // addedCuBox
+  RowText OptionalFilter;   // optionalFilterMaterialLabel, optionalFilterThicknessLabel
+  RowText TubeVoltage;      // tubeVoltageBox
+  RowText TubeCurrent;      // tubeCurrentBox
+  RowText ExposureTime;     // exposureTimeBox
+  RowText Ffd;              // ffdBox
+  RowText Thickness;        // thicknessBox
+  RowText Fsd;              // fsdBox
+  std::string_view FieldPresetCaption;  // beside fieldPresetCombo
+  std::string_view FieldLongSide;       // fieldLongSideCaption
+  std::string_view FieldDiameter;       // fieldLongSideCaption for a circular field
+  std::string_view FieldShortSide;      // beside fieldShortSideBox
   std::string_view FieldUnit;
-  std::string_view OutputDataInUse;     // beside Label79
+  std::string_view OutputDataInUse;     // beside outputDataInUseLabel
 
   // ---- option buttons ----
-  std::string_view Option1;
-  std::string_view Option2;
-  std::string_view Option3;
-  std::string_view Option4;
-  std::string_view Option5;
-  std::string_view Option6;
-  std::string_view Option7;
-  std::string_view Option8;
-  std::string_view Option9;
+  std::string_view ConstantPotentialOption;
+  std::string_view ThreePhaseOption;
+  std::string_view SinglePhaseOption;
+  std::string_view MeasuredExposureOption;
+  std::string_view OutputDataOption;
+  std::string_view FlatSurfaceOption;
+  std::string_view CurvedSurfaceOption;
+  std::string_view HeadOption;
+  std::string_view OtherThanHeadOption;
 
   // ---- results ----
-  RowText Hvl;              // Label65
-  RowText EffectiveEnergy;  // Label66
-  RowText AtrIndex;         // Label67 (Japanese edition)
-  RowText ExposureAt1m;     // Label78
+  RowText Hvl;              // hvlLabel
+  RowText EffectiveEnergy;  // effectiveEnergyLabel
+  RowText AtrIndex;         // atrIndexLabel (Japanese edition)
+  RowText ExposureAt1m;     // exposureAt1mLabel
   std::string_view SoftTissue;
   std::string_view Skin;
   std::string_view Air;
@@ -105,26 +105,26 @@ struct MainWinTexts {
   std::string_view SurfaceDoseRow;
 
   // ---- command buttons and tool tips ----
-  std::string_view Command1;
-  std::string_view Command1Tip;
-  std::string_view Command2;
-  std::string_view Command2Tip;
-  std::string_view Command3;
-  std::string_view Command4;
-  std::string_view Command5;
-  std::string_view Command6;  // Japanese edition only
-  std::string_view Command6Tip;
-  std::string_view Command7;  // Japanese edition only
-  std::string_view Command8;
-  std::string_view Command9;
-  std::string_view Command9Tip;
-  std::string_view Command10;
-  std::string_view Command11;
-  std::string_view Command12;
-  std::string_view Command12Tip;
-  std::string_view Command13;
-  std::string_view Command14;
-  std::string_view Picture1Tip;
+  std::string_view ExitButton;
+  std::string_view ExitButtonTip;
+  std::string_view CalculateButton;
+  std::string_view CalculateButtonTip;
+  std::string_view AddToTableButton;
+  std::string_view FluoroscopyButton;
+  std::string_view AddEffectiveDoseButton;
+  std::string_view AtrExplanationButton;  // Japanese edition only
+  std::string_view AtrExplanationButtonTip;
+  std::string_view SiteListButton;  // Japanese edition only
+  std::string_view WelcomeButton;
+  std::string_view OptionalFilterButton;
+  std::string_view OptionalFilterButtonTip;
+  std::string_view ShowTableButton;
+  std::string_view EffectiveDoseButton;
+  std::string_view EditOutputDataButton;
+  std::string_view EditOutputDataButtonTip;
+  std::string_view ChooseOutputDataButton;
+  std::string_view FitButton;
+  std::string_view MascotPictureTip;
 
   // ---- lists ----
   std::array<FieldPresetText, kFieldPresetCount> FieldPresets;

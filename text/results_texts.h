@@ -20,14 +20,14 @@ struct PlacedText {
 struct ResultsTexts {
   // ---- the result window ----
   std::string_view WindowCaption;
-  std::string_view CalculatedBy;  // Label52
+  std::string_view CalculatedBy;  // calculatedByCaption
   std::string_view WindowFont;    // buttons, drawing, user name
-  std::string_view TotalsButton;  // Command1
-  std::string_view SaveButton;    // Command5
-  std::string_view ReadButton;    // Command6
-  std::string_view PrintButton;   // Command4
-  std::string_view EraseButton;   // Command7
-  std::string_view BehindButton;  // Command2
+  std::string_view TotalsButton;  // totalsButton
+  std::string_view SaveButton;    // saveButton
+  std::string_view ReadButton;    // readButton
+  std::string_view PrintButton;   // printButton
+  std::string_view EraseButton;   // eraseButton
+  std::string_view BehindButton;  // mainWindowButton
   // Column headings of the result window, in drawing order.
   std::span<const PlacedText> ScreenHeadings;
   // Entrance surface by PhantomModel 0..4 (the Japanese curved ones are
@@ -54,18 +54,18 @@ struct ResultsTexts {
   std::string_view SheetTitle;
   std::string_view SheetNameSuffix;  // after the user's name
 
-  // ---- the save dialog (Form2) ----
+  // ---- the save dialog (ResultSaveDialog) ----
   std::string_view SaveCaption;
-  std::string_view SaveLabel5;
-  std::string_view SaveLabel3;
-  std::string_view SaveLabel4;
-  std::string_view SaveLabel2;
-  std::string_view SaveLabel1;
-  // ---- the read dialog (Form3) ----
+  std::string_view SaveHeadingLine1;
+  std::string_view SaveHeadingLine2;
+  std::string_view SaveExistingFiles;
+  std::string_view SaveComment;
+  std::string_view SaveFileName;
+  // ---- the read dialog (ResultReadDialog) ----
   std::string_view ReadCaption;
-  std::string_view ReadLabel3;
-  std::string_view ReadLabel1;
-  std::string_view ReadLabel2;
+  std::string_view ReadHeading;
+  std::string_view ReadSelectFile;
+  std::string_view ReadComment;
   std::string_view Ok;
   std::string_view Cancel;
 

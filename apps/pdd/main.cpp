@@ -41,19 +41,19 @@ void AutoOk(vorn::pdd::DepthDoseProgram& program, const vorn::qt::WidgetBinding&
     const QWidget* window = binding.WindowOf(form);
     return window != nullptr && window->isVisible() ? "shown" : "not shown";
   };
-  vorn::pdd::Form1& graph = *program.Form1;
-  std::cout << "graph window: " << shown(graph) << ", " << graph.Picture1.Items().size() << " drawing items\n";
-  graph.Command3.UserClick();
-  vorn::pdd::Form2& organs = *program.Form2;
-  std::cout << "effective-dose window: " << shown(organs) << ", site " << organs.Label71.Caption() << '\n';
+  vorn::pdd::GraphWindow& graph = *program.graphWindow;
+  std::cout << "graph window: " << shown(graph) << ", " << graph.graphPicture.Items().size() << " drawing items\n";
+  graph.effectiveDoseButton.UserClick();
+  vorn::pdd::EffectiveDoseWindow& organs = *program.effectiveDoseWindow;
+  std::cout << "effective-dose window: " << shown(organs) << ", site " << organs.siteLabel.Caption() << '\n';
   const vorn::pdd::OrganRowInputs rows = organs.RowInputs();
   for (int row = 1; row <= vorn::pdd::kOrganRowCount; ++row) {
     std::cout << "row " << row << ": " << rows[row].checked << ',' << rows[row].near_depth << ','
               << rows[row].far_depth << ',' << rows[row].percent << '\n';
   }
-  organs.Command1.UserClick();
-  std::cout << "effective dose: " << organs.Label57.Caption() << std::endl;
-  organs.Command2.UserClick();  // exit: ends the event loop
+  organs.okButton.UserClick();
+  std::cout << "effective dose: " << organs.totalLabel.Caption() << std::endl;
+  organs.exitButton.UserClick();  // exit: ends the event loop
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace vorn::testing {
 namespace {
 
 // The shipped tables in data/ where they are there, the synthetic ones otherwise.
-void UseShippedTablesWherePresent(Module1& m)
+void UseShippedTablesWherePresent(BeamCalculation& m)
 {
   const std::filesystem::path data = VORN_DATA_DIR;
   if (std::filesystem::exists(data / kAttenuationFileName)) {
@@ -66,7 +66,7 @@ void HvlVoltageFit(benchmark::State& state)
   Bench b;
   UseShippedTablesWherePresent(b.m());
   b.m().Condition.RectificationType = kSinglePhaseFullWave;
-  b.windows.fit_boxes[FitBox::Text1] = measured_mm;
+  b.windows.fit_boxes[FitBox::MeasuredHvl] = measured_mm;
   for (auto _ : state) {
     state.PauseTiming();
     b.m().Condition.TubeVoltage = 75;

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "beam/attenuation_data.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "beam/x_spctl_export.h"
 #include "tools/bsfprog/backscatter_run.h"
 
@@ -37,7 +37,7 @@ struct Setup {
     const auto folder = std::filesystem::temp_directory_path() / "vorn_bench_bsfprog";
     std::filesystem::create_directories(folder);
     NoWindows windows;
-    Module1 m(Edition::English, folder, windows);
+    BeamCalculation m(Edition::English, folder, windows);
     m.Attenuation = LoadAttenuationData(VORN_DATA_DIR);
     m.Condition.TubeVoltage = 80.0;
     m.Condition.TargetAngle = 12.0;

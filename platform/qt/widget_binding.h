@@ -6,7 +6,7 @@
 //   qt::QtServices services(workingFolder);
 //   MainProgram program(edition, workingFolder, services);
 //   qt::WidgetBinding binding(program.app);
-//   program.app.RunEvent([&] { program.Form1->Show(); });
+//   program.app.RunEvent([&] { program.mainWindow->Show(); });
 //   return qt::RunEventLoop(program.app);
 #pragma once
 

@@ -5,10 +5,10 @@
 // declared after it, one FormSlot per form:
 //
 //   ui::Application app{services, "Vorn-V18"};
-//   ui::FormSlot<Form9> Form9{[this] { return std::make_unique<mainwin::Form9>(*this); }};
+//   ui::FormSlot<MeasuredExposureDialog> measuredExposureDialog{[this] { return std::make_unique<mainwin::MeasuredExposureDialog>(*this); }};
 //   ...
-//   program.Form9->Text1.SetText("");   // created and loaded on first use
-//   program.Form9->Show();
+//   program.measuredExposureDialog->measuredValueBox.SetText("");   // created and loaded on first use
+//   program.measuredExposureDialog->Show();
 #pragma once
 
 #include <exception>

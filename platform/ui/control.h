@@ -3,7 +3,7 @@
 //
 // A control is a member of its form, constructed with its container (the form,
 // a frame or a picture box), its name and its place:
-//   ui::TextBox Text1{*this, "Text1", {1320, 2040, 1095, 465}};
+//   ui::TextBox cylinderRadiusBox{*this, "Text1", {1320, 2040, 1095, 465}};
 // A container must be declared before the controls inside it.
 //
 // Property changes are announced to the window binding through the form

@@ -1,7 +1,7 @@
 // One event of a control or form: the slot that a form connects to its event
 // routine in its constructor, for example
-//   Command2.Click = [this] { Command2_Click(); };
-//   Text1.KeyDown = [this](int keyCode, int) { Text1_KeyDown(keyCode); };
+//   calculateButton.Click = [this] { CalculateButton_Click(); };
+//   targetAngleBox.KeyDown = [this](int keyCode, int) { TargetAngleBox_KeyDown(keyCode); };
 // Each event has one routine, as in the old runtime; assigning again replaces it.
 #pragma once
 

@@ -1,11 +1,11 @@
 // The file, folder and drive lists of the file dialogs.
 //
-//   File1.SetPattern("*.ele;*.mix");
-//   File1.SetPath(program.app.WorkingFolder());   // lists the folder
-//   ... File1.FileName()                           // the selected name, or ""
+//   materialFileList.SetPattern("*.ele;*.mix");
+//   materialFileList.SetPath(program.app.WorkingFolder());   // lists the folder
+//   ... materialFileList.FileName()                           // the selected name, or ""
 //
-// A dialog chains them as the old runtime's did: Drive1's Change routine sets
-// Dir1's path, Dir1's Change routine sets File1's path.
+// A dialog chains them as the old runtime's did: driveList's Change routine sets
+// folderList's path, folderList's Change routine sets fileList's path.
 #pragma once
 
 #include <filesystem>

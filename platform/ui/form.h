@@ -2,13 +2,13 @@
 // sets their properties and connects their events in its constructor, and
 // keeps its event routines as member functions (see README.md):
 //
-//   class Form9 : public ui::Form {
+//   class MeasuredExposureDialog : public ui::Form {
 //   public:
-//     explicit Form9(MainProgram& program);
-//     ui::TextBox Text1{*this, "Text1", {240, 600, 1695, 375}};
-//     ui::CommandButton Command1{*this, "Command1", {240, 1200, 975, 375}};
+//     explicit MeasuredExposureDialog(MainProgram& program);
+//     ui::TextBox measuredValueBox{*this, "Text1", {240, 600, 1695, 375}};
+//     ui::CommandButton okButton{*this, "Command1", {240, 1200, 975, 375}};
 //   private:
-//     void Command1_Click();
+//     void OkButton_Click();
 //   };
 //
 // Sizes and positions are in twips. Width and Height are the inside of the

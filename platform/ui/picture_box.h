@@ -1,11 +1,11 @@
 // A picture box: a drawing surface (Canvas) whose drawing stays until Cls, and
 // a container whose controls are placed in the picture's scale.
 //
-//   Picture1.Scale(-150, 90, 1100, 900);      // left, top, width, height
-//   Picture1.Line(0, 110, 900, 110, ui::QBColor(7));
-//   Picture1.SetCurrentX(500); Picture1.SetCurrentY(350);
-//   Picture1.Print("Vorn-V18");
-//   ui::FindText(Picture1.Items(), "Vorn-V18")->at   // {500, 350}
+//   graphPicture.Scale(-150, 90, 1100, 900);      // left, top, width, height
+//   graphPicture.Line(0, 110, 900, 110, ui::QBColor(7));
+//   graphPicture.SetCurrentX(500); graphPicture.SetCurrentY(350);
+//   graphPicture.Print("Vorn-V18");
+//   ui::FindText(graphPicture.Items(), "Vorn-V18")->at   // {500, 350}
 //
 // Its ForeColor and font are the drawing's (the controls inside take the font
 // of the picture's own container). MouseMove and the other mouse events give

@@ -3,7 +3,7 @@
 //
 //   ui::ScriptedServices services(workFolder);
 //   services.ExpectMsgBox("　ファイルを選択して下さい　", ui::vbOK);
-//   form.Command1.UserClick();
+//   form.okButton.UserClick();
 //   EXPECT_EQ(services.PendingMsgBoxes(), 0u);
 //   EXPECT_EQ(services.calls, (std::vector<std::string>{"Beep", "MsgBox 　ファイルを選択して下さい　"}));
 //

@@ -48,7 +48,7 @@ TEST(AtrFiltrationFit, MeasuredIndexOutsideTheComputableRangeIsRefused)
   for (const char* text : {"0.09", "0.75"}) {
     Bench b;
     SetIndex(b, 0.5);
-    b.windows.fit_boxes[FitBox::Text2] = text;
+    b.windows.fit_boxes[FitBox::MeasuredAtr] = text;
     b.m().FitAtrByFiltration();
     EXPECT_EQ(b.m().Fit.FitFailAtrFilt, 1) << text;
     EXPECT_EQ(b.m().Fit.AtrMeasured, Val(text));
@@ -67,7 +67,7 @@ TEST(AtrFiltrationFit, TheLimitsThemselvesAreFittedInBothDirections)
   for (const auto& [text, start] : {std::pair{"0.74", 0.74 / 1.02}, std::pair{"0.1", 0.1 / 0.98}}) {
     Bench b;
     SetIndex(b, start);
-    b.windows.fit_boxes[FitBox::Text2] = text;
+    b.windows.fit_boxes[FitBox::MeasuredAtr] = text;
     b.m().FitAtrByFiltration();
     EXPECT_EQ(b.m().Fit.FitFailAtrFilt, 0) << text;
     EXPECT_TRUE(b.windows.messages.empty());
@@ -77,7 +77,7 @@ TEST(AtrFiltrationFit, TheLimitsThemselvesAreFittedInBothDirections)
     } else {
       EXPECT_LT(b.m().Condition.InherentFilterAl, 0.25);
     }
-    EXPECT_EQ(b.windows.main_boxes[MainBox::Text2],
+    EXPECT_EQ(b.windows.main_boxes[MainBox::InherentFilter],
               Format(10 * b.m().Condition.InherentFilterAl, "0.000"));
     EXPECT_EQ(b.windows.yields, 1);
   }
@@ -94,7 +94,7 @@ TEST(AtrFiltrationFit, RecoversTheFiltrationThatGaveTheIndexAlsoBelowZero)
     const double index = b.m().Result.AtrIndex;
     b.m().Condition.InherentFilterAl = 0.02;
     b.m().CalcSpectrum();
-    b.windows.fit_boxes[FitBox::Text2] = Exact(index);
+    b.windows.fit_boxes[FitBox::MeasuredAtr] = Exact(index);
     b.m().FitAtrByFiltration();
     EXPECT_EQ(b.m().Fit.FitFailAtrFilt, 0);
     EXPECT_TRUE(b.windows.messages.empty());
@@ -106,7 +106,7 @@ TEST(AtrFiltrationFit, UnreachableIndexEndsTheBoundedSearch)
 {
   Bench b;
   SetIndex(b, 0.3);  // the hardest beam stays far below 0.74 now
-  b.windows.fit_boxes[FitBox::Text2] = "0.74";
+  b.windows.fit_boxes[FitBox::MeasuredAtr] = "0.74";
   b.m().FitAtrByFiltration();
   EXPECT_EQ(b.m().Fit.FitFailAtrFilt, 1);
   EXPECT_EQ(b.m().Condition.InherentFilterAl, 0.25);
@@ -119,7 +119,7 @@ TEST(AtrFiltrationFit, ErrorsInTheModelEndWithTheFitMessage)
   Bench b;
   SetIndex(b, 0.5);
   b.m().Condition.TargetAngle = 0;
-  b.windows.fit_boxes[FitBox::Text2] = "0.6";
+  b.windows.fit_boxes[FitBox::MeasuredAtr] = "0.6";
   b.m().FitAtrByFiltration();
   EXPECT_EQ(b.m().Fit.FitFailAtrFilt, 1);
   ExpectOneMessage(b, kCannotFilt);
@@ -129,14 +129,14 @@ TEST(AtrFiltrationFit, FailureOfTheClosingCalculationPutsTheUsersFiltrationBack)
 {
   Bench b;
   SetIndex(b, 0.5);
-  b.windows.main_boxes[MainBox::Text2] = "2.5";
-  b.windows.fit_boxes[FitBox::Text2] = "0.55";
+  b.windows.main_boxes[MainBox::InherentFilter] = "2.5";
+  b.windows.fit_boxes[FitBox::MeasuredAtr] = "0.55";
   std::filesystem::remove(b.folder.path() / "X_SPCTL.dat");
   std::filesystem::create_directory(b.folder.path() / "X_SPCTL.dat");
   b.m().FitAtrByFiltration();
   EXPECT_EQ(b.m().Fit.FitFailAtrFilt, 1);
   EXPECT_EQ(b.m().Condition.InherentFilterAl, 0.25);
-  EXPECT_EQ(b.windows.main_boxes[MainBox::Text2], "2.5");
+  EXPECT_EQ(b.windows.main_boxes[MainBox::InherentFilter], "2.5");
   ExpectOneMessage(b, kCannotFilt);
 }
 
@@ -144,7 +144,7 @@ Bench& AtVoltage(Bench& b, double kv, const std::string& target)
 {
   b.m().Condition.TubeVoltage = kv;
   SetIndex(b, 0.5);
-  b.windows.fit_boxes[FitBox::Text2] = target;
+  b.windows.fit_boxes[FitBox::MeasuredAtr] = target;
   return b;
 }
 
@@ -224,7 +224,7 @@ TEST(AtrVoltageFit, UpwardEndsAtTheCloserVoltageAndTheLowerOnATie)
   AtVoltage(tied, c.kv, Exact(c.tie)).m().FitAtrByVoltageUp();
   EXPECT_EQ(tied.m().Fit.FitFailAtrUp, 0);
   EXPECT_NEAR(tied.m().Condition.TubeVoltage, c.kv, 1e-9);
-  EXPECT_EQ(tied.windows.main_boxes[MainBox::Text5], Format(c.kv, "#00.0"));
+  EXPECT_EQ(tied.windows.main_boxes[MainBox::TubeVoltage], Format(c.kv, "#00.0"));
 
   Bench closer;
   AtVoltage(closer, c.kv, Exact(c.h0 + 0.75 * (c.h1 - c.h0))).m().FitAtrByVoltageUp();
@@ -246,7 +246,7 @@ TEST(AtrVoltageFit, DownwardEndsAtTheCloserVoltageAndTheHigherOnATie)
   Bench closer;
   AtVoltage(closer, c.kv, Exact(c.h1 + 0.25 * (c.h0 - c.h1))).m().FitAtrByVoltageUp();
   EXPECT_NEAR(closer.m().Condition.TubeVoltage, c.kv - 0.2, 1e-9);
-  EXPECT_EQ(closer.windows.main_boxes[MainBox::Text5], "30.1");
+  EXPECT_EQ(closer.windows.main_boxes[MainBox::TubeVoltage], "30.1");
 }
 
 TEST(AtrVoltageFit, ErrorsEndWithTheVoltageFitsMessage)

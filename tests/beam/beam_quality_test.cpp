@@ -49,7 +49,7 @@ void ExpectFiniteResults(const CalculationResult& r)
 }
 
 // An optional filter that lets through bin k only: a monoenergetic beam.
-void IsolateBin(Module1& m, int k)
+void IsolateBin(BeamCalculation& m, int k)
 {
   m.OtherFilter.OtherFilterOn = 1;
   m.OtherFilter.OtherFilterThickness = 1.0;
@@ -122,7 +122,7 @@ void ExpectWaveformIsSumOfSamples(int waveform, double kv, std::vector<int> phis
                                   bool singlePhaseWeights)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   m.Condition.TubeVoltage = kv;
   m.Condition.RectificationType = waveform;
   m.CalcSpectrum();
@@ -185,7 +185,7 @@ TEST(SpectrumWaveform, OtherCodesUseTheSinglePhaseAnglesUnweighted)
 TEST(SpectrumKermaRatio, OneAtTheOutputDataFiltrationAndTheFilterTransmissionOtherwise)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   m.Output.OutputFilterAl[1] = m.Condition.InherentFilterAl + m.Condition.AddedFilterAl;
   m.Condition.AddedFilterCu = 0.01;
   m.Output.OutputFilterCu[1] = 0.01;
@@ -209,7 +209,7 @@ TEST(SpectrumKermaRatio, OneAtTheOutputDataFiltrationAndTheFilterTransmissionOth
 TEST(SpectrumNormalisation, SumsToOneAndStoresTinyValuesAsZero)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   m.CalcSpectrum();
   // Independent route: photons per bin are the air kerma per bin divided by
   // E x MuenAir, before the floor is applied.
@@ -239,7 +239,7 @@ TEST(SpectrumNormalisation, SumsToOneAndStoresTinyValuesAsZero)
 TEST(SpectrumQuality, MonoenergeticBeamHasTheHalfValueLayerLn2OverMu)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   IsolateBin(m, 80);  // 40 keV
   m.CalcSpectrum();
   const double mu = m.Attenuation.MuAl[80];
@@ -248,19 +248,19 @@ TEST(SpectrumQuality, MonoenergeticBeamHasTheHalfValueLayerLn2OverMu)
   EXPECT_NEAR(m.Result.Hvl1, std::log(2.0) / mu, 1e-12);
   EXPECT_NEAR(m.Result.EffectiveEnergy, 40.0, 1e-4);
   EXPECT_EQ(m.Spectrum[80], 1.0);
-  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::Label65), "4.617");
-  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::Label66), "40.00");
+  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::Hvl), "4.617");
+  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::EffectiveEnergy), "40.00");
   // Behind-plate to free-in-air weight of the bin: 1.2 exp(-2 x 1.19 x
   // (0.16 + 5000 / 40^3)) = 0.68085.
   EXPECT_NEAR(m.Result.AtrIndex, 0.68085, 1e-5);
-  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::Label67), "0.681");
+  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::AtrIndex), "0.681");
 }
 
 TEST(SpectrumQuality, HalfValueLayerMatchesTheKermaSpectrumSolvedDirectly)
 {
   for (const int waveform : {1, 3}) {
     Bench b;
-    Module1& m = b.m();
+    BeamCalculation& m = b.m();
     m.Condition.RectificationType = waveform;
     m.Condition.AddedFilterCu = 0.01;
     m.CalcSpectrum();
@@ -285,7 +285,7 @@ TEST(SpectrumQuality, EffectiveEnergyIsExactForAPowerLawCoefficient)
   // With MuAl = c E^-3 the log-log interpolation is exact:
   // E_eff = (c Hvl1 / 0.693147)^(1/3).
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   const double c = 2.699 * 2.6e4;
   for (int i = 1; i <= kLastBin; ++i) m.Attenuation.MuAl[i] = c * std::pow(0.5 * i, -3.0);
   m.CalcSpectrum();
@@ -299,9 +299,9 @@ TEST(SpectrumLabels, JapaneseShowsThreeEnglishTwoAndKeepsTheAtrIndex)
   Bench ja;
   ja.m().CalcSpectrum();
   ASSERT_EQ(ja.windows.captions.size(), 3u);
-  EXPECT_EQ(ja.windows.captions[0].label, ResultLabel::Label65);
-  EXPECT_EQ(ja.windows.captions[1].label, ResultLabel::Label66);
-  EXPECT_EQ(ja.windows.captions[2].label, ResultLabel::Label67);
+  EXPECT_EQ(ja.windows.captions[0].label, ResultLabel::Hvl);
+  EXPECT_EQ(ja.windows.captions[1].label, ResultLabel::EffectiveEnergy);
+  EXPECT_EQ(ja.windows.captions[2].label, ResultLabel::AtrIndex);
   EXPECT_EQ(ja.windows.captions[0].text, Format(10 * ja.m().Result.Hvl1, "#0.000"));
 
   Bench en(Edition::English);
@@ -309,8 +309,8 @@ TEST(SpectrumLabels, JapaneseShowsThreeEnglishTwoAndKeepsTheAtrIndex)
   en.m().Result.AtrIndex = 0.123;
   en.m().CalcSpectrum();
   ASSERT_EQ(en.windows.captions.size(), 2u);
-  EXPECT_EQ(en.windows.captions[0].label, ResultLabel::Label65);
-  EXPECT_EQ(en.windows.captions[1].label, ResultLabel::Label66);
+  EXPECT_EQ(en.windows.captions[0].label, ResultLabel::Hvl);
+  EXPECT_EQ(en.windows.captions[1].label, ResultLabel::EffectiveEnergy);
   EXPECT_EQ(en.m().Result.AtrIndex, 0.123);
   EXPECT_EQ(en.m().Result.Hvl1, ja.m().Result.Hvl1);
 }
@@ -345,21 +345,21 @@ TEST(SpectrumErrors, EveryModelLimitRaisesAndLeavesFiniteResults)
 {
   struct Case {
     const char* name;
-    void (*change)(Module1&);
+    void (*change)(BeamCalculation&);
   };
   const Case cases[] = {
-      {"target angle 0", [](Module1& m) { m.Condition.TargetAngle = 0; }},
-      {"150.5 kV", [](Module1& m) { m.Condition.TubeVoltage = 150.5; }},
-      {"0.8 kV", [](Module1& m) { m.Condition.TubeVoltage = 0.8; }},
-      {"1 kV", [](Module1& m) { m.Condition.TubeVoltage = 1.0; }},
-      {"rectification 5", [](Module1& m) { m.Condition.RectificationType = 5; }},
-      {"HVL beyond 3 cm", [](Module1& m) { m.Attenuation.MuAl.fill(0.1); }},
+      {"target angle 0", [](BeamCalculation& m) { m.Condition.TargetAngle = 0; }},
+      {"150.5 kV", [](BeamCalculation& m) { m.Condition.TubeVoltage = 150.5; }},
+      {"0.8 kV", [](BeamCalculation& m) { m.Condition.TubeVoltage = 0.8; }},
+      {"1 kV", [](BeamCalculation& m) { m.Condition.TubeVoltage = 1.0; }},
+      {"rectification 5", [](BeamCalculation& m) { m.Condition.RectificationType = 5; }},
+      {"HVL beyond 3 cm", [](BeamCalculation& m) { m.Attenuation.MuAl.fill(0.1); }},
       {"effective energy beyond 150 keV",
-       [](Module1& m) {
+       [](BeamCalculation& m) {
          for (int i = 1; i <= kLastBin; ++i) m.Attenuation.MuAl[i] = i <= 150 ? 1.0 : 2.0;
        }},
-      {"ATR weights 0 (Japanese edition)", [](Module1& m) { m.Atr = AtrData{}; }},
-      {"negative filtration overflow", [](Module1& m) { m.Condition.InherentFilterAl = -1.0; }},
+      {"ATR weights 0 (Japanese edition)", [](BeamCalculation& m) { m.Atr = AtrData{}; }},
+      {"negative filtration overflow", [](BeamCalculation& m) { m.Condition.InherentFilterAl = -1.0; }},
   };
   for (const Case& c : cases) {
     Bench b;

@@ -16,7 +16,7 @@ class ExposureTest : public ::testing::Test {
 protected:
   void SetUp() override { b.m().Result.KermaRatio = 1.0; }
   Bench b;
-  Module1& m() { return b.m(); }
+  BeamCalculation& m() { return b.m(); }
 };
 
 TEST_F(ExposureTest, AVoltageOnAPointGivesThatPointsOutput)
@@ -25,7 +25,7 @@ TEST_F(ExposureTest, AVoltageOnAPointGivesThatPointsOutput)
   m().CalcExposureFromOutput();
   // 200 mA x 0.05 s = 10 mAs.
   EXPECT_DOUBLE_EQ(m().Result.OutputAt1m, 10 * TableOutput(80));
-  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::Label78), "2.58E-6");
+  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::ExposureAt1m), "2.58E-6");
 
   m().Condition.TubeVoltage = 40;  // point 1: the search stops at point 2, fraction 0
   m().CalcExposureFromOutput();

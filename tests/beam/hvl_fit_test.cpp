@@ -16,15 +16,15 @@ const std::string kCannotJ = "***  正しく計算できません  ***";
 const std::string kCannotE = "***  Can't calculate correctly  ***";
 
 // First half-value layer of the start-up condition with one change.
-double HvlWith(void (*change)(Module1&, double), double value)
+double HvlWith(void (*change)(BeamCalculation&, double), double value)
 {
   Bench probe;
   change(probe.m(), value);
   probe.m().CalcSpectrum();
   return probe.m().Result.Hvl1;
 }
-void SetInherent(Module1& m, double f) { m.Condition.InherentFilterAl = f; }
-void SetVoltage(Module1& m, double kv) { m.Condition.TubeVoltage = kv; }
+void SetInherent(BeamCalculation& m, double f) { m.Condition.InherentFilterAl = f; }
+void SetVoltage(BeamCalculation& m, double kv) { m.Condition.TubeVoltage = kv; }
 
 class HvlFitTest : public ::testing::Test {
 protected:
@@ -39,9 +39,9 @@ protected:
     m().Fit.HvlMeasured = hvl_cm;
     const auto text = BoxTextFor(hvl_cm, 0.1);
     ASSERT_TRUE(text.has_value());
-    b.windows.fit_boxes[FitBox::Text1] = *text;
+    b.windows.fit_boxes[FitBox::MeasuredHvl] = *text;
   }
-  Module1& m() { return b.m(); }
+  BeamCalculation& m() { return b.m(); }
   Bench b;
 };
 
@@ -57,7 +57,7 @@ TEST_F(HvlFitTest, FiltrationFitFindsTheFiltrationThatGaveTheMeasuredValue)
     EXPECT_EQ(fresh.m().Fit.FitFailHvlFilt, 0);
     EXPECT_NEAR(fresh.m().Condition.InherentFilterAl, target, 1e-4) << target;
     EXPECT_NEAR(fresh.m().Result.Hvl1, fresh.m().Fit.HvlMeasured, 1e-5);
-    EXPECT_EQ(fresh.windows.main_boxes[MainBox::Text2],
+    EXPECT_EQ(fresh.windows.main_boxes[MainBox::InherentFilter],
               Format(10 * fresh.m().Condition.InherentFilterAl, "0.000"));
   }
 }
@@ -68,8 +68,8 @@ TEST_F(HvlFitTest, MeasuredEqualToTheCalculatedKeepsTheFiltration)
   m().FitHvlByFiltration();
   EXPECT_EQ(m().Fit.FitFailHvlFilt, 0);
   EXPECT_NEAR(m().Condition.InherentFilterAl, 0.25, 1e-15);
-  EXPECT_EQ(b.windows.main_boxes[MainBox::Text2], "2.500");
-  // Text2, one yield, then the spectrum's labels.
+  EXPECT_EQ(b.windows.main_boxes[MainBox::InherentFilter], "2.500");
+  // inherentFilterBox, one yield, then the spectrum's labels.
   ASSERT_GE(b.windows.events.size(), 3u);
   EXPECT_EQ(b.windows.events[0], "box");
   EXPECT_EQ(b.windows.events[1], "yield");
@@ -87,7 +87,7 @@ TEST_F(HvlFitTest, NegativeFittedFiltrationIsAcceptedAndShown)
   thin.m().FitHvlByFiltration();
   EXPECT_EQ(thin.m().Fit.FitFailHvlFilt, 0);
   EXPECT_NEAR(thin.m().Condition.InherentFilterAl, -0.012, 1e-4);
-  EXPECT_EQ(thin.windows.main_boxes[MainBox::Text2].substr(0, 4), "-0.1");
+  EXPECT_EQ(thin.windows.main_boxes[MainBox::InherentFilter].substr(0, 4), "-0.1");
 }
 
 TEST_F(HvlFitTest, UnreachableValueStopsTheBoundedSearchWithTheMessage)
@@ -109,7 +109,7 @@ TEST_F(HvlFitTest, UnreachableValueStopsTheBoundedSearchWithTheMessage)
   // When the closing calculation fails (here: its export cannot be
   // written), the user's filtration stays, in the condition and in its box.
   b.windows.Clear();
-  b.windows.main_boxes[MainBox::Text2] = "2.5";
+  b.windows.main_boxes[MainBox::InherentFilter] = "2.5";
   std::filesystem::remove(b.folder.path() / "X_SPCTL.dat");
   std::filesystem::create_directory(b.folder.path() / "X_SPCTL.dat");
   m().Fit.FitFailHvlFilt = 0;
@@ -117,7 +117,7 @@ TEST_F(HvlFitTest, UnreachableValueStopsTheBoundedSearchWithTheMessage)
   m().FitHvlByFiltration();
   EXPECT_EQ(m().Fit.FitFailHvlFilt, 1);
   EXPECT_EQ(m().Condition.InherentFilterAl, 0.25);
-  EXPECT_EQ(b.windows.main_boxes[MainBox::Text2], "2.5");
+  EXPECT_EQ(b.windows.main_boxes[MainBox::InherentFilter], "2.5");
   ASSERT_EQ(b.windows.messages.size(), 1u);
   EXPECT_EQ(b.windows.messages[0].text, kCannotJ);
 }
@@ -158,7 +158,7 @@ TEST_F(HvlFitTest, VoltageFitUpAndDownLandOnTheNearerStep)
   m().FitHvlByVoltageUp();
   EXPECT_EQ(m().Fit.FitFailHvlUp, 0);
   EXPECT_NEAR(m().Condition.TubeVoltage, 80.0, 1e-9);
-  EXPECT_EQ(b.windows.main_boxes[MainBox::Text5], "80.0");
+  EXPECT_EQ(b.windows.main_boxes[MainBox::TubeVoltage], "80.0");
   EXPECT_NEAR(m().Result.Hvl1, HvlWith(SetVoltage, 80.0), 1e-9);
   EXPECT_EQ(b.windows.yields, 0);
 
@@ -166,12 +166,12 @@ TEST_F(HvlFitTest, VoltageFitUpAndDownLandOnTheNearerStep)
   down.m().CalcSpectrum();
   const auto text = BoxTextFor(HvlWith(SetVoltage, 70.05), 0.1);
   ASSERT_TRUE(text);
-  down.windows.fit_boxes[FitBox::Text1] = *text;
+  down.windows.fit_boxes[FitBox::MeasuredHvl] = *text;
   down.m().FitHvlByVoltageUp();  // hands over to the downward fit
   EXPECT_EQ(down.m().Fit.FitFailHvlUp, 0);
   EXPECT_EQ(down.m().Fit.FitFailHvlDown, 0);
   EXPECT_NEAR(down.m().Condition.TubeVoltage, 70.0, 1e-9);
-  EXPECT_EQ(down.windows.main_boxes[MainBox::Text5], "70.0");
+  EXPECT_EQ(down.windows.main_boxes[MainBox::TubeVoltage], "70.0");
 }
 
 TEST_F(HvlFitTest, MeasuredEqualToTheCalculatedKeepsTheVoltage)
@@ -180,7 +180,7 @@ TEST_F(HvlFitTest, MeasuredEqualToTheCalculatedKeepsTheVoltage)
   m().FitHvlByVoltageUp();
   EXPECT_EQ(m().Fit.FitFailHvlUp, 0);
   EXPECT_NEAR(m().Condition.TubeVoltage, 75.0, 1e-12);
-  EXPECT_EQ(b.windows.main_boxes[MainBox::Text5], "75.0");
+  EXPECT_EQ(b.windows.main_boxes[MainBox::TubeVoltage], "75.0");
   EXPECT_EQ(m().Fit.HvlMeasured, m().Result.Hvl1);
 }
 
@@ -200,7 +200,7 @@ TEST(HvlVoltageFit, TiesKeepTheVoltageNearerTheSetOne)
       Bench b;
       b.m().Condition.TubeVoltage = kv;
       b.m().CalcSpectrum();
-      b.windows.fit_boxes[FitBox::Text1] = *text;
+      b.windows.fit_boxes[FitBox::MeasuredHvl] = *text;
       b.m().FitHvlByVoltageUp();
       EXPECT_EQ(b.m().Fit.FitFailHvlUp + b.m().Fit.FitFailHvlDown, 0);
       EXPECT_NEAR(b.m().Condition.TubeVoltage, kv, 1e-12) << "step " << step;
@@ -229,7 +229,7 @@ Bench& Prepared(Bench& b, double kv, const char* measured_mm)
   b.m().Condition.TubeVoltage = kv;
   b.m().CalcSpectrum();
   b.windows.Clear();
-  b.windows.fit_boxes[FitBox::Text1] = measured_mm;
+  b.windows.fit_boxes[FitBox::MeasuredHvl] = measured_mm;
   return b;
 }
 
@@ -320,8 +320,8 @@ TEST(HvlVoltageErrors, FailureOfTheClosingCalculationPutsTheUsersVoltageBack)
   Prepared(b, 75, "");
   const auto text = BoxTextFor(HvlWith(SetVoltage, 80.05), 0.1);
   ASSERT_TRUE(text);
-  b.windows.fit_boxes[FitBox::Text1] = *text;
-  b.windows.main_boxes[MainBox::Text5] = "75";
+  b.windows.fit_boxes[FitBox::MeasuredHvl] = *text;
+  b.windows.main_boxes[MainBox::TubeVoltage] = "75";
   // The search itself writes no file; the closing spectrum calculation
   // cannot write its export.
   std::filesystem::remove(b.folder.path() / "X_SPCTL.dat");
@@ -329,7 +329,7 @@ TEST(HvlVoltageErrors, FailureOfTheClosingCalculationPutsTheUsersVoltageBack)
   b.m().FitHvlByVoltageUp();
   EXPECT_EQ(b.m().Fit.FitFailHvlUp, 1);
   EXPECT_EQ(b.m().Condition.TubeVoltage, 75);
-  EXPECT_EQ(b.windows.main_boxes[MainBox::Text5], "75");
+  EXPECT_EQ(b.windows.main_boxes[MainBox::TubeVoltage], "75");
   ASSERT_EQ(b.windows.messages.size(), 1u);
   EXPECT_EQ(b.windows.messages[0].text, kCannotJ);
 }

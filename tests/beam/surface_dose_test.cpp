@@ -16,7 +16,7 @@ namespace {
 // A beam of 50 keV photons only (bin 100, grid column 11), with tables chosen
 // so that the soft-tissue factors are those of the worked example: BSF 1.3,
 // conversion factor 36.5 Gy per C/kg; skin BSF 1.2 and factor 35; air BSF 1.
-void SetWorkedExample(Module1& m)
+void SetWorkedExample(BeamCalculation& m)
 {
   m.Spectrum.fill(0.0);
   m.KermaSpectrum.fill(0.0);
@@ -40,7 +40,7 @@ void SetWorkedExample(Module1& m)
 TEST(SurfaceDose, WorkedExampleGivesTwelvePointTwoFourMilligray)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   SetWorkedExample(m);
   m.CalcBsfAndSurfaceDose();
   EXPECT_NEAR(m.Result.ConvFactorSoft, 36.5, 1e-12);
@@ -55,10 +55,10 @@ TEST(SurfaceDose, WorkedExampleGivesTwelvePointTwoFourMilligray)
   EXPECT_NEAR(m.Result.EntranceSurfaceDoseAir, 8.764260, 1e-9);
 
   const std::vector<std::pair<ResultLabel, std::string>> expected = {
-      {ResultLabel::Label71, "36.50"}, {ResultLabel::Label72, "35.00"},
-      {ResultLabel::Label68, "1.300"}, {ResultLabel::Label70, "1.000"},
-      {ResultLabel::Label69, "1.200"}, {ResultLabel::Label73, "12.24"},
-      {ResultLabel::Label74, "10.84"}, {ResultLabel::Label75, "8.76"}};
+      {ResultLabel::ConvFactorSoft, "36.50"}, {ResultLabel::ConvFactorSkin, "35.00"},
+      {ResultLabel::BsfSoft, "1.300"}, {ResultLabel::BsfAir, "1.000"},
+      {ResultLabel::BsfSkin, "1.200"}, {ResultLabel::SurfaceDoseSoft, "12.24"},
+      {ResultLabel::SurfaceDoseSkin, "10.84"}, {ResultLabel::SurfaceDoseAir, "8.76"}};
   ASSERT_EQ(b.windows.captions.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(b.windows.captions[i].label, expected[i].first) << i;
@@ -69,7 +69,7 @@ TEST(SurfaceDose, WorkedExampleGivesTwelvePointTwoFourMilligray)
 TEST(SurfaceDose, DoseFallsWithTheSquareOfTheFocusSkinDistance)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   SetWorkedExample(m);
   m.CalcBsfAndSurfaceDose();
   const double at100 = m.Result.EntranceSurfaceDoseAir;
@@ -82,7 +82,7 @@ TEST(SurfaceDose, DoseFallsWithTheSquareOfTheFocusSkinDistance)
 TEST(SurfaceDose, ConversionFactorsStartAtTwoAndAHalfKev)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   SetWorkedExample(m);
   m.KermaSpectrum[2] = m.KermaSpectrum[3] = m.KermaSpectrum[4] = 0.1;
   m.KermaSpectrum[100] = 0.7;
@@ -94,7 +94,7 @@ TEST(SurfaceDose, ConversionFactorsStartAtTwoAndAHalfKev)
 TEST(SurfaceDose, GridEnergiesAndInterpolationBetweenThem)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   m.Condition.FieldLength = 20;
   m.Condition.FieldWidth = 20;
   m.Spectrum.fill(0.0);
@@ -119,7 +119,7 @@ TEST(SurfaceDose, LastGridColumnIsTheFirstAtOrAboveTheVoltage)
 {
   for (const auto& [kv, J] : {std::pair{75.0, 16}, std::pair{77.0, 17}}) {
     Bench b;
-    Module1& m = b.m();
+    BeamCalculation& m = b.m();
     m.Condition.TubeVoltage = kv;
     m.CalcSpectrum();
     for (int j = 0; j <= kLastGridColumn; ++j) m.BsfAtGridAir(0, j) = -7.0;
@@ -134,7 +134,7 @@ TEST(SurfaceDose, LastGridColumnIsTheFirstAtOrAboveTheVoltage)
 TEST(SurfaceDose, HeadPhantomUsesItsOwnTablesAndRow)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   m.CalcSpectrum();
   m.CalcBsfAndSurfaceDose();
   const double body = m.Result.BsfSoft;
@@ -150,7 +150,7 @@ TEST(SurfaceDose, HeadPhantomUsesItsOwnTablesAndRow)
 TEST(SurfaceDose, CircularFieldsBelowTwoMillimetresHaveNoBackscatter)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   m.Condition.FieldShape = kCircularField;
   m.Condition.FieldLength = 0.2;  // 0.16 cm at the skin
   m.Condition.FieldWidth = FieldSide::Dash();  // not used for a circle
@@ -159,7 +159,7 @@ TEST(SurfaceDose, CircularFieldsBelowTwoMillimetresHaveNoBackscatter)
   EXPECT_NEAR(m.Result.BsfSoft, 1.0, 1e-12);
   EXPECT_NEAR(m.Result.BsfSkin, 1.0, 1e-12);
   EXPECT_NEAR(m.Result.BsfAir, 1.0, 1e-12);
-  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::Label68), "1.000");
+  EXPECT_EQ(b.windows.CaptionOf(ResultLabel::BsfSoft), "1.000");
 }
 
 TEST(SurfaceDose, BackscatterGrowsWithTheFieldAndIsPlausible)
@@ -167,7 +167,7 @@ TEST(SurfaceDose, BackscatterGrowsWithTheFieldAndIsPlausible)
   double previous = 1.0;
   for (const double side : {5.0, 10.0, 20.0, 35.0}) {
     Bench b;
-    Module1& m = b.m();
+    BeamCalculation& m = b.m();
     m.Condition.FieldLength = side;
     m.Condition.FieldWidth = side;
     m.CalcSpectrum();
@@ -188,14 +188,14 @@ TEST(SurfaceDose, BackscatterGrowsWithTheFieldAndIsPlausible)
 TEST(SurfaceDose, FullCalculationWritesEveryLabelOnceInOrder)
 {
   Bench b;
-  Module1& m = b.m();
+  BeamCalculation& m = b.m();
   m.CalcSpectrum();
   m.CalcExposureFromOutput();
   m.CalcBsfAndSurfaceDose();
-  const ResultLabel order[] = {ResultLabel::Label65, ResultLabel::Label66, ResultLabel::Label67,
-                               ResultLabel::Label78, ResultLabel::Label71, ResultLabel::Label72,
-                               ResultLabel::Label68, ResultLabel::Label70, ResultLabel::Label69,
-                               ResultLabel::Label73, ResultLabel::Label74, ResultLabel::Label75};
+  const ResultLabel order[] = {ResultLabel::Hvl, ResultLabel::EffectiveEnergy, ResultLabel::AtrIndex,
+                               ResultLabel::ExposureAt1m, ResultLabel::ConvFactorSoft, ResultLabel::ConvFactorSkin,
+                               ResultLabel::BsfSoft, ResultLabel::BsfAir, ResultLabel::BsfSkin,
+                               ResultLabel::SurfaceDoseSoft, ResultLabel::SurfaceDoseSkin, ResultLabel::SurfaceDoseAir};
   ASSERT_EQ(b.windows.captions.size(), std::size(order));
   for (std::size_t i = 0; i < std::size(order); ++i) {
     EXPECT_EQ(b.windows.captions[i].label, order[i]) << i;
@@ -207,22 +207,22 @@ TEST(SurfaceDoseErrors, EachLimitRaisesAfterWhatWasAlreadyShown)
 {
   struct Case {
     const char* name;
-    void (*change)(Module1&);
+    void (*change)(BeamCalculation&);
     std::size_t labelsShown;  // captions written before the error
     const char* inMessage;
   };
   const Case cases[] = {
-      {"FFD 0", [](Module1& m) { m.Condition.FFD = 0; }, 2, "FFD"},
-      {"FSD 0", [](Module1& m) { m.Condition.FSD = 0; }, 5, "FSD"},
-      {"no spectrum", [](Module1& m) { m.Spectrum.fill(0.0); }, 2, "sum to 0"},
-      {"field length dash", [](Module1& m) { m.Condition.FieldLength = FieldSide::Dash(); }, 2,
+      {"FFD 0", [](BeamCalculation& m) { m.Condition.FFD = 0; }, 2, "FFD"},
+      {"FSD 0", [](BeamCalculation& m) { m.Condition.FSD = 0; }, 5, "FSD"},
+      {"no spectrum", [](BeamCalculation& m) { m.Spectrum.fill(0.0); }, 2, "sum to 0"},
+      {"field length dash", [](BeamCalculation& m) { m.Condition.FieldLength = FieldSide::Dash(); }, 2,
        "FieldLength"},
-      {"field width dash", [](Module1& m) { m.Condition.FieldWidth = FieldSide::Dash(); }, 2,
+      {"field width dash", [](BeamCalculation& m) { m.Condition.FieldWidth = FieldSide::Dash(); }, 2,
        "FieldWidth"},
-      {"head flag 2", [](Module1& m) { m.Phantom.HeadFlag = 2; }, 2, "HeadFlag"},
-      {"150.5 kV", [](Module1& m) { m.Condition.TubeVoltage = 150.5; }, 0, "150"},
+      {"head flag 2", [](BeamCalculation& m) { m.Phantom.HeadFlag = 2; }, 2, "HeadFlag"},
+      {"150.5 kV", [](BeamCalculation& m) { m.Condition.TubeVoltage = 150.5; }, 0, "150"},
       {"weight at 150 keV",
-       [](Module1& m) {
+       [](BeamCalculation& m) {
          m.Condition.TubeVoltage = 150;
          m.Spectrum[300] = 0.01;
        },
@@ -230,7 +230,7 @@ TEST(SurfaceDoseErrors, EachLimitRaisesAfterWhatWasAlreadyShown)
   };
   for (const Case& c : cases) {
     Bench b;
-    Module1& m = b.m();
+    BeamCalculation& m = b.m();
     m.CalcSpectrum();
     m.CalcExposureFromOutput();
     m.CalcBsfAndSurfaceDose();

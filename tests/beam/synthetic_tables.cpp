@@ -90,7 +90,7 @@ OutputData SyntheticOutputData()
   return o;
 }
 
-void SetStartupCondition(Module1& module)
+void SetStartupCondition(BeamCalculation& module)
 {
   ExposureCondition& c = module.Condition;
   c.TargetAngle = 12;
@@ -141,9 +141,9 @@ TempFolder::~TempFolder()
 }
 
 Bench::Bench(Edition edition)
-    : module(std::make_unique<Module1>(edition, folder.path(), windows))
+    : module(std::make_unique<BeamCalculation>(edition, folder.path(), windows))
 {
-  Module1& mod = *module;
+  BeamCalculation& mod = *module;
   mod.Attenuation = SyntheticAttenuation();
   mod.DiffBsf = SyntheticDiffBsf();
   mod.Atr = SyntheticAtr(mod.Attenuation);

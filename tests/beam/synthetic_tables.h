@@ -11,7 +11,7 @@
 #include "beam/atr_data.h"
 #include "beam/attenuation_data.h"
 #include "beam/diff_bsf_data.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "beam/output_data.h"
 #include "recording_window_port.h"
 
@@ -25,7 +25,7 @@ OutputData SyntheticOutputData();
 // The start-up condition: 75 kV, 200 mA, 0.05 s, 12 degrees, 2.5 mm Al
 // inherent, 1.0 mm Al added, FFD 100, FSD 80, 43.2 x 35.6 cm, constant
 // potential, output data, flat body surface.
-void SetStartupCondition(Module1& module);
+void SetStartupCondition(BeamCalculation& module);
 
 // A fresh folder under the system's temporary folder, removed with its content.
 class TempFolder {
@@ -46,8 +46,8 @@ struct Bench {
   explicit Bench(Edition edition = Edition::Japanese);
   TempFolder folder;
   RecordingWindowPort windows;
-  std::unique_ptr<Module1> module;
-  Module1& m() { return *module; }
+  std::unique_ptr<BeamCalculation> module;
+  BeamCalculation& m() { return *module; }
 };
 
 // Text of a whole file as bytes.

@@ -37,7 +37,7 @@ fs::path DataFolder()
   return fs::path(source != nullptr ? source : ".") / "data";
 }
 
-void PrepareMainModule(Module1& m, double kv)
+void PrepareMainModule(BeamCalculation& m, double kv)
 {
   m.Attenuation = LoadAttenuationData(DataFolder());
   m.DiffBsf = LoadDiffBsfTables(DataFolder());
@@ -61,7 +61,7 @@ void PrepareMainModule(Module1& m, double kv)
 void WriteMainProgramSpectrum(const fs::path& folder, double kv)
 {
   SilentWindows windows;
-  Module1 m(Edition::English, folder, windows);
+  BeamCalculation m(Edition::English, folder, windows);
   PrepareMainModule(m, kv);
   m.CalcSpectrum();
 }
@@ -84,7 +84,7 @@ const bsf::BackscatterPhysics& Physics()
 
 CurvedSurfaceBeam DefaultBeam()
 {
-  return {.FSD = 80.0, .FFD = 100.0, .SideText11 = 35.6, .SideText10 = 43.2, .ObjectThickness = 20.0};
+  return {.FSD = 80.0, .FFD = 100.0, .ShortSide = 35.6, .LongSide = 43.2, .ObjectThickness = 20.0};
 }
 
 void WriteCondition(const fs::path& folder, const PhantomGeometry& phantom, const CurvedSurfaceBeam& beam)

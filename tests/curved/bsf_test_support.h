@@ -8,7 +8,7 @@
 #include <string>
 
 #include "beam/curved_surface.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "tools/bsfprog/backscatter_run.h"
 #include "tools/bsfprog/phantom_condition.h"
 #include "tools/bsfprog/x_spctl_file.h"
@@ -45,8 +45,8 @@ public:
 // A main program's computing module on the shipped attenuation and
 // backscatter tables, set to kv (constant potential, 12 degrees, 2.5 mm Al
 // inherent, 1 mm Al added), FSD 80 cm, FFD 100 cm, field 43.2 x 35.6 cm
-// (Text10 x Text11), 20 cm thick, flat body phantom.
-void PrepareMainModule(Module1& m, double kv);
+// (fieldLongSideBox x fieldShortSideBox), 20 cm thick, flat body phantom.
+void PrepareMainModule(BeamCalculation& m, double kv);
 
 // Writes X_SPCTL.dat into folder through the main program's spectrum calculation.
 void WriteMainProgramSpectrum(const std::filesystem::path& folder, double kv);
@@ -57,7 +57,7 @@ const bsf::BeamSpectrum& Spectrum80kV();
 // The interaction data of the backscatter programs (built once).
 const bsf::BackscatterPhysics& Physics();
 
-// The main program's default beam: FSD 80, FFD 100, 35.6 (Text11) x 43.2 (Text10), 20 cm thick.
+// The main program's default beam: FSD 80, FFD 100, 35.6 (fieldShortSideBox) x 43.2 (fieldLongSideBox), 20 cm thick.
 CurvedSurfaceBeam DefaultBeam();
 
 // joken.txt in folder for the phantom, written by the main program's own lines.

@@ -30,7 +30,7 @@ TEST(BackscatterPhysics, AVeryLargeCylinderGivesTheFlatFactorsOfTheShippedTables
   // radius (flat within 0.015 cm over the field).
   TempDir dir;
   SilentWindows windows;
-  Module1 m(Edition::English, dir.path(), windows);
+  BeamCalculation m(Edition::English, dir.path(), windows);
   PrepareMainModule(m, 80.0);
   m.CalcSpectrum();  // writes X_SPCTL.dat
   m.CalcBsfAndSurfaceDose();

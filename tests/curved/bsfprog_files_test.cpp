@@ -194,7 +194,7 @@ TEST(SpectrumFile, TheMainProgramsSpectrumReadsBackWithItsMeanEnergy)
   // mean energy agrees to a few tenths of a keV.
   TempDir dir;
   SilentWindows windows;
-  Module1 m(Edition::English, dir.path(), windows);
+  BeamCalculation m(Edition::English, dir.path(), windows);
   PrepareMainModule(m, 80.0);
   m.CalcSpectrum();
   double mean = 0.0, sum = 0.0;

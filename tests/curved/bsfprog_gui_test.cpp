@@ -279,23 +279,23 @@ TEST(FromTheMainWindow, TheCurvedSurfaceFactorsComeFromTheRealProgramInBothEditi
     mainwin::MainProgram program(edition, services);
     qt::WidgetBinding binding(program.app);
     program.Start();
-    mainwin::Form1& f = *program.Form1;
+    mainwin::MainWindow& f = *program.mainWindow;
 
-    f.Option7.UserClick();  // "非平面として計算" / "Calculate as a non-flat plane"
-    mainwin::Form13& dialog = *program.Form13;
-    dialog.Option2.UserClick();  // elliptic cylinder, the edition's presets
-    dialog.Combo1.UserType("1000000");
-    dialog.Command1.UserClick();
-    f.Command2.UserClick();  // calculate
+    f.curvedSurfaceOption.UserClick();  // "非平面として計算" / "Calculate as a non-flat plane"
+    mainwin::ShapeDialog& dialog = *program.shapeDialog;
+    dialog.ellipseOption.UserClick();  // elliptic cylinder, the edition's presets
+    dialog.historiesCombo.UserType("1000000");
+    dialog.okButton.UserClick();
+    f.calculateButton.UserClick();  // calculate
 
     EXPECT_EQ(services.started, std::vector<std::string>{"Ovalis.exe"});
     ASSERT_EQ(services.exit_codes, std::vector<int>{0});
     const BackscatterFactors written = ReadBackscatterResult(folder.path() / "resultBSF.txt");
     EXPECT_EQ(program.Module().Result.BsfSoft, written.BsfSoft);
-    EXPECT_EQ(f.Label68.Caption(), Format(written.BsfSoft, "#0.000"));
-    EXPECT_EQ(f.Label70.Caption(), Format(written.BsfAir, "#0.000"));
-    EXPECT_EQ(f.Label69.Caption(), Format(written.BsfSkin, "#0.000"));
-    EXPECT_NE(f.Label73.Caption(), "");
+    EXPECT_EQ(f.bsfSoftLabel.Caption(), Format(written.BsfSoft, "#0.000"));
+    EXPECT_EQ(f.bsfAirLabel.Caption(), Format(written.BsfAir, "#0.000"));
+    EXPECT_EQ(f.bsfSkinLabel.Caption(), Format(written.BsfSkin, "#0.000"));
+    EXPECT_NE(f.surfaceDoseSoftLabel.Caption(), "");
     ASSERT_EQ(services.boxes.size(), 1u) << services.boxes.back();  // the wait message only
     EXPECT_EQ(services.beeps, 0);
     EXPECT_EQ(program.Module().Phantom.McHistories, 1000000);

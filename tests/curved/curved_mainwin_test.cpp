@@ -27,13 +27,13 @@ const char* FailureText(Edition edition)
 }
 
 // The curved option, then the shape dialog with `option` chosen and OK.
-void ChooseCurvedSurface(Session& s, ui::OptionButton mainwin::Form13::*option)
+void ChooseCurvedSurface(Session& s, ui::OptionButton mainwin::ShapeDialog::*option)
 {
-  s.form().Option7.UserClick();
-  mainwin::Form13& dialog = *s.program->Form13;
+  s.form().curvedSurfaceOption.UserClick();
+  mainwin::ShapeDialog& dialog = *s.program->shapeDialog;
   ASSERT_TRUE(dialog.Visible());
   (dialog.*option).UserClick();
-  dialog.Command1.UserClick();
+  dialog.okButton.UserClick();
 }
 
 // The started program writes its result while the user waits.
@@ -46,15 +46,15 @@ void ProgramWrites(Session& s, const std::string& text)
 TEST(CurvedSurfaceFromTheMainWindow, EachShapeStartsItsProgramAndShowsTheFactorsItWrote)
 {
   struct ShapeCase {
-    ui::OptionButton mainwin::Form13::*option;
+    ui::OptionButton mainwin::ShapeDialog::*option;
     const char* program;
     std::vector<std::string> japanese_lines;  // the dialog's Japanese presets
   };
   const std::vector<ShapeCase> cases{
-      {&mainwin::Form13::Option1, "Tubrin.exe", {"020.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
-      {&mainwin::Form13::Option2, "Ovalis.exe",
+      {&mainwin::ShapeDialog::cylinderOption, "Tubrin.exe", {"020.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
+      {&mainwin::ShapeDialog::ellipseOption, "Ovalis.exe",
        {"030.0", "020.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
-      {&mainwin::Form13::Option3, "Lapmoor.exe",
+      {&mainwin::ShapeDialog::racetrackOption, "Lapmoor.exe",
        {"020.0", "020.0", "080.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
   };
   for (const ShapeCase& c : cases) {
@@ -62,30 +62,30 @@ TEST(CurvedSurfaceFromTheMainWindow, EachShapeStartsItsProgramAndShowsTheFactors
     ChooseCurvedSurface(*s, c.option);
     ProgramWrites(*s, "1.351,1.424,1.402\r\n");
     s->services.ExpectMsgBox(WaitText(Edition::Japanese));
-    s->form().Command2.UserClick();
+    s->form().calculateButton.UserClick();
     EXPECT_EQ(s->services.PendingMsgBoxes(), 0u) << c.program;
     EXPECT_EQ(s->services.shellCalls, std::vector<std::string>{c.program});
     EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation);
     EXPECT_EQ(FileLines(s->dir() / "joken.txt"), c.japanese_lines) << c.program;
-    EXPECT_EQ(s->form().Label70.Caption(), "1.351") << c.program;
-    EXPECT_EQ(s->form().Label68.Caption(), "1.424") << c.program;
-    EXPECT_EQ(s->form().Label69.Caption(), "1.402") << c.program;
-    EXPECT_NE(s->form().Label73.Caption(), "") << c.program;
-    EXPECT_TRUE(s->form().Command3.Enabled()) << c.program;  // the result can be added to the table
+    EXPECT_EQ(s->form().bsfAirLabel.Caption(), "1.351") << c.program;
+    EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "1.424") << c.program;
+    EXPECT_EQ(s->form().bsfSkinLabel.Caption(), "1.402") << c.program;
+    EXPECT_NE(s->form().surfaceDoseSoftLabel.Caption(), "") << c.program;
+    EXPECT_TRUE(s->form().addToTableButton.Enabled()) << c.program;  // the result can be added to the table
   }
 }
 
 TEST(CurvedSurfaceFromTheMainWindow, EnglishEditionUsesItsPresetsAndItsWaitText)
 {
   auto s = StartRegistered(Edition::English);
-  ChooseCurvedSurface(*s, &mainwin::Form13::Option2);
+  ChooseCurvedSurface(*s, &mainwin::ShapeDialog::ellipseOption);
   ProgramWrites(*s, "1.3\r\n1.4\r\n1.35\r\n");
   s->services.ExpectMsgBox(WaitText(Edition::English));
-  s->form().Command2.UserClick();
+  s->form().calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(FileLines(s->dir() / "joken.txt"),
             (std::vector<std::string>{"020.0", "010.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}));
-  EXPECT_EQ(s->form().Label68.Caption(), "1.400");
+  EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "1.400");
   EXPECT_EQ(s->m().Result.BsfSkin, 1.35);
 }
 
@@ -93,15 +93,15 @@ TEST(CurvedSurfaceFromTheMainWindow, AMissingProgramIsReportedByTheCalculateComm
 {
   for (const Edition edition : {Edition::Japanese, Edition::English}) {
     auto s = StartRegistered(edition);
-    ChooseCurvedSurface(*s, &mainwin::Form13::Option1);
+    ChooseCurvedSurface(*s, &mainwin::ShapeDialog::cylinderOption);
     WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
     s->services.FailShell("Tubrin.exe");
     s->services.ExpectMsgBox(FailureText(edition));
-    s->form().Command2.UserClick();
+    s->form().calculateButton.UserClick();
     EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
     EXPECT_EQ(MessageTexts(s->services), std::vector<std::string>{FailureText(edition)});  // no wait message
     EXPECT_EQ(s->services.beeps, 1);
-    EXPECT_EQ(s->form().Label68.Caption(), "");
+    EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "");
     EXPECT_TRUE(s->services.calls.end() != std::find(s->services.calls.begin(), s->services.calls.end(),
                                                      "Shell Tubrin.exe"));
   }
@@ -113,30 +113,30 @@ TEST(CurvedSurfaceFromTheMainWindow, OkBeforeTheProgramHasWrittenLeavesNoResultT
   // curved calculation; then the curved surface, and OK on the wait message
   // before the program has written anything.
   auto s = StartRegistered(Edition::Japanese);
-  s->form().Command2.UserClick();
-  ASSERT_TRUE(s->form().Command3.Enabled());
-  ChooseCurvedSurface(*s, &mainwin::Form13::Option1);
+  s->form().calculateButton.UserClick();
+  ASSERT_TRUE(s->form().addToTableButton.Enabled());
+  ChooseCurvedSurface(*s, &mainwin::ShapeDialog::cylinderOption);
   WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
   s->services.ExpectMsgBox(WaitText(Edition::Japanese));
   s->services.ExpectMsgBox(FailureText(Edition::Japanese));
-  s->form().Command2.UserClick();
+  s->form().calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   // Neither the flat factors nor the earlier file's pass for this surface.
-  for (ui::Label* label : {&s->form().Label65, &s->form().Label68, &s->form().Label69, &s->form().Label70,
-                           &s->form().Label71, &s->form().Label73, &s->form().Label74, &s->form().Label75,
-                           &s->form().Label78})
+  for (ui::Label* label : {&s->form().hvlLabel, &s->form().bsfSoftLabel, &s->form().bsfSkinLabel, &s->form().bsfAirLabel,
+                           &s->form().convFactorSoftLabel, &s->form().surfaceDoseSoftLabel, &s->form().surfaceDoseSkinLabel, &s->form().surfaceDoseAirLabel,
+                           &s->form().exposureAt1mLabel})
     EXPECT_EQ(label->Caption(), "") << label->Name();
-  EXPECT_FALSE(s->form().Command3.Enabled());
-  EXPECT_FALSE(s->form().Command14.Enabled());
+  EXPECT_FALSE(s->form().addToTableButton.Enabled());
+  EXPECT_FALSE(s->form().fitButton.Enabled());
   EXPECT_EQ(s->program->Results.ResultRowCount, 1);
 
   // The program's answer in place, the next calculation is whole and can be added.
   ProgramWrites(*s, "1.351,1.424,1.402\r\n");
   s->services.ExpectMsgBox(WaitText(Edition::Japanese));
-  s->form().Command2.UserClick();
-  EXPECT_EQ(s->form().Label68.Caption(), "1.424");
-  EXPECT_TRUE(s->form().Command3.Enabled());
-  EXPECT_TRUE(s->form().Command14.Enabled());
+  s->form().calculateButton.UserClick();
+  EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "1.424");
+  EXPECT_TRUE(s->form().addToTableButton.Enabled());
+  EXPECT_TRUE(s->form().fitButton.Enabled());
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "beam/curved_surface.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "platform/errors.h"
 #include "tests/beam/recording_window_port.h"
 #include "text/beam_texts.h"
@@ -80,13 +80,13 @@ protected:
   }
   ~CurvedSurface() override { fs::remove_all(folder); }
 
-  void SetBeamBoxes(const std::string& fsd, const std::string& ffd, const std::string& text11,
-                    const std::string& text10)
+  void SetBeamBoxes(const std::string& fsd, const std::string& ffd, const std::string& shortSide,
+                    const std::string& longSide)
   {
-    windows.main_boxes[MainBox::Text9] = fsd;
-    windows.main_boxes[MainBox::Text8] = ffd;
-    windows.main_boxes[MainBox::Text11] = text11;
-    windows.main_boxes[MainBox::Text10] = text10;
+    windows.main_boxes[MainBox::Fsd] = fsd;
+    windows.main_boxes[MainBox::Ffd] = ffd;
+    windows.main_boxes[MainBox::FieldShortSide] = shortSide;
+    windows.main_boxes[MainBox::FieldLongSide] = longSide;
   }
   void WriteResult(const std::string& text) { WriteBytes(folder / "resultBSF.txt", text); }
   // The started program writes its result while the user waits.
@@ -98,7 +98,7 @@ protected:
 
   const fs::path folder = fs::temp_directory_path() / ("vorn_curved_" + std::to_string(::getpid()));
   CurvedWindowPort windows;
-  Module1 m{Edition::Japanese, folder, windows};
+  BeamCalculation m{Edition::Japanese, folder, windows};
 };
 
 TEST_F(CurvedSurface, CylinderConditionFileHoldsTheSevenLinesOfTheExample)
@@ -149,9 +149,9 @@ TEST_F(CurvedSurface, ResultItemsGoToAirSoftTissueAndSkinAndTheDosesFollow)
   EXPECT_EQ(m.Result.BsfAir, 1.35);
   EXPECT_EQ(m.Result.BsfSoft, 1.42);
   EXPECT_EQ(m.Result.BsfSkin, 1.40);
-  EXPECT_EQ(windows.CaptionOf(ResultLabel::Label70), "1.350");
-  EXPECT_EQ(windows.CaptionOf(ResultLabel::Label68), "1.420");
-  EXPECT_EQ(windows.CaptionOf(ResultLabel::Label69), "1.400");
+  EXPECT_EQ(windows.CaptionOf(ResultLabel::BsfAir), "1.350");
+  EXPECT_EQ(windows.CaptionOf(ResultLabel::BsfSoft), "1.420");
+  EXPECT_EQ(windows.CaptionOf(ResultLabel::BsfSkin), "1.400");
   // Dose = 1000 x BSF x conversion factor x output x 10000 / FSD^2; the
   // conversion factor here is 33.97 x 1.05 (soft tissue), FSD 80 cm.
   const double conv_soft = 33.97 * 1.05;
@@ -225,7 +225,7 @@ TEST_F(CurvedSurface, WaitMessageHasTheWarningIconAndTheEditionsText)
   CurvedWindowPort english_windows;
   english_windows.main_boxes = windows.main_boxes;
   english_windows.on_start = windows.on_start;
-  Module1 english(Edition::English, folder, english_windows);
+  BeamCalculation english(Edition::English, folder, english_windows);
   english.Attenuation = m.Attenuation;
   english.KermaSpectrum = m.KermaSpectrum;
   english.Condition = m.Condition;
@@ -243,8 +243,8 @@ TEST_F(CurvedSurface, AProgramThatCannotStartRaisesBeforeTheWait)
   windows.on_start = [](std::string_view name) { throw FileError(std::string(name) + ": program not found"); };
   EXPECT_THROW(m.CalcBsfAndSurfaceDose(), FileError);
   EXPECT_TRUE(windows.messages.empty());
-  EXPECT_EQ(windows.CaptionOf(ResultLabel::Label68), "");  // no backscatter factor shown
-  EXPECT_NE(windows.CaptionOf(ResultLabel::Label71), "");  // the conversion factors were
+  EXPECT_EQ(windows.CaptionOf(ResultLabel::BsfSoft), "");  // no backscatter factor shown
+  EXPECT_NE(windows.CaptionOf(ResultLabel::ConvFactorSoft), "");  // the conversion factors were
   EXPECT_EQ(m.Result.BsfSoft, 0.0);
 }
 
@@ -252,7 +252,7 @@ TEST_F(CurvedSurface, AWindowPortWithoutProgramStartsRefuses)
 {
   RecordingWindowPort plain;
   plain.main_boxes = windows.main_boxes;
-  Module1 other(Edition::Japanese, folder, plain);
+  BeamCalculation other(Edition::Japanese, folder, plain);
   other.Attenuation = m.Attenuation;
   other.KermaSpectrum = m.KermaSpectrum;
   other.Condition = m.Condition;
@@ -296,7 +296,7 @@ TEST_F(CurvedSurface, AnFsdBoxWithoutANumberWritesZeroAndTheDoseStepFails)
 
 TEST_F(CurvedSurface, AnUnwritableFolderRaisesBeforeAnyStart)
 {
-  Module1 nowhere(Edition::Japanese, folder / "missing" / "deeper", windows);
+  BeamCalculation nowhere(Edition::Japanese, folder / "missing" / "deeper", windows);
   nowhere.Attenuation = m.Attenuation;
   nowhere.KermaSpectrum = m.KermaSpectrum;
   nowhere.Condition = m.Condition;

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "beam/output_data.h"
 #include "platform/files/seqfile.h"
 #include "scratch_dir.h"
@@ -94,7 +94,7 @@ TEST(KermaPerCharge, RejectsAnUnknownWaveform)
 TEST_F(DefaultOutput, SpectrumModelGivesPlausibleHalfValueLayers)
 {
   NullWindows windows;
-  Module1 m(Edition::English, scratch_->path(), windows);
+  BeamCalculation m(Edition::English, scratch_->path(), windows);
   m.Attenuation = LoadAttenuationData(scratch_->path());
   m.Output = *output_;
   m.Condition.TargetAngle = 12.0;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "beam/attenuation_data.h"
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "physics/interaction.h"
 #include "platform/files/seqfile.h"
 #include "scratch_dir.h"
@@ -115,7 +115,7 @@ TEST(IcruSoftTable, LoadsThroughTheDepthDoseReaderAndCoversItsRange)
   Generate(scratch.path(), "ICRUSoft");
   Generate(scratch.path(), "Primary");
   ExpectCrLfOnly(ReadBytes(scratch.path() / kIcruSoftFile));
-  pdd::Module1 m(Edition::English, scratch.path());
+  pdd::DepthDoseCalculation m(Edition::English, scratch.path());
   m.LoadAttenuationData();
   const std::vector<double> grid = IcruSoftGrid_keV();
   ASSERT_EQ(grid.size(), 37u);
@@ -155,7 +155,7 @@ TEST(PrimaryTable, HasThirtyOneLinesAndLoadsThroughTheDepthDoseReader)
   EXPECT_EQ(lines[0].substr(0, 3), "10,");
   EXPECT_EQ(lines[28].substr(0, 4), "150,");
 
-  pdd::Module1 m(Edition::Japanese, scratch.path());
+  pdd::DepthDoseCalculation m(Edition::Japanese, scratch.path());
   m.LoadAttenuationData();
   // The primary factor E x mu_en/rho: at 60 keV about 60 x 0.0319 (water,
   // NISTIR 5632) = 1.91 keV cm2/g; tissue is within 2 % of water there.

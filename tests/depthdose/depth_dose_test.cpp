@@ -21,7 +21,7 @@ protected:
     return h;
   }
 
-  bool Run(Module1& module, const Handover& h)
+  bool Run(DepthDoseCalculation& module, const Handover& h)
   {
     WriteHandover(h);
     Start(module);
@@ -44,7 +44,7 @@ protected:
 TEST_F(DepthDose, PrimaryIsTheAttenuatedInverseSquareBeam)
 {
   WriteTables([](int, int m, int) { return static_cast<double>(m); });
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   ASSERT_TRUE(Run(module, Mono(120)));  // 60 keV
   for (int j : {1, 7, 40}) {
     const double expected = InverseSquare(j) * SyntheticPrimary(60.0) * std::exp(-SyntheticMu(60.0) * SlabCentre_cm(j));
@@ -70,7 +70,7 @@ TEST_F(DepthDose, AttenuationOnAGridEnergyTakesThatRow)
   Write("ICRUSoft.dat", text);
 
   auto mu_seen = [&](int bin) {
-    Module1 module(Edition::English, folder_);
+    DepthDoseCalculation module(Edition::English, folder_);
     EXPECT_TRUE(Run(module, Mono(bin)));
     const double E = 0.5 * bin, d = SlabCentre_cm(10);
     return -std::log(module.PrimaryDose[10] / (InverseSquare(10) * SyntheticPrimary(E))) / d;
@@ -84,7 +84,7 @@ TEST_F(DepthDose, CircularFieldCountsEveryRingUpToTheEdgeWhole)
 {
   // Kernel value m for ring m: the sum over rings 1..M is M (M + 1) / 2.
   WriteTables([](int, int m, int) { return static_cast<double>(m); });
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   Handover h = Mono(60, 0.0);  // 30 keV, a circle of 10 cm diameter at FFD
   ASSERT_TRUE(Run(module, h));
   EXPECT_DOUBLE_EQ(module.InFieldLength, 4.0);  // radius at the surface
@@ -103,7 +103,7 @@ TEST_F(DepthDose, AnEdgeOnARingBoundaryCountsAsOnIt)
   // (6.25 cm) is 18.4 x 56.25 / 230 = 4.5 cm exactly, Int(2 R) + 1 = 10
   // rings; the rounded radius lies just below 4.5 and dropped ring 10.
   WriteTables([](int, int m, int) { return static_cast<double>(m); });
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   Handover h = Mono(60, 0.0);
   h.length = 18.4;
   h.FFD = 115;
@@ -119,7 +119,7 @@ TEST_F(DepthDose, RectangularFieldWeighsRingsByTheirShareOfTheField)
   // of the field's quadrant, a x b. The rule is exact here except for the
   // doubled corner region of a ring that crosses the long edge near the corner.
   WriteTables([](int, int m, int) { return 3.14159 / 4.0 * (0.25 * m * m - 0.25 * (m - 1) * (m - 1)); });
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   ASSERT_TRUE(Run(module, Mono(60)));
   for (int j : {1, 13, 40}) {
     const double spread = (80.0 + SlabCentre_cm(j)) / 80.0;
@@ -132,7 +132,7 @@ TEST_F(DepthDose, ScatterBetweenKernelEnergiesIsLogLinear)
 {
   // Kernel value E x m: the sum at slab j is E x g x 45 (9 rings of a 10 cm circle).
   WriteTables([](int E, int m, int) { return static_cast<double>(E * m); });
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   Handover h = Mono(21, 0.0);
   h.spectrum[30] = 1.0;
   ASSERT_TRUE(Run(module, h));
@@ -146,7 +146,7 @@ TEST_F(DepthDose, ScatterBetweenKernelEnergiesIsLogLinear)
 TEST_F(DepthDose, KernelSumOfZeroBecomesOneAndStaysOne)
 {
   WriteTables([](int E, int m, int) { return E == 15 ? 0.0 : static_cast<double>(m); });
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   Handover h = Mono(31, 0.0);  // 15.5 keV, between the 15 and 20 keV kernels
   h.spectrum[30] = 1.0;
   ASSERT_TRUE(Run(module, h));
@@ -159,7 +159,7 @@ TEST_F(DepthDose, KernelSumOfZeroBecomesOneAndStaysOne)
 TEST_F(DepthDose, OnlyBinsUpToTwiceTheTubeVoltageCount)
 {
   WriteTables([](int, int m, int) { return static_cast<double>(m); });
-  Module1 alone(Edition::English, folder_), with_high_bin(Edition::English, folder_);
+  DepthDoseCalculation alone(Edition::English, folder_), with_high_bin(Edition::English, folder_);
   ASSERT_TRUE(Run(alone, Mono(100)));
   Handover h = Mono(100);
   h.spectrum[151] = 1.0;  // 75.5 keV, above the 75 kV limit
@@ -179,7 +179,7 @@ TEST_F(DepthDose, PhysicallyShapedKernelsGiveADoseThatFallsWithDepth)
   for (int i = 21; i <= 150; ++i) h.spectrum[i] = (75.0 - 0.5 * i) * (0.5 * i - 10.0) / 20000.0;
   h.length = 35.6;
   h.width = 43.2;
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   ASSERT_TRUE(Run(module, h));
   EXPECT_EQ(module.InFieldLength, 43.2 * 0.8 / 2);
   EXPECT_EQ(module.PddTable[3][1], 100.0);
@@ -200,7 +200,7 @@ TEST_F(DepthDose, ScratchFileListsEverySlabInTheEditionsLayout)
 
   WriteTables([](int, int m, int) { return static_cast<double>(m); });
   for (Edition edition : {Edition::English, Edition::Japanese}) {
-    Module1 module(edition, folder_);
+    DepthDoseCalculation module(edition, folder_);
     Handover h = Mono(100);
     h.thickness = 45.0;  // kept after Cancel: 80 slabs
     ASSERT_TRUE(Run(module, h));
@@ -223,7 +223,7 @@ TEST_F(DepthDose, ErrorsStopTheComputationWithTheEditionsMessage)
 {
   WriteTables([](int, int m, int) { return static_cast<double>(m); });
   std::filesystem::remove(File("PDS-data/45.dat"));
-  Module1 module(Edition::Japanese, folder_);
+  DepthDoseCalculation module(Edition::Japanese, folder_);
   EXPECT_FALSE(Run(module, Mono(100)));
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].message, "正しく計算できませんでした。");
@@ -252,7 +252,7 @@ TEST_F(DepthDose, ImpossibleBeamsAreReportedNotComputed)
                          Bad{"above 150 kV", beyond_table}}) {
     SCOPED_TRACE(bad.what);
     failures.clear();
-    Module1 module(Edition::English, folder_);
+    DepthDoseCalculation module(Edition::English, folder_);
     EXPECT_FALSE(Run(module, bad.h));
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].message, "It couldn't be calculated right");
@@ -263,7 +263,7 @@ TEST_F(DepthDose, ImpossibleBeamsAreReportedNotComputed)
   Handover h = Mono(60);
   h.kV = 120.0;
   failures.clear();
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   EXPECT_FALSE(Run(module, h));
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_NE(failures[0].cause.find("ICRUSoft.dat"), std::string::npos) << failures[0].cause;

@@ -15,9 +15,9 @@ class EffectiveDose : public PddFolder {
 protected:
   // A 20 cm body with a depth dose that halves every 3.5 cm, so that every
   // slab range gives its own mean; 10 mGy at the surface.
-  Module1 Body(Edition edition = Edition::English, const std::string& site = "Abdomen-F")
+  DepthDoseCalculation Body(Edition edition = Edition::English, const std::string& site = "Abdomen-F")
   {
-    Module1 module(edition, folder_);
+    DepthDoseCalculation module(edition, folder_);
     module.InSiteName = site;
     module.InObjectThickness = 20.0;
     module.InEntranceSurfaceDose = 10.0;
@@ -32,7 +32,7 @@ protected:
   }
 
   // The organ dose (mSv) of a row averaged over slabs s1..s2 of module's table.
-  static double Dose(const Module1& module, int row, int s1, int s2, double fraction = 1.0)
+  static double Dose(const DepthDoseCalculation& module, int row, int s1, int s2, double fraction = 1.0)
   {
     double sum = 0.0;
     for (int j = s1; j <= s2; ++j) sum += 0.01 * module.PddTable[3][j];
@@ -40,7 +40,7 @@ protected:
   }
 
   // The dose of one ticked row alone.
-  double Alone(const Module1& module, int row, const char* near, const char* far, OrganRowInputs rows = {})
+  double Alone(const DepthDoseCalculation& module, int row, const char* near, const char* far, OrganRowInputs rows = {})
   {
     Tick(rows, row, near, far, "100");
     const EffectiveDoseResult r = module.EvaluateEffectiveDose(rows);
@@ -51,7 +51,7 @@ protected:
 
 TEST_F(EffectiveDose, NoRowTickedWritesZero)
 {
-  const Module1 module = Body();
+  const DepthDoseCalculation module = Body();
   const EffectiveDoseResult r = module.ConfirmEffectiveDose({});
   ASSERT_TRUE(r.completed);
   for (int row = 1; row <= 16; ++row) EXPECT_EQ(r.labels[row], "-");
@@ -61,7 +61,7 @@ TEST_F(EffectiveDose, NoRowTickedWritesZero)
 
 TEST_F(EffectiveDose, HandWorkedDosesAndTheFileTheMainProgramReads)
 {
-  Module1 module = Body(Edition::Japanese);
+  DepthDoseCalculation module = Body(Edition::Japanese);
   for (int j = 1; j <= 40; ++j) module.PddTable[3][j] = 50.0;
   OrganRowInputs rows;
   Tick(rows, kGonads, "5", "10", "62.5");      // 0.08 x 0.625 x 0.5 x 10 = 0.25 mSv
@@ -80,7 +80,7 @@ TEST_F(EffectiveDose, HandWorkedDosesAndTheFileTheMainProgramReads)
 
 TEST_F(EffectiveDose, SlabRangesOfTheDepths)
 {
-  const Module1 module = Body();
+  const DepthDoseCalculation module = Body();
   EXPECT_DOUBLE_EQ(Alone(module, kColon, "0", "0"), Dose(module, kColon, 1, 1));
   EXPECT_DOUBLE_EQ(Alone(module, kColon, "1.2", "1.4"), Dose(module, kColon, 3, 3));
   EXPECT_DOUBLE_EQ(Alone(module, kColon, "1.0", "2.0"), Dose(module, kColon, 3, 4));
@@ -109,21 +109,21 @@ TEST_F(EffectiveDose, LungCorrectionOfTheChestViews)
                {Edition::Japanese, "胸部側面", 35, 40, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.site);
-    const Module1 module = Body(c.edition, c.site);
+    const DepthDoseCalculation module = Body(c.edition, c.site);
     EXPECT_DOUBLE_EQ(Alone(module, kBreast, "17", "20", lung_boxes), Dose(module, kBreast, c.breast_s1, c.breast_s2));
     const int exit_s1 = c.exit_corrected ? 31 : 39, exit_s2 = c.exit_corrected ? 32 : 40;
     EXPECT_DOUBLE_EQ(Alone(module, kExitSkin, "19.5", "20", lung_boxes), Dose(module, kExitSkin, exit_s1, exit_s2));
   }
   // Checked as 19.4 cm after the correction, so it passes in a 20 cm body.
-  const Module1 frontal = Body(Edition::English, "Chest-Frontal");
+  const DepthDoseCalculation frontal = Body(Edition::English, "Chest-Frontal");
   EXPECT_GT(Alone(frontal, kBreast, "17", "23", lung_boxes), 0.0);
 }
 
 TEST_F(EffectiveDose, EveryRowRefusesDepthsOrPercentagesOutOfRange)
 {
-  const Module1 module = Body();
+  const DepthDoseCalculation module = Body();
   for (Edition edition : {Edition::English, Edition::Japanese}) {
-    const Module1 m = Body(edition);
+    const DepthDoseCalculation m = Body(edition);
     for (int row = 1; row <= 16; ++row) {
       OrganRowInputs rows;
       Tick(rows, row, "5", "4", "50");
@@ -155,7 +155,7 @@ TEST_F(EffectiveDose, AFarDepthAtTheExitSurfaceAsTheRowsShowItPasses)
 {
   // The organ rows show depths to 0.1 cm: the exit surface of a 20.25 cm body
   // reads "20.3" and is still the exit surface; "20.4" lies beyond it.
-  Module1 module = Body();
+  DepthDoseCalculation module = Body();
   module.InObjectThickness = 20.25;
   for (const auto& [far, passes] : {std::pair{"20.3", true}, std::pair{"20.25", true}, std::pair{"20.4", false}}) {
     OrganRowInputs rows;
@@ -172,7 +172,7 @@ TEST_F(EffectiveDose, AFarDepthAtTheExitSurfaceAsTheRowsShowItPasses)
 
 TEST_F(EffectiveDose, RefusalMidwayKeepsEarlierRowsAndTheOldFile)
 {
-  const Module1 module = Body();
+  const DepthDoseCalculation module = Body();
   OrganRowInputs rows;
   Tick(rows, kBreast, "1", "3", "50");
   Tick(rows, kStomach, "6", "12", "30");
@@ -199,7 +199,7 @@ TEST_F(EffectiveDose, RefusalMidwayKeepsEarlierRowsAndTheOldFile)
 
 TEST_F(EffectiveDose, DepthsAboveTheSurfaceOrBeyondTheTableFailWithTheGeneralMessage)
 {
-  Module1 body40 = Body(Edition::Japanese);
+  DepthDoseCalculation body40 = Body(Edition::Japanese);
   body40.InObjectThickness = 40.0;
   const struct {
     int row;
@@ -220,7 +220,7 @@ TEST_F(EffectiveDose, DepthsAboveTheSurfaceOrBeyondTheTableFailWithTheGeneralMes
 
 TEST_F(EffectiveDose, FileThatCannotBeWrittenIsReportedAndTheOldOneKept)
 {
-  const Module1 module = Body();
+  const DepthDoseCalculation module = Body();
   ASSERT_TRUE(module.ConfirmEffectiveDose({}).completed);
   OrganRowInputs rows;
   Tick(rows, kColon, "5", "10", "100");
@@ -237,7 +237,7 @@ TEST_F(EffectiveDose, FileThatCannotBeWrittenIsReportedAndTheOldOneKept)
 
 TEST(TissueWeight, WeightsOfTheSixteenRowsSumToOneWithBothSkinRows)
 {
-  const Module1 module(Edition::English, ".");
+  const DepthDoseCalculation module(Edition::English, ".");
   double sum = 0.0;
   for (int i = 1; i <= 15; ++i) sum += module.TissueWeight[i];
   EXPECT_NEAR(sum, 1.0, 1e-12);

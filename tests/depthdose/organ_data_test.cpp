@@ -22,10 +22,10 @@ protected:
     return text;
   }
 
-  Module1 Load(const std::string& content, double thickness = 20.0, Edition edition = Edition::English)
+  DepthDoseCalculation Load(const std::string& content, double thickness = 20.0, Edition edition = Edition::English)
   {
     Write("Organ-data/Abdomen-F.csv", content);
-    Module1 module(edition, folder_);
+    DepthDoseCalculation module(edition, folder_);
     module.InSiteName = "Abdomen-F";
     module.InObjectThickness = thickness;
     result = module.LoadOrganData();
@@ -45,7 +45,7 @@ TEST(OrganDepth, ModesGiveTheDepthBelowTheEntranceSurface)
 
 TEST_F(OrganData, TickedRowsShowTheirDepthsAndPercentage)
 {
-  const Module1 module = Load(Records());
+  const DepthDoseCalculation module = Load(Records());
   EXPECT_TRUE(result.message.empty()) << result.message;
   const OrganRowFill& colon = result.rows[3];
   EXPECT_TRUE(colon.checked);
@@ -80,7 +80,7 @@ TEST_F(OrganData, ThicknessCappedAt40IsUsedByTheRelativeModes)
 
 TEST_F(OrganData, MissingOrShortFileLeavesEveryRowReset)
 {
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   module.InSiteName = "Knee";
   module.InObjectThickness = 20.0;
   result = module.LoadOrganData();
@@ -94,7 +94,7 @@ TEST_F(OrganData, MissingOrShortFileLeavesEveryRowReset)
 
 TEST_F(OrganData, TextWhereANumberBelongsStopsTheFillingAtItsRow)
 {
-  const Module1 module = Load(Records("deep"), 20.0, Edition::Japanese);
+  const DepthDoseCalculation module = Load(Records("deep"), 20.0, Edition::Japanese);
   EXPECT_EQ(result.message, "Abdomen-F のデータはありません");
   EXPECT_TRUE(result.rows[3].checked);  // filled before the faulty row
   EXPECT_FALSE(result.rows[5].checked);

@@ -99,7 +99,7 @@ void PddFolder::WriteHandover(const Handover& h, int lines) const
   Write("Vorn2PDD.dat", text);
 }
 
-void PddFolder::Start(Module1& module) const
+void PddFolder::Start(DepthDoseCalculation& module) const
 {
   module.ReadHandoverFile();
   module.LoadAttenuationData();

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "beam/energy_bins.h"
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 
 namespace vorn::pdd::test {
 
@@ -50,7 +50,7 @@ protected:
   void WriteHandover(const Handover& h, int lines = 308) const;
 
   // Reads the hand-over and the tables into module.
-  void Start(Module1& module) const;
+  void Start(DepthDoseCalculation& module) const;
 
   fs::path folder_;
 };

@@ -21,7 +21,7 @@ TEST_F(Startup, HandoverFileOf308LinesFillsTheBeam)
   h.spectrum[300] = 0.5;
   h.site = "Chest-Frontal";
   WriteHandover(h);
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   module.ReadHandoverFile();
   EXPECT_EQ(module.InTubeVoltage, 82.5);
   EXPECT_EQ(module.InFFD, 100.0);
@@ -41,7 +41,7 @@ TEST_F(Startup, SiteNameIsCutAtAComma)
   Handover h;
   h.site = "Abdomen-F, standing";
   WriteHandover(h);
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   module.ReadHandoverFile();
   EXPECT_EQ(module.InSiteName, "Abdomen-F");
 
@@ -53,7 +53,7 @@ TEST_F(Startup, SiteNameIsCutAtAComma)
 
 TEST_F(Startup, ShortOrMissingHandoverNamesTheFile)
 {
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   try {
     module.ReadHandoverFile();
     ADD_FAILURE() << "a missing hand-over file was read";
@@ -75,7 +75,7 @@ TEST_F(Startup, ShortOrMissingHandoverNamesTheFile)
 
 TEST_F(Startup, ThicknessAbove40AsksAndOkSets40)
 {
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   module.InObjectThickness = 40.0;
   EXPECT_FALSE(module.ThicknessExceedsCap());
   EXPECT_TRUE(module.ApplyThicknessAnswer(false));
@@ -93,7 +93,7 @@ TEST_F(Startup, PrimaryFactorInterpolatesLogLinearlyFromBin21On)
 {
   WriteAttenuation();
   WritePrimary();
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   module.LoadAttenuationData();
   EXPECT_EQ(module.PiValue, 3.14159);
   EXPECT_EQ(module.PrimaryTable[2], SyntheticPrimary(10.0));
@@ -111,7 +111,7 @@ TEST_F(Startup, PrimaryFactorInterpolatesLogLinearlyFromBin21On)
 TEST_F(Startup, AttenuationTableRowCountIsChecked)
 {
   WritePrimary();
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   std::vector<double> energies;
   for (int i = 1; i <= 38; ++i) energies.push_back(5.0 * i);
   WriteAttenuation(energies);
@@ -133,7 +133,7 @@ TEST_F(Startup, AttenuationTableRowCountIsChecked)
 TEST_F(Startup, PrimaryFileMustBeCompleteAndPositive)
 {
   WriteAttenuation();
-  Module1 module(Edition::English, folder_);
+  DepthDoseCalculation module(Edition::English, folder_);
   try {
     module.LoadAttenuationData();
     ADD_FAILURE() << "a missing Primary.dat was read";

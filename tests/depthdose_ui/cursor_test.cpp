@@ -12,16 +12,16 @@ namespace {
 
 class Cursor : public PddWindowTest {
 protected:
-  void Move(double x, double y = 400) { graph().Picture1.UserMouseMove(0, 0, x, y); }
+  void Move(double x, double y = 400) { graph().graphPicture.UserMouseMove(0, 0, x, y); }
   void Key(int keyCode) { graph().UserKeyDown(keyCode); }
   bool LinesVisible()
   {
-    return graph().Line1.Visible() && graph().Line2.Visible() && graph().Line3.Visible() && graph().Line4.Visible();
+    return graph().totalLevelLine.Visible() && graph().depthLine.Visible() && graph().primaryLevelLine.Visible() && graph().scatterLevelLine.Visible();
   }
   bool LinesHidden()
   {
-    return !graph().Line1.Visible() && !graph().Line2.Visible() && !graph().Line3.Visible() &&
-           !graph().Line4.Visible();
+    return !graph().totalLevelLine.Visible() && !graph().depthLine.Visible() && !graph().primaryLevelLine.Visible() &&
+           !graph().scatterLevelLine.Visible();
   }
 };
 
@@ -32,22 +32,22 @@ TEST_F(Cursor, FirstSlabReadsTheSurfaceDoseAndOneHundredPercent)
   EXPECT_EQ(module().CursorIndex, 1);
   EXPECT_EQ(module().KeyStepOn, 1);
   EXPECT_TRUE(LinesVisible());
-  EXPECT_EQ(graph().Text12.Text(), "0.0");
-  EXPECT_EQ(graph().Text6.Text(), "0.5");
-  EXPECT_EQ(graph().Text1.Text(), "1.2");      // 1.2 mGy x 100 %
-  EXPECT_EQ(graph().Text7.Text(), "100.00%");
+  EXPECT_EQ(graph().nearDepthBox.Text(), "0.0");
+  EXPECT_EQ(graph().farDepthBox.Text(), "0.5");
+  EXPECT_EQ(graph().doseBox.Text(), "1.2");      // 1.2 mGy x 100 %
+  EXPECT_EQ(graph().totalPercentBox.Text(), "100.00%");
   // Primary and scatter make up the total.
-  EXPECT_NEAR(Val(graph().Text13.Text()) + Val(graph().Text14.Text()), 100.0, 0.011);
-  EXPECT_EQ(graph().Line2.Ends(), (ui::LineEnds{8, 110, 8, 800}));
-  EXPECT_NEAR(graph().Line1.Y1(), 109.2245, 1e-4);  // 100 % on the log axis
-  EXPECT_EQ(graph().Line1.Y1(), graph().Line1.Y2());
-  EXPECT_EQ(graph().Line1.X1(), 0);
-  EXPECT_EQ(graph().Line1.X2(), 900);
-  EXPECT_NEAR(graph().Line3.Y1(), 800 - 100 * std::log(10 * module().PddTable[1][1]), 1e-9);
+  EXPECT_NEAR(Val(graph().primaryPercentBox.Text()) + Val(graph().scatterPercentBox.Text()), 100.0, 0.011);
+  EXPECT_EQ(graph().depthLine.Ends(), (ui::LineEnds{8, 110, 8, 800}));
+  EXPECT_NEAR(graph().totalLevelLine.Y1(), 109.2245, 1e-4);  // 100 % on the log axis
+  EXPECT_EQ(graph().totalLevelLine.Y1(), graph().totalLevelLine.Y2());
+  EXPECT_EQ(graph().totalLevelLine.X1(), 0);
+  EXPECT_EQ(graph().totalLevelLine.X2(), 900);
+  EXPECT_NEAR(graph().primaryLevelLine.Y1(), 800 - 100 * std::log(10 * module().PddTable[1][1]), 1e-9);
   // The English read-outs appear with the first slab shown.
-  EXPECT_TRUE(graph().Text7.Visible());
-  EXPECT_TRUE(graph().Label20.Visible());
-  EXPECT_TRUE(graph().Label15.Visible());
+  EXPECT_TRUE(graph().totalPercentBox.Visible());
+  EXPECT_TRUE(graph().depthCaption.Visible());
+  EXPECT_TRUE(graph().depthSeparatorCaption.Visible());
 }
 
 TEST_F(Cursor, ReadoutsFollowTheTableAtADeeperSlab)
@@ -58,11 +58,11 @@ TEST_F(Cursor, ReadoutsFollowTheTableAtADeeperSlab)
   const double total = module().PddTable[3][10];
   ASSERT_GT(total, 0.1);
   ASSERT_LT(total, 100.0);  // the dose falls with depth
-  EXPECT_EQ(graph().Text12.Text(), "4.5");
-  EXPECT_EQ(graph().Text6.Text(), "5.0");
-  EXPECT_EQ(graph().Text1.Text(), Format(1.2 * total / 100, "##0.###"));
-  EXPECT_EQ(graph().Text7.Text(), Format(total / 100, "##0.00%"));
-  EXPECT_EQ(graph().Line2.X1(), 143);
+  EXPECT_EQ(graph().nearDepthBox.Text(), "4.5");
+  EXPECT_EQ(graph().farDepthBox.Text(), "5.0");
+  EXPECT_EQ(graph().doseBox.Text(), Format(1.2 * total / 100, "##0.###"));
+  EXPECT_EQ(graph().totalPercentBox.Text(), Format(total / 100, "##0.00%"));
+  EXPECT_EQ(graph().depthLine.X1(), 143);
 }
 
 TEST_F(Cursor, BandEdgeGoesToTheShallowerSlab)
@@ -70,7 +70,7 @@ TEST_F(Cursor, BandEdgeGoesToTheShallowerSlab)
   Started(Edition::English);
   Move(15.01);
   EXPECT_EQ(module().CursorIndex, 2);
-  EXPECT_EQ(graph().Text12.Text(), "0.5");
+  EXPECT_EQ(graph().nearDepthBox.Text(), "0.5");
   Move(30);
   EXPECT_EQ(module().CursorIndex, 2);
 }
@@ -80,13 +80,13 @@ TEST_F(Cursor, PlotEdgesCountAsOutside)
   Started(Edition::English);  // 20 cm: the read-out area ends at x 600
   Move(599.9);
   EXPECT_EQ(module().CursorIndex, 40);
-  EXPECT_EQ(graph().Text6.Text(), "20.0");
+  EXPECT_EQ(graph().farDepthBox.Text(), "20.0");
   for (auto [x, y] : {std::pair{0.0, 400.0}, {600.0, 400.0}, {300.0, 110.0}, {300.0, 800.0}, {-10.0, 400.0}}) {
     Move(599.9);
     ASSERT_TRUE(LinesVisible());
     Move(x, y);
     EXPECT_TRUE(LinesHidden()) << x << ", " << y;
-    EXPECT_EQ(graph().Text6.Text(), "20.0");  // the read-outs keep their values
+    EXPECT_EQ(graph().farDepthBox.Text(), "20.0");  // the read-outs keep their values
     EXPECT_EQ(module().CursorIndex, 40);
   }
 }
@@ -96,7 +96,7 @@ TEST_F(Cursor, ArrowKeysDoNothingBeforeTheMouseHasBeenOverThePicture)
   Started(Edition::English);
   Key(ui::vbKeyRight);
   EXPECT_EQ(module().CursorIndex, 0);
-  EXPECT_EQ(graph().Text12.Text(), "");
+  EXPECT_EQ(graph().nearDepthBox.Text(), "");
   EXPECT_TRUE(LinesHidden());
 }
 
@@ -109,7 +109,7 @@ TEST_F(Cursor, AMouseMoveOutsideThePlotArmsTheKeys)
   EXPECT_EQ(module().CursorIndex, 0);
   Key(ui::vbKeyRight);
   EXPECT_EQ(module().CursorIndex, 1);
-  EXPECT_EQ(graph().Text12.Text(), "0.0cm");
+  EXPECT_EQ(graph().nearDepthBox.Text(), "0.0cm");
   EXPECT_TRUE(LinesHidden());  // keys never change what is shown
 }
 
@@ -121,16 +121,16 @@ TEST_F(Cursor, ArrowKeysStepWithUnitsAndStopAtBothEnds)
   EXPECT_EQ(module().CursorIndex, 1);
   Key(ui::vbKeyRight);
   EXPECT_EQ(module().CursorIndex, 2);
-  EXPECT_EQ(graph().Text12.Text(), "0.5cm");
-  EXPECT_EQ(graph().Text6.Text(), "1.0cm");
-  EXPECT_EQ(graph().Line2.X1(), 23);
+  EXPECT_EQ(graph().nearDepthBox.Text(), "0.5cm");
+  EXPECT_EQ(graph().farDepthBox.Text(), "1.0cm");
+  EXPECT_EQ(graph().depthLine.X1(), 23);
   for (int i = 0; i < 50; ++i) Key(ui::vbKeyRight);
   EXPECT_EQ(module().CursorIndex, 40);  // 2 x 20 cm
-  EXPECT_EQ(graph().Text6.Text(), "20.0cm");
+  EXPECT_EQ(graph().farDepthBox.Text(), "20.0cm");
   Key(ui::vbKeyUp);
   EXPECT_EQ(module().CursorIndex, 40);
   // Keys reach the window whatever control holds the focus.
-  graph().Command3.UserFocus();
+  graph().effectiveDoseButton.UserFocus();
   Key(ui::vbKeyLeft);
   EXPECT_EQ(module().CursorIndex, 39);
   // The keys go on from where the mouse left the cursor.
@@ -144,18 +144,18 @@ TEST_F(Cursor, BeyondThirtyCentimetresNothingMovesButTheIndexCounts)
   Started(Edition::English, {.thickness = 35});
   Move(899);  // slab 60, the last one drawn
   ASSERT_EQ(module().CursorIndex, 60);
-  EXPECT_EQ(graph().Text6.Text(), "30.0");
+  EXPECT_EQ(graph().farDepthBox.Text(), "30.0");
   Move(905);  // slab 61: the lines stay where they were
   EXPECT_EQ(module().CursorIndex, 61);
   EXPECT_TRUE(LinesVisible());
-  EXPECT_EQ(graph().Line2.X1(), SlabX(60));
-  EXPECT_EQ(graph().Text6.Text(), "30.0");
+  EXPECT_EQ(graph().depthLine.X1(), SlabX(60));
+  EXPECT_EQ(graph().farDepthBox.Text(), "30.0");
   for (int i = 0; i < 20; ++i) Key(ui::vbKeyRight);
   EXPECT_EQ(module().CursorIndex, 70);
-  EXPECT_EQ(graph().Text6.Text(), "30.0");
+  EXPECT_EQ(graph().farDepthBox.Text(), "30.0");
   for (int i = 0; i < 10; ++i) Key(ui::vbKeyLeft);
   EXPECT_EQ(module().CursorIndex, 60);
-  EXPECT_EQ(graph().Text6.Text(), "30.0cm");
+  EXPECT_EQ(graph().farDepthBox.Text(), "30.0cm");
 }
 
 TEST_F(Cursor, SlabBeyondTheComputedTableShowsNoDose)
@@ -166,17 +166,17 @@ TEST_F(Cursor, SlabBeyondTheComputedTableShowsNoDose)
   ASSERT_EQ(module().PddTable[3][41], 0.0);
   Move(600.5);
   EXPECT_EQ(module().CursorIndex, 41);
-  EXPECT_EQ(graph().Text12.Text(), "20.0");
-  EXPECT_EQ(graph().Text6.Text(), "20.5");
-  EXPECT_EQ(graph().Text1.Text(), "-");
-  EXPECT_EQ(graph().Text7.Text(), "-");
-  EXPECT_EQ(graph().Text13.Text(), "-");
-  EXPECT_EQ(graph().Text14.Text(), "-");
-  EXPECT_EQ(graph().Line1.Y1(), 800);
-  EXPECT_EQ(graph().Line3.Y1(), 800);
-  EXPECT_EQ(graph().Line4.Y1(), 800);
+  EXPECT_EQ(graph().nearDepthBox.Text(), "20.0");
+  EXPECT_EQ(graph().farDepthBox.Text(), "20.5");
+  EXPECT_EQ(graph().doseBox.Text(), "-");
+  EXPECT_EQ(graph().totalPercentBox.Text(), "-");
+  EXPECT_EQ(graph().primaryPercentBox.Text(), "-");
+  EXPECT_EQ(graph().scatterPercentBox.Text(), "-");
+  EXPECT_EQ(graph().totalLevelLine.Y1(), 800);
+  EXPECT_EQ(graph().primaryLevelLine.Y1(), 800);
+  EXPECT_EQ(graph().scatterLevelLine.Y1(), 800);
   Move(599);
-  EXPECT_NE(graph().Text1.Text(), "-");
+  EXPECT_NE(graph().doseBox.Text(), "-");
 }
 
 TEST_F(Cursor, AfterAFailedComputationTheCursorShowsNoDose)
@@ -187,13 +187,13 @@ TEST_F(Cursor, AfterAFailedComputationTheCursorShowsNoDose)
   program_->Start();
   EXPECT_EQ(services_.msgBoxes[0].text.rfind("正しく計算できませんでした。\n", 0), 0u);
   Move(100);
-  EXPECT_EQ(graph().Text12.Text(), "3.0");  // slab 7
-  EXPECT_EQ(graph().Text1.Text(), "-");
-  EXPECT_EQ(graph().Text7.Text(), "-");
-  EXPECT_EQ(graph().Line1.Y1(), 800);
+  EXPECT_EQ(graph().nearDepthBox.Text(), "3.0");  // slab 7
+  EXPECT_EQ(graph().doseBox.Text(), "-");
+  EXPECT_EQ(graph().totalPercentBox.Text(), "-");
+  EXPECT_EQ(graph().totalLevelLine.Y1(), 800);
   Key(ui::vbKeyRight);
-  EXPECT_EQ(graph().Text6.Text(), "4.0cm");
-  EXPECT_EQ(graph().Text1.Text(), "-");
+  EXPECT_EQ(graph().farDepthBox.Text(), "4.0cm");
+  EXPECT_EQ(graph().doseBox.Text(), "-");
 }
 
 }  // namespace

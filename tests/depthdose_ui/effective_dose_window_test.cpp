@@ -15,7 +15,7 @@ protected:
   void OpenCleared(Edition edition, const HandoverValues& values = {})
   {
     Started(edition, values);
-    graph().Command3.UserClick();
+    graph().effectiveDoseButton.UserClick();
     for (int row = 1; row <= kOrganRowCount; ++row) {
       if (organs().Rows[row].check->Value() == ui::vbChecked) organs().Rows[row].check->UserClick();
     }
@@ -34,26 +34,26 @@ protected:
 TEST_F(EffectiveDoseWindow, EnglishOpeningHidesTheGraphAndNamesSiteAndThickness)
 {
   Started(Edition::English);
-  graph().Command3.UserClick();
+  graph().effectiveDoseButton.UserClick();
   EXPECT_TRUE(organs().Visible());
   EXPECT_FALSE(graph().Visible());
   EXPECT_EQ(organs().Caption(), "Effective Dose");
-  EXPECT_EQ(organs().Label71.Caption(), "Abdomen-F");
-  EXPECT_EQ(organs().Label72.Caption(), "Thickness = 20 cm");
+  EXPECT_EQ(organs().siteLabel.Caption(), "Abdomen-F");
+  EXPECT_EQ(organs().thicknessLabel.Caption(), "Thickness = 20 cm");
 }
 
 TEST_F(EffectiveDoseWindow, JapaneseOpeningKeepsTheGraphAndDisablesItsButton)
 {
   Started(Edition::Japanese, {.site = "腹部正面"});
-  graph().Command3.UserClick();
+  graph().effectiveDoseButton.UserClick();
   EXPECT_TRUE(organs().Visible());
   EXPECT_TRUE(graph().Visible());
-  EXPECT_FALSE(graph().Command3.Enabled());
-  EXPECT_EQ(organs().Label71.Caption(), "腹部正面");
-  EXPECT_EQ(organs().Label72.Caption(), "被写体厚 = 20 cm");
+  EXPECT_FALSE(graph().effectiveDoseButton.Enabled());
+  EXPECT_EQ(organs().siteLabel.Caption(), "腹部正面");
+  EXPECT_EQ(organs().thicknessLabel.Caption(), "被写体厚 = 20 cm");
   // The graph's cursor keeps working beside it.
-  graph().Picture1.UserMouseMove(0, 0, 15, 400);
-  EXPECT_EQ(graph().Text7.Text(), "100.00%");
+  graph().graphPicture.UserMouseMove(0, 0, 15, 400);
+  EXPECT_EQ(graph().totalPercentBox.Text(), "100.00%");
 }
 
 TEST_F(EffectiveDoseWindow, ThicknessLineShowsTheCapWhenItWasAccepted)
@@ -62,52 +62,52 @@ TEST_F(EffectiveDoseWindow, ThicknessLineShowsTheCapWhenItWasAccepted)
   services_.ExpectMsgBox(ui::vbOK);
   services_.ExpectMsgBox(ui::vbOK);
   program_->Start();
-  graph().Command3.UserClick();
-  EXPECT_EQ(organs().Label72.Caption(), "Thickness = 40 cm");
+  graph().effectiveDoseButton.UserClick();
+  EXPECT_EQ(organs().thicknessLabel.Caption(), "Thickness = 40 cm");
 }
 
 TEST_F(EffectiveDoseWindow, EnglishLayoutAndWeights)
 {
   Started(Edition::English);
-  pdd::Form2& f = organs();
+  pdd::EffectiveDoseWindow& f = organs();
   EXPECT_EQ(f.Width(), 9585);
   EXPECT_EQ(f.Height(), 11505);
   // Rows from 2280 every 360 twips; the exit skin is the thirteenth, before the brain.
-  EXPECT_EQ(f.Check1.Bounds(), (ui::Rect{240, 2280, 1980, 375}));  // up to the weights
-  EXPECT_EQ(f.Check16.Top(), 2280 + 360 * 12);
-  EXPECT_EQ(f.Check13.Top(), 2280 + 360 * 13);
-  EXPECT_EQ(f.Text46.Bounds(), (ui::Rect{3480, 6600, 1095, 375}));
-  EXPECT_EQ(f.Label29.Bounds(), (ui::Rect{8040, 6600, 1215, 375}));
-  EXPECT_EQ(f.Command1.Left(), 2280);
-  EXPECT_EQ(f.Command2.Top(), 9240);
-  EXPECT_EQ(f.Check12.Caption(), "Entrane skin");
-  EXPECT_EQ(f.Command2.ToolTipText(), " bye ");
+  EXPECT_EQ(f.organ1Check.Bounds(), (ui::Rect{240, 2280, 1980, 375}));  // up to the weights
+  EXPECT_EQ(f.organ13Check.Top(), 2280 + 360 * 12);
+  EXPECT_EQ(f.organ14Check.Top(), 2280 + 360 * 13);
+  EXPECT_EQ(f.organ13NearDepthBox.Bounds(), (ui::Rect{3480, 6600, 1095, 375}));
+  EXPECT_EQ(f.organ13DoseLabel.Bounds(), (ui::Rect{8040, 6600, 1215, 375}));
+  EXPECT_EQ(f.okButton.Left(), 2280);
+  EXPECT_EQ(f.exitButton.Top(), 9240);
+  EXPECT_EQ(f.organ12Check.Caption(), "Entrane skin");
+  EXPECT_EQ(f.exitButton.ToolTipText(), " bye ");
   // The weight labels show the factors the computation uses.
-  EXPECT_EQ(f.Label3.Caption(), "0.12");
-  EXPECT_EQ(f.Label8.Caption(), "0.08");
-  EXPECT_EQ(f.Label9.Caption(), "0.04");
-  EXPECT_EQ(f.Label68.Caption(), "0.01");
-  EXPECT_EQ(f.Label17.Caption(), "0.12");
+  EXPECT_EQ(f.organ1WeightLabel.Caption(), "0.12");
+  EXPECT_EQ(f.organ6WeightLabel.Caption(), "0.08");
+  EXPECT_EQ(f.organ7WeightLabel.Caption(), "0.04");
+  EXPECT_EQ(f.organ13WeightLabel.Caption(), "0.01");
+  EXPECT_EQ(f.organ16WeightLabel.Caption(), "0.12");
 }
 
 TEST_F(EffectiveDoseWindow, JapaneseLayoutAndHeadingsWithFewerLines)
 {
   Started(Edition::Japanese, {.site = "腹部正面"});
-  pdd::Form2& f = organs();
+  pdd::EffectiveDoseWindow& f = organs();
   EXPECT_EQ(f.Width(), 9690);
   EXPECT_EQ(f.Height(), 11610);
-  EXPECT_EQ(f.Check1.Caption(), " 乳房　 ―");
-  EXPECT_EQ(f.Check1.Bounds(), (ui::Rect{480, 2280, 1575, 375}));
-  EXPECT_EQ(f.Text2.Left(), 5040);
-  EXPECT_EQ(f.Command1.Left(), 3120);
-  EXPECT_EQ(f.Command2.Top(), 9360);
-  EXPECT_EQ(f.Command2.Caption(), "決定");
+  EXPECT_EQ(f.organ1Check.Caption(), " 乳房　 ―");
+  EXPECT_EQ(f.organ1Check.Bounds(), (ui::Rect{480, 2280, 1575, 375}));
+  EXPECT_EQ(f.organ1FarDepthBox.Left(), 5040);
+  EXPECT_EQ(f.okButton.Left(), 3120);
+  EXPECT_EQ(f.exitButton.Top(), 9360);
+  EXPECT_EQ(f.exitButton.Caption(), "決定");
   // Headings without a Japanese line are left out; the others share the band.
-  EXPECT_FALSE(f.Label73.Visible());
-  EXPECT_FALSE(f.Label39.Visible());
-  EXPECT_TRUE(f.Label18.Visible());
-  EXPECT_EQ(f.Label1.Top(), f.Label36.Top());
-  EXPECT_EQ(f.Label1.Top() + f.Label1.Height(), f.Label18.Top() + f.Label18.Height());
+  EXPECT_FALSE(f.organHeading1Caption.Visible());
+  EXPECT_FALSE(f.percentHeading5Caption.Visible());
+  EXPECT_TRUE(f.percentHeading4Caption.Visible());
+  EXPECT_EQ(f.organHeading2Caption.Top(), f.percentHeading1Caption.Top());
+  EXPECT_EQ(f.organHeading2Caption.Top() + f.organHeading2Caption.Height(), f.percentHeading4Caption.Top() + f.percentHeading4Caption.Height());
 }
 
 TEST_F(EffectiveDoseWindow, OneSkinRowGivesAHandWorkedDose)
@@ -116,12 +116,12 @@ TEST_F(EffectiveDoseWindow, OneSkinRowGivesAHandWorkedDose)
   // Entrance skin, both depths 0, 100 %: slab 1 alone at 100 % of 1.2 mGy,
   // weighted 0.01: 0.012 mSv = 12.0 microsievert.
   SetRow(kEntranceSkin, "0", "0", "100");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   EXPECT_EQ(services_.msgBoxes.size(), 0u);
   EXPECT_EQ(Result(kEntranceSkin), "12.0");
   EXPECT_EQ(Result(kBreast), "-");
   EXPECT_EQ(Result(kRemainder), "-");
-  EXPECT_EQ(organs().Label57.Caption(), "0.012");
+  EXPECT_EQ(organs().totalLabel.Caption(), "0.012");
   EXPECT_EQ(ReadFile("Eff-Dose.dat"), "Effective dose (mSv)\r\n0.012\r\n");
   EXPECT_EQ(services_.calls.back(), "DoEvents");  // one yield before the total
 }
@@ -131,7 +131,7 @@ TEST_F(EffectiveDoseWindow, ExitSkinAveragesTheLastTwoSlabsOfTheBody)
   OpenCleared(Edition::English);
   SetRow(kExitSkin, "19.5", "20", "50");
   SetRow(kColon, "19.5", "20", "50");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   // Exit skin: slabs 39 and 40; any other row: slab 40 alone.
   const double exit_mean = 0.01 * (module().PddTable[3][39] + module().PddTable[3][40]) / 2;
   const double colon_mean = 0.01 * module().PddTable[3][40];
@@ -143,9 +143,9 @@ TEST_F(EffectiveDoseWindow, ExitSkinAveragesTheLastTwoSlabsOfTheBody)
 TEST_F(EffectiveDoseWindow, NothingTickedGivesZero)
 {
   OpenCleared(Edition::Japanese, {.site = "腹部正面"});
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   for (int row = 1; row <= kOrganRowCount; ++row) EXPECT_EQ(Result(row), "-");
-  EXPECT_EQ(organs().Label57.Caption(), "0.000");
+  EXPECT_EQ(organs().totalLabel.Caption(), "0.000");
   EXPECT_EQ(ReadFile("Eff-Dose.dat"), "実効線量 (mSv)\r\n0.000\r\n");
 }
 
@@ -153,21 +153,21 @@ TEST_F(EffectiveDoseWindow, RefusedRowStopsTheRestAndKeepsTheEarlierFile)
 {
   OpenCleared(Edition::English);
   for (int row = 1; row <= kOrganRowCount; ++row) SetRow(row, "0", "0", "10");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   const std::string first_file = ReadFile("Eff-Dose.dat");
-  const std::string first_total = organs().Label57.Caption();
+  const std::string first_total = organs().totalLabel.Caption();
   ASSERT_FALSE(first_file.empty());
   ASSERT_EQ(Result(kStomach), "14.4");  // 0.12 x 0.1 x 1 x 1.2 mSv
 
   SetRow(kBreast, "0", "0", "100");
   SetRow(kStomach, "3", "20.1", "10");  // deeper than the body
   services_.ExpectMsgBox("There is a typing mistake in Stomach data");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
   EXPECT_EQ(services_.msgBoxes.back().style, ui::vbExclamation | ui::vbOKOnly);
   EXPECT_EQ(Result(kBreast), "144.0");  // rows before it show their new doses
   EXPECT_EQ(Result(kStomach), "14.4");  // the refused row and those after keep theirs
-  EXPECT_EQ(organs().Label57.Caption(), first_total);
+  EXPECT_EQ(organs().totalLabel.Caption(), first_total);
   EXPECT_EQ(ReadFile("Eff-Dose.dat"), first_file);
 }
 
@@ -175,17 +175,17 @@ TEST_F(EffectiveDoseWindow, PercentageAndDepthLimits)
 {
   OpenCleared(Edition::English);
   SetRow(kLiver, "0", "20", "100");  // a far depth equal to the thickness passes
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   EXPECT_EQ(services_.msgBoxes.size(), 0u);
   for (const char* percent : {"100.5", "-1"}) {
     SetRow(kLiver, "0", "20", percent);
     services_.ExpectMsgBox("There is a typing mistake in Liver data");
-    organs().Command1.UserClick();
+    organs().okButton.UserClick();
     EXPECT_EQ(services_.PendingMsgBoxes(), 0u) << percent;
   }
   SetRow(kLiver, "5", "4", "10");  // far above near
   services_.ExpectMsgBox("There is a typing mistake in Liver data");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
 }
 
@@ -194,11 +194,11 @@ TEST_F(EffectiveDoseWindow, NearDepthAboveTheSurfaceIsAGeneralError)
   OpenCleared(Edition::Japanese, {.site = "腹部正面"});
   SetRow(kColon, "-1", "3", "10");
   services_.ExpectMsgBox("正しく計算できません");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
   EXPECT_EQ(services_.msgBoxes.back().style, ui::vbExclamation | ui::vbOKOnly);
   EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
-  EXPECT_EQ(organs().Label57.Caption(), "");
+  EXPECT_EQ(organs().totalLabel.Caption(), "");
 }
 
 TEST_F(EffectiveDoseWindow, UnwritableHandBackFileIsToldAndNoTotalShown)
@@ -207,9 +207,9 @@ TEST_F(EffectiveDoseWindow, UnwritableHandBackFileIsToldAndNoTotalShown)
   fs::create_directory(File("Eff-Dose.dat"));  // a folder where the file belongs
   SetRow(kEntranceSkin, "0", "0", "100");
   services_.ExpectMsgBox("It couldn't be calculated right");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
-  EXPECT_EQ(organs().Label57.Caption(), "");
+  EXPECT_EQ(organs().totalLabel.Caption(), "");
   EXPECT_FALSE(program_->app.Ended());
 }
 
@@ -217,27 +217,27 @@ TEST_F(EffectiveDoseWindow, SecondOkRewritesTheFile)
 {
   OpenCleared(Edition::English);
   SetRow(kEntranceSkin, "0", "0", "100");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   SetRow(kEntranceSkin, "0", "0", "50");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   EXPECT_EQ(ReadFile("Eff-Dose.dat"), "Effective dose (mSv)\r\n0.006\r\n");
-  EXPECT_EQ(organs().Label57.Caption(), "0.006");
+  EXPECT_EQ(organs().totalLabel.Caption(), "0.006");
 }
 
 TEST_F(EffectiveDoseWindow, ResetBringsBackTheFileValuesAndClearsTheResults)
 {
   Started(Edition::English);
-  graph().Command3.UserClick();
-  organs().Command1.UserClick();
-  ASSERT_NE(organs().Label57.Caption(), "");
-  organs().Text3.UserType("1.5");
-  organs().Check2.UserClick();  // unticks red marrow
-  organs().Check1.UserClick();  // ticks breast
-  organs().Command3.UserClick();
-  EXPECT_EQ(organs().Text3.Text(), "9.0");
-  EXPECT_EQ(organs().Check2.Value(), ui::vbChecked);
-  EXPECT_EQ(organs().Check1.Value(), ui::vbUnchecked);
-  EXPECT_EQ(organs().Label57.Caption(), "");
+  graph().effectiveDoseButton.UserClick();
+  organs().okButton.UserClick();
+  ASSERT_NE(organs().totalLabel.Caption(), "");
+  organs().organ2NearDepthBox.UserType("1.5");
+  organs().organ2Check.UserClick();  // unticks red marrow
+  organs().organ1Check.UserClick();  // ticks breast
+  organs().resetButton.UserClick();
+  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "9.0");
+  EXPECT_EQ(organs().organ2Check.Value(), ui::vbChecked);
+  EXPECT_EQ(organs().organ1Check.Value(), ui::vbUnchecked);
+  EXPECT_EQ(organs().totalLabel.Caption(), "");
   for (int row = 1; row <= kOrganRowCount; ++row) EXPECT_EQ(Result(row), "") << row;
   EXPECT_TRUE(fs::exists(File("Eff-Dose.dat")));  // Reset leaves the hand-back file
 }
@@ -245,22 +245,22 @@ TEST_F(EffectiveDoseWindow, ResetBringsBackTheFileValuesAndClearsTheResults)
 TEST_F(EffectiveDoseWindow, ResetWithTheOrganFileGoneLeavesTheRowsEmpty)
 {
   Started(Edition::English);
-  graph().Command3.UserClick();
+  graph().effectiveDoseButton.UserClick();
   fs::remove(File("Organ-data/Abdomen-F.csv"));
   services_.ExpectMsgBox("There is no data of Abdomen-F");
-  organs().Command3.UserClick();
+  organs().resetButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
-  EXPECT_EQ(organs().Check2.Value(), ui::vbUnchecked);
-  EXPECT_EQ(organs().Text3.Text(), "0");
-  EXPECT_EQ(organs().Text32.Text(), "0");
+  EXPECT_EQ(organs().organ2Check.Value(), ui::vbUnchecked);
+  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "0");
+  EXPECT_EQ(organs().organ2PercentBox.Text(), "0");
 }
 
 TEST_F(EffectiveDoseWindow, ExitDeletesTheScratchTableKeepsTheAnswerAndEnds)
 {
   OpenCleared(Edition::English);
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   ASSERT_TRUE(fs::exists(File("PDD_tempDATA.txt")));
-  organs().Command2.UserClick();
+  organs().exitButton.UserClick();
   EXPECT_TRUE(program_->app.Ended());
   EXPECT_FALSE(fs::exists(File("PDD_tempDATA.txt")));
   EXPECT_TRUE(fs::exists(File("Eff-Dose.dat")));
@@ -272,7 +272,7 @@ TEST_F(EffectiveDoseWindow, ClosingItThroughItsFrameEndsTheProgramAsExitDoes)
   for (Edition edition : {Edition::English, Edition::Japanese}) {
     services_.calls.clear();
     Started(edition, {.site = edition == Edition::English ? "Abdomen-F" : "腹部正面"});
-    graph().Command3.UserClick();
+    graph().effectiveDoseButton.UserClick();
     ASSERT_TRUE(fs::exists(File("PDD_tempDATA.txt")));
     organs().UserClose();
     EXPECT_TRUE(program_->app.Ended());

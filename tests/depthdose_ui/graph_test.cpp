@@ -64,23 +64,23 @@ class DrawingForm : public ui::Form {
 public:
   explicit DrawingForm(ui::Application& app) : Form(app, "DrawingForm")
   {
-    Picture1.Scale(-150, 90, 1100, 900);
-    Picture1.SetFont({"Times New Roman", 15.75, false, false});
+    graphPicture.Scale(-150, 90, 1100, 900);
+    graphPicture.SetFont({"Times New Roman", 15.75, false, false});
   }
-  ui::PictureBox Picture1{*this, "Picture1", {120, 120, 8415, 8415}};
+  ui::PictureBox graphPicture{*this, "Picture1", {120, 120, 8415, 8415}};
 };
 
 class Drawing : public ::testing::Test {
 protected:
   Drawing() : module(Edition::English, fs::temp_directory_path()) { module.InObjectThickness = 10; }
 
-  void Draw() { DrawDepthDoseGraph(form.Picture1, module, DepthDoseTextsFor(Edition::English)); }
+  void Draw() { DrawDepthDoseGraph(form.graphPicture, module, DepthDoseTextsFor(Edition::English)); }
 
   // The lines of one colour drawn two pixels wide: a curve's segments.
   std::vector<const ui::LineItem*> Curve(ui::Color color) const
   {
     std::vector<const ui::LineItem*> lines;
-    for (const ui::LineItem* line : ui::LineItems(form.Picture1.Items())) {
+    for (const ui::LineItem* line : ui::LineItems(form.graphPicture.Items())) {
       if (line->pen.color == color && line->pen.width == 2 && line->from.x >= 0 && line->from.y <= 800) {
         lines.push_back(line);
       }
@@ -90,7 +90,7 @@ protected:
   std::vector<const ui::PointItem*> Points() const
   {
     std::vector<const ui::PointItem*> points;
-    for (const ui::DrawItem& item : form.Picture1.Items()) {
+    for (const ui::DrawItem& item : form.graphPicture.Items()) {
       if (const auto* p = std::get_if<ui::PointItem>(&item)) points.push_back(p);
     }
     return points;
@@ -98,7 +98,7 @@ protected:
   // Every coordinate of the drawing is a number.
   bool AllFinite() const
   {
-    for (const ui::DrawItem& item : form.Picture1.Items()) {
+    for (const ui::DrawItem& item : form.graphPicture.Items()) {
       const bool finite = std::visit(
           [](const auto& i) {
             using T = std::decay_t<decltype(i)>;
@@ -120,7 +120,7 @@ protected:
   ui::ScriptedServices services{fs::temp_directory_path()};
   ui::Application app{services, "test"};
   DrawingForm form{app};
-  Module1 module;
+  DepthDoseCalculation module;
 };
 
 const ui::Color kPrimaryColor = ui::QBColor(12);
@@ -129,7 +129,7 @@ const ui::Color kScatterColor = ui::QBColor(9);
 TEST_F(Drawing, GridAxesTextsAndLegend)
 {
   Draw();
-  const auto lines = ui::LineItems(form.Picture1.Items());
+  const auto lines = ui::LineItems(form.graphPicture.Items());
   const auto grey = std::count_if(lines.begin(), lines.end(), [](const ui::LineItem* l) {
     return l->pen.color == ui::QBColor(7);
   });
@@ -151,25 +151,25 @@ TEST_F(Drawing, GridAxesTextsAndLegend)
   EXPECT_EQ(black[6]->from.y, 570);
   EXPECT_EQ(black[7]->from.y, 910);  // legend: total
 
-  const auto* zero = ui::FindText(form.Picture1.Items(), "0");
+  const auto* zero = ui::FindText(form.graphPicture.Items(), "0");
   ASSERT_NE(zero, nullptr);
   EXPECT_EQ(zero->at, (ui::Point{0, 805}));
   EXPECT_EQ(zero->font.size, 15.75);
-  const auto* axis = ui::FindText(form.Picture1.Items(), "depth in water [cm]");
+  const auto* axis = ui::FindText(form.graphPicture.Items(), "depth in water [cm]");
   ASSERT_NE(axis, nullptr);
   EXPECT_EQ(axis->at, (ui::Point{510, 840}));
-  EXPECT_EQ(ui::FindText(form.Picture1.Items(), "0.1")->at, (ui::Point{-60, 785}));
-  EXPECT_EQ(ui::FindText(form.Picture1.Items(), "PDD")->at, (ui::Point{-120, 180}));
-  EXPECT_EQ(ui::FindText(form.Picture1.Items(), "[%]")->at, (ui::Point{-100, 215}));
-  const auto* legend = ui::FindText(form.Picture1.Items(), "Scatter component");
+  EXPECT_EQ(ui::FindText(form.graphPicture.Items(), "0.1")->at, (ui::Point{-60, 785}));
+  EXPECT_EQ(ui::FindText(form.graphPicture.Items(), "PDD")->at, (ui::Point{-120, 180}));
+  EXPECT_EQ(ui::FindText(form.graphPicture.Items(), "[%]")->at, (ui::Point{-100, 215}));
+  const auto* legend = ui::FindText(form.graphPicture.Items(), "Scatter component");
   ASSERT_NE(legend, nullptr);
   EXPECT_EQ(legend->at, (ui::Point{140, 950}));
   EXPECT_EQ(legend->font.size, 12);
-  EXPECT_EQ(ui::TextItems(form.Picture1.Items()).size(), 11u + 3u);
+  EXPECT_EQ(ui::TextItems(form.graphPicture.Items()).size(), 11u + 3u);
 
   // Two frames, two pixels wide; the drawing ends with size 16 and width 1.
   int frames = 0;
-  for (const ui::DrawItem& item : form.Picture1.Items()) {
+  for (const ui::DrawItem& item : form.graphPicture.Items()) {
     if (const auto* box = std::get_if<ui::BoxItem>(&item)) {
       ++frames;
       EXPECT_EQ(box->from, (ui::Point{0, 110}));
@@ -179,8 +179,8 @@ TEST_F(Drawing, GridAxesTextsAndLegend)
     }
   }
   EXPECT_EQ(frames, 2);
-  EXPECT_EQ(form.Picture1.FontSize(), 16);
-  EXPECT_EQ(form.Picture1.DrawWidth(), 1);
+  EXPECT_EQ(form.graphPicture.FontSize(), 16);
+  EXPECT_EQ(form.graphPicture.DrawWidth(), 1);
 }
 
 TEST_F(Drawing, EmptyTableDrawsNoCurveAndNoPoint)

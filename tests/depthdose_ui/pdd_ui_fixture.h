@@ -52,9 +52,9 @@ public:
   // Make, then Start with no message box expected.
   DepthDoseProgram& Started(Edition edition, const HandoverValues& values = {});
 
-  pdd::Form1& graph() { return *program_->Form1; }
-  pdd::Form2& organs() { return *program_->Form2; }
-  Module1& module() { return program_->module(); }
+  pdd::GraphWindow& graph() { return *program_->graphWindow; }
+  pdd::EffectiveDoseWindow& organs() { return *program_->effectiveDoseWindow; }
+  DepthDoseCalculation& module() { return program_->module(); }
 
   fs::path folder_;
   ui::ScriptedServices services_;

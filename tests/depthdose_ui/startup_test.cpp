@@ -21,75 +21,75 @@ TEST_F(Startup, ReadsComputesDrawsAndFillsTheHiddenOrganWindowInOrder)
   EXPECT_EQ(services_.calls, (Calls{"DoEvents", "DoEvents", "DoEvents"}));
   EXPECT_TRUE(graph().Visible());
   EXPECT_EQ(graph().Caption(), "Central-Axis Depth Dose for Diagnostic X-rays");
-  EXPECT_TRUE(graph().Command3.Enabled());
-  EXPECT_EQ(graph().Label4.Caption(), " Surface Dose = 1.2 mGy ");
-  EXPECT_EQ(graph().Text1.Text(), "");
-  EXPECT_EQ(graph().Text12.Text(), "");
-  EXPECT_EQ(graph().Text6.Text(), "");
+  EXPECT_TRUE(graph().effectiveDoseButton.Enabled());
+  EXPECT_EQ(graph().surfaceDoseLabel.Caption(), " Surface Dose = 1.2 mGy ");
+  EXPECT_EQ(graph().doseBox.Text(), "");
+  EXPECT_EQ(graph().nearDepthBox.Text(), "");
+  EXPECT_EQ(graph().farDepthBox.Text(), "");
   EXPECT_EQ(module().KeyStepOn, 0);
   EXPECT_EQ(module().MouseReadOn, 1);
   EXPECT_DOUBLE_EQ(module().PddTable[3][1], 100.0);
   EXPECT_TRUE(fs::exists(File("PDD_tempDATA.txt")));
-  EXPECT_FALSE(ui::LineItems(graph().Picture1.Items()).empty());
+  EXPECT_FALSE(ui::LineItems(graph().graphPicture.Items()).empty());
 
   // The organ window is loaded but hidden, its rows filled for Abdomen-F at 20 cm:
   // red marrow from 0.45 to 0.9 of the thickness, 43 %.
-  ASSERT_TRUE(program.Form2.Exists());
+  ASSERT_TRUE(program.effectiveDoseWindow.Exists());
   EXPECT_FALSE(organs().Visible());
-  EXPECT_EQ(organs().Check2.Value(), ui::vbChecked);
-  EXPECT_EQ(organs().Text3.Text(), "9.0");
-  EXPECT_EQ(organs().Text4.Text(), "18.0");
-  EXPECT_EQ(organs().Text32.Text(), "43");
+  EXPECT_EQ(organs().organ2Check.Value(), ui::vbChecked);
+  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "9.0");
+  EXPECT_EQ(organs().organ2FarDepthBox.Text(), "18.0");
+  EXPECT_EQ(organs().organ2PercentBox.Text(), "43");
   // Breast is not in the field at this site: the row stays reset.
-  EXPECT_EQ(organs().Check1.Value(), ui::vbUnchecked);
-  EXPECT_EQ(organs().Text1.Text(), "0");
+  EXPECT_EQ(organs().organ1Check.Value(), ui::vbUnchecked);
+  EXPECT_EQ(organs().organ1NearDepthBox.Text(), "0");
   // Exit skin, mode 2 (from the exit surface): 20 - 0.2 and 20 - 0.
-  EXPECT_EQ(organs().Text46.Text(), "19.8");
-  EXPECT_EQ(organs().Text47.Text(), "20.0");
+  EXPECT_EQ(organs().organ13NearDepthBox.Text(), "19.8");
+  EXPECT_EQ(organs().organ13FarDepthBox.Text(), "20.0");
 }
 
 TEST_F(Startup, SurfaceDoseShowsInItsShortestForm)
 {
   Started(Edition::English, {.dose = "12.340"});
-  EXPECT_EQ(graph().Label4.Caption(), " Surface Dose = 12.34 mGy ");
+  EXPECT_EQ(graph().surfaceDoseLabel.Caption(), " Surface Dose = 12.34 mGy ");
 }
 
 TEST_F(Startup, JapaneseEditionKeepsTheEnglishGraphWordsAndShowsThePercentageBoxes)
 {
   Started(Edition::Japanese);
   EXPECT_EQ(graph().Caption(), "Central-Axis Depth Dose for Diagnostic X-rays");
-  EXPECT_EQ(graph().Label4.Caption(), " Surface Dose = 1.2 mGy ");
-  EXPECT_EQ(graph().Command3.Caption(), "実効線量の概算へ進む");
-  EXPECT_EQ(graph().Label3.Caption(), "グラフ上でマウスカーソルを動かすと、深部線量が表示されます");
+  EXPECT_EQ(graph().surfaceDoseLabel.Caption(), " Surface Dose = 1.2 mGy ");
+  EXPECT_EQ(graph().effectiveDoseButton.Caption(), "実効線量の概算へ進む");
+  EXPECT_EQ(graph().mouseHintCaption.Caption(), "グラフ上でマウスカーソルを動かすと、深部線量が表示されます");
   EXPECT_EQ(graph().Font().name, "メイリオ");
-  EXPECT_TRUE(graph().Label15.Visible());
-  EXPECT_EQ(graph().Label15.Caption(), "～");
-  EXPECT_TRUE(graph().Text7.Visible());
-  EXPECT_TRUE(graph().Text13.Visible());
-  EXPECT_TRUE(graph().Text14.Visible());
-  EXPECT_FALSE(graph().Label20.Visible());
-  EXPECT_NE(ui::FindText(graph().Picture1.Items(), "depth in soft-tissue [cm]"), nullptr);
-  EXPECT_EQ(ui::FindText(graph().Picture1.Items(), "depth in water [cm]"), nullptr);
+  EXPECT_TRUE(graph().depthSeparatorCaption.Visible());
+  EXPECT_EQ(graph().depthSeparatorCaption.Caption(), "～");
+  EXPECT_TRUE(graph().totalPercentBox.Visible());
+  EXPECT_TRUE(graph().primaryPercentBox.Visible());
+  EXPECT_TRUE(graph().scatterPercentBox.Visible());
+  EXPECT_FALSE(graph().depthCaption.Visible());
+  EXPECT_NE(ui::FindText(graph().graphPicture.Items(), "depth in soft-tissue [cm]"), nullptr);
+  EXPECT_EQ(ui::FindText(graph().graphPicture.Items(), "depth in water [cm]"), nullptr);
 }
 
 TEST_F(Startup, EnglishEditionHidesTheCursorReadoutsUntilTheFirstMouseMove)
 {
   Started(Edition::English);
-  EXPECT_EQ(graph().Command3.Caption(), "Estimation of Effective Dose");
-  EXPECT_EQ(graph().Label3.Caption(), "Depth dose is indicated, when the mouse is moved on the graph");
+  EXPECT_EQ(graph().effectiveDoseButton.Caption(), "Estimation of Effective Dose");
+  EXPECT_EQ(graph().mouseHintCaption.Caption(), "Depth dose is indicated, when the mouse is moved on the graph");
   EXPECT_EQ(graph().Font().name, "Times New Roman");
-  for (const ui::Control* c : std::vector<const ui::Control*>{&graph().Text7, &graph().Text13, &graph().Text14,
-                                                              &graph().Label15, &graph().Label20, &graph().Line1,
-                                                              &graph().Line2, &graph().Line3, &graph().Line4}) {
+  for (const ui::Control* c : std::vector<const ui::Control*>{&graph().totalPercentBox, &graph().primaryPercentBox, &graph().scatterPercentBox,
+                                                              &graph().depthSeparatorCaption, &graph().depthCaption, &graph().totalLevelLine,
+                                                              &graph().depthLine, &graph().primaryLevelLine, &graph().scatterLevelLine}) {
     EXPECT_FALSE(c->Visible()) << c->Name();
   }
-  EXPECT_NE(ui::FindText(graph().Picture1.Items(), "depth in water [cm]"), nullptr);
+  EXPECT_NE(ui::FindText(graph().graphPicture.Items(), "depth in water [cm]"), nullptr);
 }
 
 TEST_F(Startup, ExactlyFortyCentimetresPassesWithoutAQuestion)
 {
   Started(Edition::English, {.thickness = 40});
-  EXPECT_TRUE(graph().Command3.Enabled());
+  EXPECT_TRUE(graph().effectiveDoseButton.Enabled());
   EXPECT_DOUBLE_EQ(module().InObjectThickness, 40.0);
 }
 
@@ -109,11 +109,11 @@ TEST_F(Startup, AcceptingFortyCentimetresComputesWithFortyAndEnablesTheButton)
   EXPECT_EQ(services_.msgBoxes[1].style, ui::vbOKCancel);
   EXPECT_EQ(services_.msgBoxes[0].title, "Vorn18E_PDD");
   EXPECT_DOUBLE_EQ(module().InObjectThickness, 40.0);
-  EXPECT_TRUE(graph().Command3.Enabled());
+  EXPECT_TRUE(graph().effectiveDoseButton.Enabled());
   EXPECT_GT(module().PddTable[3][80], 0.0);  // 80 slabs for 40 cm
   // The organ depths use 40 cm: red marrow 0.45 and 0.9 of it.
-  EXPECT_EQ(organs().Text3.Text(), "18.0");
-  EXPECT_EQ(organs().Text4.Text(), "36.0");
+  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "18.0");
+  EXPECT_EQ(organs().organ2FarDepthBox.Text(), "36.0");
 }
 
 TEST_F(Startup, CancellingKeepsTheThicknessAndDisablesTheButton)
@@ -124,10 +124,10 @@ TEST_F(Startup, CancellingKeepsTheThicknessAndDisablesTheButton)
   program_->Start();
   EXPECT_FALSE(program_->app.Ended());
   EXPECT_DOUBLE_EQ(module().InObjectThickness, 45.0);
-  EXPECT_FALSE(graph().Command3.Enabled());
+  EXPECT_FALSE(graph().effectiveDoseButton.Enabled());
   EXPECT_TRUE(graph().Visible());
   EXPECT_GT(module().PddTable[3][80], 0.0);  // the curve is computed all the same
-  EXPECT_EQ(organs().Text4.Text(), "40.5");  // 0.9 x 45
+  EXPECT_EQ(organs().organ2FarDepthBox.Text(), "40.5");  // 0.9 x 45
 }
 
 TEST_F(Startup, JapaneseThicknessQuestionsUseTheirOwnTexts)
@@ -138,15 +138,15 @@ TEST_F(Startup, JapaneseThicknessQuestionsUseTheirOwnTexts)
   program_->Start();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
   EXPECT_EQ(services_.msgBoxes[0].title, "vorn18J_PDD");
-  EXPECT_FALSE(graph().Command3.Enabled());
+  EXPECT_FALSE(graph().effectiveDoseButton.Enabled());
 }
 
 TEST_F(Startup, SiteNameWithACommaIsCutThereAndItsOrganFileFound)
 {
   Started(Edition::English, {.site = "Chest-Frontal,standing"});
   EXPECT_EQ(module().InSiteName, "Chest-Frontal");
-  EXPECT_EQ(organs().Check1.Value(), ui::vbChecked);  // the breast lies in a frontal chest field
-  EXPECT_EQ(organs().Text1.Text(), "16.0");           // 0.8 x 20
+  EXPECT_EQ(organs().organ1Check.Value(), ui::vbChecked);  // the breast lies in a frontal chest field
+  EXPECT_EQ(organs().organ1NearDepthBox.Text(), "16.0");           // 0.8 x 20
 }
 
 TEST_F(Startup, MissingOrganFileIsToldOverTheFinishedGraph)
@@ -211,17 +211,17 @@ TEST_P(ComputationFails, NamesWhatFailedAndAllowsNoEffectiveDose)
   EXPECT_EQ(services_.calls.back(), "DoEvents");  // the start-up went on
   EXPECT_FALSE(program_->app.Ended());
   EXPECT_TRUE(graph().Visible());
-  EXPECT_EQ(organs().Text3.Text(), "9.0");  // the organ rows are still filled
+  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "9.0");  // the organ rows are still filled
 
-  EXPECT_FALSE(graph().Command3.Enabled());
+  EXPECT_FALSE(graph().effectiveDoseButton.Enabled());
   EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
   // The window's OK, reached anyway, writes nothing.
   organs().Show();
   services_.ExpectMsgBox("It couldn't be calculated right");
-  organs().Command1.UserClick();
+  organs().okButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
   EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
-  EXPECT_EQ(organs().Label57.Caption(), "");
+  EXPECT_EQ(organs().totalLabel.Caption(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -289,7 +289,7 @@ TEST_P(StartupStops, WithAMessageNamingTheFile)
   EXPECT_EQ(box.style, ui::vbCritical);
   EXPECT_TRUE(program_->app.Ended());
   EXPECT_FALSE(graph().Visible());
-  EXPECT_FALSE(program_->Form2.Exists());
+  EXPECT_FALSE(program_->effectiveDoseWindow.Exists());
   EXPECT_FALSE(fs::exists(File("PDD_tempDATA.txt")));
 }
 

@@ -84,8 +84,8 @@ struct Session {
   ui::ScriptedServices services;
   std::unique_ptr<MainProgram> program;
 
-  Form1& main() { return *program->Form1; }
-  Module1& m() { return program->Module(); }
+  MainWindow& main() { return *program->mainWindow; }
+  BeamCalculation& m() { return program->Module(); }
   const std::filesystem::path& dir() const { return folder.path(); }
   std::filesystem::path file(const std::string& name) const { return folder.path() / name; }
 };

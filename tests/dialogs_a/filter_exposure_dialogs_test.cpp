@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "mainwin/filter_material.h"
-#include "mainwin/form5.h"
-#include "mainwin/form9.h"
+#include "mainwin/optional_filter_dialog.h"
+#include "mainwin/measured_exposure_dialog.h"
 #include "platform/format/format.h"
 #include "tests/dialogs_a/dialogs_test_support.h"
 
@@ -27,11 +27,11 @@ struct Started {
     s.program->Start();
   }
   Session s;
-  Form5& filter() { return *s.program->Form5; }
-  Form9& measured() { return *s.program->Form9; }
+  OptionalFilterDialog& filter() { return *s.program->optionalFilterDialog; }
+  MeasuredExposureDialog& measured() { return *s.program->measuredExposureDialog; }
   int IndexOf(const std::string& file)
   {
-    const std::vector<std::string>& items = filter().File1.Items();
+    const std::vector<std::string>& items = filter().materialFileList.Items();
     for (std::size_t i = 0; i < items.size(); ++i)
       if (items[i] == file) return static_cast<int>(i);
     ADD_FAILURE() << file << " is not listed";
@@ -40,9 +40,9 @@ struct Started {
   // Opens the dialog, picks the file and types the thickness.
   void Choose(const std::string& file, const std::string& thickness_mm)
   {
-    s.main().Command9.UserClick();
-    filter().File1.UserChoose(IndexOf(file));
-    filter().Text2.UserType(thickness_mm);
+    s.main().optionalFilterButton.UserClick();
+    filter().materialFileList.UserChoose(IndexOf(file));
+    filter().thicknessBox.UserType(thickness_mm);
   }
 };
 
@@ -51,10 +51,10 @@ struct Started {
 TEST(OptionalFilter, ListsOnlyMaterialFiles)
 {
   Started t;
-  t.s.main().Command9.UserClick();
-  Form5& f = t.filter();
+  t.s.main().optionalFilterButton.UserClick();
+  OptionalFilterDialog& f = t.filter();
   ASSERT_TRUE(f.Visible());
-  const std::vector<std::string>& items = f.File1.Items();
+  const std::vector<std::string>& items = f.materialFileList.Items();
   EXPECT_GE(items.size(), 10u);
   for (const std::string& name : items) {
     const std::string ext = fs::path(name).extension().string();
@@ -66,25 +66,25 @@ TEST(OptionalFilter, ListsOnlyMaterialFiles)
 TEST(OptionalFilter, SetTakesTheMaterialsCoefficientsAndTheThicknessInCentimetres)
 {
   Started t;
-  t.s.main().Command9.UserClick();
-  Form5& f = t.filter();
-  f.File1.UserChoose(t.IndexOf("Cu.ele"));
-  EXPECT_EQ(f.Label5.Caption(), "Cu");
-  EXPECT_EQ(f.ActiveControl(), &f.Text2);
+  t.s.main().optionalFilterButton.UserClick();
+  OptionalFilterDialog& f = t.filter();
+  f.materialFileList.UserChoose(t.IndexOf("Cu.ele"));
+  EXPECT_EQ(f.materialLabel.Caption(), "Cu");
+  EXPECT_EQ(f.ActiveControl(), &f.thicknessBox);
   EXPECT_EQ(t.s.m().OtherFilter.OtherFilterMaterial, "") << "a click alone changes nothing in use";
-  f.Text2.UserType("0.5");
-  f.Text2.UserKeyDown(ui::vbKeyReturn);
-  EXPECT_EQ(f.ActiveControl(), &f.Command1);
+  f.thicknessBox.UserType("0.5");
+  f.thicknessBox.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_EQ(f.ActiveControl(), &f.setButton);
   EXPECT_TRUE(f.Visible()) << "Enter does not press Set";
-  f.Command1.UserClick();
+  f.setButton.UserClick();
 
   const OtherFilterSpec& inUse = t.s.m().OtherFilter;
   EXPECT_FALSE(f.Visible());
   EXPECT_EQ(inUse.OtherFilterOn, 1);
   EXPECT_EQ(inUse.OtherFilterMaterial, "Cu");
   EXPECT_DOUBLE_EQ(inUse.OtherFilterThickness, 0.05);
-  EXPECT_EQ(t.s.main().Label29.Caption(), "Cu");
-  EXPECT_EQ(t.s.main().Label26.Caption(), "0.5");
+  EXPECT_EQ(t.s.main().optionalFilterMaterialLabel.Caption(), "Cu");
+  EXPECT_EQ(t.s.main().optionalFilterThicknessLabel.Caption(), "0.5");
   EXPECT_EQ(inUse.OtherFilterMu, OtherFilterMuOf(ReadFilterMaterialFile(t.s.file("Cu.ele"))));
   // Copper at 50 keV: 2.613 cm2/g x 8.96 g/cm3 (Hubbell and Seltzer).
   EXPECT_NEAR(inUse.OtherFilterMu[100] / (2.613 * 8.96), 1.0, 0.02);
@@ -93,46 +93,46 @@ TEST(OptionalFilter, SetTakesTheMaterialsCoefficientsAndTheThicknessInCentimetre
 TEST(OptionalFilter, TheNextCalculationHardensTheBeam)
 {
   Started t;
-  t.s.main().Command2.UserClick();
+  t.s.main().calculateButton.UserClick();
   const double hvlWithout = t.s.m().Result.Hvl1;
   ASSERT_GT(hvlWithout, 0.0);
   t.Choose("Cu.ele", "0.2");
-  t.filter().Command1.UserClick();
+  t.filter().setButton.UserClick();
   EXPECT_EQ(t.s.m().Result.Hvl1, hvlWithout) << "the set does not recalculate";
-  t.s.main().Command2.UserClick();
+  t.s.main().calculateButton.UserClick();
   const double hvlWith = t.s.m().Result.Hvl1;
   EXPECT_GT(hvlWith, hvlWithout * 1.2);
   // Removed, the next calculation is back where it started.
-  t.s.main().Command9.UserClick();
-  t.filter().Command2.UserClick();
-  t.s.main().Command2.UserClick();
+  t.s.main().optionalFilterButton.UserClick();
+  t.filter().removeButton.UserClick();
+  t.s.main().calculateButton.UserClick();
   EXPECT_DOUBLE_EQ(t.s.m().Result.Hvl1, hvlWithout);
 }
 
 TEST(OptionalFilter, RefusesAMissingFileOrThickness)
 {
   Started t;
-  t.s.main().Command9.UserClick();
-  Form5& f = t.filter();
-  f.Text2.UserType("1");
+  t.s.main().optionalFilterButton.UserClick();
+  OptionalFilterDialog& f = t.filter();
+  f.thicknessBox.UserType("1");
   t.s.services.ExpectMsgBox("　フィルター材質が未選択です　");
-  f.Command1.UserClick();
-  f.File1.UserChoose(t.IndexOf("Al.ele"));
+  f.setButton.UserClick();
+  f.materialFileList.UserChoose(t.IndexOf("Al.ele"));
   for (const char* thickness : {"", "0", "-1", "abc", "0mm"}) {
-    f.Text2.UserType(thickness);
+    f.thicknessBox.UserType(thickness);
     t.s.services.ExpectMsgBox("　フィルターの厚さを入力して下さい　");
-    f.Command1.UserClick();
+    f.setButton.UserClick();
   }
   for (const ui::MsgBoxCall& box : t.s.services.msgBoxes) EXPECT_EQ(box.style, ui::vbExclamation);
   EXPECT_EQ(t.s.services.beeps, 6);
   EXPECT_TRUE(f.Visible());
   EXPECT_EQ(t.s.m().OtherFilter.OtherFilterOn, 0);
-  EXPECT_EQ(t.s.main().Label26.Caption(), "0");
+  EXPECT_EQ(t.s.main().optionalFilterThicknessLabel.Caption(), "0");
 
   // Enter in an empty box stays there.
-  f.Text2.UserType("");
-  f.Text2.UserKeyDown(ui::vbKeyReturn);
-  EXPECT_EQ(f.ActiveControl(), &f.Text2);
+  f.thicknessBox.UserType("");
+  f.thicknessBox.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_EQ(f.ActiveControl(), &f.thicknessBox);
 }
 
 TEST(OptionalFilter, AThicknessWithMoreThanItsNumberIsRefusedNamingTheBox)
@@ -148,9 +148,9 @@ TEST(OptionalFilter, AThicknessWithMoreThanItsNumberIsRefusedNamingTheBox)
                                                 : "　厚さ (mm)：0 より大きい数値を入力して下さい　")
                                     : (tooLarge ? "  Thickness (mm): the number is too large  "
                                                 : "  Thickness (mm): enter a number above 0  "));
-      t.filter().Command1.UserClick();
+      t.filter().setButton.UserClick();
       EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << typed;
-      EXPECT_TRUE(t.filter().Text2.HasFocus()) << typed;
+      EXPECT_TRUE(t.filter().thicknessBox.HasFocus()) << typed;
       EXPECT_TRUE(t.filter().Visible()) << typed;
       EXPECT_EQ(t.s.m().OtherFilter.OtherFilterOn, 0) << typed;
     }
@@ -160,19 +160,19 @@ TEST(OptionalFilter, AThicknessWithMoreThanItsNumberIsRefusedNamingTheBox)
 TEST(OptionalFilter, EnglishEditionRefusesInItsOwnWords)
 {
   Started t(Edition::English);
-  t.s.main().Command9.UserClick();
+  t.s.main().optionalFilterButton.UserClick();
   t.s.services.ExpectMsgBox("  Select substance  ");
-  t.filter().Command1.UserClick();
-  t.filter().File1.UserChoose(0);
+  t.filter().setButton.UserClick();
+  t.filter().materialFileList.UserChoose(0);
   t.s.services.ExpectMsgBox("  Input the thickness of filter  ");
-  t.filter().Command1.UserClick();
+  t.filter().setButton.UserClick();
 }
 
 TEST(OptionalFilter, ABrokenMaterialFileLeavesTheFilterInUse)
 {
   Started t;
   t.Choose("Al.ele", "1.5");
-  t.filter().Command1.UserClick();
+  t.filter().setButton.UserClick();
   const OtherFilterSpec before = t.s.m().OtherFilter;
 
   // Records that stop short of 10 MeV.
@@ -181,54 +181,54 @@ TEST(OptionalFilter, ABrokenMaterialFileLeavesTheFilterInUse)
   for (const char* file : {"Broken.ele", "Late.mix"}) {
     t.Choose(file, "1");
     t.s.services.ExpectMsgBox(ui::vbOK);
-    t.filter().Command1.UserClick();
+    t.filter().setButton.UserClick();
     const std::string& text = t.s.services.msgBoxes.back().text;
     EXPECT_EQ(text.rfind("　フィルター材質のファイルを読み込めませんでした　\n", 0), 0u) << text;
     EXPECT_NE(text.find(file), std::string::npos) << text;
     EXPECT_TRUE(t.filter().Visible());
-    t.filter().Command3.UserClick();
+    t.filter().cancelButton.UserClick();
   }
   const OtherFilterSpec& now = t.s.m().OtherFilter;
   EXPECT_EQ(now.OtherFilterOn, 1);
   EXPECT_EQ(now.OtherFilterMaterial, "Al");
   EXPECT_DOUBLE_EQ(now.OtherFilterThickness, 0.15);
   EXPECT_EQ(now.OtherFilterMu, before.OtherFilterMu);
-  EXPECT_EQ(t.s.main().Label29.Caption(), "Al");
-  EXPECT_EQ(t.s.main().Label26.Caption(), "1.5");
+  EXPECT_EQ(t.s.main().optionalFilterMaterialLabel.Caption(), "Al");
+  EXPECT_EQ(t.s.main().optionalFilterThicknessLabel.Caption(), "1.5");
 }
 
 TEST(OptionalFilter, CancelAfterAClickKeepsTheNameInUse)
 {
   Started t;
   t.Choose("Al.ele", "1");
-  t.filter().Command1.UserClick();
+  t.filter().setButton.UserClick();
   t.Choose("Pb.ele", "2");
-  EXPECT_EQ(t.filter().Label5.Caption(), "Pb");
-  t.filter().Command3.UserClick();
+  EXPECT_EQ(t.filter().materialLabel.Caption(), "Pb");
+  t.filter().cancelButton.UserClick();
   EXPECT_FALSE(t.filter().Visible());
   EXPECT_EQ(t.s.m().OtherFilter.OtherFilterMaterial, "Al");
   EXPECT_DOUBLE_EQ(t.s.m().OtherFilter.OtherFilterThickness, 0.1);
   // Reopened, the dialog starts with an empty preview and box.
-  t.s.main().Command9.UserClick();
-  EXPECT_EQ(t.filter().Label5.Caption(), "");
-  EXPECT_EQ(t.filter().Text2.Text(), "");
-  EXPECT_EQ(t.filter().File1.ListIndex(), -1);
+  t.s.main().optionalFilterButton.UserClick();
+  EXPECT_EQ(t.filter().materialLabel.Caption(), "");
+  EXPECT_EQ(t.filter().thicknessBox.Text(), "");
+  EXPECT_EQ(t.filter().materialFileList.ListIndex(), -1);
 }
 
 TEST(OptionalFilter, RemoveClearsTheLabelsAndTheFlag)
 {
   Started t;
   t.Choose("Sn.ele", "0.3");
-  t.filter().Command1.UserClick();
+  t.filter().setButton.UserClick();
   ASSERT_EQ(t.s.m().OtherFilter.OtherFilterOn, 1);
-  t.s.main().Command9.UserClick();
-  t.filter().Command2.UserClick();
+  t.s.main().optionalFilterButton.UserClick();
+  t.filter().removeButton.UserClick();
   const OtherFilterSpec& inUse = t.s.m().OtherFilter;
   EXPECT_EQ(inUse.OtherFilterOn, 0);
   EXPECT_EQ(inUse.OtherFilterMaterial, "");
   EXPECT_EQ(inUse.OtherFilterThickness, 0.0);
-  EXPECT_EQ(t.s.main().Label29.Caption(), "");
-  EXPECT_EQ(t.s.main().Label26.Caption(), "");
+  EXPECT_EQ(t.s.main().optionalFilterMaterialLabel.Caption(), "");
+  EXPECT_EQ(t.s.main().optionalFilterThicknessLabel.Caption(), "");
   EXPECT_FALSE(t.filter().Visible());
 }
 
@@ -236,7 +236,7 @@ TEST(OptionalFilter, RemoveClearsTheLabelsAndTheFlag)
 
 struct MeasuredCase {
   const char* typed;
-  int unit;  // 1, 2, 3: Option1, Option2, Option3
+  int unit;  // 1, 2, 3: coulombPerKgOption, roentgenOption, airKermaOption
   double expected_Ckg;
   const char* shown;
 };
@@ -253,36 +253,36 @@ TEST(MeasuredExposure, OkStoresTheValueAndShowsIt)
   };
   for (const MeasuredCase& c : cases) {
     Started t;
-    t.s.main().Option4.UserClick();
-    Form9& d = t.measured();
+    t.s.main().measuredExposureOption.UserClick();
+    MeasuredExposureDialog& d = t.measured();
     ASSERT_TRUE(d.Visible());
-    EXPECT_EQ(d.ActiveControl(), &d.Text1);
-    EXPECT_EQ(d.Text1.Text(), "");
-    (c.unit == 1 ? d.Option1 : c.unit == 2 ? d.Option2 : d.Option3).UserClick();
-    d.Text1.UserType(c.typed);
-    d.Command1.UserClick();
+    EXPECT_EQ(d.ActiveControl(), &d.measuredValueBox);
+    EXPECT_EQ(d.measuredValueBox.Text(), "");
+    (c.unit == 1 ? d.coulombPerKgOption : c.unit == 2 ? d.roentgenOption : d.airKermaOption).UserClick();
+    d.measuredValueBox.UserType(c.typed);
+    d.okButton.UserClick();
     EXPECT_FALSE(d.Visible());
     EXPECT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure) << c.typed;
     EXPECT_NEAR(t.s.m().Result.OutputAt1m / c.expected_Ckg, 1.0, 1e-12) << c.typed;
-    EXPECT_EQ(t.s.main().Label78.Caption(), c.shown) << c.typed;
-    EXPECT_TRUE(t.s.main().Option4.Value());
+    EXPECT_EQ(t.s.main().exposureAt1mLabel.Caption(), c.shown) << c.typed;
+    EXPECT_TRUE(t.s.main().measuredExposureOption.Value());
   }
 }
 
 TEST(MeasuredExposure, AnEmptyBoxFallsBackToTheOutputTable)
 {
   Started t;
-  t.s.main().Option4.UserClick();
-  t.measured().Text1.UserType("2.58E-04");
-  t.measured().Command1.UserClick();
+  t.s.main().measuredExposureOption.UserClick();
+  t.measured().measuredValueBox.UserType("2.58E-04");
+  t.measured().okButton.UserClick();
   ASSERT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure);
-  t.s.main().Option4.UserClick();
-  t.measured().Text1.UserType("");
-  t.measured().Command1.UserClick();
+  t.s.main().measuredExposureOption.UserClick();
+  t.measured().measuredValueBox.UserType("");
+  t.measured().okButton.UserClick();
   EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
-  EXPECT_TRUE(t.s.main().Option5.Value());
-  EXPECT_FALSE(t.s.main().Option4.Value());
-  EXPECT_EQ(t.s.main().Label78.Caption(), "");
+  EXPECT_TRUE(t.s.main().outputDataOption.Value());
+  EXPECT_FALSE(t.s.main().measuredExposureOption.Value());
+  EXPECT_EQ(t.s.main().exposureAt1mLabel.Caption(), "");
   EXPECT_FALSE(t.measured().Visible());
   EXPECT_TRUE(t.s.services.msgBoxes.empty()) << "no value asked for is no value given";
 }
@@ -294,17 +294,17 @@ TEST(MeasuredExposure, AnythingElseButANumberAboveZeroIsRefusedNamingTheBox)
   for (const Edition edition : {Edition::Japanese, Edition::English}) {
     for (const char* typed : {"0", "-1", "abc", "-2.58E-04", "2,58E-04", "5 mGy"}) {
       Started t(edition);
-      t.s.main().Option4.UserClick();
-      t.measured().Text1.UserType(typed);
+      t.s.main().measuredExposureOption.UserClick();
+      t.measured().measuredValueBox.UserType(typed);
       t.s.services.ExpectMsgBox(edition == Edition::Japanese
                                     ? "　焦点から１ｍの距離の実測線量：0 より大きい数値を入力して下さい　"
                                     : "  Exposure at 1 m from the focus: enter a number above 0  ");
-      t.measured().Command1.UserClick();
+      t.measured().okButton.UserClick();
       EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << typed;
       EXPECT_TRUE(t.measured().Visible()) << typed;
-      EXPECT_TRUE(t.measured().Text1.HasFocus()) << typed;
+      EXPECT_TRUE(t.measured().measuredValueBox.HasFocus()) << typed;
       EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable) << typed;
-      EXPECT_TRUE(t.s.main().Option4.Value()) << "the choice stands until OK or Cancel";
+      EXPECT_TRUE(t.s.main().measuredExposureOption.Value()) << "the choice stands until OK or Cancel";
     }
   }
 }
@@ -312,58 +312,58 @@ TEST(MeasuredExposure, AnythingElseButANumberAboveZeroIsRefusedNamingTheBox)
 TEST(MeasuredExposure, EnterGoesToOkWithoutPressingIt)
 {
   Started t;
-  t.s.main().Option4.UserClick();
-  Form9& d = t.measured();
-  d.Text1.UserType("1E-4");
-  d.Text1.UserKeyDown(ui::vbKeyReturn);
-  EXPECT_EQ(d.ActiveControl(), &d.Command1);
+  t.s.main().measuredExposureOption.UserClick();
+  MeasuredExposureDialog& d = t.measured();
+  d.measuredValueBox.UserType("1E-4");
+  d.measuredValueBox.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_EQ(d.ActiveControl(), &d.okButton);
   EXPECT_TRUE(d.Visible());
   EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
-  d.Text1.UserKeyDown(ui::vbKeyRight);
-  EXPECT_EQ(d.ActiveControl(), &d.Text1);
+  d.measuredValueBox.UserKeyDown(ui::vbKeyRight);
+  EXPECT_EQ(d.ActiveControl(), &d.measuredValueBox);
 }
 
 TEST(MeasuredExposure, CancelAndClosingReturnToTheOutputTable)
 {
   Started t;
-  t.s.main().Option4.UserClick();
-  Form9& d = t.measured();
-  d.Option2.UserClick();
-  d.Text1.UserType("1");
-  d.Command2.UserClick();
+  t.s.main().measuredExposureOption.UserClick();
+  MeasuredExposureDialog& d = t.measured();
+  d.roentgenOption.UserClick();
+  d.measuredValueBox.UserType("1");
+  d.cancelButton.UserClick();
   EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
-  EXPECT_TRUE(t.s.main().Option5.Value());
+  EXPECT_TRUE(t.s.main().outputDataOption.Value());
   EXPECT_FALSE(d.Visible());
 
   // Hidden, the dialog keeps its unit; the box is emptied by the opening.
-  t.s.main().Option4.UserClick();
-  EXPECT_TRUE(t.measured().Option2.Value());
-  EXPECT_EQ(t.measured().Text1.Text(), "");
+  t.s.main().measuredExposureOption.UserClick();
+  EXPECT_TRUE(t.measured().roentgenOption.Value());
+  EXPECT_EQ(t.measured().measuredValueBox.Text(), "");
 
   // Closed through its frame: back to the table, and the next opening starts
   // from the design state.
-  t.s.main().Option4.UserClick();
-  t.measured().Text1.UserType("3");
+  t.s.main().measuredExposureOption.UserClick();
+  t.measured().measuredValueBox.UserType("3");
   EXPECT_TRUE(t.measured().UserClose());
   EXPECT_FALSE(t.s.program->app.Ended());
   EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
-  EXPECT_TRUE(t.s.main().Option5.Value());
-  t.s.main().Option4.UserClick();
-  EXPECT_TRUE(t.measured().Option1.Value());
-  EXPECT_FALSE(t.measured().Option2.Value());
+  EXPECT_TRUE(t.s.main().outputDataOption.Value());
+  t.s.main().measuredExposureOption.UserClick();
+  EXPECT_TRUE(t.measured().coulombPerKgOption.Value());
+  EXPECT_FALSE(t.measured().roentgenOption.Value());
 }
 
 TEST(MeasuredExposure, TheCalculationKeepsTheMeasuredValue)
 {
   Started t;
-  t.s.main().Option4.UserClick();
-  t.measured().Option3.UserClick();
-  t.measured().Text1.UserType("0.01");
-  t.measured().Command1.UserClick();
-  t.s.main().Command2.UserClick();
+  t.s.main().measuredExposureOption.UserClick();
+  t.measured().airKermaOption.UserClick();
+  t.measured().measuredValueBox.UserType("0.01");
+  t.measured().okButton.UserClick();
+  t.s.main().calculateButton.UserClick();
   EXPECT_DOUBLE_EQ(t.s.m().Result.OutputAt1m, 0.01 / 33.97);
   EXPECT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure);
-  EXPECT_EQ(t.s.main().Label78.Caption(), Format(0.01 / 33.97, "0.00E+0"));
+  EXPECT_EQ(t.s.main().exposureAt1mLabel.Caption(), Format(0.01 / 33.97, "0.00E+0"));
 }
 
 }  // namespace

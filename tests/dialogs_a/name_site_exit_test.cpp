@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/form15.h"
-#include "mainwin/form17.h"
-#include "mainwin/form18.h"
-#include "mainwin/form6.h"
+#include "mainwin/user_name_registration_dialog.h"
+#include "mainwin/site_list_dialog.h"
+#include "mainwin/user_name_change_dialog.h"
+#include "mainwin/exit_dialog.h"
 #include "tests/dialogs_a/dialogs_test_support.h"
 #include "tests/support/failing_writes.h"
 
@@ -45,18 +45,18 @@ TEST(Registration, KeepsThirtyOneLinesAndTheNameAndShowsIt)
 {
   GuestStart g(Edition::Japanese);
   Session& s = g.s;
-  ASSERT_TRUE(s.main().Command8.Visible());
-  ASSERT_FALSE(s.main().Command2.Enabled());
+  ASSERT_TRUE(s.main().welcomeButton.Visible());
+  ASSERT_FALSE(s.main().calculateButton.Enabled());
   const std::vector<std::string> data = Lines(s.file("Primary.dat"));
   ASSERT_EQ(data.size(), 31u);
   // A file that has grown beyond its name line loses what follows it.
   std::ofstream(s.file("Primary.dat"), std::ios::binary | std::ios::app) << NumberedLines(32, 40);
 
-  s.main().Command8.UserClick();
-  Form15& dialog = *s.program->Form15;
+  s.main().welcomeButton.UserClick();
+  UserNameRegistrationDialog& dialog = *s.program->userNameRegistrationDialog;
   ASSERT_TRUE(dialog.Visible());
-  dialog.Text1.UserType(" 山田　太郎 ");
-  dialog.Command1.UserClick();
+  dialog.nameBox.UserType(" 山田　太郎 ");
+  dialog.okButton.UserClick();
 
   const std::vector<std::string> lines = Lines(s.file("Primary.dat"));
   ASSERT_EQ(lines.size(), 32u);
@@ -64,13 +64,13 @@ TEST(Registration, KeepsThirtyOneLinesAndTheNameAndShowsIt)
   EXPECT_EQ(lines[31], " 山田　太郎 ");
   EXPECT_EQ(s.program->UserName, " 山田　太郎 ");
   EXPECT_EQ(s.main().Caption(), kRegistered + " 山田　太郎 ");
-  EXPECT_FALSE(s.main().Command8.Visible());
-  EXPECT_TRUE(s.main().Command2.Enabled());
+  EXPECT_FALSE(s.main().welcomeButton.Visible());
+  EXPECT_TRUE(s.main().calculateButton.Enabled());
   EXPECT_FALSE(dialog.Visible());
-  EXPECT_EQ(s.program->Form10->Label1.Caption(), " 山田　太郎 ");
+  EXPECT_EQ(s.program->resultWindow->userNameLabel.Caption(), " 山田　太郎 ");
   // The result window shows the title higher than the start-up splash, and the
   // name below it in the Japanese font.
-  const ui::DisplayList& items = s.program->Form10->Picture2.Items();
+  const ui::DisplayList& items = s.program->resultWindow->tablePicture.Items();
   const auto* title = ui::FindText(items, "Vorn-V18");
   const auto* name = ui::FindText(items, " 山田　太郎 ");
   ASSERT_NE(title, nullptr);
@@ -89,15 +89,15 @@ TEST(Registration, EnglishEditionKeepsTheNameAsLine302OfTheAtrTable)
   Session& s = g.s;
   const std::vector<std::string> data = Lines(s.file("dATR.dat"));
   ASSERT_EQ(data.size(), 301u);
-  s.main().Command8.UserClick();
-  s.program->Form15->Text1.UserType("Smith");
-  s.program->Form15->Command1.UserClick();
+  s.main().welcomeButton.UserClick();
+  s.program->userNameRegistrationDialog->nameBox.UserType("Smith");
+  s.program->userNameRegistrationDialog->okButton.UserClick();
   const std::vector<std::string> lines = Lines(s.file("dATR.dat"));
   ASSERT_EQ(lines.size(), 302u);
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 301), data);
   EXPECT_EQ(lines[301], "Smith");
   EXPECT_EQ(s.main().Caption(), kRegistered + "Smith");
-  const auto* name = ui::FindText(s.program->Form10->Picture2.Items(), "Smith");
+  const auto* name = ui::FindText(s.program->resultWindow->tablePicture.Items(), "Smith");
   ASSERT_NE(name, nullptr);
   EXPECT_EQ(name->font.name, "Times New Roman");
   EXPECT_EQ(Lines(s.file("Primary.dat")).size(), 31u) << "the English edition leaves Primary.dat alone";
@@ -110,12 +110,12 @@ TEST(Registration, EmptyNameIsRefusedInEachEditionsWords)
     GuestStart g(edition);
     Session& s = g.s;
     const std::string before = ReadBytes(s.file(edition == Edition::Japanese ? "Primary.dat" : "dATR.dat"));
-    s.main().Command8.UserClick();
+    s.main().welcomeButton.UserClick();
     s.services.ExpectMsgBox(text);
-    s.program->Form15->Command1.UserClick();
+    s.program->userNameRegistrationDialog->okButton.UserClick();
     EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
-    EXPECT_TRUE(s.program->Form15->Visible());
-    EXPECT_FALSE(s.main().Command2.Enabled());
+    EXPECT_TRUE(s.program->userNameRegistrationDialog->Visible());
+    EXPECT_FALSE(s.main().calculateButton.Enabled());
     EXPECT_EQ(ReadBytes(s.file(edition == Edition::Japanese ? "Primary.dat" : "dATR.dat")), before);
   }
 }
@@ -125,15 +125,15 @@ TEST(Registration, CancelGivesTheGuestFullUseAndChangesNoFile)
   GuestStart g(Edition::Japanese);
   Session& s = g.s;
   const std::string before = ReadBytes(s.file("Primary.dat"));
-  s.main().Command8.UserClick();
-  s.program->Form15->Text1.UserType("typed, then cancelled");
-  s.program->Form15->Command2.UserClick();
+  s.main().welcomeButton.UserClick();
+  s.program->userNameRegistrationDialog->nameBox.UserType("typed, then cancelled");
+  s.program->userNameRegistrationDialog->cancelButton.UserClick();
   EXPECT_EQ(s.program->UserName, "ゲスト");
-  EXPECT_TRUE(s.main().Command2.Enabled());
-  EXPECT_FALSE(s.main().Command8.Visible());
+  EXPECT_TRUE(s.main().calculateButton.Enabled());
+  EXPECT_FALSE(s.main().welcomeButton.Visible());
   EXPECT_EQ(s.main().Caption(), kRegistered + "ゲスト");
-  EXPECT_EQ(s.program->Form10->Label1.Caption(), "ゲスト");
-  EXPECT_FALSE(s.program->Form15->Visible());
+  EXPECT_EQ(s.program->resultWindow->userNameLabel.Caption(), "ゲスト");
+  EXPECT_FALSE(s.program->userNameRegistrationDialog->Visible());
   EXPECT_EQ(ReadBytes(s.file("Primary.dat")), before);
 }
 
@@ -142,41 +142,41 @@ TEST(Registration, MissingShortOrUnwritableNameFileIsRefusedAndLeftAlone)
   const std::string refusedStart = "　ユーザー名を保存できませんでした　\n";
   auto expectRefused = [&](Session& s) {
     s.services.ExpectMsgBox(ui::vbOK);
-    s.program->Form15->Command1.UserClick();
+    s.program->userNameRegistrationDialog->okButton.UserClick();
     ASSERT_FALSE(s.services.msgBoxes.empty());
     EXPECT_EQ(s.services.msgBoxes.back().text.rfind(refusedStart, 0), 0u) << s.services.msgBoxes.back().text;
     EXPECT_NE(s.services.msgBoxes.back().text.find("Primary.dat"), std::string::npos);
     EXPECT_EQ(s.program->UserName, "ゲスト");
-    EXPECT_FALSE(s.main().Command2.Enabled());
-    EXPECT_TRUE(s.main().Command8.Visible());
-    EXPECT_TRUE(s.program->Form15->Visible());
+    EXPECT_FALSE(s.main().calculateButton.Enabled());
+    EXPECT_TRUE(s.main().welcomeButton.Visible());
+    EXPECT_TRUE(s.program->userNameRegistrationDialog->Visible());
   };
 
   {  // missing: not created
     GuestStart g(Edition::Japanese);
     fs::remove(g.s.file("Primary.dat"));
-    g.s.main().Command8.UserClick();
-    g.s.program->Form15->Text1.UserType("Tanaka");
+    g.s.main().welcomeButton.UserClick();
+    g.s.program->userNameRegistrationDialog->nameBox.UserType("Tanaka");
     expectRefused(g.s);
     EXPECT_FALSE(fs::exists(g.s.file("Primary.dat")));
     // The registration can still be cancelled.
-    g.s.program->Form15->Command2.UserClick();
-    EXPECT_TRUE(g.s.main().Command2.Enabled());
+    g.s.program->userNameRegistrationDialog->cancelButton.UserClick();
+    EXPECT_TRUE(g.s.main().calculateButton.Enabled());
   }
   {  // short: its data lines are not replaced by the name
     GuestStart g(Edition::Japanese);
     const std::string shortFile = NumberedLines(1, 20);
     std::ofstream(g.s.file("Primary.dat"), std::ios::binary | std::ios::trunc) << shortFile;
-    g.s.main().Command8.UserClick();
-    g.s.program->Form15->Text1.UserType("Tanaka");
+    g.s.main().welcomeButton.UserClick();
+    g.s.program->userNameRegistrationDialog->nameBox.UserType("Tanaka");
     expectRefused(g.s);
     EXPECT_EQ(ReadBytes(g.s.file("Primary.dat")), shortFile);
   }
   {  // cannot be written: the old file stays whole
     GuestStart g(Edition::Japanese);
     const std::string before = ReadBytes(g.s.file("Primary.dat"));
-    g.s.main().Command8.UserClick();
-    g.s.program->Form15->Text1.UserType("Tanaka");
+    g.s.main().welcomeButton.UserClick();
+    g.s.program->userNameRegistrationDialog->nameBox.UserType("Tanaka");
     {
       const vorn::testing::FailingWrites full;
       expectRefused(g.s);
@@ -191,25 +191,25 @@ TEST(NameChange, TwiceLeavesOnlyTheSecondName)
 {
   Session s(Edition::Japanese, [](const fs::path& dir) { testing::KeepUserName(dir, Edition::Japanese, "Tester"); });
   s.program->Start();
-  ASSERT_FALSE(s.main().Command8.Visible());
-  Form18& dialog = *s.program->Form18;
+  ASSERT_FALSE(s.main().welcomeButton.Visible());
+  UserNameChangeDialog& dialog = *s.program->userNameChangeDialog;
 
-  s.main().Picture1.UserDblClick();
+  s.main().mascotPicture.UserDblClick();
   EXPECT_TRUE(dialog.Visible());
-  EXPECT_EQ(dialog.Text1.Text(), "Tester");
-  dialog.Text1.UserType("Alice");
-  dialog.Command1.UserClick();
-  s.main().Picture1.UserDblClick();
-  EXPECT_EQ(dialog.Text1.Text(), "Alice");
-  dialog.Text1.UserType("Bob");
-  dialog.Command1.UserClick();
+  EXPECT_EQ(dialog.nameBox.Text(), "Tester");
+  dialog.nameBox.UserType("Alice");
+  dialog.okButton.UserClick();
+  s.main().mascotPicture.UserDblClick();
+  EXPECT_EQ(dialog.nameBox.Text(), "Alice");
+  dialog.nameBox.UserType("Bob");
+  dialog.okButton.UserClick();
 
   EXPECT_EQ(s.main().Caption(), kRegistered + "Bob");
-  EXPECT_EQ(s.program->Form10->Label1.Caption(), "Bob");
+  EXPECT_EQ(s.program->resultWindow->userNameLabel.Caption(), "Bob");
   const std::vector<std::string> lines = Lines(s.file("Primary.dat"));
   ASSERT_EQ(lines.size(), 32u);
   EXPECT_EQ(lines.back(), "Bob");
-  EXPECT_EQ(ui::FindText(s.program->Form10->Picture2.Items(), "Alice"), nullptr);
+  EXPECT_EQ(ui::FindText(s.program->resultWindow->tablePicture.Items(), "Alice"), nullptr);
 }
 
 TEST(NameChange, CancelAndEmptyNameChangeNothing)
@@ -217,38 +217,38 @@ TEST(NameChange, CancelAndEmptyNameChangeNothing)
   Session s(Edition::English, [](const fs::path& dir) { testing::KeepUserName(dir, Edition::English, "Tester"); });
   s.program->Start();
   const std::string before = ReadBytes(s.file("dATR.dat"));
-  Form18& dialog = *s.program->Form18;
-  s.main().Picture1.UserDblClick();
-  dialog.Text1.UserType("");
+  UserNameChangeDialog& dialog = *s.program->userNameChangeDialog;
+  s.main().mascotPicture.UserDblClick();
+  dialog.nameBox.UserType("");
   s.services.ExpectMsgBox(" Input User-Name ");
-  dialog.Command1.UserClick();
+  dialog.okButton.UserClick();
   EXPECT_TRUE(dialog.Visible());
-  dialog.Text1.UserType("Other");
-  dialog.Command2.UserClick();
+  dialog.nameBox.UserType("Other");
+  dialog.cancelButton.UserClick();
   EXPECT_FALSE(dialog.Visible());
   EXPECT_EQ(s.program->UserName, "Tester");
   EXPECT_EQ(ReadBytes(s.file("dATR.dat")), before);
   // Reopened, the box shows the name in use again.
-  s.main().Picture1.UserDblClick();
-  EXPECT_EQ(dialog.Text1.Text(), "Tester");
+  s.main().mascotPicture.UserDblClick();
+  EXPECT_EQ(dialog.nameBox.Text(), "Tester");
 }
 
 // ---------------------------------------------------------------- sites
 
-std::vector<std::string> ComboItems(Session& s) { return s.main().Combo2.Items(); }
+std::vector<std::string> ComboItems(Session& s) { return s.main().siteCombo.Items(); }
 
 TEST(SiteDialog, OpensWithTheListOnFileAndItsCount)
 {
   GuestStart g(Edition::Japanese);
   Session& s = g.s;
-  s.main().Command7.UserClick();
-  Form17& dialog = *s.program->Form17;
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
   ASSERT_TRUE(dialog.Visible());
-  EXPECT_EQ(dialog.List1.Items(), Lines(s.file("撮影部位.txt")));
-  EXPECT_EQ(dialog.List1.ListCount(), 11);
-  EXPECT_EQ(dialog.Label3.Caption(), "現在の部位数 = 11");
-  EXPECT_EQ(dialog.Label4.Caption(), "（最大 30 部位）");
-  EXPECT_EQ(dialog.Text1.Text(), "");
+  EXPECT_EQ(dialog.siteList.Items(), Lines(s.file("撮影部位.txt")));
+  EXPECT_EQ(dialog.siteList.ListCount(), 11);
+  EXPECT_EQ(dialog.siteCountLabel.Caption(), "現在の部位数 = 11");
+  EXPECT_EQ(dialog.siteMaximumCaption.Caption(), "（最大 30 部位）");
+  EXPECT_EQ(dialog.newSiteBox.Text(), "");
 }
 
 TEST(SiteDialog, AddKeepsLeadingBlanksInFileAndCombo)
@@ -257,18 +257,18 @@ TEST(SiteDialog, AddKeepsLeadingBlanksInFileAndCombo)
   Session& s = g.s;
   std::vector<std::string> sites = Lines(s.file("撮影部位.txt"));
   const std::vector<std::string> combo = ComboItems(s);
-  s.main().Command7.UserClick();
-  Form17& dialog = *s.program->Form17;
-  dialog.Text1.UserType("  胸部斜位");
-  dialog.Command1.UserClick();
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
+  dialog.newSiteBox.UserType("  胸部斜位");
+  dialog.addButton.UserClick();
   sites.push_back("  胸部斜位");
   EXPECT_EQ(Lines(s.file("撮影部位.txt")), sites);
   ASSERT_EQ(ComboItems(s).size(), combo.size() + 1);
   EXPECT_EQ(ComboItems(s).back(), "  胸部斜位");
   EXPECT_FALSE(dialog.Visible());
   // Reopened, the dialog counts the new site.
-  s.main().Command7.UserClick();
-  EXPECT_EQ(dialog.Label3.Caption(), "現在の部位数 = 12");
+  s.main().siteListButton.UserClick();
+  EXPECT_EQ(dialog.siteCountLabel.Caption(), "現在の部位数 = 12");
 }
 
 TEST(SiteDialog, EmptyNameAndMissingSelectionAreRefused)
@@ -276,12 +276,12 @@ TEST(SiteDialog, EmptyNameAndMissingSelectionAreRefused)
   GuestStart g(Edition::Japanese);
   Session& s = g.s;
   const std::string before = ReadBytes(s.file("撮影部位.txt"));
-  s.main().Command7.UserClick();
-  Form17& dialog = *s.program->Form17;
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
   s.services.ExpectMsgBox("部位を記入して下さい");
-  dialog.Command1.UserClick();
+  dialog.addButton.UserClick();
   s.services.ExpectMsgBox("削除する部位を選択して下さい");
-  dialog.Command3.UserClick();
+  dialog.deleteButton.UserClick();
   for (const ui::MsgBoxCall& box : s.services.msgBoxes) EXPECT_EQ(box.style, ui::vbExclamation);
   EXPECT_TRUE(dialog.Visible());
   EXPECT_EQ(ReadBytes(s.file("撮影部位.txt")), before);
@@ -294,23 +294,23 @@ TEST(SiteDialog, DeleteRemovesEveryCopyAndResetsTheCombo)
         << "頭部正面\r\n腹部正面\r\n胸部正面\r\n腹部正面\r\n 腹部正面\r\n";
   });
   Session& s = g.s;
-  s.main().Command7.UserClick();
-  Form17& dialog = *s.program->Form17;
-  dialog.List1.UserChoose(1);
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
+  dialog.siteList.UserChoose(1);
 
   // Cancel keeps everything.
   s.services.ExpectMsgBox("*※* 本当に 腹部正面 を削除してもいいですか？ *※*", ui::vbCancel);
-  dialog.Command3.UserClick();
+  dialog.deleteButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKCancel);
   EXPECT_EQ(Lines(s.file("撮影部位.txt")).size(), 5u);
   EXPECT_TRUE(dialog.Visible());
 
   s.services.ExpectMsgBox("*※* 本当に 腹部正面 を削除してもいいですか？ *※*", ui::vbOK);
-  dialog.Command3.UserClick();
+  dialog.deleteButton.UserClick();
   const std::vector<std::string> left{"頭部正面", "胸部正面", " 腹部正面"};
   EXPECT_EQ(Lines(s.file("撮影部位.txt")), left);
   EXPECT_EQ(ComboItems(s), left);
-  EXPECT_EQ(s.main().Combo2.Text(), "頭部正面");
+  EXPECT_EQ(s.main().siteCombo.Text(), "頭部正面");
   EXPECT_FALSE(dialog.Visible());
 }
 
@@ -318,16 +318,16 @@ TEST(SiteDialog, DeletingTheFirstSiteStillShowsItsNameInTheCombo)
 {
   GuestStart g(Edition::Japanese);
   Session& s = g.s;
-  s.main().Command7.UserClick();
-  Form17& dialog = *s.program->Form17;
-  dialog.List1.UserChoose(0);
-  ASSERT_EQ(dialog.List1.Text(), "頭部正面");
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
+  dialog.siteList.UserChoose(0);
+  ASSERT_EQ(dialog.siteList.Text(), "頭部正面");
   s.services.ExpectMsgBox(ui::vbOK);
-  dialog.Command3.UserClick();
+  dialog.deleteButton.UserClick();
   EXPECT_EQ(Lines(s.file("撮影部位.txt")).size(), 10u);
-  EXPECT_EQ(s.main().Combo2.Text(), "頭部正面");
-  EXPECT_EQ(s.main().Combo2.ListCount(), 10);
-  EXPECT_EQ(s.main().Combo2.ListIndex(), -1);
+  EXPECT_EQ(s.main().siteCombo.Text(), "頭部正面");
+  EXPECT_EQ(s.main().siteCombo.ListCount(), 10);
+  EXPECT_EQ(s.main().siteCombo.ListIndex(), -1);
 }
 
 TEST(SiteDialog, AFullListOfThirtyRefusesAnother)
@@ -338,23 +338,23 @@ TEST(SiteDialog, AFullListOfThirtyRefusesAnother)
   });
   Session& s = g.s;
   const std::string before = ReadBytes(s.file("撮影部位.txt"));
-  s.main().Command7.UserClick();
-  Form17& dialog = *s.program->Form17;
-  EXPECT_EQ(dialog.Label3.Caption(), "現在の部位数 = 30");
-  dialog.Text1.UserType("部位31");
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
+  EXPECT_EQ(dialog.siteCountLabel.Caption(), "現在の部位数 = 30");
+  dialog.newSiteBox.UserType("部位31");
   s.services.ExpectMsgBox("　照射部位は最大 30 部位です。これ以上追加できません　");
-  dialog.Command1.UserClick();
+  dialog.addButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
   EXPECT_EQ(ReadBytes(s.file("撮影部位.txt")), before);
-  EXPECT_EQ(s.main().Combo2.ListCount(), 30);
+  EXPECT_EQ(s.main().siteCombo.ListCount(), 30);
   EXPECT_TRUE(dialog.Visible());
   // One fewer, and the add goes through.
-  dialog.List1.UserChoose(29);
+  dialog.siteList.UserChoose(29);
   s.services.ExpectMsgBox(ui::vbOK);
-  dialog.Command3.UserClick();
-  s.main().Command7.UserClick();
-  dialog.Text1.UserType("部位31");
-  dialog.Command1.UserClick();
+  dialog.deleteButton.UserClick();
+  s.main().siteListButton.UserClick();
+  dialog.newSiteBox.UserType("部位31");
+  dialog.addButton.UserClick();
   EXPECT_EQ(Lines(s.file("撮影部位.txt")).back(), "部位31");
 }
 
@@ -362,18 +362,18 @@ TEST(SiteDialog, AMissingListOpensEmptyAndRefusesChanges)
 {
   GuestStart g(Edition::Japanese);
   Session& s = g.s;
-  const int comboItems = s.main().Combo2.ListCount();
+  const int comboItems = s.main().siteCombo.ListCount();
   fs::remove(s.file("撮影部位.txt"));
-  s.main().Command7.UserClick();
-  Form17& dialog = *s.program->Form17;
-  EXPECT_EQ(dialog.List1.ListCount(), 0);
-  EXPECT_EQ(dialog.Label3.Caption(), "現在の部位数 = 0");
-  dialog.Text1.UserType("頭部");
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
+  EXPECT_EQ(dialog.siteList.ListCount(), 0);
+  EXPECT_EQ(dialog.siteCountLabel.Caption(), "現在の部位数 = 0");
+  dialog.newSiteBox.UserType("頭部");
   s.services.ExpectMsgBox(ui::vbOK);
-  dialog.Command1.UserClick();
+  dialog.addButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().text.rfind("　照射部位のファイルを読み書きできませんでした　\n", 0), 0u);
   EXPECT_FALSE(fs::exists(s.file("撮影部位.txt")));
-  EXPECT_EQ(s.main().Combo2.ListCount(), comboItems);
+  EXPECT_EQ(s.main().siteCombo.ListCount(), comboItems);
 }
 
 // ---------------------------------------------------------------- exit
@@ -386,11 +386,11 @@ TEST(ExitDialog, NoKeepsTheProgramAndItsFiles)
   GuestStart g(Edition::Japanese);
   Session& s = g.s;
   for (const std::string& f : kExitFiles) std::ofstream(s.file(f)) << "x";
-  s.main().Command1.UserClick();
-  Form6& dialog = *s.program->Form6;
+  s.main().exitButton.UserClick();
+  ExitDialog& dialog = *s.program->exitDialog;
   ASSERT_TRUE(dialog.Visible());
-  EXPECT_EQ(dialog.Label1.Caption(), "Vorn_V18 を終了しますか？");
-  dialog.Command2.UserClick();
+  EXPECT_EQ(dialog.questionCaption.Caption(), "Vorn_V18 を終了しますか？");
+  dialog.noButton.UserClick();
   EXPECT_FALSE(dialog.Visible());
   EXPECT_FALSE(s.program->app.Ended());
   for (const std::string& f : kExitFiles) EXPECT_TRUE(fs::exists(s.file(f))) << f;
@@ -404,8 +404,8 @@ TEST(ExitDialog, YesRemovesTheEditionsListAndEnds)
     // Some files are missing: the others go all the same.
     for (const std::string& f : kExitFiles)
       if (f != "X_SPCTL.dat") std::ofstream(s.file(f)) << "x";
-    s.main().Command1.UserClick();
-    s.program->Form6->Command1.UserClick();
+    s.main().exitButton.UserClick();
+    s.program->exitDialog->yesButton.UserClick();
     EXPECT_TRUE(s.program->app.Ended());
     for (const std::string& f : kExitFiles) {
       const bool kept = f == "JorE.dat" && edition == Edition::Japanese;

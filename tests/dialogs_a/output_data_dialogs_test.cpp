@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "beam/output_data.h"
-#include "mainwin/form7.h"
-#include "mainwin/form8.h"
+#include "mainwin/output_data_editor.h"
+#include "mainwin/output_data_chooser.h"
 #include "tests/dialogs_a/dialogs_test_support.h"
 #include "tests/support/failing_writes.h"
 
@@ -29,13 +29,13 @@ struct Started {
     s.program->Start();
   }
   Session s;
-  Form7& editor() { return *s.program->Form7; }
-  Form8& chooser() { return *s.program->Form8; }
-  void OpenEditor() { s.main().Command12.UserClick(); }
+  OutputDataEditor& editor() { return *s.program->outputDataEditor; }
+  OutputDataChooser& chooser() { return *s.program->outputDataChooser; }
+  void OpenEditor() { s.main().editOutputDataButton.UserClick(); }
   void Save(const std::string& name)
   {
-    editor().Text43.UserType(name);
-    editor().Command1.UserClick();
+    editor().fileNameBox.UserType(name);
+    editor().saveButton.UserClick();
   }
 };
 
@@ -46,18 +46,18 @@ TEST(OutputEditor, OpensWithTheDataInUse)
 {
   Started t;
   t.OpenEditor();
-  Form7& e = t.editor();
+  OutputDataEditor& e = t.editor();
   ASSERT_TRUE(e.Visible());
   EXPECT_EQ(e.Caption(), "  平均出力データ編集");
   // The shipped vorn_default.op, as its boxes show it.
-  EXPECT_EQ(e.Text1.Text(), "3.03E-07");
-  EXPECT_EQ(e.Text12.Text(), "3.61E-06");
-  EXPECT_EQ(e.Text13.Text(), "2.98E-07");
-  EXPECT_EQ(e.Text36.Text(), "2.71E-06");
+  EXPECT_EQ(e.type1Output40kVBox.Text(), "3.03E-07");
+  EXPECT_EQ(e.type1Output150kVBox.Text(), "3.61E-06");
+  EXPECT_EQ(e.type2Output40kVBox.Text(), "2.98E-07");
+  EXPECT_EQ(e.type3Output150kVBox.Text(), "2.71E-06");
   for (int n = 37; n <= 41; n += 2) EXPECT_EQ(e.Box(n).Text(), "2.50") << n;
   for (int n = 38; n <= 42; n += 2) EXPECT_EQ(e.Box(n).Text(), "0.00") << n;
-  EXPECT_EQ(e.Text43.Text(), "vorn_default");
-  EXPECT_EQ(e.Text44.Text(), kShippedHeader);
+  EXPECT_EQ(e.fileNameBox.Text(), "vorn_default");
+  EXPECT_EQ(e.commentBox.Text(), kShippedHeader);
 }
 
 TEST(OutputEditor, TheDefaultNamesAreReservedButOtherCapitalsAreNot)
@@ -66,7 +66,7 @@ TEST(OutputEditor, TheDefaultNamesAreReservedButOtherCapitalsAreNot)
   const std::string shipped = ReadBytes(t.s.file("vorn_default.op"));
   const OutputData before = t.s.m().Output;
   t.OpenEditor();
-  t.editor().Text1.UserType("9.99E-06");
+  t.editor().type1Output40kVBox.UserType("9.99E-06");
   for (const char* name : {"vorn_default", "VORN_DEFAULT", "../elsewhere", "sub/tube"}) {
     t.s.services.ExpectMsgBox("　このファイル名は使用禁止です　");
     t.Save(name);
@@ -77,13 +77,13 @@ TEST(OutputEditor, TheDefaultNamesAreReservedButOtherCapitalsAreNot)
   EXPECT_EQ(ReadBytes(t.s.file("vorn_default.op")), shipped);
   EXPECT_FALSE(fs::exists(t.s.dir().parent_path() / "elsewhere.op"));
   EXPECT_EQ(t.s.m().Output.OutputTable, before.OutputTable);
-  EXPECT_EQ(t.s.main().Label79.Caption(), "vorn_default");
+  EXPECT_EQ(t.s.main().outputDataInUseLabel.Caption(), "vorn_default");
 
   t.Save("Vorn_Default");
   EXPECT_FALSE(t.editor().Visible());
   EXPECT_TRUE(fs::exists(t.s.file("Vorn_Default.op")));
   EXPECT_EQ(t.s.m().Output.OptionFileName, "Vorn_Default.op");
-  EXPECT_EQ(t.s.main().Label79.Caption(), "Vorn_Default");
+  EXPECT_EQ(t.s.main().outputDataInUseLabel.Caption(), "Vorn_Default");
   EXPECT_EQ(ReadBytes(t.s.file("vorn_default.op")), shipped);
 }
 
@@ -92,13 +92,13 @@ TEST(OutputEditor, SaveWritesTheFileAndMakesItTheDataInUse)
   Started t;
   const std::vector<std::string> shipped = Lines(t.s.file("vorn_default.op"));
   t.OpenEditor();
-  Form7& e = t.editor();
-  e.Text1.UserType("1.23456E-06");  // more digits than the file keeps
-  e.Text24.UserType("4e-6");
-  e.Text30.UserType(" 7.5e-8 ");      // blanks around a number are allowed
-  e.Text37.UserType("2.5");
-  e.Text40.UserType("0.1");
-  e.Text44.UserType("Room 2, measured 2026");
+  OutputDataEditor& e = t.editor();
+  e.type1Output40kVBox.UserType("1.23456E-06");  // more digits than the file keeps
+  e.type2Output150kVBox.UserType("4e-6");
+  e.type3Output90kVBox.UserType(" 7.5e-8 ");      // blanks around a number are allowed
+  e.type1AlFilterBox.UserType("2.5");
+  e.type2CuFilterBox.UserType("0.1");
+  e.commentBox.UserType("Room 2, measured 2026");
   t.Save("room2");
 
   const std::vector<std::string> lines = Lines(t.s.file("room2.op"));
@@ -123,7 +123,7 @@ TEST(OutputEditor, SaveWritesTheFileAndMakesItTheDataInUse)
   EXPECT_DOUBLE_EQ(out.OutputTable(1, 12), 150.0);
   EXPECT_EQ(out.OptionFileHeader, "Room 2, measured 2026");
   EXPECT_EQ(out.OptionFileName, "room2.op");
-  EXPECT_EQ(t.s.main().Label79.Caption(), "room2");
+  EXPECT_EQ(t.s.main().outputDataInUseLabel.Caption(), "room2");
 
   // Read back, digits beyond the third significant one are gone.
   const OutputData reread = ReadOutputDataFile(t.s.file("room2.op"));
@@ -136,7 +136,7 @@ TEST(OutputEditor, EmptyCommentIsWrittenAsNoComment)
 {
   Started t;
   t.OpenEditor();
-  t.editor().Text44.UserType("");
+  t.editor().commentBox.UserType("");
   t.Save("plain");
   EXPECT_EQ(Lines(t.s.file("plain.op")).front(), "No comment");
   EXPECT_EQ(t.s.m().Output.OptionFileHeader, "No comment");
@@ -149,7 +149,7 @@ TEST(OutputEditor, ANameWithItsExtensionIsSavedAsTyped)
   t.Save("tube.op");
   EXPECT_TRUE(fs::exists(t.s.file("tube.op.op")));
   EXPECT_FALSE(fs::exists(t.s.file("tube.op")));
-  EXPECT_EQ(t.s.main().Label79.Caption(), "tube.op");
+  EXPECT_EQ(t.s.main().outputDataInUseLabel.Caption(), "tube.op");
 }
 
 TEST(OutputEditor, RefusesWhatItsFileCouldNotHoldOrReadBack)
@@ -186,11 +186,11 @@ TEST(OutputEditor, RefusesWhatItsFileCouldNotHoldOrReadBack)
       if (c.box == 0) t.s.m().Output.OutputTable(1, 1) = 0.04;
       const OutputData before = t.s.m().Output;
       t.OpenEditor();
-      Form7& e = t.editor();
-      e.Text43.UserType("checked");
+      OutputDataEditor& e = t.editor();
+      e.fileNameBox.UserType("checked");
       if (c.box != 0) e.Box(c.box).UserType(c.typed);
       t.s.services.ExpectMsgBox(edition == Edition::Japanese ? c.japanese : c.english);
-      e.Command1.UserClick();
+      e.saveButton.UserClick();
       EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << c.box << " " << c.typed;
       EXPECT_EQ(t.s.services.beeps, 1);
       EXPECT_EQ(t.s.services.msgBoxes.back().style, ui::vbExclamation);
@@ -216,18 +216,18 @@ TEST(OutputEditor, AnExistingFileIsOverwrittenOnlyOnYes)
   const OutputData inUse = t.s.m().Output;
 
   t.OpenEditor();
-  t.editor().Text1.UserType("7.77E-07");
+  t.editor().type1Output40kVBox.UserType("7.77E-07");
   t.s.services.ExpectMsgBox("　この名前のファイルはすでに存在します。上書きしますか？　", ui::vbNo);
   t.Save("mine");
   EXPECT_EQ(t.s.services.msgBoxes.back().style, ui::vbYesNo);
   EXPECT_EQ(t.s.services.calls.at(t.s.services.calls.size() - 2), "Beep");
   EXPECT_TRUE(t.editor().Visible());
-  EXPECT_EQ(t.editor().Text1.Text(), "7.77E-07");
+  EXPECT_EQ(t.editor().type1Output40kVBox.Text(), "7.77E-07");
   EXPECT_EQ(ReadBytes(t.s.file("mine.op")), first);
   EXPECT_EQ(t.s.m().Output.OutputTable, inUse.OutputTable);
 
   t.s.services.ExpectMsgBox(ui::vbYes);
-  t.editor().Command1.UserClick();
+  t.editor().saveButton.UserClick();
   EXPECT_FALSE(t.editor().Visible());
   EXPECT_EQ(Lines(t.s.file("mine.op"))[2].substr(0, 9), "7.77E-07 ");
   EXPECT_DOUBLE_EQ(t.s.m().Output.OutputTable(2, 1), 7.77e-7);
@@ -251,14 +251,14 @@ TEST(OutputEditor, CancelAndAFailedWriteLeaveTheDataInUse)
   Started t;
   const OutputData before = t.s.m().Output;
   t.OpenEditor();
-  t.editor().Text1.UserType("5.55E-06");
-  t.editor().Command2.UserClick();
+  t.editor().type1Output40kVBox.UserType("5.55E-06");
+  t.editor().cancelButton.UserClick();
   EXPECT_FALSE(t.editor().Visible());
   EXPECT_EQ(t.s.m().Output.OutputTable, before.OutputTable);
 
   t.OpenEditor();
-  EXPECT_EQ(t.editor().Text1.Text(), "3.03E-07") << "the editor is refilled from the data in use";
-  t.editor().Text1.UserType("5.55E-06");
+  EXPECT_EQ(t.editor().type1Output40kVBox.Text(), "3.03E-07") << "the editor is refilled from the data in use";
+  t.editor().type1Output40kVBox.UserType("5.55E-06");
   t.s.services.ExpectMsgBox(ui::vbOK);
   {
     const vorn::testing::FailingWrites full;
@@ -269,7 +269,7 @@ TEST(OutputEditor, CancelAndAFailedWriteLeaveTheDataInUse)
   EXPECT_FALSE(fs::exists(t.s.file("blocked.op")));
   EXPECT_EQ(t.s.m().Output.OutputTable, before.OutputTable);
   EXPECT_EQ(t.s.m().Output.OptionFileName, "vorn_default.op");
-  EXPECT_EQ(t.s.main().Label79.Caption(), "vorn_default");
+  EXPECT_EQ(t.s.main().outputDataInUseLabel.Caption(), "vorn_default");
 }
 
 TEST(OutputEditor, EnterWalksDownAColumnToItsFiltrationTheNameTheCommentAndSave)
@@ -294,7 +294,7 @@ TEST(OutputEditor, EnterWalksDownAColumnToItsFiltrationTheNameTheCommentAndSave)
 
   Started t;
   t.OpenEditor();
-  Form7& e = t.editor();
+  OutputDataEditor& e = t.editor();
   for (const auto& [box, target] : next) {
     e.Box(box).UserFocus();
     e.Box(box).UserKeyDown(ui::vbKeyReturn);
@@ -304,9 +304,9 @@ TEST(OutputEditor, EnterWalksDownAColumnToItsFiltrationTheNameTheCommentAndSave)
   // Enter on the last box reaches Save without pressing it; other keys do nothing.
   EXPECT_TRUE(e.Visible());
   EXPECT_TRUE(t.s.services.msgBoxes.empty());
-  e.Text5.UserKeyDown(ui::vbKeyDown);
-  e.Text5.UserKeyDown(ui::vbKeyTab);
-  EXPECT_EQ(e.ActiveControl(), &e.Text5);
+  e.type1Output80kVBox.UserKeyDown(ui::vbKeyDown);
+  e.type1Output80kVBox.UserKeyDown(ui::vbKeyTab);
+  EXPECT_EQ(e.ActiveControl(), &e.type1Output80kVBox);
 }
 
 // ---------------------------------------------------------------- chooser
@@ -328,13 +328,13 @@ TEST(OutputChooser, ListsTheOutputFilesAndSaysWhenNoneIsChosen)
 {
   Started t;
   t.s.folder.Write("second.op", OutputFile("Second", "1.00E-06"));
-  t.s.main().Command13.UserClick();
-  Form8& c = t.chooser();
+  t.s.main().chooseOutputDataButton.UserClick();
+  OutputDataChooser& c = t.chooser();
   ASSERT_TRUE(c.Visible());
-  EXPECT_EQ(c.File1.Items(), (std::vector<std::string>{"second.op", "vorn_default.op"}));
-  EXPECT_EQ(c.Text1.Text(), "");
+  EXPECT_EQ(c.outputFileList.Items(), (std::vector<std::string>{"second.op", "vorn_default.op"}));
+  EXPECT_EQ(c.commentBox.Text(), "");
   t.s.services.ExpectMsgBox("　ファイルを選択して下さい　");
-  c.Command1.UserClick();
+  c.okButton.UserClick();
   EXPECT_EQ(t.s.services.msgBoxes.back().style, ui::vbOKOnly);
   EXPECT_EQ(t.s.services.calls.at(t.s.services.calls.size() - 2), "Beep");
   EXPECT_TRUE(c.Visible());
@@ -345,12 +345,12 @@ TEST(OutputChooser, PreviewStopsAtACommaWhileTheLoadKeepsTheWholeLine)
 {
   Started t;
   t.s.folder.Write("roomA.op", OutputFile("Tube A, room 3", "1.50E-06"));
-  t.s.main().Command13.UserClick();
-  Form8& c = t.chooser();
-  c.File1.UserChoose(0);
-  ASSERT_EQ(c.File1.FileName(), "roomA.op");
-  EXPECT_EQ(c.Text1.Text(), "Tube A");
-  c.Command1.UserClick();
+  t.s.main().chooseOutputDataButton.UserClick();
+  OutputDataChooser& c = t.chooser();
+  c.outputFileList.UserChoose(0);
+  ASSERT_EQ(c.outputFileList.FileName(), "roomA.op");
+  EXPECT_EQ(c.commentBox.Text(), "Tube A");
+  c.okButton.UserClick();
   EXPECT_FALSE(c.Visible());
   const OutputData& out = t.s.m().Output;
   EXPECT_EQ(out.OptionFileHeader, "Tube A, room 3");
@@ -359,14 +359,14 @@ TEST(OutputChooser, PreviewStopsAtACommaWhileTheLoadKeepsTheWholeLine)
   EXPECT_DOUBLE_EQ(out.OutputTable(4, 12), 2e-6);
   EXPECT_DOUBLE_EQ(out.OutputFilterAl[3], 0.3);
   EXPECT_DOUBLE_EQ(out.OutputFilterCu[1], 0.02);
-  EXPECT_EQ(t.s.main().Label79.Caption(), "roomA");
+  EXPECT_EQ(t.s.main().outputDataInUseLabel.Caption(), "roomA");
 
   // Reopened, the preview is empty again and a saved file shows in the list.
-  t.s.main().Command12.UserClick();
+  t.s.main().editOutputDataButton.UserClick();
   t.Save("fromEditor");
-  t.s.main().Command13.UserClick();
-  EXPECT_EQ(c.Text1.Text(), "");
-  EXPECT_EQ(c.File1.ListCount(), 3);
+  t.s.main().chooseOutputDataButton.UserClick();
+  EXPECT_EQ(c.commentBox.Text(), "");
+  EXPECT_EQ(c.outputFileList.ListCount(), 3);
 }
 
 TEST(OutputChooser, AShortOrBrokenFileIsReportedAndTheDataInUseStay)
@@ -378,24 +378,24 @@ TEST(OutputChooser, AShortOrBrokenFileIsReportedAndTheDataInUseStay)
   t.s.folder.Write("a_short.op", shortFile);
   t.s.folder.Write("b_text.op", OutputFile("Text", "one"));
   t.s.folder.Write("c_empty.op", "");
-  t.s.main().Command13.UserClick();
-  Form8& c = t.chooser();
+  t.s.main().chooseOutputDataButton.UserClick();
+  OutputDataChooser& c = t.chooser();
   for (int i = 0; i < 3; ++i) {
-    c.File1.UserChoose(i);
+    c.outputFileList.UserChoose(i);
     t.s.services.ExpectMsgBox(ui::vbOK);
-    c.Command1.UserClick();
+    c.okButton.UserClick();
     const std::string& text = t.s.services.msgBoxes.back().text;
     EXPECT_EQ(text.rfind("　出力データファイルを読み込めませんでした　\n", 0), 0u) << text;
-    EXPECT_NE(text.find(c.File1.FileName()), std::string::npos) << text;
+    EXPECT_NE(text.find(c.outputFileList.FileName()), std::string::npos) << text;
     EXPECT_TRUE(c.Visible());
   }
-  EXPECT_EQ(c.Text1.Text(), "") << "an empty file previews as no comment";
+  EXPECT_EQ(c.commentBox.Text(), "") << "an empty file previews as no comment";
   const OutputData& out = t.s.m().Output;
   EXPECT_EQ(out.OutputTable, before.OutputTable);
   EXPECT_EQ(out.OutputFilterAl, before.OutputFilterAl);
   EXPECT_EQ(out.OptionFileHeader, before.OptionFileHeader);
   EXPECT_EQ(out.OptionFileName, "vorn_default.op");
-  EXPECT_EQ(t.s.main().Label79.Caption(), "vorn_default");
+  EXPECT_EQ(t.s.main().outputDataInUseLabel.Caption(), "vorn_default");
 }
 
 }  // namespace

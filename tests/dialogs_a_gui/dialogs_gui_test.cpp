@@ -124,48 +124,48 @@ protected:
 
 TEST_P(DialogsGui, EachDialogShowsWhole)
 {
-  Form1& main = *program->Form1;
+  MainWindow& main = *program->mainWindow;
   const bool japanese = GetParam() == Edition::Japanese;
 
-  main.Command8.UserClick();
-  program->Form15->Text1.UserType(japanese ? "山田　太郎" : "John Smith");
-  Check(*program->Form15, "form15_registration");
-  program->Form15->Command2.UserClick();  // continue as the guest
+  main.welcomeButton.UserClick();
+  program->userNameRegistrationDialog->nameBox.UserType(japanese ? "山田　太郎" : "John Smith");
+  Check(*program->userNameRegistrationDialog, "form15_registration");
+  program->userNameRegistrationDialog->cancelButton.UserClick();  // continue as the guest
 
-  main.Picture1.UserDblClick();
-  Check(*program->Form18, "form18_name_change");
-  program->Form18->Command2.UserClick();
+  main.mascotPicture.UserDblClick();
+  Check(*program->userNameChangeDialog, "form18_name_change");
+  program->userNameChangeDialog->cancelButton.UserClick();
 
   if (japanese) {
-    main.Command7.UserClick();
-    program->Form17->Text1.UserType("胸部斜位");
-    Check(*program->Form17, "form17_sites");
-    program->Form17->Command2.UserClick();
+    main.siteListButton.UserClick();
+    program->siteListDialog->newSiteBox.UserType("胸部斜位");
+    Check(*program->siteListDialog, "form17_sites");
+    program->siteListDialog->cancelButton.UserClick();
   }
 
-  main.Command12.UserClick();
-  Check(*program->Form7, "form7_output_editor");
-  program->Form7->Command2.UserClick();
+  main.editOutputDataButton.UserClick();
+  Check(*program->outputDataEditor, "form7_output_editor");
+  program->outputDataEditor->cancelButton.UserClick();
 
-  main.Command13.UserClick();
-  program->Form8->File1.UserChoose(0);
-  Check(*program->Form8, "form8_output_chooser");
-  program->Form8->Command2.UserClick();
+  main.chooseOutputDataButton.UserClick();
+  program->outputDataChooser->outputFileList.UserChoose(0);
+  Check(*program->outputDataChooser, "form8_output_chooser");
+  program->outputDataChooser->cancelButton.UserClick();
 
-  main.Command9.UserClick();
-  program->Form5->File1.UserChoose(1);
-  program->Form5->Text2.UserType("0.5");
-  Check(*program->Form5, "form5_optional_filter");
-  program->Form5->Command3.UserClick();
+  main.optionalFilterButton.UserClick();
+  program->optionalFilterDialog->materialFileList.UserChoose(1);
+  program->optionalFilterDialog->thicknessBox.UserType("0.5");
+  Check(*program->optionalFilterDialog, "form5_optional_filter");
+  program->optionalFilterDialog->cancelButton.UserClick();
 
-  main.Option4.UserClick();
-  program->Form9->Text1.UserType("2.58E-04");
-  Check(*program->Form9, "form9_measured_exposure");
-  program->Form9->Command2.UserClick();
+  main.measuredExposureOption.UserClick();
+  program->measuredExposureDialog->measuredValueBox.UserType("2.58E-04");
+  Check(*program->measuredExposureDialog, "form9_measured_exposure");
+  program->measuredExposureDialog->cancelButton.UserClick();
 
-  main.Command1.UserClick();
-  Check(*program->Form6, "form6_exit");
-  program->Form6->Command2.UserClick();
+  main.exitButton.UserClick();
+  Check(*program->exitDialog, "form6_exit");
+  program->exitDialog->noButton.UserClick();
 
   EXPECT_GT(measured, japanese ? 90 : 80);
 }

@@ -62,32 +62,32 @@ protected:
 
 TEST_P(FirstOpening, TheOptionalFilterDialogWaitsForTheUsersMaterial)
 {
-  program->Form1->Command9.UserClick();
-  Form5& dialog = *program->Form5;
-  QListWidget* list = OpenedList(dialog, dialog.File1);
+  program->mainWindow->optionalFilterButton.UserClick();
+  OptionalFilterDialog& dialog = *program->optionalFilterDialog;
+  QListWidget* list = OpenedList(dialog, dialog.materialFileList);
   ASSERT_NE(list, nullptr);
   ASSERT_GE(list->count(), 2);
-  EXPECT_EQ(dialog.File1.ListIndex(), -1);
-  EXPECT_EQ(dialog.Label5.Caption(), "");
+  EXPECT_EQ(dialog.materialFileList.ListIndex(), -1);
+  EXPECT_EQ(dialog.materialLabel.Caption(), "");
   EXPECT_TRUE(list->selectedItems().isEmpty());
 
-  const std::string filterShown = program->Form1->Label29.Caption();
-  dialog.Text2.UserType("1");
+  const std::string filterShown = program->mainWindow->optionalFilterMaterialLabel.Caption();
+  dialog.thicknessBox.UserType("1");
   desktop->script.ExpectMsgBox(Japanese() ? "　フィルター材質が未選択です　" : "  Select substance  ");
-  Press(dialog, dialog.Command1);
+  Press(dialog, dialog.setButton);
   EXPECT_EQ(desktop->script.PendingMsgBoxes(), 0u);
   EXPECT_EQ(program->Module().OtherFilter.OtherFilterOn, 0);
-  EXPECT_EQ(program->Form1->Label29.Caption(), filterShown);
+  EXPECT_EQ(program->mainWindow->optionalFilterMaterialLabel.Caption(), filterShown);
 
   // The user's own choices still count: a click, then an arrow key.
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-  EXPECT_EQ(dialog.File1.ListIndex(), 1);
-  const std::string second = dialog.Label5.Caption();
+  EXPECT_EQ(dialog.materialFileList.ListIndex(), 1);
+  const std::string second = dialog.materialLabel.Caption();
   EXPECT_NE(second, "");
   list->setFocus();
   QTest::keyClick(list, Qt::Key_Up);
-  EXPECT_EQ(dialog.File1.ListIndex(), 0);
-  EXPECT_NE(dialog.Label5.Caption(), second);
+  EXPECT_EQ(dialog.materialFileList.ListIndex(), 0);
+  EXPECT_NE(dialog.materialLabel.Caption(), second);
 }
 
 TEST_P(FirstOpening, TheOutputDataChooserLoadsNothingUnchosen)
@@ -95,15 +95,15 @@ TEST_P(FirstOpening, TheOutputDataChooserLoadsNothingUnchosen)
   const std::string inUse = program->Module().Output.OptionFileName;
   // A second file, so that a wrong first-row choice would show.
   fs::copy_file(folder.path() / "vorn_default.op", folder.path() / "another.op");
-  program->Form1->Command13.UserClick();
-  Form8& chooser = *program->Form8;
-  QListWidget* list = OpenedList(chooser, chooser.File1);
+  program->mainWindow->chooseOutputDataButton.UserClick();
+  OutputDataChooser& chooser = *program->outputDataChooser;
+  QListWidget* list = OpenedList(chooser, chooser.outputFileList);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(chooser.File1.ListIndex(), -1);
-  EXPECT_EQ(chooser.Text1.Text(), "");
+  EXPECT_EQ(chooser.outputFileList.ListIndex(), -1);
+  EXPECT_EQ(chooser.commentBox.Text(), "");
 
   desktop->script.ExpectMsgBox(Japanese() ? "　ファイルを選択して下さい　" : "  Select file  ");
-  Press(chooser, chooser.Command1);
+  Press(chooser, chooser.okButton);
   EXPECT_EQ(desktop->script.PendingMsgBoxes(), 0u);
   EXPECT_EQ(program->Module().Output.OptionFileName, inUse);
   EXPECT_TRUE(chooser.Visible());
@@ -113,14 +113,14 @@ TEST_P(FirstOpening, TheSiteDialogDeletesOnlyAChosenSite)
 {
   if (!Japanese()) GTEST_SKIP() << "the site dialog is the Japanese edition's";
   const std::vector<std::string> before = testing::Lines(folder.path() / "撮影部位.txt");
-  program->Form1->Command7.UserClick();
-  Form17& dialog = *program->Form17;
-  QListWidget* list = OpenedList(dialog, dialog.List1);
+  program->mainWindow->siteListButton.UserClick();
+  SiteListDialog& dialog = *program->siteListDialog;
+  QListWidget* list = OpenedList(dialog, dialog.siteList);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(dialog.List1.ListIndex(), -1);
+  EXPECT_EQ(dialog.siteList.ListIndex(), -1);
 
   desktop->script.ExpectMsgBox("削除する部位を選択して下さい");
-  Press(dialog, dialog.Command3);
+  Press(dialog, dialog.deleteButton);
   EXPECT_EQ(desktop->script.PendingMsgBoxes(), 0u);
   EXPECT_EQ(testing::Lines(folder.path() / "撮影部位.txt"), before);
 }

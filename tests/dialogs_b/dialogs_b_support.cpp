@@ -54,7 +54,7 @@ Session::Session(Edition edition) : services(folder.path())
 void Session::Calculate()
 {
   const std::size_t boxes = services.msgBoxes.size();
-  main().Command2.UserClick();
+  main().calculateButton.UserClick();
   if (services.msgBoxes.size() != boxes) throw std::runtime_error("calculate said: " + services.msgBoxes.back().text);
 }
 

@@ -32,8 +32,8 @@ struct Session {
   ui::ScriptedServices services;
   std::unique_ptr<mainwin::MainProgram> program;
 
-  mainwin::Form1& main() { return *program->Form1; }
-  Module1& m() { return program->Module(); }
+  mainwin::MainWindow& main() { return *program->mainWindow; }
+  BeamCalculation& m() { return program->Module(); }
   // Runs the calculate command on the main window; it must succeed quietly.
   void Calculate();
   // The service calls made since the mark.

@@ -12,7 +12,7 @@
 namespace vorn::dialogs_b_test {
 namespace {
 
-using mainwin::Form11;
+using mainwin::FitDialog;
 
 constexpr const char* kHvlEmpty = "　半価層を入力してください　";
 constexpr const char* kHvlSame = "　実測値と計算値が同じです　";
@@ -30,9 +30,9 @@ struct FitSession : Session {
   explicit FitSession(Edition edition) : Session(edition)
   {
     Calculate();
-    main().Command14.UserClick();
+    main().fitButton.UserClick();
   }
-  Form11& fit() { return *program->Form11; }
+  FitDialog& fit() { return *program->fitDialog; }
   // A sentinel in every result the dialog recomputes after a fit.
   void MarkResults()
   {
@@ -56,50 +56,50 @@ struct FitSession : Session {
 TEST(FitDialogPresets, JapaneseEditionShowsTheCalculatedValuesAndEmptyBoxes)
 {
   FitSession s(Edition::Japanese);
-  Form11& f = s.fit();
-  f.Text1.UserType("3.1");
-  f.Text2.UserType("0.4");
-  f.Option2.UserClick();
-  f.Option4.UserClick();
-  f.Command2.UserClick();  // Cancel keeps the entries until the next opening
+  FitDialog& f = s.fit();
+  f.measuredHvlBox.UserType("3.1");
+  f.measuredAtrBox.UserType("0.4");
+  f.fitToAtrOption.UserClick();
+  f.byVoltageOption.UserClick();
+  f.cancelButton.UserClick();  // Cancel keeps the entries until the next opening
   EXPECT_FALSE(f.Visible());
-  EXPECT_EQ(f.Text1.Text(), "3.1");
+  EXPECT_EQ(f.measuredHvlBox.Text(), "3.1");
 
-  s.main().Command14.UserClick();
+  s.main().fitButton.UserClick();
   EXPECT_TRUE(f.Visible());
-  EXPECT_EQ(f.Text1.Text(), "");
-  EXPECT_EQ(f.Text2.Text(), "");
-  EXPECT_EQ(f.Label6.Caption(), s.main().Label65.Caption());
-  EXPECT_EQ(f.Label8.Caption(), s.main().Label67.Caption());
-  EXPECT_NE(f.Label6.Caption(), "");
-  EXPECT_TRUE(f.Option1.Value());
-  EXPECT_TRUE(f.Option3.Value());
-  EXPECT_FALSE(f.Option4.Value());
+  EXPECT_EQ(f.measuredHvlBox.Text(), "");
+  EXPECT_EQ(f.measuredAtrBox.Text(), "");
+  EXPECT_EQ(f.calculatedHvlLabel.Caption(), s.main().hvlLabel.Caption());
+  EXPECT_EQ(f.calculatedAtrLabel.Caption(), s.main().atrIndexLabel.Caption());
+  EXPECT_NE(f.calculatedHvlLabel.Caption(), "");
+  EXPECT_TRUE(f.fitToHvlOption.Value());
+  EXPECT_TRUE(f.byFiltrationOption.Value());
+  EXPECT_FALSE(f.byVoltageOption.Value());
   EXPECT_EQ(f.Caption(), "  HVL or ATR-Index ");
 }
 
 TEST(FitDialogPresets, EnglishEditionHasTheHalfValueLayerFitOnly)
 {
   FitSession s(Edition::English);
-  Form11& f = s.fit();
+  FitDialog& f = s.fit();
   EXPECT_EQ(f.Caption(), " Half Value Layer");
-  EXPECT_EQ(f.Label15.Caption(), s.main().Label65.Caption());
-  EXPECT_NE(f.Label15.Caption(), "");
-  EXPECT_TRUE(f.Option3.Value());
-  EXPECT_FALSE(f.Frame1.Visible());
-  EXPECT_FALSE(f.Command3.Visible());
-  EXPECT_TRUE(f.Text1.Reachable());
-  EXPECT_FALSE(f.Text2.Reachable());
-  EXPECT_EQ(f.Label1.Caption(), "Calculation of X-ray spectrum");
-  EXPECT_EQ(f.Label10.Caption(), "that approximates the measured HVL.");
+  EXPECT_EQ(f.calculatedHvlEnglishLabel.Caption(), s.main().hvlLabel.Caption());
+  EXPECT_NE(f.calculatedHvlEnglishLabel.Caption(), "");
+  EXPECT_TRUE(f.byFiltrationOption.Value());
+  EXPECT_FALSE(f.targetFrame.Visible());
+  EXPECT_FALSE(f.aboutAtrButton.Visible());
+  EXPECT_TRUE(f.measuredHvlBox.Reachable());
+  EXPECT_FALSE(f.measuredAtrBox.Reachable());
+  EXPECT_EQ(f.headingCaption.Caption(), "Calculation of X-ray spectrum");
+  EXPECT_EQ(f.headingLine2Caption.Caption(), "that approximates the measured HVL.");
 }
 
 TEST(FitDialogPresets, EnterInTheMeasuredBoxMovesToOkWithoutPressingIt)
 {
   FitSession s(Edition::Japanese);
-  s.fit().Text1.UserType("3");
-  s.fit().Text1.UserKeyDown(ui::vbKeyReturn);
-  EXPECT_TRUE(s.fit().Command1.HasFocus());
+  s.fit().measuredHvlBox.UserType("3");
+  s.fit().measuredHvlBox.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(s.fit().okButton.HasFocus());
   EXPECT_TRUE(s.services.msgBoxes.empty());
   EXPECT_TRUE(s.fit().Visible());
 }
@@ -111,7 +111,7 @@ TEST(FitDialogRefusals, EmptyHalfValueLayerBoxBeepsAndWarns)
   FitSession s(Edition::Japanese);
   const std::size_t mark = s.services.calls.size();
   s.services.ExpectMsgBox(kHvlEmpty);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.CallsSince(mark), (std::vector<std::string>{"Beep", std::string("MsgBox ") + kHvlEmpty}));
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
   EXPECT_TRUE(s.fit().Visible());
@@ -121,7 +121,7 @@ TEST(FitDialogRefusals, EnglishEmptyBoxMessage)
 {
   FitSession s(Edition::English);
   s.services.ExpectMsgBox("  Input the measured HVL  ");
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.services.beeps, 1);
 }
@@ -131,9 +131,9 @@ TEST(FitDialogRefusals, MeasuredEqualToCalculatedIsRefusedAfterStoringCentimetre
   FitSession s(Edition::Japanese);
   s.m().Result.Hvl1 = 0.25;  // cm Al
   s.MarkResults();
-  s.fit().Text1.UserType("2.5");  // mm Al
+  s.fit().measuredHvlBox.UserType("2.5");  // mm Al
   s.services.ExpectMsgBox(kHvlSame);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.m().Fit.HvlMeasured, 0.25);
   EXPECT_TRUE(s.ResultsUntouched());
@@ -144,25 +144,25 @@ TEST(FitDialogRefusals, EnglishEqualValueMessage)
 {
   FitSession s(Edition::English);
   s.m().Result.Hvl1 = 0.25;
-  s.fit().Text1.UserType("2.5");
+  s.fit().measuredHvlBox.UserType("2.5");
   s.services.ExpectMsgBox("  The measured value and the calculated value are the same  ");
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
 }
 
 TEST(FitDialogRefusals, AtrBoxEmptyAndAtrEqualToCalculated)
 {
   FitSession s(Edition::Japanese);
-  Form11& f = s.fit();
-  f.Option2.UserClick();
+  FitDialog& f = s.fit();
+  f.fitToAtrOption.UserClick();
   s.services.ExpectMsgBox(kAtrEmpty);
-  f.Command1.UserClick();
+  f.okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
 
   s.m().Result.AtrIndex = 0.5;
-  f.Text2.UserType("0.5");
+  f.measuredAtrBox.UserType("0.5");
   s.services.ExpectMsgBox(kAtrSame);
-  f.Command1.UserClick();
+  f.okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.m().Fit.AtrMeasured, 0.5);
   EXPECT_EQ(s.services.beeps, 2);
@@ -176,22 +176,22 @@ TEST(FitDialogRefusals, TextThatIsNoCompleteNumberIsRefusedBeforeAnyFit)
     FitSession s(edition);
     const ExposureCondition before = s.m().Condition;
     for (const char* typed : {"abc", "2,5", "-3"}) {
-      s.fit().Text1.UserType(typed);
+      s.fit().measuredHvlBox.UserType(typed);
       s.services.ExpectMsgBox(edition == Edition::Japanese ? "　実測 HVL (mmAl)：0 より大きい数値を入力して下さい　"
                                                            : "  Measured HVL (mmAl): enter a number above 0  ");
-      s.fit().Command1.UserClick();
+      s.fit().okButton.UserClick();
       EXPECT_EQ(s.services.PendingMsgBoxes(), 0u) << typed;
-      EXPECT_TRUE(s.fit().Text1.HasFocus()) << typed;
+      EXPECT_TRUE(s.fit().measuredHvlBox.HasFocus()) << typed;
     }
     EXPECT_EQ(s.m().Condition.InherentFilterAl, before.InherentFilterAl);
     EXPECT_TRUE(s.fit().Visible());
-    EXPECT_TRUE(s.main().Command3.Enabled());  // nothing ran: the result stands
+    EXPECT_TRUE(s.main().addToTableButton.Enabled());  // nothing ran: the result stands
   }
   FitSession s(Edition::Japanese);
-  s.fit().Option2.UserClick();
-  s.fit().Text2.UserType("0.5x");
+  s.fit().fitToAtrOption.UserClick();
+  s.fit().measuredAtrBox.UserType("0.5x");
   s.services.ExpectMsgBox("　実測 ATR-Index：0 より大きい数値を入力して下さい　");
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
 }
 
@@ -201,17 +201,17 @@ TEST(FitDialogRefusals, TheMainWindowsBoxesAreCheckedFirst)
   // a wrong number is named, the dialog closes and the old result goes.
   FitSession s(Edition::Japanese);
   const ExposureCondition before = s.m().Condition;
-  s.main().Text9.UserType("-80");
-  s.fit().Text1.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.1));
+  s.main().fsdBox.UserType("-80");
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.1));
   s.services.ExpectMsgBox("　FSD (cm)：0 より大きい数値を入力して下さい　");
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_FALSE(s.fit().Visible());
-  EXPECT_TRUE(s.main().Text9.HasFocus());
+  EXPECT_TRUE(s.main().fsdBox.HasFocus());
   EXPECT_EQ(s.m().Condition.InherentFilterAl, before.InherentFilterAl);
-  EXPECT_EQ(s.main().Label73.Caption(), "");
-  EXPECT_FALSE(s.main().Command3.Enabled());
-  EXPECT_FALSE(s.main().Command14.Enabled());
+  EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), "");
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
+  EXPECT_FALSE(s.main().fitButton.Enabled());
 }
 
 // ---------------------------------------------------------------- fit flags
@@ -219,17 +219,17 @@ TEST(FitDialogRefusals, TheMainWindowsBoxesAreCheckedFirst)
 TEST(FitDialogFlags, UpwardFitStoppedAt150kVSetsItsFlagAndRecomputesNothing)
 {
   FitSession s(Edition::Japanese);
-  s.main().Text5.UserType("150");
+  s.main().tubeVoltageBox.UserType("150");
   s.Calculate();
-  s.main().Command14.UserClick();
+  s.main().fitButton.UserClick();
   const double hvl = s.m().Result.Hvl1;
   s.MarkResults();
   s.m().Fit.FitFailHvlUp = 1;  // stale flags from an earlier run
   s.m().Fit.FitFailHvlDown = 1;
-  s.fit().Option4.UserClick();
-  s.fit().Text1.UserType(s.MillimetresOf(hvl * 1.2));
+  s.fit().byVoltageOption.UserClick();
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(hvl * 1.2));
   s.services.ExpectMsgBox(kAbove150);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.m().Fit.FitFailHvlUp, 1);
   EXPECT_EQ(s.m().Fit.FitFailHvlDown, 0);  // reset before the run
@@ -243,23 +243,23 @@ TEST(FitDialogFlags, DownwardTwinStoppedAtMinus10PercentStopsTheRunToo)
   FitSession s(Edition::Japanese);  // 75 kV: the downward fit may go to 67.5 kV
   const double hvl = s.m().Result.Hvl1;
   s.MarkResults();
-  s.fit().Option4.UserClick();
-  s.fit().Text1.UserType(s.MillimetresOf(hvl * 0.5));
+  s.fit().byVoltageOption.UserClick();
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(hvl * 0.5));
   s.services.ExpectMsgBox(kBelowMinus10);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.m().Fit.FitFailHvlUp, 0);
   EXPECT_EQ(s.m().Fit.FitFailHvlDown, 1);
   EXPECT_EQ(s.m().Condition.TubeVoltage, 75.0);
-  EXPECT_EQ(s.main().Text5.Text(), "75");
+  EXPECT_EQ(s.main().tubeVoltageBox.Text(), "75");
   EXPECT_TRUE(s.ResultsUntouched());
   EXPECT_TRUE(s.fit().Visible());
   // The fit's trials have passed through the spectrum: nothing on the main
   // window may be added as the result any more.
-  EXPECT_EQ(s.main().Label65.Caption(), "");
-  EXPECT_EQ(s.main().Label73.Caption(), "");
-  EXPECT_FALSE(s.main().Command3.Enabled());
-  EXPECT_FALSE(s.main().Command14.Enabled());
+  EXPECT_EQ(s.main().hvlLabel.Caption(), "");
+  EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), "");
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
+  EXPECT_FALSE(s.main().fitButton.Enabled());
 }
 
 TEST(FitDialogFlags, SuccessfulVoltageFitClearsStaleFlags)
@@ -268,16 +268,16 @@ TEST(FitDialogFlags, SuccessfulVoltageFitClearsStaleFlags)
   const double hvl = s.m().Result.Hvl1;
   s.m().Fit.FitFailHvlUp = 1;
   s.m().Fit.FitFailHvlDown = 1;
-  s.fit().Option4.UserClick();
-  s.fit().Text1.UserType(s.MillimetresOf(hvl * 1.03));
+  s.fit().byVoltageOption.UserClick();
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(hvl * 1.03));
   s.services.ExpectMsgBox(kFinished);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.m().Fit.FitFailHvlUp, 0);
   EXPECT_EQ(s.m().Fit.FitFailHvlDown, 0);
   EXPECT_GT(s.m().Condition.TubeVoltage, 75.0);
   EXPECT_LE(s.m().Condition.TubeVoltage, 82.5);
-  EXPECT_EQ(s.main().Text5.Text(), Format(s.m().Condition.TubeVoltage, "#00.0"));
+  EXPECT_EQ(s.main().tubeVoltageBox.Text(), Format(s.m().Condition.TubeVoltage, "#00.0"));
 }
 
 // ---------------------------------------------------------------- success
@@ -286,13 +286,13 @@ TEST(FitDialogSuccess, FiltrationFitRecomputesEverythingAndEnablesAdd)
 {
   FitSession s(Edition::Japanese);
   const double target = s.m().Result.Hvl1 * 1.1;
-  s.main().Command3.SetEnabled(false);  // as after adding the last result to the table
-  s.main().Command14.SetEnabled(false);  // as after an earlier run that stopped
+  s.main().addToTableButton.SetEnabled(false);  // as after adding the last result to the table
+  s.main().fitButton.SetEnabled(false);  // as after an earlier run that stopped
   s.MarkResults();
-  s.fit().Text1.UserType(s.MillimetresOf(target));
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(target));
   const std::size_t mark = s.services.calls.size();
   s.services.ExpectMsgBox(kFinished);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   const std::vector<std::string> calls = s.CallsSince(mark);
   ASSERT_GE(calls.size(), 2u);
@@ -300,34 +300,34 @@ TEST(FitDialogSuccess, FiltrationFitRecomputesEverythingAndEnablesAdd)
   EXPECT_EQ(calls.back(), std::string("MsgBox ") + kFinished);
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKOnly);
   EXPECT_FALSE(s.fit().Visible());
-  EXPECT_TRUE(s.main().Command3.Enabled());
-  EXPECT_TRUE(s.main().Command14.Enabled());
+  EXPECT_TRUE(s.main().addToTableButton.Enabled());
+  EXPECT_TRUE(s.main().fitButton.Enabled());
 
   // The fitted beam has the measured half-value layer (to the fit's 0.01 cm
   // steps and interpolation) and more filtration than before.
   EXPECT_NEAR(s.m().Result.Hvl1, target, 0.002);
   EXPECT_GT(s.m().Condition.InherentFilterAl, 0.25);
-  EXPECT_EQ(s.main().Text2.Text(), Format(10.0 * s.m().Condition.InherentFilterAl, "0.000"));
+  EXPECT_EQ(s.main().inherentFilterBox.Text(), Format(10.0 * s.m().Condition.InherentFilterAl, "0.000"));
 
   // The dose results are those of a full calculation of the fitted condition.
   const CalculationResult afterFit = s.m().Result;
-  const std::string doseLabel = s.main().Label73.Caption();
+  const std::string doseLabel = s.main().surfaceDoseSoftLabel.Caption();
   EXPECT_GT(afterFit.OutputAt1m, 0.0);
   s.Calculate();
   EXPECT_DOUBLE_EQ(afterFit.OutputAt1m, s.m().Result.OutputAt1m);
   EXPECT_DOUBLE_EQ(afterFit.BsfSoft, s.m().Result.BsfSoft);
   EXPECT_DOUBLE_EQ(afterFit.EntranceSurfaceDoseSoft, s.m().Result.EntranceSurfaceDoseSoft);
   EXPECT_DOUBLE_EQ(afterFit.EntranceSurfaceDoseAir, s.m().Result.EntranceSurfaceDoseAir);
-  EXPECT_EQ(doseLabel, s.main().Label73.Caption());
+  EXPECT_EQ(doseLabel, s.main().surfaceDoseSoftLabel.Caption());
 }
 
 TEST(FitDialogSuccess, EnglishCompletionComesWithoutABeep)
 {
   FitSession s(Edition::English);
-  s.fit().Text1.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 0.95));
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 0.95));
   const std::size_t mark = s.services.calls.size();
   s.services.ExpectMsgBox(" ***  Approximation finished  *** ");
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   const std::vector<std::string> calls = s.CallsSince(mark);
   for (const std::string& call : calls) EXPECT_NE(call, "Beep");
@@ -339,12 +339,12 @@ TEST(FitDialogSuccess, FullResultTableKeepsAddDisabled)
 {
   FitSession s(Edition::Japanese);
   s.program->Results.ResultRowCount = 16;
-  s.main().Command3.SetEnabled(false);
-  s.fit().Text1.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.05));
+  s.main().addToTableButton.SetEnabled(false);
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.05));
   s.services.ExpectMsgBox(kFinished);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
-  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
   EXPECT_GT(s.m().Result.OutputAt1m, 0.0);
 }
 
@@ -355,10 +355,10 @@ TEST(FitDialogSuccess, AtrFitByFiltrationReachesTheMeasuredIndex)
   ASSERT_GT(target, 0.1);
   ASSERT_LT(target, 0.74);
   s.MarkResults();
-  s.fit().Option2.UserClick();
-  s.fit().Text2.UserType(Format(target, "0.00000"));
+  s.fit().fitToAtrOption.UserClick();
+  s.fit().measuredAtrBox.UserType(Format(target, "0.00000"));
   s.services.ExpectMsgBox(kFinished);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_NEAR(s.m().Result.AtrIndex, Val(Format(target, "0.00000")), 2e-4);
   EXPECT_GT(s.m().Condition.InherentFilterAl, 0.25);  // more filtration raises the index
@@ -370,10 +370,10 @@ TEST(FitDialogSuccess, AtrOutOfRangeStopsWithTheFitsMessage)
 {
   FitSession s(Edition::Japanese);
   s.MarkResults();
-  s.fit().Option2.UserClick();
-  s.fit().Text2.UserType("0.75");
+  s.fit().fitToAtrOption.UserClick();
+  s.fit().measuredAtrBox.UserType("0.75");
   s.services.ExpectMsgBox(kAtrOutOfRange);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.m().Fit.FitFailAtrFilt, 1);
   EXPECT_TRUE(s.ResultsUntouched());
@@ -393,13 +393,13 @@ TEST(FitDialogFailure, FittedVoltageBeyondTheOutputTableIsReportedAndTheProgramG
   const double hvlAt81 = s.m().Result.Hvl1;
   s.m().Condition.TubeVoltage = 75.0;
   s.m().CalcSpectrum();
-  s.main().Command3.SetEnabled(false);
+  s.main().addToTableButton.SetEnabled(false);
 
-  s.fit().Option4.UserClick();
-  s.fit().Text1.UserType(s.MillimetresOf(hvlAt81));
+  s.fit().byVoltageOption.UserClick();
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(hvlAt81));
   const std::size_t mark = s.services.calls.size();
   s.services.ExpectMsgBox(kCouldNotCalculate);
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   const std::vector<std::string> calls = s.CallsSince(mark);
   ASSERT_GE(calls.size(), 2u);
@@ -408,19 +408,19 @@ TEST(FitDialogFailure, FittedVoltageBeyondTheOutputTableIsReportedAndTheProgramG
   EXPECT_EQ(s.services.msgBoxes.size(), 1u);  // the fit itself succeeded quietly
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
   EXPECT_NEAR(s.m().Condition.TubeVoltage, 81.0, 0.21);  // what the fit left
-  EXPECT_FALSE(s.main().Command3.Enabled());
-  EXPECT_FALSE(s.main().Command14.Enabled());
-  EXPECT_EQ(s.main().Label65.Caption(), "");  // 81 kV's, written before the failure
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
+  EXPECT_FALSE(s.main().fitButton.Enabled());
+  EXPECT_EQ(s.main().hvlLabel.Caption(), "");  // 81 kV's, written before the failure
   EXPECT_TRUE(s.fit().Visible());
   EXPECT_FALSE(s.program->app.Ended());
 
   // The program goes on: the dialog closes, and after a calculation within
   // the table the fit opens again.
-  s.fit().Command2.UserClick();
+  s.fit().cancelButton.UserClick();
   EXPECT_FALSE(s.fit().Visible());
-  s.main().Text5.UserType("75");
+  s.main().tubeVoltageBox.UserType("75");
   s.Calculate();
-  s.main().Command14.UserClick();
+  s.main().fitButton.UserClick();
   EXPECT_TRUE(s.fit().Visible());
 }
 
@@ -433,9 +433,9 @@ TEST(FitDialogFailure, CurvedSurfaceWhoseProgramCannotStartIsReported)
   s.m().Phantom.CylinderRadius = 20;
   s.m().Phantom.McHistories = 10000000;
   s.services.FailShell("Tubrin.exe");
-  s.fit().Text1.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.05));
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.05));
   s.services.ExpectMsgBox(" ???  Could not calculate correctly  ??? ");
-  s.fit().Command1.UserClick();
+  s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_TRUE(s.fit().Visible());
   EXPECT_FALSE(s.program->app.Ended());
@@ -448,8 +448,8 @@ TEST(FitDialogOthers, CancelChangesNothing)
   FitSession s(Edition::Japanese);
   const ExposureCondition before = s.m().Condition;
   s.MarkResults();
-  s.fit().Text1.UserType("4");
-  s.fit().Command2.UserClick();
+  s.fit().measuredHvlBox.UserType("4");
+  s.fit().cancelButton.UserClick();
   EXPECT_FALSE(s.fit().Visible());
   EXPECT_TRUE(s.services.msgBoxes.empty());
   EXPECT_EQ(s.m().Condition.InherentFilterAl, before.InherentFilterAl);
@@ -460,40 +460,40 @@ TEST(FitDialogOthers, CancelChangesNothing)
 TEST(FitDialogOthers, AtrExplanationOpensFromTheDialogAndFromTheMainWindow)
 {
   FitSession s(Edition::Japanese);
-  s.fit().Command3.UserClick();
-  mainwin::Form16& about = *s.program->Form16;
+  s.fit().aboutAtrButton.UserClick();
+  mainwin::AtrExplanationWindow& about = *s.program->atrExplanationWindow;
   EXPECT_TRUE(about.Visible());
   EXPECT_EQ(about.Caption(), "　ATR Index とは");
   EXPECT_TRUE(s.fit().Visible());
-  about.Command1.UserClick();
+  about.closeButton.UserClick();
   EXPECT_FALSE(about.Visible());
-  s.main().Command6.UserClick();
+  s.main().atrExplanationButton.UserClick();
   EXPECT_TRUE(about.Visible());
 }
 
 TEST(FitDialogOthers, AtrExplanationOpensBesideTheDialogWhereTheScreenHasRoom)
 {
   FitSession s(Edition::Japanese);
-  mainwin::Form16& about = *s.program->Form16;
-  s.fit().Command3.UserClick();  // the desktop has not placed the dialog: it places both
+  mainwin::AtrExplanationWindow& about = *s.program->atrExplanationWindow;
+  s.fit().aboutAtrButton.UserClick();  // the desktop has not placed the dialog: it places both
   EXPECT_FALSE(about.HasPosition());
-  about.Command1.UserClick();
+  about.closeButton.UserClick();
 
   // 1920 x 1040 pixels; the desktop put the dialog (8040 twips wide) at x 3000.
   s.services.screenArea = ui::Rect{0, 0, 28800, 15600};
   s.fit().DesktopMoved(3000, 1500);
-  s.fit().Command3.UserClick();
+  s.fit().aboutAtrButton.UserClick();
   EXPECT_EQ(about.Left(), 3000 + 8040 + 240);
   EXPECT_EQ(about.Top(), 1500);
   // Near the right edge: on the left of it.
   s.fit().DesktopMoved(18000, 900);
-  s.fit().Command3.UserClick();
+  s.fit().aboutAtrButton.UserClick();
   EXPECT_EQ(about.Left(), 18000 - 240 - about.Width());
   EXPECT_EQ(about.Top(), 900);
   // 1280 pixels: room on neither side; against the edge with more room.
   s.services.screenArea = ui::Rect{0, 0, 19200, 15360};
   s.fit().DesktopMoved(5580, 900);
-  s.fit().Command3.UserClick();
+  s.fit().aboutAtrButton.UserClick();
   EXPECT_EQ(about.Left(), 19200 - 240 - about.Width());
   EXPECT_TRUE(about.Visible());
 }
@@ -501,8 +501,8 @@ TEST(FitDialogOthers, AtrExplanationOpensBesideTheDialogWhereTheScreenHasRoom)
 TEST(FitDialogOthers, AtrExplanationDrawsTheMeasuringArrangement)
 {
   FitSession s(Edition::Japanese);
-  mainwin::Form16& about = *s.program->Form16;
-  const ui::DisplayList& items = about.Picture1.Items();
+  mainwin::AtrExplanationWindow& about = *s.program->atrExplanationWindow;
+  const ui::DisplayList& items = about.arrangementPicture.Items();
   for (const char* word : {"Ｘ線焦点", "100 cm", "50 cm", "厚さ 2 cm", "線量計"})
     EXPECT_NE(ui::FindText(items, word), nullptr) << word;
   // The plate: 2 cm thick, 30 cm high, its near face 50 cm from the focus.
@@ -513,8 +513,8 @@ TEST(FitDialogOthers, AtrExplanationDrawsTheMeasuringArrangement)
     }
   }
   EXPECT_TRUE(plate);
-  EXPECT_EQ(about.Label3.Caption(), "ATR (Acrylic Transmittance) Index =");
-  EXPECT_EQ(about.Label10.Caption(), "：Ｘ線焦点から 100 cm の距離の自由空間における照射線量または空気カーマ");
+  EXPECT_EQ(about.formulaLeadCaption.Caption(), "ATR (Acrylic Transmittance) Index =");
+  EXPECT_EQ(about.x0DefinitionCaption.Caption(), "：Ｘ線焦点から 100 cm の距離の自由空間における照射線量または空気カーマ");
 }
 
 }  // namespace

@@ -22,12 +22,12 @@ constexpr ui::Color kBlue = ui::Rgb(0, 0, 255);
 constexpr ui::Color kRed = ui::Rgb(255, 0, 0);
 
 struct PreviewSession : Session {
-  explicit PreviewSession(Edition edition = Edition::Japanese) : Session(edition) { main().Option7.UserClick(); }
-  mainwin::Form13& f() { return *program->Form13; }
+  explicit PreviewSession(Edition edition = Edition::Japanese) : Session(edition) { main().curvedSurfaceOption.UserClick(); }
+  mainwin::ShapeDialog& f() { return *program->shapeDialog; }
   const ui::DisplayList& Preview()
   {
-    f().Command6.UserClick();
-    return program->Form14->Picture1.Items();
+    f().shapeCheckButton.UserClick();
+    return program->shapePreviewWindow->previewPicture.Items();
   }
 };
 
@@ -69,8 +69,8 @@ TEST(ShapePreviewFrame, ScaleGridLevelsAxisArrowAndTexts)
 {
   PreviewSession s;
   const ui::DisplayList& items = s.Preview();
-  ui::PictureBox& picture = s.program->Form14->Picture1;
-  EXPECT_TRUE(s.program->Form14->Visible());
+  ui::PictureBox& picture = s.program->shapePreviewWindow->previewPicture;
+  EXPECT_TRUE(s.program->shapePreviewWindow->Visible());
   EXPECT_EQ(picture.ScaleLeft(), -400);
   EXPECT_EQ(picture.ScaleTop(), 200);
   EXPECT_EQ(picture.ScaleWidth(), 800);
@@ -122,7 +122,7 @@ TEST(ShapePreviewBeam, DefaultBeamMeetsTheFilmAtPlusMinus178)
 TEST(ShapePreviewBeam, ExitLevelFollowsTheMainWindowsThicknessBox)
 {
   PreviewSession s;
-  s.main().Text23.UserType("12.5");
+  s.main().thicknessBox.UserType("12.5");
   const auto blue = LinesIn(s.Preview(), kBlue, 3);
   EXPECT_TRUE(HasLine(blue, -350, -125, 350, -125));
 }
@@ -158,7 +158,7 @@ TEST(ShapePreviewShapes, CylinderPreset)
 TEST(ShapePreviewShapes, EllipsePresetIsDrawnWithItsHorizontalSemiAxis)
 {
   PreviewSession s;  // 30 x 20 cm
-  s.f().Option2.UserClick();
+  s.f().ellipseOption.UserClick();
   const ui::DisplayList& items = s.Preview();
   const auto arcs = ArcsIn(items);
   ASSERT_EQ(arcs.size(), 1u);
@@ -173,9 +173,9 @@ TEST(ShapePreviewShapes, EllipsePresetIsDrawnWithItsHorizontalSemiAxis)
 TEST(ShapePreviewShapes, UprightEllipseIsDrawnWithItsVerticalSemiAxis)
 {
   PreviewSession s;
-  s.f().Option2.UserClick();
-  s.f().Text2.UserType("20");
-  s.f().Text3.UserType("30");
+  s.f().ellipseOption.UserClick();
+  s.f().ellipseHorizontalBox.UserType("20");
+  s.f().ellipseVerticalBox.UserType("30");
   const auto arcs = ArcsIn(s.Preview());
   ASSERT_EQ(arcs.size(), 1u);
   EXPECT_EQ(arcs[0]->centre, (ui::Point{0, -300}));
@@ -190,7 +190,7 @@ TEST(ShapePreviewShapes, UprightEllipseIsDrawnWithItsVerticalSemiAxis)
 TEST(ShapePreviewShapes, RacetrackPreset)
 {
   PreviewSession s;  // a = b = 20 cm
-  s.f().Option3.UserClick();
+  s.f().racetrackOption.UserClick();
   const ui::DisplayList& items = s.Preview();
   const auto blue = LinesIn(items, kBlue, 3);
   EXPECT_TRUE(HasLine(blue, -100, 0, 100, 0));
@@ -211,7 +211,7 @@ TEST(ShapePreviewShapes, RacetrackPreset)
 TEST(ShapePreviewShapes, NoShapeSelectedDrawsNoShape)
 {
   PreviewSession s;
-  s.f().Option1.SetValue(false);
+  s.f().cylinderOption.SetValue(false);
   const ui::DisplayList& items = s.Preview();
   EXPECT_EQ(ShapeItemCount(items), 0u);
   EXPECT_EQ(LinesIn(items, kRed, 3).size(), 2u);
@@ -222,13 +222,13 @@ TEST(ShapePreviewShapes, PreviewChangesNoConditionAndIsNotRedrawnUntilAsked)
   PreviewSession s;
   const PhantomGeometry before = s.m().Phantom;
   const ui::DisplayList& items = s.Preview();
-  s.f().Text1.UserType("10");  // the preview shows the boxes as they were
+  s.f().cylinderRadiusBox.UserType("10");  // the preview shows the boxes as they were
   EXPECT_EQ(ArcsIn(items)[0]->radius, 200);
   EXPECT_EQ(s.m().Phantom.CylinderRadius, before.CylinderRadius);
   EXPECT_EQ(s.m().Phantom.PhantomModel, before.PhantomModel);
   EXPECT_EQ(s.m().Phantom.BsfMethod, kCurvedSurface);
-  s.program->Form14->Command1.UserClick();
-  EXPECT_FALSE(s.program->Form14->Visible());
+  s.program->shapePreviewWindow->closeButton.UserClick();
+  EXPECT_FALSE(s.program->shapePreviewWindow->Visible());
 }
 
 // ---------------------------------------------------------------- degenerate
@@ -237,7 +237,7 @@ TEST(ShapePreviewDegenerate, ZeroNegativeOrMissingRadiusLeavesTheCylinderOut)
 {
   for (const char* text : {"0", "-20", "", "abc"}) {
     PreviewSession s;
-    s.f().Text1.UserType(text);
+    s.f().cylinderRadiusBox.UserType(text);
     const ui::DisplayList& items = s.Preview();
     EXPECT_EQ(ShapeItemCount(items), 0u) << text;
     EXPECT_EQ(LinesIn(items, kRed, 3).size(), 2u) << text;  // the rest is drawn
@@ -251,9 +251,9 @@ TEST(ShapePreviewDegenerate, EllipseWithoutAHorizontalSemiAxisIsNotDrawnAndDivid
   for (const auto& [h, v] : std::vector<std::pair<const char*, const char*>>{
            {"0", "20"}, {"", "20"}, {"x", "20"}, {"30", "0"}, {"-30", "20"}, {"30", "-20"}}) {
     PreviewSession s;
-    s.f().Option2.UserClick();
-    s.f().Text2.UserType(h);
-    s.f().Text3.UserType(v);
+    s.f().ellipseOption.UserClick();
+    s.f().ellipseHorizontalBox.UserType(h);
+    s.f().ellipseVerticalBox.UserType(v);
     const ui::DisplayList& items = s.Preview();
     EXPECT_EQ(ShapeItemCount(items), 0u) << h << " " << v;
     for (const ArcItem* arc : ArcsIn(items)) EXPECT_TRUE(std::isfinite(arc->aspect));
@@ -263,8 +263,8 @@ TEST(ShapePreviewDegenerate, EllipseWithoutAHorizontalSemiAxisIsNotDrawnAndDivid
 TEST(ShapePreviewDegenerate, RacetrackWithAZeroSideDrawsWhatIsThere)
 {
   PreviewSession round;  // a = 0: a round top of diameter b
-  round.f().Option3.UserClick();
-  round.f().Text4.UserType("0");
+  round.f().racetrackOption.UserClick();
+  round.f().racetrackABox.UserType("0");
   const ui::DisplayList& roundItems = round.Preview();
   EXPECT_EQ(ArcsIn(roundItems).size(), 2u);
   const auto roundBlue = LinesIn(roundItems, kBlue, 3);
@@ -273,8 +273,8 @@ TEST(ShapePreviewDegenerate, RacetrackWithAZeroSideDrawsWhatIsThere)
   EXPECT_EQ(ShapeItemCount(roundItems), 4u);  // no flat top of length 0
 
   PreviewSession flat;  // b = 0: a flat top with straight sides
-  flat.f().Option3.UserClick();
-  flat.f().Text5.UserType("0");
+  flat.f().racetrackOption.UserClick();
+  flat.f().racetrackBBox.UserType("0");
   const ui::DisplayList& flatItems = flat.Preview();
   EXPECT_TRUE(ArcsIn(flatItems).empty());
   const auto flatBlue = LinesIn(flatItems, kBlue, 3);
@@ -287,9 +287,9 @@ TEST(ShapePreviewDegenerate, RacetrackWithANegativeOrNoSizeIsNotDrawn)
 {
   for (const auto& [a, b] : std::vector<std::pair<const char*, const char*>>{{"-20", "20"}, {"20", "-1"}, {"0", "0"}}) {
     PreviewSession s;
-    s.f().Option3.UserClick();
-    s.f().Text4.UserType(a);
-    s.f().Text5.UserType(b);
+    s.f().racetrackOption.UserClick();
+    s.f().racetrackABox.UserType(a);
+    s.f().racetrackBBox.UserType(b);
     EXPECT_EQ(ShapeItemCount(s.Preview()), 0u) << a << " " << b;
   }
 }
@@ -297,15 +297,15 @@ TEST(ShapePreviewDegenerate, RacetrackWithANegativeOrNoSizeIsNotDrawn)
 TEST(ShapePreviewDegenerate, FarOutNumbersAreLeftOutWithoutAnError)
 {
   PreviewSession s;
-  s.f().Text1.UserType("1e300");
-  s.main().Text23.UserType("1e999");  // beyond the range of numbers
+  s.f().cylinderRadiusBox.UserType("1e300");
+  s.main().thicknessBox.UserType("1e999");  // beyond the range of numbers
   s.m().Condition.FSD = 1e306;
   const ui::DisplayList& items = s.Preview();
   EXPECT_EQ(ShapeItemCount(items), 0u);
   EXPECT_TRUE(LinesIn(items, kBlue, 3).empty());  // no exit level either
   EXPECT_TRUE(LinesIn(items, kRed, 3).empty());
   EXPECT_TRUE(s.services.msgBoxes.empty());
-  EXPECT_TRUE(s.program->Form14->Visible());
+  EXPECT_TRUE(s.program->shapePreviewWindow->Visible());
 }
 
 TEST(ShapePreviewDegenerate, FilmAboveTheSkinAndAZeroFieldAreStillDrawn)

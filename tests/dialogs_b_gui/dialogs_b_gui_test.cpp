@@ -93,7 +93,7 @@ protected:
     binding_ = std::make_unique<qt::WidgetBinding>(program_->app);
     program_->Start();
     ASSERT_FALSE(program_->app.Ended());
-    program_->Form1->Command2.UserClick();  // a result for the fit dialog to show
+    program_->mainWindow->calculateButton.UserClick();  // a result for the fit dialog to show
     QApplication::processEvents();
   }
   void TearDown() override
@@ -131,49 +131,49 @@ protected:
 
 TEST_P(DialogsGui, FitDialog)
 {
-  program_->Form1->Command14.UserClick();
-  program_->Form11->Text1.UserType("3.1");
-  Photograph(*program_->Form11, "fit_dialog");
+  program_->mainWindow->fitButton.UserClick();
+  program_->fitDialog->measuredHvlBox.UserType("3.1");
+  Photograph(*program_->fitDialog, "fit_dialog");
 }
 
 TEST_P(DialogsGui, FluoroscopyDialog)
 {
-  program_->Form1->Command4.UserClick();
-  mainwin::Form12& f = *program_->Form12;
-  f.Option2.UserClick();
-  f.Text1.UserType("2");
-  f.Text2.UserType("15");
-  f.Text3.UserType("4");
-  f.Command3.UserClick();
-  EXPECT_EQ(f.Text4.Text(), "0.12");
+  program_->mainWindow->fluoroscopyButton.UserClick();
+  mainwin::FluoroscopyDialog& f = *program_->fluoroscopyDialog;
+  f.pulsedOption.UserClick();
+  f.currentBox.UserType("2");
+  f.pulseRateBox.UserType("15");
+  f.pulseWidthBox.UserType("4");
+  f.computeButton.UserClick();
+  EXPECT_EQ(f.meanCurrentBox.Text(), "0.12");
   Photograph(f, "fluoroscopy_dialog");
 }
 
 TEST_P(DialogsGui, ShapeDialogAndPreviewOfEachShape)
 {
-  program_->Form1->Option7.UserClick();
-  mainwin::Form13& f = *program_->Form13;
+  program_->mainWindow->curvedSurfaceOption.UserClick();
+  mainwin::ShapeDialog& f = *program_->shapeDialog;
   Photograph(f, "shape_dialog");
-  f.Command6.UserClick();
-  Photograph(*program_->Form14, "preview_cylinder");
-  f.Option2.UserClick();
-  f.Command6.UserClick();
-  Photograph(*program_->Form14, "preview_ellipse");
-  f.Option3.UserClick();
-  f.Command6.UserClick();
-  Photograph(*program_->Form14, "preview_racetrack");
+  f.shapeCheckButton.UserClick();
+  Photograph(*program_->shapePreviewWindow, "preview_cylinder");
+  f.ellipseOption.UserClick();
+  f.shapeCheckButton.UserClick();
+  Photograph(*program_->shapePreviewWindow, "preview_ellipse");
+  f.racetrackOption.UserClick();
+  f.shapeCheckButton.UserClick();
+  Photograph(*program_->shapePreviewWindow, "preview_racetrack");
 }
 
 TEST_P(DialogsGui, AtrExplanation)
 {
   if (GetParam().edition != Edition::Japanese) {
     // No ATR index in the English edition: no button opens the window.
-    EXPECT_FALSE(program_->Form1->Command6.Visible());
-    EXPECT_FALSE(program_->Form16.Exists());
+    EXPECT_FALSE(program_->mainWindow->atrExplanationButton.Visible());
+    EXPECT_FALSE(program_->atrExplanationWindow.Exists());
     return;
   }
-  program_->Form1->Command6.UserClick();
-  Photograph(*program_->Form16, "atr_explanation");
+  program_->mainWindow->atrExplanationButton.UserClick();
+  Photograph(*program_->atrExplanationWindow, "atr_explanation");
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, DialogsGui,

@@ -1,5 +1,5 @@
-// The main window's hand-over button (Command11) and add-effective-dose
-// button (Command5): the file, the program start, the answer drawn into the
+// The main window's hand-over button (effectiveDoseButton) and add-effective-dose
+// button (addEffectiveDoseButton): the file, the program start, the answer drawn into the
 // result window, and every failure leaving the buttons and the table sound.
 #include <filesystem>
 #include <new>
@@ -26,16 +26,16 @@ protected:
   Session& Ready(Edition edition)
   {
     session_ = vorn::testing::StartRegistered(edition);
-    Form1& f = session_->form();
-    f.Command2.UserClick();
-    f.Command3.UserClick();
-    EXPECT_TRUE(f.Command11.Enabled());
-    EXPECT_FALSE(f.Command5.Enabled());
+    MainWindow& f = session_->form();
+    f.calculateButton.UserClick();
+    f.addToTableButton.UserClick();
+    EXPECT_TRUE(f.effectiveDoseButton.Enabled());
+    EXPECT_FALSE(f.addEffectiveDoseButton.Enabled());
     EXPECT_EQ(session_->program->Results.ResultRowCount, 2);
     session_->services.calls.clear();
     return *session_;
   }
-  Form1& form() { return session_->form(); }
+  MainWindow& form() { return session_->form(); }
   ui::ScriptedServices& services() { return session_->services; }
   fs::path File(const char* name) const { return session_->dir() / name; }
   void Answer(const std::string& text) { vorn::testing::WriteText(File(kEffDoseFileName), text); }
@@ -46,8 +46,8 @@ protected:
 TEST_F(Handover, WritesTheBeamStartsTheProgramAndSwapsTheButtons)
 {
   Ready(Edition::English);
-  form().Combo2.SetText("Chest-Frontal");  // changed after the calculation
-  form().Command11.UserClick();
+  form().siteCombo.SetText("Chest-Frontal");  // changed after the calculation
+  form().effectiveDoseButton.UserClick();
 
   const std::vector<std::string> lines = ReadAllLines(File(kHandoverFileName));
   ASSERT_EQ(lines.size(), 308u);
@@ -75,15 +75,15 @@ TEST_F(Handover, WritesTheBeamStartsTheProgramAndSwapsTheButtons)
   EXPECT_EQ(lines[307], "Chest-Frontal");
 
   EXPECT_EQ(services().calls, (std::vector<std::string>{"DoEvents", "Shell Vorn18E_PDD.exe"}));
-  EXPECT_TRUE(form().Command5.Enabled());
-  EXPECT_FALSE(form().Command11.Enabled());
+  EXPECT_TRUE(form().addEffectiveDoseButton.Enabled());
+  EXPECT_FALSE(form().effectiveDoseButton.Enabled());
 }
 
 TEST_F(Handover, JapaneseEditionStartsItsOwnProgramAndReplacesAnOldFile)
 {
   Ready(Edition::Japanese);
   vorn::testing::WriteText(File(kHandoverFileName), "old\r\n");
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   EXPECT_EQ(services().shellCalls, (std::vector<std::string>{"vorn18J_PDD.exe"}));
   EXPECT_EQ(ReadAllLines(File(kHandoverFileName)).size(), 308u);
 }
@@ -95,15 +95,15 @@ TEST_F(Handover, FileThatCannotBeWrittenIsToldAndNothingStarts)
   fs::create_directories(File(kHandoverFileName));
   vorn::testing::WriteText(File(kHandoverFileName) / "keep", "x");
   services().ExpectMsgBox(ui::vbOK);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   ASSERT_EQ(services().msgBoxes.size(), 1u);
   const std::string& text = services().msgBoxes[0].text;
   EXPECT_EQ(text.rfind("The beam could not be handed over to the depth-dose program.\n", 0), 0u) << text;
   EXPECT_NE(text.find("Vorn2PDD.dat"), std::string::npos) << text;
   EXPECT_EQ(services().msgBoxes[0].style, ui::vbExclamation);
   EXPECT_TRUE(services().shellCalls.empty());
-  EXPECT_TRUE(form().Command11.Enabled());
-  EXPECT_FALSE(form().Command5.Enabled());
+  EXPECT_TRUE(form().effectiveDoseButton.Enabled());
+  EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
 }
 
 TEST_F(Handover, AnAnswerLeftFromAnEarlierHandOverIsNeverTakenForTheNewRow)
@@ -111,15 +111,15 @@ TEST_F(Handover, AnAnswerLeftFromAnEarlierHandOverIsNeverTakenForTheNewRow)
   // Row 1 was handed over and answered but not added; row 2 is handed over
   // and "add" pressed before the depth-dose program has answered.
   Ready(Edition::English);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   Answer("Effective dose (mSv)\r\n0.186\r\n");
-  form().Command2.UserClick();
-  form().Command3.UserClick();
-  form().Command11.UserClick();
+  form().calculateButton.UserClick();
+  form().addToTableButton.UserClick();
+  form().effectiveDoseButton.UserClick();
   EXPECT_FALSE(fs::exists(File(kEffDoseFileName)));
   EXPECT_EQ(services().shellCalls.size(), 2u);
   services().ExpectMsgBox("  Effective dose in not calculated  ");
-  form().Command5.UserClick();
+  form().addEffectiveDoseButton.UserClick();
   EXPECT_EQ(services().PendingMsgBoxes(), 0u);
   EXPECT_EQ(session_->program->Results.ResEffectiveDose[2], 0.0);
 
@@ -127,13 +127,13 @@ TEST_F(Handover, AnAnswerLeftFromAnEarlierHandOverIsNeverTakenForTheNewRow)
   fs::create_directories(File(kEffDoseFileName));
   vorn::testing::WriteText(File(kEffDoseFileName) / "keep", "x");
   services().ExpectMsgBox(ui::vbOK);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   const std::string& text = services().msgBoxes.back().text;
   EXPECT_EQ(text.rfind("The beam could not be handed over to the depth-dose program.\n", 0), 0u) << text;
   EXPECT_NE(text.find(kEffDoseFileName), std::string::npos) << text;
   EXPECT_EQ(services().shellCalls.size(), 2u);
-  EXPECT_TRUE(form().Command11.Enabled());
-  EXPECT_FALSE(form().Command5.Enabled());
+  EXPECT_TRUE(form().effectiveDoseButton.Enabled());
+  EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
 }
 
 // The free-size preset chosen after the row was added, its box left empty:
@@ -144,11 +144,11 @@ TEST_F(Handover, FieldWithoutASizeIsToldAndNothingWritten)
   session_->m().Condition.FieldLength = FieldSide::Dash();
   services().ExpectMsgBox(
       "  The exposure condition differs from the last row of the result table: calculate and add it first  ");
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   ASSERT_EQ(services().msgBoxes.size(), 1u);
   EXPECT_FALSE(fs::exists(File(kHandoverFileName)));
-  EXPECT_TRUE(form().Command11.Enabled());
-  EXPECT_FALSE(form().Command5.Enabled());
+  EXPECT_TRUE(form().effectiveDoseButton.Enabled());
+  EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
 }
 
 TEST_F(Handover, ProgramThatCannotBeStartedIsToldAndTheButtonsStay)
@@ -156,13 +156,13 @@ TEST_F(Handover, ProgramThatCannotBeStartedIsToldAndTheButtonsStay)
   Ready(Edition::Japanese);
   services().FailShell("vorn18J_PDD.exe");
   services().ExpectMsgBox(ui::vbOK);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   ASSERT_EQ(services().msgBoxes.size(), 1u);
   const std::string& text = services().msgBoxes[0].text;
   EXPECT_EQ(text.rfind("深部線量プログラムを起動できませんでした。\n", 0), 0u) << text;
   EXPECT_NE(text.find("vorn18J_PDD.exe"), std::string::npos) << text;
-  EXPECT_TRUE(form().Command11.Enabled());
-  EXPECT_FALSE(form().Command5.Enabled());
+  EXPECT_TRUE(form().effectiveDoseButton.Enabled());
+  EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
 }
 
 // A failure that no routine expects (here the memory running out while the
@@ -174,7 +174,7 @@ TEST_F(Handover, AnUnexpectedFailureIsToldAndTheProgramGoesOnWithItsTable)
   const results::ResultTable before = session_->program->Results;
   services().onShell = [](const std::string&) { throw std::bad_alloc(); };
   services().ExpectMsgBox("この操作を完了できませんでした。データはそのままで、続けて使えます。\nメモリが足りません", ui::vbOK);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   EXPECT_EQ(services().PendingMsgBoxes(), 0u);
   EXPECT_EQ(services().msgBoxes.back().style, ui::vbCritical | ui::vbOKOnly);
   EXPECT_FALSE(session_->program->app.Ended());
@@ -182,28 +182,28 @@ TEST_F(Handover, AnUnexpectedFailureIsToldAndTheProgramGoesOnWithItsTable)
   EXPECT_EQ(session_->program->Results, before);
 
   services().onShell = nullptr;
-  form().Command2.UserClick();  // the program still calculates
-  EXPECT_TRUE(form().Command3.Enabled());
+  form().calculateButton.UserClick();  // the program still calculates
+  EXPECT_TRUE(form().addToTableButton.Enabled());
 }
 
 TEST_F(Handover, AnswerGoesIntoTheLastRowAndItsCell)
 {
   Ready(Edition::English);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   Answer("Effective dose (mSv)\r\n0.117\r\n");
-  results::Form10& window = session_->results();
-  const std::size_t drawn = window.Picture2.Items().size();
-  form().Command5.UserClick();
+  results::ResultWindow& window = session_->results();
+  const std::size_t drawn = window.tablePicture.Items().size();
+  form().addEffectiveDoseButton.UserClick();
 
   EXPECT_TRUE(services().msgBoxes.empty());
   EXPECT_EQ(session_->program->Results.ResEffectiveDose[1], 0.117);
   EXPECT_EQ(session_->m().Result.EffectiveDose, 0.117);
   EXPECT_FALSE(fs::exists(File(kEffDoseFileName)));
-  EXPECT_FALSE(form().Command5.Enabled());
-  EXPECT_FALSE(form().Command11.Enabled());
+  EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
+  EXPECT_FALSE(form().effectiveDoseButton.Enabled());
 
   // Row 1 lies at y = 70 + 50: a white box over the cell, then the value.
-  const ui::DisplayList& items = window.Picture2.Items();
+  const ui::DisplayList& items = window.tablePicture.Items();
   ASSERT_EQ(items.size(), drawn + 2);
   const auto* box = std::get_if<ui::BoxItem>(&items[drawn]);
   ASSERT_NE(box, nullptr);
@@ -220,15 +220,15 @@ TEST_F(Handover, AnswerGoesIntoTheLastRowAndItsCell)
 TEST_F(Handover, AnswerOfTheSecondRowIsDrawnOneRowLower)
 {
   Ready(Edition::Japanese);
-  form().Command2.UserClick();
-  form().Command3.UserClick();
+  form().calculateButton.UserClick();
+  form().addToTableButton.UserClick();
   ASSERT_EQ(session_->program->Results.ResultRowCount, 3);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   Answer("実効線量 (mSv)\r\n12.5\r\n");
-  form().Command5.UserClick();
+  form().addEffectiveDoseButton.UserClick();
   EXPECT_EQ(session_->program->Results.ResEffectiveDose[2], 12.5);
   EXPECT_EQ(session_->program->Results.ResEffectiveDose[1], 0.0);
-  const ui::TextItem* value = ui::FindText(session_->results().Picture2.Items(), "12.500");
+  const ui::TextItem* value = ui::FindText(session_->results().tablePicture.Items(), "12.500");
   ASSERT_NE(value, nullptr);
   EXPECT_EQ(value->at, (ui::Point{1100, 170}));
 }
@@ -237,7 +237,7 @@ TEST_F(Handover, AnswerOfTheSecondRowIsDrawnOneRowLower)
 struct NoAnswer {
   Edition edition;
   const char* message;
-  bool handOverAgain;  // Command11 enabled afterwards
+  bool handOverAgain;  // effectiveDoseButton enabled afterwards
 };
 
 class HandoverWithoutAnswer : public Handover, public ::testing::WithParamInterface<NoAnswer> {};
@@ -245,17 +245,17 @@ class HandoverWithoutAnswer : public Handover, public ::testing::WithParamInterf
 TEST_P(HandoverWithoutAnswer, IsToldAndChangesNothing)
 {
   Ready(GetParam().edition);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   const results::ResultTable before = session_->program->Results;
-  const std::size_t drawn = session_->results().Picture2.Items().size();
+  const std::size_t drawn = session_->results().tablePicture.Items().size();
   services().ExpectMsgBox(GetParam().message);
-  form().Command5.UserClick();
+  form().addEffectiveDoseButton.UserClick();
   EXPECT_EQ(services().PendingMsgBoxes(), 0u);
   EXPECT_EQ(services().msgBoxes.back().style, ui::vbExclamation);
-  EXPECT_FALSE(form().Command5.Enabled());
-  EXPECT_EQ(form().Command11.Enabled(), GetParam().handOverAgain);
+  EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
+  EXPECT_EQ(form().effectiveDoseButton.Enabled(), GetParam().handOverAgain);
   EXPECT_EQ(session_->program->Results, before);
-  EXPECT_EQ(session_->results().Picture2.Items().size(), drawn);
+  EXPECT_EQ(session_->results().tablePicture.Items().size(), drawn);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, HandoverWithoutAnswer,
@@ -265,10 +265,10 @@ INSTANTIATE_TEST_SUITE_P(Editions, HandoverWithoutAnswer,
 TEST_F(Handover, AnswerThatIsNotANumberStaysAndIsTold)
 {
   Ready(Edition::English);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   Answer("Effective dose (mSv)\r\nabc\r\n");
   services().ExpectMsgBox("  Effective dose in not calculated  ");
-  form().Command5.UserClick();
+  form().addEffectiveDoseButton.UserClick();
   EXPECT_EQ(services().PendingMsgBoxes(), 0u);
   EXPECT_EQ(session_->program->Results.ResEffectiveDose[1], 0.0);
   EXPECT_TRUE(fs::exists(File(kEffDoseFileName)));
@@ -277,15 +277,15 @@ TEST_F(Handover, AnswerThatIsNotANumberStaysAndIsTold)
 TEST_F(Handover, AnswerAfterTheTableWasEmptiedHasNoRowToGoTo)
 {
   Ready(Edition::English);
-  form().Command11.UserClick();
+  form().effectiveDoseButton.UserClick();
   results::ClearResultTable(session_->program->Results);  // as the erase command leaves it
   Answer("Effective dose (mSv)\r\n0.250\r\n");
   services().ExpectMsgBox("  Effective dose in not calculated  ");
-  form().Command5.UserClick();
+  form().addEffectiveDoseButton.UserClick();
   EXPECT_EQ(services().PendingMsgBoxes(), 0u);
   EXPECT_EQ(session_->program->Results.ResEffectiveDose[0], 0.0);  // cell 0 is never used
   EXPECT_TRUE(fs::exists(File(kEffDoseFileName)));  // the answer is not lost
-  EXPECT_TRUE(form().Command11.Enabled());
+  EXPECT_TRUE(form().effectiveDoseButton.Enabled());
 }
 
 }  // namespace

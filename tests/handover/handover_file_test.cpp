@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "mainwin/handover.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
@@ -97,7 +97,7 @@ TEST(HandoverText, DepthDoseProgramReadsBackWhatWasWritten)
   for (int i = 2; i <= 150; ++i) r.Spectrum[i] = 1.0 / 149 * (1 + 0.001 * i);
   WriteFileAtomically(folder.path() / "Vorn2PDD.dat", PddHandoverText(r));
 
-  pdd::Module1 reader(Edition::English, folder.path());
+  pdd::DepthDoseCalculation reader(Edition::English, folder.path());
   reader.ReadHandoverFile();
   EXPECT_EQ(reader.InTubeVoltage, 75);
   EXPECT_EQ(reader.InFFD, 100);

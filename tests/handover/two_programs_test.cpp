@@ -35,11 +35,11 @@ std::unique_ptr<testing::Session> StartWithAllData(Edition edition)
 void RoundTrip(Edition edition, const std::string& site)
 {
   auto main = StartWithAllData(edition);
-  mainwin::Form1& f = main->form();
-  f.Combo2.SetText(site);
-  f.Command2.UserClick();
-  f.Command3.UserClick();
-  f.Command11.UserClick();
+  mainwin::MainWindow& f = main->form();
+  f.siteCombo.SetText(site);
+  f.calculateButton.UserClick();
+  f.addToTableButton.UserClick();
+  f.effectiveDoseButton.UserClick();
   ASSERT_EQ(main->services.shellCalls.size(), 1u);
   ASSERT_TRUE(main->services.msgBoxes.empty());
 
@@ -51,21 +51,21 @@ void RoundTrip(Edition edition, const std::string& site)
     ASSERT_TRUE(desk.msgBoxes.empty()) << desk.msgBoxes[0].text;
     EXPECT_EQ(pdd.module().InTubeVoltage, main->m().Condition.TubeVoltage);
     EXPECT_EQ(pdd.module().InSiteName, site);
-    EXPECT_EQ(pdd.Form1->Label4.Caption(),
+    EXPECT_EQ(pdd.graphWindow->surfaceDoseLabel.Caption(),
               " Surface Dose = " + NumberText(Val(Format(main->m().Result.EntranceSurfaceDoseSoft, "##0.000"))) +
                   " mGy ");
-    pdd.Form1->Command3.UserClick();
-    pdd.Form2->Command1.UserClick();  // OK with the site's organ rows as loaded
-    const std::string total = pdd.Form2->Label57.Caption();
+    pdd.graphWindow->effectiveDoseButton.UserClick();
+    pdd.effectiveDoseWindow->okButton.UserClick();  // OK with the site's organ rows as loaded
+    const std::string total = pdd.effectiveDoseWindow->totalLabel.Caption();
     ASSERT_FALSE(total.empty());
     EXPECT_GT(Val(total), 0.0);
-    pdd.Form2->Command2.UserClick();  // exit
+    pdd.effectiveDoseWindow->exitButton.UserClick();  // exit
     EXPECT_TRUE(pdd.app.Ended());
 
-    f.Command5.UserClick();
+    f.addEffectiveDoseButton.UserClick();
     EXPECT_TRUE(main->services.msgBoxes.empty());
     EXPECT_EQ(main->program->Results.ResEffectiveDose[1], Val(total));
-    EXPECT_NE(ui::FindText(main->results().Picture2.Items(), Format(Val(total), "#0.000")), nullptr);
+    EXPECT_NE(ui::FindText(main->results().tablePicture.Items(), Format(Val(total), "#0.000")), nullptr);
   }
   EXPECT_FALSE(fs::exists(main->dir() / mainwin::kEffDoseFileName));
   EXPECT_FALSE(fs::exists(main->dir() / "PDD_tempDATA.txt"));

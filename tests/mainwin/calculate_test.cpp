@@ -19,12 +19,12 @@ namespace vorn::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using mainwin::Form1;
+using mainwin::MainWindow;
 
-const std::vector<ui::Label*> ResultLabels(Form1& f)
+const std::vector<ui::Label*> ResultLabels(MainWindow& f)
 {
-  return {&f.Label65, &f.Label66, &f.Label67, &f.Label78, &f.Label68, &f.Label69,
-          &f.Label70, &f.Label71, &f.Label72, &f.Label73, &f.Label74, &f.Label75};
+  return {&f.hvlLabel, &f.effectiveEnergyLabel, &f.atrIndexLabel, &f.exposureAt1mLabel, &f.bsfSoftLabel, &f.bsfSkinLabel,
+          &f.bsfAirLabel, &f.convFactorSoftLabel, &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.surfaceDoseAirLabel};
 }
 
 // ---------------------------------------------------------------- thickness
@@ -32,9 +32,9 @@ const std::vector<ui::Label*> ResultLabels(Form1& f)
 TEST(ThicknessCheck, ThicknessEqualToTheGapPasses)
 {
   auto s = StartRegistered(Edition::Japanese);  // 20 cm between FSD 80 and FFD 100
-  s->form().Command2.UserClick();
+  s->form().calculateButton.UserClick();
   EXPECT_TRUE(s->services.msgBoxes.empty());
-  EXPECT_NE(s->form().Label73.Caption(), "");
+  EXPECT_NE(s->form().surfaceDoseSoftLabel.Caption(), "");
 }
 
 TEST(ThicknessCheck, DecimalDistancesWhoseGapEqualsTheThicknessPass)
@@ -42,41 +42,41 @@ TEST(ThicknessCheck, DecimalDistancesWhoseGapEqualsTheThicknessPass)
   // 100.1 - 80.1 is 19.999999999999986 in binary: the user typed a thickness
   // equal to the gap, and it must pass.
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Text8.UserType("100.1");
-  f.Text9.UserType("80.1");
-  f.Text23.UserType("20");
-  f.Command2.UserClick();
+  MainWindow& f = s->form();
+  f.ffdBox.UserType("100.1");
+  f.fsdBox.UserType("80.1");
+  f.thicknessBox.UserType("20");
+  f.calculateButton.UserClick();
   EXPECT_TRUE(s->services.msgBoxes.empty());
-  EXPECT_NE(f.Label73.Caption(), "");
+  EXPECT_NE(f.surfaceDoseSoftLabel.Caption(), "");
 }
 
 TEST(ThicknessCheck, ALargerThicknessIsRefusedAndNothingIsComputed)
 {
   for (const std::string thickness : {"20.001", "21", "200"}) {
     auto s = StartRegistered(Edition::Japanese);
-    Form1& f = s->form();
-    f.Command2.UserClick();  // a first result on the labels
+    MainWindow& f = s->form();
+    f.calculateButton.UserClick();  // a first result on the labels
     const CalculationResult result = s->m().Result;
-    f.Text23.UserType(thickness);
+    f.thicknessBox.UserType(thickness);
     s->services.ExpectMsgBox("  被写体厚が (FFD-FSD) より大きくなっています  ");
-    f.Command2.UserClick();
+    f.calculateButton.UserClick();
     EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation) << thickness;
     EXPECT_EQ(s->services.beeps, 0);
     EXPECT_EQ(s->m().Result.EntranceSurfaceDoseSoft, result.EntranceSurfaceDoseSoft);
     // The thickness on show (and stored) is no longer that of the result: it goes.
     for (ui::Label* label : ResultLabels(f)) EXPECT_EQ(label->Caption(), "") << label->Name();
-    EXPECT_FALSE(f.Command3.Enabled());
+    EXPECT_FALSE(f.addToTableButton.Enabled());
   }
 }
 
 TEST(ThicknessCheck, EnglishMessageAndNoCalculationBeforeIt)
 {
   auto s = StartRegistered(Edition::English);
-  Form1& f = s->form();
-  f.Text9.SetText("85");  // the English edition reads every box again first
+  MainWindow& f = s->form();
+  f.fsdBox.SetText("85");  // the English edition reads every box again first
   s->services.ExpectMsgBox("  Obbject thickness is larger than (FFD-FSD)  ");
-  f.Command2.UserClick();
+  f.calculateButton.UserClick();
   EXPECT_FALSE(fs::exists(s->dir() / "X_SPCTL.dat"));
   for (ui::Label* label : ResultLabels(f)) EXPECT_EQ(label->Caption(), "") << label->Name();
 }
@@ -86,44 +86,44 @@ TEST(ThicknessCheck, EnglishMessageAndNoCalculationBeforeIt)
 TEST(CalculateErrorTrap, AFailureLeavesNoResultToShowOrAddUntilTheNextSuccess)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Command2.UserClick();
-  f.Command3.UserClick();  // row 1 added: the hand-over is open
-  ASSERT_TRUE(f.Command11.Enabled());
-  f.Command2.UserClick();
-  f.Command14.UserClick();  // the fit dialog open beside
-  ASSERT_TRUE(s->program->Form11->Visible());
+  MainWindow& f = s->form();
+  f.calculateButton.UserClick();
+  f.addToTableButton.UserClick();  // row 1 added: the hand-over is open
+  ASSERT_TRUE(f.effectiveDoseButton.Enabled());
+  f.calculateButton.UserClick();
+  f.fitButton.UserClick();  // the fit dialog open beside
+  ASSERT_TRUE(s->program->fitDialog->Visible());
 
   // 200 kV: the spectrum and its labels compute, the exposure does not.
-  f.Text5.UserType("200");
+  f.tubeVoltageBox.UserType("200");
   s->services.ExpectMsgBox("　???  正しく計算できませんでした  ???   ");
-  f.Command2.UserClick();
+  f.calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s->services.beeps, 1);
   for (ui::Label* label : ResultLabels(f)) EXPECT_EQ(label->Caption(), "") << label->Name();
-  EXPECT_FALSE(f.Command3.Enabled());
-  EXPECT_FALSE(f.Command14.Enabled());
-  EXPECT_FALSE(f.Command11.Enabled());
-  EXPECT_FALSE(s->program->Form11->Visible());
+  EXPECT_FALSE(f.addToTableButton.Enabled());
+  EXPECT_FALSE(f.fitButton.Enabled());
+  EXPECT_FALSE(f.effectiveDoseButton.Enabled());
+  EXPECT_FALSE(s->program->fitDialog->Visible());
   EXPECT_EQ(s->program->Results.ResultRowCount, 2);
   EXPECT_FALSE(s->program->app.Ended());
 
   // A measured exposure in use stays on show through a failure: it is an entry.
-  f.Option4.UserClick();
-  s->program->Form9->Text1.UserType("2.58E-04");
-  s->program->Form9->Command1.UserClick();
+  f.measuredExposureOption.UserClick();
+  s->program->measuredExposureDialog->measuredValueBox.UserType("2.58E-04");
+  s->program->measuredExposureDialog->okButton.UserClick();
   s->services.ExpectMsgBox("　???  正しく計算できませんでした  ???   ");
-  f.Command2.UserClick();
-  EXPECT_EQ(f.Label78.Caption(), "2.58E-4");
+  f.calculateButton.UserClick();
+  EXPECT_EQ(f.exposureAt1mLabel.Caption(), "2.58E-4");
 
   // The next successful calculation enables add and recalculate again.
-  f.Text5.UserType("80");
-  f.Command2.UserClick();
+  f.tubeVoltageBox.UserType("80");
+  f.calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
-  EXPECT_NE(f.Label73.Caption(), "");
-  EXPECT_TRUE(f.Command3.Enabled());
-  EXPECT_TRUE(f.Command14.Enabled());
-  EXPECT_FALSE(f.Command11.Enabled());  // opened again by the next row added
+  EXPECT_NE(f.surfaceDoseSoftLabel.Caption(), "");
+  EXPECT_TRUE(f.addToTableButton.Enabled());
+  EXPECT_TRUE(f.fitButton.Enabled());
+  EXPECT_FALSE(f.effectiveDoseButton.Enabled());  // opened again by the next row added
 }
 
 // A result belongs to the condition it was computed from: a box left with a
@@ -132,44 +132,44 @@ TEST(CalculateErrorTrap, AFailureLeavesNoResultToShowOrAddUntilTheNextSuccess)
 TEST(StaleResult, IsNeitherAddedNorHandedOverForAnotherCondition)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   const std::string changed = "　計算の後で照射条件が変更されました。もう一度計算して下さい　";
-  f.Command2.UserClick();
-  f.Text6.UserType("320");  // left for the add command: 320 mA stored beside the doses of 200 mA
+  f.calculateButton.UserClick();
+  f.tubeCurrentBox.UserType("320");  // left for the add command: 320 mA stored beside the doses of 200 mA
   s->services.ExpectMsgBox(changed);
-  f.Command3.UserClick();
+  f.addToTableButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s->program->Results.ResultRowCount, 1);
-  EXPECT_EQ(f.Label73.Caption(), "");
-  EXPECT_FALSE(f.Command3.Enabled());
+  EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), "");
+  EXPECT_FALSE(f.addToTableButton.Enabled());
 
-  f.Command2.UserClick();
-  f.Option4.UserClick();  // a measured exposure would pair with the doses of the table's output
-  s->program->Form9->Text1.UserType("2.58E-04");
-  s->program->Form9->Command1.UserClick();
+  f.calculateButton.UserClick();
+  f.measuredExposureOption.UserClick();  // a measured exposure would pair with the doses of the table's output
+  s->program->measuredExposureDialog->measuredValueBox.UserType("2.58E-04");
+  s->program->measuredExposureDialog->okButton.UserClick();
   s->services.ExpectMsgBox(changed);
-  f.Command3.UserClick();
+  f.addToTableButton.UserClick();
   EXPECT_EQ(s->program->Results.ResultRowCount, 1);
 
   // Row 1 added, then another voltage calculated but not added: its beam
   // would be handed over and its effective dose put on row 1.
-  f.Option5.UserClick();
-  f.Command2.UserClick();
-  f.Command3.UserClick();
+  f.outputDataOption.UserClick();
+  f.calculateButton.UserClick();
+  f.addToTableButton.UserClick();
   ASSERT_EQ(s->program->Results.ResultRowCount, 2);
-  f.Text5.UserType("110");
-  f.Command2.UserClick();
+  f.tubeVoltageBox.UserType("110");
+  f.calculateButton.UserClick();
   s->services.ExpectMsgBox("　照射条件が結果表の最後の行と異なります。計算して結果表に追加して下さい　");
-  f.Command11.UserClick();
+  f.effectiveDoseButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   EXPECT_FALSE(std::filesystem::exists(s->dir() / mainwin::kHandoverFileName));
-  EXPECT_FALSE(f.Command5.Enabled());
+  EXPECT_FALSE(f.addEffectiveDoseButton.Enabled());
 
   // Back to the row's condition: the hand-over goes ahead.
-  f.Text5.UserType("75");
-  f.Command2.UserClick();
-  f.Command11.UserClick();
-  EXPECT_TRUE(f.Command5.Enabled());
+  f.tubeVoltageBox.UserType("75");
+  f.calculateButton.UserClick();
+  f.effectiveDoseButton.UserClick();
+  EXPECT_TRUE(f.addEffectiveDoseButton.Enabled());
 }
 
 // 1000 Gy at the skin is no examination: a slip in mA, s or the measured
@@ -177,33 +177,33 @@ TEST(StaleResult, IsNeitherAddedNorHandedOverForAnotherCondition)
 TEST(CalculateErrorTrap, ADoseOf1000GyOrMoreIsRefused)
 {
   auto s = StartRegistered(Edition::English);
-  Form1& f = s->form();
-  f.Command2.UserClick();
+  MainWindow& f = s->form();
+  f.calculateButton.UserClick();
   const CalculationResult& r = s->m().Result;
   const double highest = std::max({r.EntranceSurfaceDoseSoft, r.EntranceSurfaceDoseSkin, r.EntranceSurfaceDoseAir});
-  const double perMas = highest / (200 * Val(f.Text7.Text()));
-  f.Text7.UserType(NumberText(0.99e6 / perMas / 200));
-  f.Command2.UserClick();
-  EXPECT_TRUE(f.Command3.Enabled());
-  f.Text7.UserType(NumberText(1.01e6 / perMas / 200));
+  const double perMas = highest / (200 * Val(f.exposureTimeBox.Text()));
+  f.exposureTimeBox.UserType(NumberText(0.99e6 / perMas / 200));
+  f.calculateButton.UserClick();
+  EXPECT_TRUE(f.addToTableButton.Enabled());
+  f.exposureTimeBox.UserType(NumberText(1.01e6 / perMas / 200));
   s->services.ExpectMsgBox(
       "  The entrance surface dose exceeds 1000 Gy: check the tube current, the exposure time and the exposure at 1 m  ");
-  f.Command2.UserClick();
+  f.calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
-  EXPECT_FALSE(f.Command3.Enabled());
-  EXPECT_EQ(f.Label75.Caption(), "");
+  EXPECT_FALSE(f.addToTableButton.Enabled());
+  EXPECT_EQ(f.surfaceDoseAirLabel.Caption(), "");
 }
 
 TEST(CalculateErrorTrap, AVoltageBeyondTheTablesIsTrappedInTheEnglishEditionToo)
 {
   auto s = StartRegistered(Edition::English);
-  Form1& f = s->form();
-  f.Text5.SetText("200");
+  MainWindow& f = s->form();
+  f.tubeVoltageBox.SetText("200");
   s->services.ExpectMsgBox(" ???  Could not calculate correctly  ??? ");
-  f.Command2.UserClick();
+  f.calculateButton.UserClick();
   EXPECT_EQ(s->services.beeps, 1);
-  EXPECT_FALSE(f.Command3.Enabled());
-  EXPECT_FALSE(f.Command14.Enabled());
+  EXPECT_FALSE(f.addToTableButton.Enabled());
+  EXPECT_FALSE(f.fitButton.Enabled());
   EXPECT_EQ(s->m().Condition.SiteName, "");  // the site is taken only after the routines
 }
 
@@ -212,13 +212,13 @@ TEST(CalculateErrorTrap, AVoltageBeyondTheTablesIsTrappedInTheEnglishEditionToo)
 TEST(CalculateSuccess, EnablesAddAndRecalculateAndFocusesAdd)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Command2.UserClick();
-  EXPECT_TRUE(f.Command3.Enabled());
-  EXPECT_TRUE(f.Command14.Enabled());
-  EXPECT_TRUE(f.Command3.HasFocus());
-  EXPECT_FALSE(f.Command11.Enabled());
-  EXPECT_FALSE(f.Command5.Enabled());
+  MainWindow& f = s->form();
+  f.calculateButton.UserClick();
+  EXPECT_TRUE(f.addToTableButton.Enabled());
+  EXPECT_TRUE(f.fitButton.Enabled());
+  EXPECT_TRUE(f.addToTableButton.HasFocus());
+  EXPECT_FALSE(f.effectiveDoseButton.Enabled());
+  EXPECT_FALSE(f.addEffectiveDoseButton.Enabled());
   EXPECT_EQ(s->services.doEvents, 1);
   EXPECT_TRUE(fs::exists(s->dir() / "X_SPCTL.dat"));
   EXPECT_EQ(s->m().Condition.SiteName, "腹部正面");
@@ -227,47 +227,47 @@ TEST(CalculateSuccess, EnablesAddAndRecalculateAndFocusesAdd)
 TEST(CalculateSuccess, AFullTableShowsResultsButEnablesNothing)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   s->program->Results.ResultRowCount = 16;
-  f.Command2.UserClick();
-  EXPECT_NE(f.Label73.Caption(), "");
-  EXPECT_FALSE(f.Command3.Enabled());
-  EXPECT_FALSE(f.Command14.Enabled());
-  EXPECT_TRUE(f.Command2.HasFocus());
+  f.calculateButton.UserClick();
+  EXPECT_NE(f.surfaceDoseSoftLabel.Caption(), "");
+  EXPECT_FALSE(f.addToTableButton.Enabled());
+  EXPECT_FALSE(f.fitButton.Enabled());
+  EXPECT_TRUE(f.calculateButton.HasFocus());
 
   s->program->Results.ResultRowCount = 15;  // one row left
-  f.Command2.UserClick();
-  EXPECT_TRUE(f.Command3.Enabled());
+  f.calculateButton.UserClick();
+  EXPECT_TRUE(f.addToTableButton.Enabled());
 }
 
 TEST(CalculateSuccess, AnEmptySiteBecomesOneIdeographicSpace)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Combo2.UserType("");
-  f.Command2.UserClick();
+  MainWindow& f = s->form();
+  f.siteCombo.UserType("");
+  f.calculateButton.UserClick();
   EXPECT_EQ(s->m().Condition.SiteName, "　");
-  f.Combo2.UserType("  手関節");
-  f.Command2.UserClick();
+  f.siteCombo.UserType("  手関節");
+  f.calculateButton.UserClick();
   EXPECT_EQ(s->m().Condition.SiteName, "  手関節");
 }
 
 TEST(CalculateSuccess, MeasuredExposureStaysInUseButItsOptionIsCleared)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  Module1& m = s->m();
+  MainWindow& f = s->form();
+  BeamCalculation& m = s->m();
   // What the measured-exposure dialog leaves: its option, source 1, the value.
-  f.Option4.UserClick();
+  f.measuredExposureOption.UserClick();
   m.Condition.OutputSource = kMeasuredExposure;
   m.Result.OutputAt1m = 2.58E-04;
-  f.Label78.SetCaption("2.58E-4");
-  f.Command2.UserClick();
-  EXPECT_FALSE(f.Option4.Value());
-  EXPECT_FALSE(f.Option5.Value());
+  f.exposureAt1mLabel.SetCaption("2.58E-4");
+  f.calculateButton.UserClick();
+  EXPECT_FALSE(f.measuredExposureOption.Value());
+  EXPECT_FALSE(f.outputDataOption.Value());
   EXPECT_EQ(m.Condition.OutputSource, kMeasuredExposure);
   EXPECT_EQ(m.Result.OutputAt1m, 2.58E-04);
-  EXPECT_EQ(f.Label78.Caption(), "2.58E-4");
+  EXPECT_EQ(f.exposureAt1mLabel.Caption(), "2.58E-4");
   // The surface dose follows from the measured value at the skin (FSD 80 cm).
   EXPECT_NEAR(m.Result.EntranceSurfaceDoseSoft,
               1000.0 * m.Result.BsfSoft * m.Result.ConvFactorSoft * 2.58E-04 * (100.0 / 80.0) * (100.0 / 80.0),
@@ -277,38 +277,38 @@ TEST(CalculateSuccess, MeasuredExposureStaysInUseButItsOptionIsCleared)
 TEST(CalculateSuccess, EnglishEnablesTheTableViewToo)
 {
   auto s = StartRegistered(Edition::English);
-  Form1& f = s->form();
-  f.Command10.SetEnabled(false);
-  f.Command2.UserClick();
-  EXPECT_TRUE(f.Command10.Enabled());
-  EXPECT_TRUE(f.Command3.Enabled());
+  MainWindow& f = s->form();
+  f.showTableButton.SetEnabled(false);
+  f.calculateButton.UserClick();
+  EXPECT_TRUE(f.showTableButton.Enabled());
+  EXPECT_TRUE(f.addToTableButton.Enabled());
 }
 
 // ---------------------------------------------------------------- re-reading the boxes
 
-void SetEveryBox(Form1& f)
+void SetEveryBox(MainWindow& f)
 {
-  f.Text1.SetText("16");
-  f.Text2.SetText("3.0");
-  f.Text3.SetText("0.5");
-  f.Text4.SetText("0.1");
-  f.Label26.SetCaption("0.5");
-  f.Text5.SetText("90");
-  f.Text6.SetText("250");
-  f.Text7.SetText("0.04");
-  f.Text8.SetText("110");
-  f.Text9.SetText("85");
-  f.Text23.SetText("22");
-  f.Text10.SetText("30.5");
-  f.Text11.SetText("25.4");
+  f.targetAngleBox.SetText("16");
+  f.inherentFilterBox.SetText("3.0");
+  f.addedAlBox.SetText("0.5");
+  f.addedCuBox.SetText("0.1");
+  f.optionalFilterThicknessLabel.SetCaption("0.5");
+  f.tubeVoltageBox.SetText("90");
+  f.tubeCurrentBox.SetText("250");
+  f.exposureTimeBox.SetText("0.04");
+  f.ffdBox.SetText("110");
+  f.fsdBox.SetText("85");
+  f.thicknessBox.SetText("22");
+  f.fieldLongSideBox.SetText("30.5");
+  f.fieldShortSideBox.SetText("25.4");
 }
 
 TEST(ReadingBoxes, TheEnglishEditionReadsEveryBoxAgainBeforeCalculating)
 {
   auto s = StartRegistered(Edition::English);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   SetEveryBox(f);  // from code: no box is left, nothing is stored
-  f.Command2.UserClick();
+  f.calculateButton.UserClick();
   const ExposureCondition& c = s->m().Condition;
   EXPECT_EQ(c.TargetAngle, 16);
   EXPECT_DOUBLE_EQ(c.InherentFilterAl, 0.3);
@@ -329,10 +329,10 @@ TEST(ReadingBoxes, TheEnglishEditionReadsEveryBoxAgainBeforeCalculating)
 TEST(ReadingBoxes, TheJapaneseEditionReliesOnTheStoresMadeOnLeaving)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Text5.UserFocus();
+  MainWindow& f = s->form();
+  f.tubeVoltageBox.UserFocus();
   SetEveryBox(f);
-  f.Command2.UserClick();  // leaves Text5 only
+  f.calculateButton.UserClick();  // leaves tubeVoltageBox only
   const ExposureCondition& c = s->m().Condition;
   EXPECT_EQ(c.TubeVoltage, 90);
   EXPECT_EQ(c.TargetAngle, 12);
@@ -393,31 +393,31 @@ struct Reference {
     return module.Result;
   }
   NullPort port;
-  Module1 module;
+  BeamCalculation module;
 };
 
-void ExpectLabelsShow(Form1& f, const CalculationResult& r, bool withAtr)
+void ExpectLabelsShow(MainWindow& f, const CalculationResult& r, bool withAtr)
 {
-  EXPECT_EQ(f.Label65.Caption(), Format(10.0 * r.Hvl1, "#0.000"));  // mm Al
-  EXPECT_EQ(f.Label66.Caption(), Format(r.EffectiveEnergy, "#00.00"));
-  EXPECT_EQ(f.Label67.Caption(), withAtr ? Format(r.AtrIndex, "0.000") : "");
-  EXPECT_EQ(f.Label78.Caption(), Format(r.OutputAt1m, "0.00E+0"));
-  EXPECT_EQ(f.Label71.Caption(), Format(r.ConvFactorSoft, "#00.00"));
-  EXPECT_EQ(f.Label72.Caption(), Format(r.ConvFactorSkin, "#00.00"));
-  EXPECT_EQ(f.Label68.Caption(), Format(r.BsfSoft, "#0.000"));
-  EXPECT_EQ(f.Label69.Caption(), Format(r.BsfSkin, "#0.000"));
-  EXPECT_EQ(f.Label70.Caption(), Format(r.BsfAir, "#0.000"));
-  EXPECT_EQ(f.Label73.Caption(), Format(r.EntranceSurfaceDoseSoft, "#0.00"));
-  EXPECT_EQ(f.Label74.Caption(), Format(r.EntranceSurfaceDoseSkin, "#0.00"));
-  EXPECT_EQ(f.Label75.Caption(), Format(r.EntranceSurfaceDoseAir, "#0.00"));
+  EXPECT_EQ(f.hvlLabel.Caption(), Format(10.0 * r.Hvl1, "#0.000"));  // mm Al
+  EXPECT_EQ(f.effectiveEnergyLabel.Caption(), Format(r.EffectiveEnergy, "#00.00"));
+  EXPECT_EQ(f.atrIndexLabel.Caption(), withAtr ? Format(r.AtrIndex, "0.000") : "");
+  EXPECT_EQ(f.exposureAt1mLabel.Caption(), Format(r.OutputAt1m, "0.00E+0"));
+  EXPECT_EQ(f.convFactorSoftLabel.Caption(), Format(r.ConvFactorSoft, "#00.00"));
+  EXPECT_EQ(f.convFactorSkinLabel.Caption(), Format(r.ConvFactorSkin, "#00.00"));
+  EXPECT_EQ(f.bsfSoftLabel.Caption(), Format(r.BsfSoft, "#0.000"));
+  EXPECT_EQ(f.bsfSkinLabel.Caption(), Format(r.BsfSkin, "#0.000"));
+  EXPECT_EQ(f.bsfAirLabel.Caption(), Format(r.BsfAir, "#0.000"));
+  EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), Format(r.EntranceSurfaceDoseSoft, "#0.00"));
+  EXPECT_EQ(f.surfaceDoseSkinLabel.Caption(), Format(r.EntranceSurfaceDoseSkin, "#0.00"));
+  EXPECT_EQ(f.surfaceDoseAirLabel.Caption(), Format(r.EntranceSurfaceDoseAir, "#0.00"));
 }
 
 TEST(EndToEnd, TheDefaultConditionShowsWhatTheComputingCoreGives)
 {
   for (const Edition edition : {Edition::Japanese, Edition::English}) {
     auto s = StartRegistered(edition);
-    Form1& f = s->form();
-    f.Command2.UserClick();
+    MainWindow& f = s->form();
+    f.calculateButton.UserClick();
     ASSERT_TRUE(s->services.msgBoxes.empty());
 
     Reference ref(edition, s->dir());
@@ -450,21 +450,21 @@ TEST(EndToEnd, TheDefaultConditionShowsWhatTheComputingCoreGives)
 TEST(EndToEnd, AConditionEnteredThroughTheWindowEqualsTheSameConditionGivenDirectly)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Text2.UserType("2");
-  f.Text3.UserType("2.0");
-  f.Text4.UserType("0.1");
-  f.Text5.UserType("100");
-  f.Text6.UserType("320");
-  f.Text7.UserType("0.02");
-  f.Text8.UserType("150");
-  f.Text9.UserType("130");
-  f.Option2.UserClick();
+  MainWindow& f = s->form();
+  f.inherentFilterBox.UserType("2");
+  f.addedAlBox.UserType("2.0");
+  f.addedCuBox.UserType("0.1");
+  f.tubeVoltageBox.UserType("100");
+  f.tubeCurrentBox.UserType("320");
+  f.exposureTimeBox.UserType("0.02");
+  f.ffdBox.UserType("150");
+  f.fsdBox.UserType("130");
+  f.threePhaseOption.UserClick();
   s->services.ExpectMsgBox(ui::vbOK);
-  f.Combo1.UserChoose(10);  // circular field, 10 cm diameter at FFD
-  f.Text10.UserType("15");
-  f.Option8.UserClick();  // head
-  f.Command2.UserClick();
+  f.fieldPresetCombo.UserChoose(10);  // circular field, 10 cm diameter at FFD
+  f.fieldLongSideBox.UserType("15");
+  f.headOption.UserClick();  // head
+  f.calculateButton.UserClick();
   ASSERT_EQ(s->services.msgBoxes.size(), 1u);
 
   Reference ref(Edition::Japanese, s->dir());
@@ -505,15 +505,15 @@ TEST(EndToEnd, AFieldEdgeOnAWholeMillimetreAtTheSkinKeepsItsRing)
                {"4.8", "4.8", "60", "32.5", "1.173"}};
   for (const auto& c : cases) {
     auto s = StartRegistered(Edition::English);
-    Form1& f = s->form();
-    f.Combo1.UserChoose(9);  // a size of the user's
-    f.Text10.UserType(c.length);
-    f.Text11.UserType(c.width);
-    f.Text8.UserType(c.ffd);
-    f.Text9.UserType(c.fsd);
-    f.Command2.UserClick();
+    MainWindow& f = s->form();
+    f.fieldPresetCombo.UserChoose(9);  // a size of the user's
+    f.fieldLongSideBox.UserType(c.length);
+    f.fieldShortSideBox.UserType(c.width);
+    f.ffdBox.UserType(c.ffd);
+    f.fsdBox.UserType(c.fsd);
+    f.calculateButton.UserClick();
     EXPECT_TRUE(s->services.msgBoxes.empty());
-    EXPECT_EQ(f.Label68.Caption(), c.bsf) << c.length << " x " << c.width << " at " << c.ffd << " / " << c.fsd;
+    EXPECT_EQ(f.bsfSoftLabel.Caption(), c.bsf) << c.length << " x " << c.width << " at " << c.ffd << " / " << c.fsd;
   }
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 using mainwin::EntryNumber;
 using mainwin::EntryRule;
-using mainwin::Form1;
+using mainwin::MainWindow;
 using mainwin::KeepsRule;
 
 // ---------------------------------------------------------------- the rule of a box
@@ -66,7 +66,7 @@ constexpr const char* kJaFitted = "：-10 以上の数値を入力して下さ�
 constexpr const char* kEnFitted = ": enter a number of -10 or more  ";
 
 struct BadBox {
-  ui::TextBox Form1::*box;
+  ui::TextBox MainWindow::*box;
   const char* text;
   std::string japanese;  // the one message, as each edition shows it
   std::string english;
@@ -85,51 +85,51 @@ TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
   const std::string longSideEn = En("Field size (Long axis) (cm)", kEnAbove);
   const std::vector<BadBox> cases{
       // "0,1" s would give doses of 0.00, "2,5" mm Al 2 mm, "3,2e2" mA 3 mA.
-      {&Form1::Text7, "0,1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
-      {&Form1::Text3, "2,5", Ja("付加フィルタ Al (mm)", kJaZero), En("Added filter Al (mm)", kEnZero)},
-      {&Form1::Text6, "3,2e2", Ja("管電流 (mA)", kJaAbove), En("Tube current (mA)", kEnAbove)},
-      {&Form1::Text7, "-0.1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
-      {&Form1::Text1, "-12", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
-      {&Form1::Text1, "90", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
-      {&Form1::Text2, "", Ja("固有濾過 (mmAl)", kJaFitted), En("Inherent filtration (mmAl)", kEnFitted)},
+      {&MainWindow::exposureTimeBox, "0,1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
+      {&MainWindow::addedAlBox, "2,5", Ja("付加フィルタ Al (mm)", kJaZero), En("Added filter Al (mm)", kEnZero)},
+      {&MainWindow::tubeCurrentBox, "3,2e2", Ja("管電流 (mA)", kJaAbove), En("Tube current (mA)", kEnAbove)},
+      {&MainWindow::exposureTimeBox, "-0.1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
+      {&MainWindow::targetAngleBox, "-12", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
+      {&MainWindow::targetAngleBox, "90", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
+      {&MainWindow::inherentFilterBox, "", Ja("固有濾過 (mmAl)", kJaFitted), En("Inherent filtration (mmAl)", kEnFitted)},
       // A fit may leave the inherent filtration below 0, but not below its own bound.
-      {&Form1::Text2, "-10.5", Ja("固有濾過 (mmAl)", kJaFitted), En("Inherent filtration (mmAl)", kEnFitted)},
-      {&Form1::Text4, "-0.1", Ja("付加フィルタ Cu (mm)", kJaZero), En("Added filter Cu (mm)", kEnZero)},
-      {&Form1::Text5, "abc", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
-      {&Form1::Text5, "８０", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
-      {&Form1::Text5, "1e999", Ja("管電圧 (kV)", "：数値が大きすぎます　"),
+      {&MainWindow::inherentFilterBox, "-10.5", Ja("固有濾過 (mmAl)", kJaFitted), En("Inherent filtration (mmAl)", kEnFitted)},
+      {&MainWindow::addedCuBox, "-0.1", Ja("付加フィルタ Cu (mm)", kJaZero), En("Added filter Cu (mm)", kEnZero)},
+      {&MainWindow::tubeVoltageBox, "abc", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
+      {&MainWindow::tubeVoltageBox, "８０", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
+      {&MainWindow::tubeVoltageBox, "1e999", Ja("管電圧 (kV)", "：数値が大きすぎます　"),
        En("Tube voltage (kV)", ": the number is too large  ")},
-      {&Form1::Text8, "0", Ja("FFD (cm)", kJaAbove), En("FFD (cm)", kEnAbove)},
-      {&Form1::Text23, "-1", Ja("被写体厚 (cm)", kJaZero), En("Object thickness (cm)", kEnZero)},
-      {&Form1::Text9, "80cm", Ja("FSD (cm)", kJaAbove), En("FSD (cm)", kEnAbove)},
+      {&MainWindow::ffdBox, "0", Ja("FFD (cm)", kJaAbove), En("FFD (cm)", kEnAbove)},
+      {&MainWindow::thicknessBox, "-1", Ja("被写体厚 (cm)", kJaZero), En("Object thickness (cm)", kEnZero)},
+      {&MainWindow::fsdBox, "80cm", Ja("FSD (cm)", kJaAbove), En("FSD (cm)", kEnAbove)},
       // A field side of 0, -35.6 or "abc" would become a 1 cm field.
-      {&Form1::Text10, "0", longSideJa, longSideEn},
-      {&Form1::Text10, "-35.6", longSideJa, longSideEn},
-      {&Form1::Text10, "abc", longSideJa, longSideEn},
-      {&Form1::Text10, "", longSideJa, longSideEn, Preset::Else},
-      {&Form1::Text11, "", Ja("短軸方向サイズ (cm)", kJaAbove), En("Field size (Short axis) (cm)", kEnAbove),
+      {&MainWindow::fieldLongSideBox, "0", longSideJa, longSideEn},
+      {&MainWindow::fieldLongSideBox, "-35.6", longSideJa, longSideEn},
+      {&MainWindow::fieldLongSideBox, "abc", longSideJa, longSideEn},
+      {&MainWindow::fieldLongSideBox, "", longSideJa, longSideEn, Preset::Else},
+      {&MainWindow::fieldShortSideBox, "", Ja("短軸方向サイズ (cm)", kJaAbove), En("Field size (Short axis) (cm)", kEnAbove),
        Preset::Else},
-      {&Form1::Text10, "0", Ja("照射野サイズ（直径） (cm)", kJaAbove), En("Field size (diameter) (cm)", kEnAbove),
+      {&MainWindow::fieldLongSideBox, "0", Ja("照射野サイズ（直径） (cm)", kJaAbove), En("Field size (diameter) (cm)", kEnAbove),
        Preset::Circular},
   };
 
   for (const BadBox& c : cases) {
     const std::string& expected = edition == Edition::Japanese ? c.japanese : c.english;
     auto s = StartRegistered(edition);
-    Form1& f = s->form();
-    f.Command2.UserClick();  // a result on show, ready to add
+    MainWindow& f = s->form();
+    f.calculateButton.UserClick();  // a result on show, ready to add
     const CalculationResult before = s->m().Result;
     if (c.preset == Preset::Else) {
-      f.Combo1.UserChoose(9);
-      if (c.box == &Form1::Text11) f.Text10.UserType("30");
+      f.fieldPresetCombo.UserChoose(9);
+      if (c.box == &MainWindow::fieldShortSideBox) f.fieldLongSideBox.UserType("30");
     } else if (c.preset == Preset::Circular) {
       s->services.ExpectMsgBox(ui::vbOK);  // the circular field is flat only
-      f.Combo1.UserChoose(10);
+      f.fieldPresetCombo.UserChoose(10);
     }
     (f.*c.box).UserType(c.text);
     const std::size_t shown = s->services.msgBoxes.size();
     s->services.ExpectMsgBox(expected);
-    f.Command2.UserClick();
+    f.calculateButton.UserClick();
     EXPECT_EQ(s->services.PendingMsgBoxes(), 0u) << c.text;
     EXPECT_EQ(s->services.msgBoxes.size(), shown + 1) << "one message: " << c.text;
     EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation);
@@ -137,21 +137,21 @@ TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
     // Nothing computed, and nothing left that could be added.
     EXPECT_EQ(s->m().Result.EntranceSurfaceDoseSoft, before.EntranceSurfaceDoseSoft) << expected;
     EXPECT_EQ(s->m().Result.Hvl1, before.Hvl1) << expected;
-    EXPECT_EQ(f.Label73.Caption(), "") << expected;
-    EXPECT_FALSE(f.Command3.Enabled()) << expected;
+    EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), "") << expected;
+    EXPECT_FALSE(f.addToTableButton.Enabled()) << expected;
   }
 }
 
 TEST_P(BadBoxTest, OnlyTheFirstOfSeveralBadBoxesInTheEnterOrderIsNamed)
 {
   auto s = StartRegistered(GetParam());
-  Form1& f = s->form();
-  f.Text9.UserType("abc");
-  f.Text1.UserType("0");
+  MainWindow& f = s->form();
+  f.fsdBox.UserType("abc");
+  f.targetAngleBox.UserType("0");
   s->services.ExpectMsgBox(ui::vbOK);
-  f.Command2.UserClick();
+  f.calculateButton.UserClick();
   ASSERT_EQ(s->services.msgBoxes.size(), 1u);
-  EXPECT_TRUE(f.Text1.HasFocus());
+  EXPECT_TRUE(f.targetAngleBox.HasFocus());
 }
 
 TEST_P(BadBoxTest, EveryFormOfAWholeNumberIsTakenAsItsValue)
@@ -159,23 +159,23 @@ TEST_P(BadBoxTest, EveryFormOfAWholeNumberIsTakenAsItsValue)
   // Blanks around, a sign, an exponent, a bare point: the same condition as
   // the plain texts, so the same dose.
   auto plain = StartRegistered(GetParam());
-  plain->form().Text4.UserType("0.1");
-  plain->form().Text23.UserType("0");
-  plain->form().Command2.UserClick();
+  plain->form().addedCuBox.UserType("0.1");
+  plain->form().thicknessBox.UserType("0");
+  plain->form().calculateButton.UserClick();
   auto typed = StartRegistered(GetParam());
-  Form1& f = typed->form();
-  f.Text1.UserType(" 12 ");
-  f.Text2.UserType("2.5E0");
-  f.Text3.UserType("+1");
-  f.Text4.UserType(".1");
-  f.Text5.UserType("75.\t");
-  f.Text23.UserType("0");
-  f.Text10.UserType(" 43.2");
-  f.Command2.UserClick();
+  MainWindow& f = typed->form();
+  f.targetAngleBox.UserType(" 12 ");
+  f.inherentFilterBox.UserType("2.5E0");
+  f.addedAlBox.UserType("+1");
+  f.addedCuBox.UserType(".1");
+  f.tubeVoltageBox.UserType("75.\t");
+  f.thicknessBox.UserType("0");
+  f.fieldLongSideBox.UserType(" 43.2");
+  f.calculateButton.UserClick();
   EXPECT_TRUE(typed->services.msgBoxes.empty());
   EXPECT_EQ(typed->m().Result.EntranceSurfaceDoseSoft, plain->m().Result.EntranceSurfaceDoseSoft);
   EXPECT_EQ(typed->m().Result.Hvl1, plain->m().Result.Hvl1);
-  EXPECT_TRUE(f.Command3.Enabled());
+  EXPECT_TRUE(f.addToTableButton.Enabled());
 }
 
 TEST_P(BadBoxTest, AVoltageBelowTheOutputDataIsAFailureNotANegativeDose)
@@ -184,24 +184,24 @@ TEST_P(BadBoxTest, AVoltageBelowTheOutputDataIsAFailureNotANegativeDose)
   // falls below zero. 30 kV still lies above zero and computes.
   const Edition edition = GetParam();
   auto s = StartRegistered(edition);
-  Form1& f = s->form();
-  f.Text5.UserType("30");
-  f.Command2.UserClick();
+  MainWindow& f = s->form();
+  f.tubeVoltageBox.UserType("30");
+  f.calculateButton.UserClick();
   ASSERT_TRUE(s->services.msgBoxes.empty());
   EXPECT_GT(s->m().Result.EntranceSurfaceDoseSoft, 0.0);
 
-  f.Text5.UserType("20");
+  f.tubeVoltageBox.UserType("20");
   s->services.ExpectMsgBox(
       edition == Edition::Japanese
           ? "　管電圧が出力データの範囲より低いため、１ｍの照射線量を計算できません　"
           : "  The tube voltage lies below the output data: the exposure at 1 m cannot be calculated  ");
-  f.Command2.UserClick();
+  f.calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s->services.beeps, 1);
   EXPECT_GT(s->m().Result.OutputAt1m, 0.0);  // never a negative exposure
-  EXPECT_EQ(f.Label78.Caption(), "");
-  EXPECT_EQ(f.Label73.Caption(), "");
-  EXPECT_FALSE(f.Command3.Enabled());
+  EXPECT_EQ(f.exposureAt1mLabel.Caption(), "");
+  EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), "");
+  EXPECT_FALSE(f.addToTableButton.Enabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, BadBoxTest, ::testing::Values(Edition::Japanese, Edition::English));

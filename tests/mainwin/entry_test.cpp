@@ -10,18 +10,18 @@
 namespace vorn::testing {
 namespace {
 
-using mainwin::Form1;
+using mainwin::MainWindow;
 
 // ---------------------------------------------------------------- Enter chain
 
 TEST(EnterChain, EnterWalksTheBoxesInTheirFixedOrderToTheCalculateButton)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  const std::vector<ui::Control*> chain{&f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Combo2, &f.Text5,
-                                        &f.Text6, &f.Text7, &f.Text8, &f.Text23, &f.Text9, &f.Combo1,
-                                        &f.Text10, &f.Text11, &f.Command2};
-  f.Text1.UserFocus();
+  MainWindow& f = s->form();
+  const std::vector<ui::Control*> chain{&f.targetAngleBox, &f.inherentFilterBox, &f.addedAlBox, &f.addedCuBox, &f.siteCombo, &f.tubeVoltageBox,
+                                        &f.tubeCurrentBox, &f.exposureTimeBox, &f.ffdBox, &f.thicknessBox, &f.fsdBox, &f.fieldPresetCombo,
+                                        &f.fieldLongSideBox, &f.fieldShortSideBox, &f.calculateButton};
+  f.targetAngleBox.UserFocus();
   for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
     ASSERT_TRUE(chain[i]->HasFocus()) << chain[i]->Name();
     f.UserKeyDown(ui::vbKeyReturn);
@@ -32,35 +32,35 @@ TEST(EnterChain, EnterWalksTheBoxesInTheirFixedOrderToTheCalculateButton)
 TEST(EnterChain, OtherKeysLeaveTheFocusInABox)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  for (ui::TextBox* box : {&f.Text1, &f.Text5, &f.Text9, &f.Text11}) {
+  MainWindow& f = s->form();
+  for (ui::TextBox* box : {&f.targetAngleBox, &f.tubeVoltageBox, &f.fsdBox, &f.fieldShortSideBox}) {
     box->UserKeyDown(ui::vbKeyDown);
     EXPECT_TRUE(box->HasFocus()) << box->Name();
     box->UserKeyDown(ui::vbKeyA);
     EXPECT_TRUE(box->HasFocus()) << box->Name();
   }
-  f.Combo2.UserKeyDown(ui::vbKeyDown);
-  EXPECT_TRUE(f.Combo2.HasFocus());
+  f.siteCombo.UserKeyDown(ui::vbKeyDown);
+  EXPECT_TRUE(f.siteCombo.HasFocus());
 }
 
 TEST(EnterChain, AnyKeyInTheFieldSizeListGoesOnToTheLongSide)
 {
   for (int key : {ui::vbKeyReturn, ui::vbKeyDown, ui::vbKeyUp, ui::vbKeyRight, ui::vbKeyA, ui::vbKeyEscape}) {
     auto s = StartRegistered(Edition::Japanese);
-    Form1& f = s->form();
-    f.Combo1.UserKeyDown(key);
-    EXPECT_TRUE(f.Text10.HasFocus()) << "key " << key;
-    EXPECT_EQ(f.Combo1.Text(), "半切サイズ 縦");  // the key chose nothing
+    MainWindow& f = s->form();
+    f.fieldPresetCombo.UserKeyDown(key);
+    EXPECT_TRUE(f.fieldLongSideBox.HasFocus()) << "key " << key;
+    EXPECT_EQ(f.fieldPresetCombo.Text(), "半切サイズ 縦");  // the key chose nothing
   }
 }
 
 TEST(EnterChain, AChoiceFromTheSiteListGoesOnToTheVoltage)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Combo2.UserChoose(4);
-  EXPECT_EQ(f.Combo2.Text(), "胸部正面");
-  EXPECT_TRUE(f.Text5.HasFocus());
+  MainWindow& f = s->form();
+  f.siteCombo.UserChoose(4);
+  EXPECT_EQ(f.siteCombo.Text(), "胸部正面");
+  EXPECT_TRUE(f.tubeVoltageBox.HasFocus());
 }
 
 // ---------------------------------------------------------------- stores
@@ -68,15 +68,15 @@ TEST(EnterChain, AChoiceFromTheSiteListGoesOnToTheVoltage)
 TEST(Stores, FiltrationInMillimetresIsStoredInCentimetres)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   const ExposureCondition& c = s->m().Condition;
-  f.Text2.UserType("3");
-  f.Text2.UserKeyDown(ui::vbKeyReturn);
+  f.inherentFilterBox.UserType("3");
+  f.inherentFilterBox.UserKeyDown(ui::vbKeyReturn);
   EXPECT_DOUBLE_EQ(c.InherentFilterAl, 0.3);
-  EXPECT_TRUE(f.Text3.HasFocus());
-  f.Text3.UserType("1.5");
-  f.Text4.UserType("0.2");
-  f.Text5.UserFocus();
+  EXPECT_TRUE(f.addedAlBox.HasFocus());
+  f.addedAlBox.UserType("1.5");
+  f.addedCuBox.UserType("0.2");
+  f.tubeVoltageBox.UserFocus();
   EXPECT_DOUBLE_EQ(c.AddedFilterAl, 0.15);
   EXPECT_DOUBLE_EQ(c.AddedFilterCu, 0.02);
 }
@@ -84,13 +84,13 @@ TEST(Stores, FiltrationInMillimetresIsStoredInCentimetres)
 TEST(Stores, EveryBoxStoresItsNumberWhenLeft)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   const ExposureCondition& c = s->m().Condition;
   const std::vector<std::pair<ui::TextBox*, std::string>> entries{
-      {&f.Text1, "16"}, {&f.Text5, "90"}, {&f.Text6, "320"}, {&f.Text7, "0.025"}, {&f.Text8, "150"},
-      {&f.Text23, "25"}, {&f.Text9, "120"}, {&f.Text10, "30.5"}, {&f.Text11, "24"}};
+      {&f.targetAngleBox, "16"}, {&f.tubeVoltageBox, "90"}, {&f.tubeCurrentBox, "320"}, {&f.exposureTimeBox, "0.025"}, {&f.ffdBox, "150"},
+      {&f.thicknessBox, "25"}, {&f.fsdBox, "120"}, {&f.fieldLongSideBox, "30.5"}, {&f.fieldShortSideBox, "24"}};
   for (const auto& [box, text] : entries) box->UserType(text);
-  f.Text2.UserFocus();
+  f.inherentFilterBox.UserFocus();
   EXPECT_EQ(c.TargetAngle, 16);
   EXPECT_EQ(c.TubeVoltage, 90);
   EXPECT_EQ(c.TubeCurrent, 320);
@@ -105,12 +105,12 @@ TEST(Stores, EveryBoxStoresItsNumberWhenLeft)
 TEST(Stores, TypingAloneStoresNothing)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Text5.UserType("110");
+  MainWindow& f = s->form();
+  f.tubeVoltageBox.UserType("110");
   EXPECT_EQ(s->m().Condition.TubeVoltage, 75);
   // A box set from code without ever having the focus is not stored either.
-  f.Text6.SetText("500");
-  f.Text5.UserKeyDown(ui::vbKeyReturn);
+  f.tubeCurrentBox.SetText("500");
+  f.tubeVoltageBox.UserKeyDown(ui::vbKeyReturn);
   EXPECT_EQ(s->m().Condition.TubeVoltage, 110);
   EXPECT_EQ(s->m().Condition.TubeCurrent, 200);
 }
@@ -118,13 +118,13 @@ TEST(Stores, TypingAloneStoresNothing)
 TEST(Stores, TextThatIsNotANumberStoresZeroAndNegativesStayNegative)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   const ExposureCondition& c = s->m().Condition;
-  f.Text1.UserType("abc");
-  f.Text2.UserType("-1.5");
-  f.Text3.UserType("2.5mm");
-  f.Text4.UserType("");
-  f.Text5.UserFocus();
+  f.targetAngleBox.UserType("abc");
+  f.inherentFilterBox.UserType("-1.5");
+  f.addedAlBox.UserType("2.5mm");
+  f.addedCuBox.UserType("");
+  f.tubeVoltageBox.UserFocus();
   EXPECT_EQ(c.TargetAngle, 0);
   EXPECT_DOUBLE_EQ(c.InherentFilterAl, -0.15);
   EXPECT_DOUBLE_EQ(c.AddedFilterAl, 0.25);
@@ -152,22 +152,22 @@ TEST(FieldPresets, EverySizeFillsBothBoxesAndTheCondition)
 {
   for (const Edition edition : {Edition::Japanese, Edition::English}) {
     auto s = StartRegistered(edition);
-    Form1& f = s->form();
+    MainWindow& f = s->form();
     const ExposureCondition& c = s->m().Condition;
     for (const PresetCase& p : kSizes) {
       const std::string& item = edition == Edition::Japanese ? p.japanese : p.english;
-      f.Text5.UserFocus();
-      f.Combo1.UserChoose(p.index);
-      EXPECT_EQ(f.Combo1.Text(), item);
-      EXPECT_EQ(f.Text10.Text(), p.length) << item;
-      EXPECT_EQ(f.Text11.Text(), p.width) << item;
+      f.tubeVoltageBox.UserFocus();
+      f.fieldPresetCombo.UserChoose(p.index);
+      EXPECT_EQ(f.fieldPresetCombo.Text(), item);
+      EXPECT_EQ(f.fieldLongSideBox.Text(), p.length) << item;
+      EXPECT_EQ(f.fieldShortSideBox.Text(), p.width) << item;
       EXPECT_EQ(c.FieldLength, FieldSide(std::stod(p.length))) << item;
       EXPECT_EQ(c.FieldWidth, FieldSide(std::stod(p.width))) << item;
       EXPECT_EQ(c.FieldSizeName, item);
       EXPECT_EQ(c.FieldShape, kRectangularField);
       // The Japanese edition goes on to the long side; the English stays.
-      EXPECT_EQ(f.Text10.HasFocus(), edition == Edition::Japanese) << item;
-      EXPECT_EQ(f.Combo1.HasFocus(), edition == Edition::English) << item;
+      EXPECT_EQ(f.fieldLongSideBox.HasFocus(), edition == Edition::Japanese) << item;
+      EXPECT_EQ(f.fieldPresetCombo.HasFocus(), edition == Edition::English) << item;
     }
     EXPECT_TRUE(s->services.msgBoxes.empty());
   }
@@ -176,17 +176,17 @@ TEST(FieldPresets, EverySizeFillsBothBoxesAndTheCondition)
 TEST(FieldPresets, ElseEmptiesTheBoxesAndLeavesADashUntilTheyAreLeft)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   const ExposureCondition& c = s->m().Condition;
-  f.Combo1.UserChoose(9);
-  EXPECT_EQ(f.Text10.Text(), "");
-  EXPECT_EQ(f.Text11.Text(), "");
+  f.fieldPresetCombo.UserChoose(9);
+  EXPECT_EQ(f.fieldLongSideBox.Text(), "");
+  EXPECT_EQ(f.fieldShortSideBox.Text(), "");
   EXPECT_EQ(c.FieldLength, FieldSide::Dash());
   EXPECT_EQ(c.FieldWidth, FieldSide::Dash());
   EXPECT_EQ(c.FieldSizeName, "その他");
-  EXPECT_TRUE(f.Text10.HasFocus());
-  f.Text10.UserType("22");
-  f.Text10.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(f.fieldLongSideBox.HasFocus());
+  f.fieldLongSideBox.UserType("22");
+  f.fieldLongSideBox.UserKeyDown(ui::vbKeyReturn);
   EXPECT_EQ(c.FieldLength, FieldSide(22));
   EXPECT_EQ(c.FieldWidth, FieldSide::Dash());
 }
@@ -194,84 +194,84 @@ TEST(FieldPresets, ElseEmptiesTheBoxesAndLeavesADashUntilTheyAreLeft)
 TEST(FieldPresets, ElseThenCalculateWithAnEmptyShortSideAsksForIt)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Combo1.UserChoose(9);
-  f.Text10.UserType("25");
+  MainWindow& f = s->form();
+  f.fieldPresetCombo.UserChoose(9);
+  f.fieldLongSideBox.UserType("25");
   s->services.ExpectMsgBox("　短軸方向サイズ (cm)：0 より大きい数値を入力して下さい　");
-  f.Command2.UserClick();
+  f.calculateButton.UserClick();
   EXPECT_EQ(s->m().Condition.FieldWidth, FieldSide::Dash());
   EXPECT_EQ(s->services.beeps, 1);
   EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation);
-  EXPECT_TRUE(f.Text11.HasFocus());
-  EXPECT_FALSE(f.Command3.Enabled());
+  EXPECT_TRUE(f.fieldShortSideBox.HasFocus());
+  EXPECT_FALSE(f.addToTableButton.Enabled());
   EXPECT_FALSE(s->program->app.Ended());
 }
 
 TEST(FieldPresets, EnglishElseMovesToTheLongSide)
 {
   auto s = StartRegistered(Edition::English);
-  Form1& f = s->form();
-  f.Combo1.UserChoose(9);
+  MainWindow& f = s->form();
+  f.fieldPresetCombo.UserChoose(9);
   EXPECT_EQ(s->m().Condition.FieldSizeName, "else");
-  EXPECT_TRUE(f.Text10.HasFocus());
+  EXPECT_TRUE(f.fieldLongSideBox.HasFocus());
 }
 
 TEST(CircularField, ChoosingItForcesTheFlatSurfaceAndAskForTheDiameter)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  const Module1& m = s->m();
-  f.Option8.UserClick();  // head phantom before: the flat surface's handler resets it
+  MainWindow& f = s->form();
+  const BeamCalculation& m = s->m();
+  f.headOption.UserClick();  // head phantom before: the flat surface's handler resets it
   s->services.ExpectMsgBox("　円形照射野の場合、平面入射となります　");
-  f.Combo1.UserChoose(10);
+  f.fieldPresetCombo.UserChoose(10);
   EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbOKOnly);
-  EXPECT_TRUE(f.Option6.Value());
-  EXPECT_TRUE(f.Option9.Value());
+  EXPECT_TRUE(f.flatSurfaceOption.Value());
+  EXPECT_TRUE(f.otherThanHeadOption.Value());
   EXPECT_EQ(m.Phantom.BsfMethod, kFlatSurface);
   EXPECT_EQ(m.Phantom.HeadFlag, 0);
-  EXPECT_EQ(f.Label22.Caption(), "  照射野サイズ（直径）");
-  EXPECT_EQ(f.Text10.Text(), "10.0");
-  EXPECT_EQ(f.Text11.Text(), "0");
+  EXPECT_EQ(f.fieldLongSideCaption.Caption(), "  照射野サイズ（直径）");
+  EXPECT_EQ(f.fieldLongSideBox.Text(), "10.0");
+  EXPECT_EQ(f.fieldShortSideBox.Text(), "0");
   EXPECT_EQ(m.Condition.FieldLength, FieldSide(10));
   EXPECT_EQ(m.Condition.FieldWidth, FieldSide(0));
   EXPECT_EQ(m.Condition.FieldShape, kCircularField);
   EXPECT_EQ(m.Condition.FieldSizeName, "円形照射野");
-  EXPECT_TRUE(f.Text10.HasFocus());
+  EXPECT_TRUE(f.fieldLongSideBox.HasFocus());
 
   // Back to a size: rectangular again, with the long-side caption.
-  f.Combo1.UserChoose(0);
+  f.fieldPresetCombo.UserChoose(0);
   EXPECT_EQ(m.Condition.FieldShape, kRectangularField);
-  EXPECT_EQ(f.Label22.Caption(), "　長軸方向サイズ");
+  EXPECT_EQ(f.fieldLongSideCaption.Caption(), "　長軸方向サイズ");
 }
 
 TEST(CircularField, TheCurvedSurfaceIsRefusedAndTheSquarePresetTakesOver)
 {
   for (const Edition edition : {Edition::Japanese, Edition::English}) {
     auto s = StartRegistered(edition);
-    Form1& f = s->form();
-    const Module1& m = s->m();
+    MainWindow& f = s->form();
+    const BeamCalculation& m = s->m();
     const bool japanese = edition == Edition::Japanese;
     s->services.ExpectMsgBox(japanese ? "　円形照射野の場合、平面入射となります　" : " Flat surface only ");
-    f.Combo1.UserChoose(10);
+    f.fieldPresetCombo.UserChoose(10);
     s->services.ExpectMsgBox(japanese ? "　円形照射野の場合、平面入射になります　"
                                       : "  In the case of a circular field, the flat plane surface is adopted  ");
-    f.Option7.UserClick();
+    f.curvedSurfaceOption.UserClick();
     EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
-    EXPECT_TRUE(f.Option6.Value());
-    EXPECT_FALSE(f.Option7.Value());
-    EXPECT_TRUE(f.Option8.Enabled() && f.Option9.Enabled());
+    EXPECT_TRUE(f.flatSurfaceOption.Value());
+    EXPECT_FALSE(f.curvedSurfaceOption.Value());
+    EXPECT_TRUE(f.headOption.Enabled() && f.otherThanHeadOption.Enabled());
     EXPECT_EQ(m.Phantom.BsfMethod, kFlatSurface);
     const std::string square = japanese ? "大角サイズ" : "14x14";
-    EXPECT_EQ(f.Combo1.Text(), square);
+    EXPECT_EQ(f.fieldPresetCombo.Text(), square);
     EXPECT_EQ(m.Condition.FieldSizeName, square);
-    EXPECT_EQ(f.Text10.Text(), "35.6");
-    EXPECT_EQ(f.Text11.Text(), "35.6");
+    EXPECT_EQ(f.fieldLongSideBox.Text(), "35.6");
+    EXPECT_EQ(f.fieldShortSideBox.Text(), "35.6");
     EXPECT_EQ(m.Condition.FieldLength, FieldSide(35.6));
     EXPECT_EQ(m.Condition.FieldWidth, FieldSide(35.6));
     // The boxes show a rectangle, so the field is one: 35.6 cm is not taken
     // as a diameter by the computation or the hand-over.
     EXPECT_EQ(m.Condition.FieldShape, kRectangularField);
-    EXPECT_EQ(f.Label22.Caption(), japanese ? "　長軸方向サイズ" : "Field size (Long axis)");
+    EXPECT_EQ(f.fieldLongSideCaption.Caption(), japanese ? "　長軸方向サイズ" : "Field size (Long axis)");
   }
 }
 
@@ -280,66 +280,66 @@ TEST(CircularField, TheCurvedSurfaceIsRefusedAndTheSquarePresetTakesOver)
 TEST(OptionGroups, RectificationButtonsSetTheType)
 {
   auto s = StartRegistered(Edition::English);
-  Form1& f = s->form();
-  f.Option3.UserClick();
+  MainWindow& f = s->form();
+  f.singlePhaseOption.UserClick();
   EXPECT_EQ(s->m().Condition.RectificationType, kSinglePhaseFullWave);
-  EXPECT_FALSE(f.Option1.Value());
-  f.Option2.UserClick();
+  EXPECT_FALSE(f.constantPotentialOption.Value());
+  f.threePhaseOption.UserClick();
   EXPECT_EQ(s->m().Condition.RectificationType, kThreePhase12Peak);
-  f.Option1.UserClick();
+  f.constantPotentialOption.UserClick();
   EXPECT_EQ(s->m().Condition.RectificationType, kConstantPotential);
-  EXPECT_FALSE(f.Option2.Value() || f.Option3.Value());
+  EXPECT_FALSE(f.threePhaseOption.Value() || f.singlePhaseOption.Value());
 }
 
 TEST(OptionGroups, MeasuredExposureLeavesTheSourceToItsDialogDefaultDataEmptiesTheLabel)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   ExposureCondition& c = s->m().Condition;
-  f.Option4.UserClick();
-  EXPECT_TRUE(f.Option4.Value());
+  f.measuredExposureOption.UserClick();
+  EXPECT_TRUE(f.measuredExposureOption.Value());
   EXPECT_EQ(c.OutputSource, kOutputDataTable);
 
   c.OutputSource = kMeasuredExposure;
-  f.Label78.SetCaption("2.58E-4");
-  f.Option5.UserClick();
+  f.exposureAt1mLabel.SetCaption("2.58E-4");
+  f.outputDataOption.UserClick();
   EXPECT_EQ(c.OutputSource, kOutputDataTable);
-  EXPECT_EQ(f.Label78.Caption(), "");
-  EXPECT_FALSE(f.Option4.Value());
+  EXPECT_EQ(f.exposureAt1mLabel.Caption(), "");
+  EXPECT_FALSE(f.measuredExposureOption.Value());
 }
 
 TEST(OptionGroups, CurvedSurfaceDisablesThePhantomButtonsFlatEnablesAndResetsThem)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   const PhantomGeometry& p = s->m().Phantom;
-  f.Option7.UserClick();
+  f.curvedSurfaceOption.UserClick();
   EXPECT_EQ(p.BsfMethod, kCurvedSurface);
-  EXPECT_FALSE(f.Option8.Enabled());
-  EXPECT_FALSE(f.Option9.Enabled());
+  EXPECT_FALSE(f.headOption.Enabled());
+  EXPECT_FALSE(f.otherThanHeadOption.Enabled());
   EXPECT_TRUE(s->services.msgBoxes.empty());
 
-  f.Option7.SetCaption("半径20cm の円柱表面");  // as the shape dialog leaves it
-  f.Option6.UserClick();
+  f.curvedSurfaceOption.SetCaption("半径20cm の円柱表面");  // as the shape dialog leaves it
+  f.flatSurfaceOption.UserClick();
   EXPECT_EQ(p.BsfMethod, kFlatSurface);
   EXPECT_EQ(p.PhantomModel, 0);
   EXPECT_EQ(p.HeadFlag, 0);
-  EXPECT_TRUE(f.Option8.Enabled());
-  EXPECT_TRUE(f.Option9.Enabled());
-  EXPECT_TRUE(f.Option9.Value());
-  EXPECT_EQ(f.Option7.Caption(), "非平面として計算");
+  EXPECT_TRUE(f.headOption.Enabled());
+  EXPECT_TRUE(f.otherThanHeadOption.Enabled());
+  EXPECT_TRUE(f.otherThanHeadOption.Value());
+  EXPECT_EQ(f.curvedSurfaceOption.Caption(), "非平面として計算");
 }
 
 TEST(OptionGroups, HeadThenOtherThanHead)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   const PhantomGeometry& p = s->m().Phantom;
-  f.Option8.UserClick();
+  f.headOption.UserClick();
   EXPECT_EQ(p.HeadFlag, 1);
   EXPECT_EQ(p.PhantomModel, 3);
-  EXPECT_TRUE(f.Option6.Value());  // a group of its own inside the backscatter frame
-  f.Option9.UserClick();
+  EXPECT_TRUE(f.flatSurfaceOption.Value());  // a group of its own inside the backscatter frame
+  f.otherThanHeadOption.UserClick();
   EXPECT_EQ(p.HeadFlag, 0);
   EXPECT_EQ(p.PhantomModel, 0);
 }
@@ -347,14 +347,14 @@ TEST(OptionGroups, HeadThenOtherThanHead)
 TEST(OptionGroups, TheFourGroupsAreIndependent)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  f.Option3.UserClick();
-  f.Option5.UserClick();
-  f.Option8.UserClick();
-  EXPECT_TRUE(f.Option3.Value());
-  EXPECT_TRUE(f.Option5.Value());
-  EXPECT_TRUE(f.Option6.Value());
-  EXPECT_TRUE(f.Option8.Value());
+  MainWindow& f = s->form();
+  f.singlePhaseOption.UserClick();
+  f.outputDataOption.UserClick();
+  f.headOption.UserClick();
+  EXPECT_TRUE(f.singlePhaseOption.Value());
+  EXPECT_TRUE(f.outputDataOption.Value());
+  EXPECT_TRUE(f.flatSurfaceOption.Value());
+  EXPECT_TRUE(f.headOption.Value());
 }
 
 }  // namespace

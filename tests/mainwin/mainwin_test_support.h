@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "mainwin/main_program.h"
 #include "platform/ui/scripted_services.h"
 
@@ -50,9 +50,9 @@ struct Session {
   ui::ScriptedServices services;
   std::unique_ptr<mainwin::MainProgram> program;
 
-  mainwin::Form1& form() { return *program->Form1; }
-  results::Form10& results() { return *program->Form10; }
-  Module1& m() { return program->Module(); }
+  mainwin::MainWindow& form() { return *program->mainWindow; }
+  results::ResultWindow& results() { return *program->resultWindow; }
+  BeamCalculation& m() { return program->Module(); }
   const std::filesystem::path& dir() const { return folder.path(); }
 };
 

@@ -14,7 +14,7 @@ namespace vorn::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using mainwin::Form1;
+using mainwin::MainWindow;
 
 const std::string kRegisteredCaption = "Vorn-V18 ( Quendral, Version 18 )  :  ";
 
@@ -49,8 +49,8 @@ TEST_P(StartupStops, MessageNamesTheFirstUnreadableTableAndTheProgramEnds)
   }
   EXPECT_EQ(ui::MsgIcon(box.style), ui::vbCritical);
   EXPECT_TRUE(s.program->app.Ended());
-  EXPECT_FALSE(s.program->Form1.Exists() && s.form().Visible());
-  EXPECT_FALSE(s.program->Form10.Exists());  // the result window never opened
+  EXPECT_FALSE(s.program->mainWindow.Exists() && s.form().Visible());
+  EXPECT_FALSE(s.program->resultWindow.Exists());  // the result window never opened
 }
 
 // The tables are read in the order: six backscatter tables, attenuation,
@@ -146,7 +146,7 @@ TEST(StartupTables, TheEnglishEditionNeedsNeitherTheSiteListNorTheAtrTable)
 TEST(StartupTables, TablesArriveInTheComputingModule)
 {
   auto s = StartRegistered(Edition::Japanese);
-  const Module1& m = s->m();
+  const BeamCalculation& m = s->m();
   EXPECT_EQ(m.DiffBsf.DbsfGrid[1], 1.0);
   EXPECT_EQ(m.DiffBsf.DbsfGrid[2], 5.0);
   EXPECT_EQ(m.DiffBsf.DbsfGrid[31], 150.0);
@@ -171,28 +171,28 @@ TEST(StartupSites, EveryLineOfTheSiteFileIsASiteTheEmptyOneToo)
     WriteText(folder / "撮影部位.txt", "頭部正面\r\n\r\n  胸部正面\n腹部正面\r\n");
   });
   s.program->Start();
-  EXPECT_EQ(s.form().Combo2.Items(), (std::vector<std::string>{"頭部正面", "", "  胸部正面", "腹部正面"}));
-  EXPECT_EQ(s.form().Combo2.Text(), "腹部正面");
+  EXPECT_EQ(s.form().siteCombo.Items(), (std::vector<std::string>{"頭部正面", "", "  胸部正面", "腹部正面"}));
+  EXPECT_EQ(s.form().siteCombo.Text(), "腹部正面");
 }
 
 TEST(StartupSites, AnEmptySiteFileGivesAnEmptyListWithTheDefaultText)
 {
   Session s(Edition::Japanese, [](const fs::path& folder) { WriteText(folder / "撮影部位.txt", ""); });
   s.program->Start();
-  EXPECT_EQ(s.form().Combo2.ListCount(), 0);
-  EXPECT_EQ(s.form().Combo2.Text(), "腹部正面");
+  EXPECT_EQ(s.form().siteCombo.ListCount(), 0);
+  EXPECT_EQ(s.form().siteCombo.Text(), "腹部正面");
   EXPECT_TRUE(s.form().Visible());
 }
 
 TEST(StartupSites, TheEnglishListIsFixed)
 {
   auto s = StartRegistered(Edition::English);
-  EXPECT_EQ(s->form().Combo2.Items(),
+  EXPECT_EQ(s->form().siteCombo.Items(),
             (std::vector<std::string>{"Skull-Frontal", "Skull-Lateral", "Neck-Frontal", "Neck-Lateral",
                                       "Chest-Frontal", "Chest-Lateral", "Abdomen-F", "Abdomen-L", "Lumbar-F",
                                       "Lumbar-L", "Pelvis-F"}));
-  EXPECT_EQ(s->form().Combo2.Text(), "Abdomen-F");
-  EXPECT_EQ(s->form().Combo2.ListIndex(), 6);
+  EXPECT_EQ(s->form().siteCombo.Text(), "Abdomen-F");
+  EXPECT_EQ(s->form().siteCombo.ListIndex(), 6);
 }
 
 // ---------------------------------------------------------------- defaults
@@ -200,34 +200,34 @@ TEST(StartupSites, TheEnglishListIsFixed)
 TEST(StartupDefaults, BoxesLabelsAndConditionJapanese)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
-  EXPECT_EQ(f.Text1.Text(), "12");
-  EXPECT_EQ(f.Text2.Text(), "2.5");
-  EXPECT_EQ(f.Text3.Text(), "1.0");
-  EXPECT_EQ(f.Text4.Text(), "0");
-  EXPECT_EQ(f.Label26.Caption(), "0");
-  EXPECT_EQ(f.Label29.Caption(), "―");
-  EXPECT_EQ(f.Label79.Caption(), "vorn_default");
-  EXPECT_EQ(f.Text5.Text(), "75");
-  EXPECT_EQ(f.Text6.Text(), "200");
-  EXPECT_EQ(f.Text7.Text(), "0.05");
-  EXPECT_EQ(f.Text8.Text(), "100");
-  EXPECT_EQ(f.Text9.Text(), "80");
-  EXPECT_EQ(f.Text23.Text(), "20");
-  EXPECT_EQ(f.Combo1.Text(), "半切サイズ 縦");
-  EXPECT_EQ(f.Text10.Text(), "43.2");
-  EXPECT_EQ(f.Text11.Text(), "35.6");
-  EXPECT_EQ(f.Label52.Caption(), "2026/12/09 です");
-  EXPECT_EQ(f.Label22.Caption(), "　長軸方向サイズ");
-  for (ui::Label* result : {&f.Label78, &f.Label65, &f.Label66, &f.Label67, &f.Label68, &f.Label69, &f.Label70,
-                            &f.Label71, &f.Label72, &f.Label73, &f.Label74, &f.Label75})
+  MainWindow& f = s->form();
+  EXPECT_EQ(f.targetAngleBox.Text(), "12");
+  EXPECT_EQ(f.inherentFilterBox.Text(), "2.5");
+  EXPECT_EQ(f.addedAlBox.Text(), "1.0");
+  EXPECT_EQ(f.addedCuBox.Text(), "0");
+  EXPECT_EQ(f.optionalFilterThicknessLabel.Caption(), "0");
+  EXPECT_EQ(f.optionalFilterMaterialLabel.Caption(), "―");
+  EXPECT_EQ(f.outputDataInUseLabel.Caption(), "vorn_default");
+  EXPECT_EQ(f.tubeVoltageBox.Text(), "75");
+  EXPECT_EQ(f.tubeCurrentBox.Text(), "200");
+  EXPECT_EQ(f.exposureTimeBox.Text(), "0.05");
+  EXPECT_EQ(f.ffdBox.Text(), "100");
+  EXPECT_EQ(f.fsdBox.Text(), "80");
+  EXPECT_EQ(f.thicknessBox.Text(), "20");
+  EXPECT_EQ(f.fieldPresetCombo.Text(), "半切サイズ 縦");
+  EXPECT_EQ(f.fieldLongSideBox.Text(), "43.2");
+  EXPECT_EQ(f.fieldShortSideBox.Text(), "35.6");
+  EXPECT_EQ(f.dateLabel.Caption(), "2026/12/09 です");
+  EXPECT_EQ(f.fieldLongSideCaption.Caption(), "　長軸方向サイズ");
+  for (ui::Label* result : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.atrIndexLabel, &f.bsfSoftLabel, &f.bsfSkinLabel, &f.bsfAirLabel,
+                            &f.convFactorSoftLabel, &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.surfaceDoseAirLabel})
     EXPECT_EQ(result->Caption(), "") << result->Name();
-  EXPECT_TRUE(f.Option1.Value());
-  EXPECT_TRUE(f.Option6.Value());
-  EXPECT_TRUE(f.Option9.Value());
-  EXPECT_FALSE(f.Option4.Value() || f.Option5.Value());
+  EXPECT_TRUE(f.constantPotentialOption.Value());
+  EXPECT_TRUE(f.flatSurfaceOption.Value());
+  EXPECT_TRUE(f.otherThanHeadOption.Value());
+  EXPECT_FALSE(f.measuredExposureOption.Value() || f.outputDataOption.Value());
 
-  const Module1& m = s->m();
+  const BeamCalculation& m = s->m();
   const ExposureCondition& c = m.Condition;
   EXPECT_EQ(c.TargetAngle, 12);
   EXPECT_EQ(c.InherentFilterAl, 0.25);
@@ -252,60 +252,60 @@ TEST(StartupDefaults, BoxesLabelsAndConditionJapanese)
   EXPECT_EQ(m.Phantom.PhantomModel, 0);
   EXPECT_EQ(m.Phantom.HeadFlag, 0);
   EXPECT_EQ(s->program->AddingRowFlag, 0);
-  EXPECT_TRUE(f.Option8.Enabled() && f.Option9.Enabled());
+  EXPECT_TRUE(f.headOption.Enabled() && f.otherThanHeadOption.Enabled());
 }
 
 TEST(StartupDefaults, EnglishDiffersInTimeFieldNameBarAndDate)
 {
   auto s = StartRegistered(Edition::English);
-  Form1& f = s->form();
-  EXPECT_EQ(f.Text7.Text(), "0.1");
+  MainWindow& f = s->form();
+  EXPECT_EQ(f.exposureTimeBox.Text(), "0.1");
   EXPECT_EQ(s->m().Condition.ExposureTime, 0.1);
-  EXPECT_EQ(f.Combo1.Text(), "17x14");
+  EXPECT_EQ(f.fieldPresetCombo.Text(), "17x14");
   EXPECT_EQ(s->m().Condition.FieldSizeName, "17x14");
-  EXPECT_EQ(f.Label29.Caption(), "---");
-  EXPECT_EQ(f.Label52.Caption(), "2026/12/09");
-  EXPECT_EQ(f.Label79.Caption(), "vorn_default");
+  EXPECT_EQ(f.optionalFilterMaterialLabel.Caption(), "---");
+  EXPECT_EQ(f.dateLabel.Caption(), "2026/12/09");
+  EXPECT_EQ(f.outputDataInUseLabel.Caption(), "vorn_default");
   // No ATR-index features and no site dialog in this edition.
-  EXPECT_FALSE(f.Label67.Visible());
-  EXPECT_FALSE(f.Command6.Visible());
-  EXPECT_FALSE(f.Command7.Visible());
+  EXPECT_FALSE(f.atrIndexLabel.Visible());
+  EXPECT_FALSE(f.atrExplanationButton.Visible());
+  EXPECT_FALSE(f.siteListButton.Visible());
 }
 
 TEST(StartupDefaults, ResultTableEmptyGridHiddenAndSplashOnTheResultWindow)
 {
   auto s = StartRegistered(Edition::Japanese);
   EXPECT_EQ(s->program->Results, results::ResultTable{});
-  results::Form10& r = s->results();
+  results::ResultWindow& r = s->results();
   EXPECT_TRUE(r.Visible());
   EXPECT_EQ(r.Left(), 60);
   EXPECT_EQ(r.Top(), 405);
   ASSERT_EQ(r.RulingLines().size(), 37u);
   for (const auto& line : r.RulingLines()) EXPECT_FALSE(line->Visible()) << line->Name();
-  EXPECT_FALSE(r.Command1.Visible());
+  EXPECT_FALSE(r.totalsButton.Visible());
 
-  const ui::TextItem* title = ui::FindText(r.Picture2.Items(), "Vorn-V18");
+  const ui::TextItem* title = ui::FindText(r.tablePicture.Items(), "Vorn-V18");
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->at, (ui::Point{500, 350}));
   EXPECT_EQ(title->color, ui::FromVbLong(0xC0C0C0));
   EXPECT_EQ(title->font.name, "Times New Roman");
   EXPECT_EQ(title->font.size, 28);
-  const ui::TextItem* name = ui::FindText(r.Picture2.Items(), "Tester");
+  const ui::TextItem* name = ui::FindText(r.tablePicture.Items(), "Tester");
   ASSERT_NE(name, nullptr);
   EXPECT_EQ(name->at, (ui::Point{500, 500}));
   EXPECT_EQ(name->font.name, "メイリオ");
   EXPECT_EQ(name->font.size, 28);
   EXPECT_EQ(name->color, ui::FromVbLong(0xC0C0C0));
   // Afterwards the picture's pen is the table's again.
-  EXPECT_EQ(r.Picture2.ForeColor(), ui::colors::ButtonText);
-  EXPECT_EQ(r.Picture2.FontSize(), 9);
-  EXPECT_EQ(r.Label1.Caption(), "Tester");
+  EXPECT_EQ(r.tablePicture.ForeColor(), ui::colors::ButtonText);
+  EXPECT_EQ(r.tablePicture.FontSize(), 9);
+  EXPECT_EQ(r.userNameLabel.Caption(), "Tester");
 }
 
 TEST(StartupDefaults, EnglishSplashKeepsTheTitleFontForTheName)
 {
   auto s = StartRegistered(Edition::English);
-  const ui::TextItem* name = ui::FindText(s->results().Picture2.Items(), "Tester");
+  const ui::TextItem* name = ui::FindText(s->results().tablePicture.Items(), "Tester");
   ASSERT_NE(name, nullptr);
   EXPECT_EQ(name->font.name, "Times New Roman");
   EXPECT_EQ(name->at, (ui::Point{500, 500}));
@@ -315,25 +315,25 @@ TEST(StartupDefaults, TheMainWindowIsInFrontOfTheResultWindow)
 {
   auto s = StartRegistered(Edition::Japanese);
   EXPECT_EQ(s->program->app.FrontForm(), &s->form());
-  EXPECT_TRUE(s->form().Text1.HasFocus());
+  EXPECT_TRUE(s->form().targetAngleBox.HasFocus());
 }
 
 // ---------------------------------------------------------------- user name
 
-void ExpectButtons(Form1& f, bool calculate)
+void ExpectButtons(MainWindow& f, bool calculate)
 {
-  EXPECT_EQ(f.Command2.Enabled(), calculate);
-  for (ui::CommandButton* b : {&f.Command3, &f.Command5, &f.Command11, &f.Command14})
+  EXPECT_EQ(f.calculateButton.Enabled(), calculate);
+  for (ui::CommandButton* b : {&f.addToTableButton, &f.addEffectiveDoseButton, &f.effectiveDoseButton, &f.fitButton})
     EXPECT_FALSE(b->Enabled()) << b->Name();
 }
 
 TEST(StartupUserName, ThirtyTwoLinesGiveTheRegisteredState)
 {
   auto s = StartRegistered(Edition::Japanese);
-  Form1& f = s->form();
+  MainWindow& f = s->form();
   EXPECT_EQ(s->program->UserName, "Tester");
   EXPECT_EQ(f.Caption(), kRegisteredCaption + "Tester");
-  EXPECT_FALSE(f.Command8.Visible());
+  EXPECT_FALSE(f.welcomeButton.Visible());
   ExpectButtons(f, true);
   EXPECT_TRUE(f.Visible());
 }
@@ -342,16 +342,16 @@ TEST(StartupUserName, ThirtyOneLinesGiveTheGuestState)
 {
   Session s(Edition::Japanese);  // the shipped Primary.dat has its 31 data lines only
   s.program->Start();
-  Form1& f = s.form();
+  MainWindow& f = s.form();
   EXPECT_TRUE(s.services.msgBoxes.empty());  // no message for a guest
   EXPECT_EQ(s.program->UserName, "ゲスト");
   EXPECT_EQ(f.Caption(), " Vorn_V18  ( Quendral, Version 18 )");
-  EXPECT_TRUE(f.Command8.Visible());
-  EXPECT_EQ(f.Command8.Caption(), "ようこそ Vorn_V18 へ ： 最初にユーザー名を登録して下さい");
+  EXPECT_TRUE(f.welcomeButton.Visible());
+  EXPECT_EQ(f.welcomeButton.Caption(), "ようこそ Vorn_V18 へ ： 最初にユーザー名を登録して下さい");
   ExpectButtons(f, false);
   EXPECT_TRUE(f.Visible());
-  EXPECT_EQ(s.results().Label1.Caption(), "ゲスト");
-  ASSERT_NE(ui::FindText(s.results().Picture2.Items(), "ゲスト"), nullptr);
+  EXPECT_EQ(s.results().userNameLabel.Caption(), "ゲスト");
+  ASSERT_NE(ui::FindText(s.results().tablePicture.Items(), "ゲスト"), nullptr);
 }
 
 TEST(StartupUserName, AnEmptyLine32IsARegisteredEmptyName)
@@ -360,7 +360,7 @@ TEST(StartupUserName, AnEmptyLine32IsARegisteredEmptyName)
   s.program->Start();
   EXPECT_EQ(s.program->UserName, "");
   EXPECT_EQ(s.form().Caption(), kRegisteredCaption);
-  EXPECT_FALSE(s.form().Command8.Visible());
+  EXPECT_FALSE(s.form().welcomeButton.Visible());
   ExpectButtons(s.form(), true);
 }
 
@@ -391,7 +391,7 @@ TEST(StartupUserName, EnglishReadsLine302OfTheAtrTable)
   guest.program->Start();
   EXPECT_EQ(guest.program->UserName, "Guest");
   EXPECT_EQ(guest.form().Caption(), " Vorn-V18   ( Quendral, Version 18 )");
-  EXPECT_EQ(guest.form().Command8.Caption(), "Welcome to Vorn-V18  -   Please register your Username");
+  EXPECT_EQ(guest.form().welcomeButton.Caption(), "Welcome to Vorn-V18  -   Please register your Username");
   ExpectButtons(guest.form(), false);
 }
 
@@ -405,18 +405,18 @@ TEST(StartupUserName, TheJapaneseEditionDoesNotTakeTheNameFromTheAtrTable)
 
 // ---------------------------------------------------------------- result window view
 
-TEST(ResultWindowView, Command10MovesTheResultWindowToTheCornerWithTheName)
+TEST(ResultWindowView, ShowTableButtonMovesTheResultWindowToTheCornerWithTheName)
 {
   auto s = StartRegistered(Edition::Japanese);
-  results::Form10& r = s->results();
-  r.Label1.SetCaption("someone else");
+  results::ResultWindow& r = s->results();
+  r.userNameLabel.SetCaption("someone else");
   r.Move(3000, 2000);
   r.Hide();
-  s->form().Command10.UserClick();
+  s->form().showTableButton.UserClick();
   EXPECT_TRUE(r.Visible());
   EXPECT_EQ(r.Left(), 15);
   EXPECT_EQ(r.Top(), 15);
-  EXPECT_EQ(r.Label1.Caption(), "Tester");
+  EXPECT_EQ(r.userNameLabel.Caption(), "Tester");
   EXPECT_EQ(s->program->app.FrontForm(), &r);
 }
 
@@ -452,7 +452,7 @@ TEST(FolderLock, ASecondCopyInTheSameFolderEndsUntilTheFirstHasShutDown)
     EXPECT_EQ(services.PendingMsgBoxes(), 0u);
     EXPECT_EQ(services.msgBoxes.at(0).style, ui::vbExclamation);
     EXPECT_TRUE(second.app.Ended());
-    EXPECT_FALSE(second.Form1.Exists());
+    EXPECT_FALSE(second.mainWindow.Exists());
   }
   EXPECT_TRUE(first->form().Visible());  // the first copy and its lock are untouched
   EXPECT_TRUE(fs::exists(first->dir() / "vorn.lock"));
@@ -462,7 +462,7 @@ TEST(FolderLock, ASecondCopyInTheSameFolderEndsUntilTheFirstHasShutDown)
   ui::ScriptedServices services(first->dir());
   mainwin::MainProgram next(Edition::English, services);
   next.Start();
-  EXPECT_TRUE(next.Form1->Visible());
+  EXPECT_TRUE(next.mainWindow->Visible());
   EXPECT_TRUE(services.msgBoxes.empty());
 }
 

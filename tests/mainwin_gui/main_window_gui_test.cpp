@@ -151,7 +151,7 @@ TEST_P(MainWindowGui, StartsCalculatesAndShowsEveryTextWhole)
   program.Start();
   ASSERT_FALSE(program.app.Ended());
 
-  mainwin::Form1& form = *program.Form1;
+  mainwin::MainWindow& form = *program.mainWindow;
   qt::FormWindow* window = binding.WindowOf(form);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
@@ -159,32 +159,32 @@ TEST_P(MainWindowGui, StartsCalculatesAndShowsEveryTextWhole)
   EXPECT_EQ(window->windowTitle(), Q("Vorn-V18 ( Quendral, Version 18 )  :  Tester"));
 
   // Calculate with the real button.
-  auto* calculate = qobject_cast<QPushButton*>(window->WidgetOf(form.Command2));
+  auto* calculate = qobject_cast<QPushButton*>(window->WidgetOf(form.calculateButton));
   ASSERT_NE(calculate, nullptr);
   QTest::mouseClick(calculate, Qt::LeftButton);
   QApplication::processEvents();
-  auto* dose = qobject_cast<QLabel*>(window->WidgetOf(form.Label73));
+  auto* dose = qobject_cast<QLabel*>(window->WidgetOf(form.surfaceDoseSoftLabel));
   ASSERT_NE(dose, nullptr);
   EXPECT_FALSE(dose->text().isEmpty());
-  EXPECT_EQ(dose->text(), Q(form.Label73.Caption()));
-  EXPECT_TRUE(qobject_cast<QPushButton*>(window->WidgetOf(form.Command3))->isEnabled());
+  EXPECT_EQ(dose->text(), Q(form.surfaceDoseSoftLabel.Caption()));
+  EXPECT_TRUE(qobject_cast<QPushButton*>(window->WidgetOf(form.addToTableButton))->isEnabled());
 
   const QString base = QString(VORN_MAINWIN_GUI_OUTPUT) + "/main_window_" + c.tag;
   ASSERT_TRUE(window->grab().toImage().save(base + ".png"));
-  qt::FormWindow* results = binding.WindowOf(*program.Form10);
+  qt::FormWindow* results = binding.WindowOf(*program.resultWindow);
   ASSERT_NE(results, nullptr);
   ASSERT_TRUE(results->grab().toImage().save(QString(VORN_MAINWIN_GUI_OUTPUT) + "/result_window_" + c.tag + ".png"));
 
   // The font actually drawn is the look-alike, not an unrelated fallback.
-  EXPECT_EQ(QFontInfo(window->WidgetOf(form.Label1)->font()).family(), c.fontFamily);
+  EXPECT_EQ(QFontInfo(window->WidgetOf(form.targetAngleCaption)->font()).family(), c.fontFamily);
 
   // Captions other routines put into the window later must fit as well.
   const bool japanese = c.edition == Edition::Japanese;
-  const std::vector<QString> option7Captions =
+  const std::vector<QString> curvedSurfaceCaptions =
       japanese ? std::vector<QString>{Q("半径20cm の円柱表面"), Q("30:20cmの楕円柱表面"),
                                       Q("レーストラック型モデルの表面"), Q("半径150.5cm の円柱表面")}
                : std::vector<QString>{};
-  const std::vector<QString> label22Captions{japanese ? Q("  照射野サイズ（直径）") : Q("Field size (diameter)")};
+  const std::vector<QString> fieldLongSideCaptions{japanese ? Q("  照射野サイズ（直径）") : Q("Field size (diameter)")};
   const std::vector<QString> resultCaptions{Q("0.00E+0"), Q("8.88E-10"), Q("188.88"), Q("88.888"), Q("1888.88")};
 
   std::vector<ui::Control*> controls;
@@ -194,15 +194,15 @@ TEST_P(MainWindowGui, StartsCalculatesAndShowsEveryTextWhole)
     QWidget* widget = window->WidgetOf(*control);
     ASSERT_NE(widget, nullptr) << control->Name();
     std::vector<QString> extra;
-    if (control == &form.Option7) extra = option7Captions;
-    if (control == &form.Label22) extra = label22Captions;
-    if (control == &form.Label65 || control == &form.Label78 || control == &form.Label73 ||
-        control == &form.Label71)
+    if (control == &form.curvedSurfaceOption) extra = curvedSurfaceCaptions;
+    if (control == &form.fieldLongSideCaption) extra = fieldLongSideCaptions;
+    if (control == &form.hvlLabel || control == &form.exposureAt1mLabel || control == &form.surfaceDoseSoftLabel ||
+        control == &form.convFactorSoftLabel)
       extra = resultCaptions;
-    if (control == &form.Label79) extra = {Q("vorn_default_with_long_name")};
+    if (control == &form.outputDataInUseLabel) extra = {Q("vorn_default_with_long_name")};
     // The longest material name among the shipped filter files, and a thickness.
-    if (control == &form.Label29) extra = {Q("ICRU soft tissue"), Q("Polyethylene")};
-    if (control == &form.Label26) extra = {Q("10.25")};
+    if (control == &form.optionalFilterMaterialLabel) extra = {Q("ICRU soft tissue"), Q("Polyethylene")};
+    if (control == &form.optionalFilterThicknessLabel) extra = {Q("10.25")};
     for (const auto& [text, fit] : Fits(widget, extra)) {
       ++measured;
       EXPECT_TRUE(fit.Fits()) << c.tag << " " << control->Name() << " \"" << text.toStdString() << "\" needs "
@@ -227,13 +227,13 @@ TEST(MainWindowGuiGuest, TheWelcomeButtonShowsWholeInTheGuestState)
     mainwin::MainProgram program(edition, services);
     qt::WidgetBinding binding(program.app);
     program.Start();
-    mainwin::Form1& form = *program.Form1;
+    mainwin::MainWindow& form = *program.mainWindow;
     qt::FormWindow* window = binding.WindowOf(form);
     ASSERT_NE(window, nullptr);
-    auto* welcome = qobject_cast<QPushButton*>(window->WidgetOf(form.Command8));
+    auto* welcome = qobject_cast<QPushButton*>(window->WidgetOf(form.welcomeButton));
     ASSERT_NE(welcome, nullptr);
     EXPECT_TRUE(welcome->isVisible());
-    EXPECT_FALSE(qobject_cast<QPushButton*>(window->WidgetOf(form.Command2))->isEnabled());
+    EXPECT_FALSE(qobject_cast<QPushButton*>(window->WidgetOf(form.calculateButton))->isEnabled());
     const Fit fit = ButtonFit(*welcome, welcome->text());
     EXPECT_TRUE(fit.Fits()) << welcome->text().toStdString() << " needs " << fit.needWidth << " has "
                             << fit.haveWidth;
@@ -255,12 +255,12 @@ TEST(MainWindowGuiChecks, ABadBoxIsNamedInAWarningAndTheFocusGoesIntoIt)
     mainwin::MainProgram program(edition, services);
     qt::WidgetBinding binding(program.app);
     program.Start();
-    mainwin::Form1& form = *program.Form1;
+    mainwin::MainWindow& form = *program.mainWindow;
     qt::FormWindow* window = binding.WindowOf(form);
     ASSERT_NE(window, nullptr);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    auto* added_al = qobject_cast<QLineEdit*>(window->WidgetOf(form.Text3));
+    auto* added_al = qobject_cast<QLineEdit*>(window->WidgetOf(form.addedAlBox));
     ASSERT_NE(added_al, nullptr);
     QTest::mouseClick(added_al, Qt::LeftButton);
     added_al->selectAll();
@@ -281,7 +281,7 @@ TEST(MainWindowGuiChecks, ABadBoxIsNamedInAWarningAndTheFocusGoesIntoIt)
         return;
       }
     });
-    QTest::mouseClick(qobject_cast<QPushButton*>(window->WidgetOf(form.Command2)), Qt::LeftButton);
+    QTest::mouseClick(qobject_cast<QPushButton*>(window->WidgetOf(form.calculateButton)), Qt::LeftButton);
     // The desktop gives the window back its activation when the box closes;
     // the offscreen platform needs to be asked.
     window->activateWindow();
@@ -290,9 +290,9 @@ TEST(MainWindowGuiChecks, ABadBoxIsNamedInAWarningAndTheFocusGoesIntoIt)
     EXPECT_EQ(shown, Q(edition == Edition::Japanese ? "　付加フィルタ Al (mm)：0 以上の数値を入力して下さい　"
                                                     : "  Added filter Al (mm): enter a number of 0 or more  "));
     EXPECT_EQ(icon, QMessageBox::Warning);
-    EXPECT_TRUE(form.Text3.HasFocus());
+    EXPECT_TRUE(form.addedAlBox.HasFocus());
     EXPECT_EQ(QApplication::focusWidget(), added_al);
-    EXPECT_EQ(qobject_cast<QLabel*>(window->WidgetOf(form.Label73))->text(), QString());
+    EXPECT_EQ(qobject_cast<QLabel*>(window->WidgetOf(form.surfaceDoseSoftLabel))->text(), QString());
   }
 }
 
@@ -343,7 +343,7 @@ TEST(MainWindowGuiMessages, ASecondCopyAndAnUnexpectedErrorAreToldInRealBoxes)
                                                  std::string(ErrorTextsFor(edition).OutOfMemory));
     EXPECT_EQ(unexpected.icon, QMessageBox::Critical);
     EXPECT_FALSE(first.app.Ended());
-    EXPECT_TRUE(binding.WindowOf(*first.Form1)->isVisible());
+    EXPECT_TRUE(binding.WindowOf(*first.mainWindow)->isVisible());
   }
 }
 

@@ -17,8 +17,8 @@
 #include "beam/attenuation_data.h"
 #include "beam/diff_bsf_data.h"
 #include "beam/field_rings.h"
-#include "beam/module1.h"
-#include "depthdose/module1.h"
+#include "beam/beam_calculation.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "depthdose/ring_share.h"
 #include "depthdose/scatter_kernel.h"
 #include "tools/datagen/mc_tables.h"
@@ -156,7 +156,7 @@ BeamResult Beam(double kv, double field_cm, int head)
   const fs::path work = fs::temp_directory_path() / "vorn_mc_data_test";
   fs::create_directories(work);
   QuietWindows windows;
-  Module1 m(Edition::Japanese, work, windows);
+  BeamCalculation m(Edition::Japanese, work, windows);
   m.DiffBsf = LoadDiffBsfTables(DataDir());
   m.Attenuation = LoadAttenuationData(DataDir());
   m.Atr = LoadAtrData(DataDir());
@@ -239,14 +239,14 @@ TEST(McDataPhysics, AtrIndexOfTypicalBeamsIsInTheFitRange)
 // ---- Depth dose through the depth-dose program's own routine -------------
 
 // The depth-dose program's tables for one photon energy and a 20 x 20 cm field.
-pdd::Module1 DepthDose(double E_keV, const fs::path& work)
+pdd::DepthDoseCalculation DepthDose(double E_keV, const fs::path& work)
 {
   fs::remove_all(work);
   fs::create_directories(work);
   fs::copy(DataDir() / "ICRUSoft.dat", work);
   fs::copy(DataDir() / "Primary.dat", work);
   fs::copy(DataDir() / "PDS-data", work / "PDS-data");
-  pdd::Module1 m(Edition::English, work);
+  pdd::DepthDoseCalculation m(Edition::English, work);
   m.LoadAttenuationData();
   m.InTubeVoltage = E_keV;
   m.InFFD = m.InFSD = 100.0;
@@ -259,7 +259,7 @@ pdd::Module1 DepthDose(double E_keV, const fs::path& work)
 
 TEST(McDataPhysics, KernelsGiveAPlausibleDepthDoseFor60keV)
 {
-  pdd::Module1 m = DepthDose(60.0, fs::temp_directory_path() / "vorn_mc_pdd_test");
+  pdd::DepthDoseCalculation m = DepthDose(60.0, fs::temp_directory_path() / "vorn_mc_pdd_test");
   EXPECT_NEAR(m.PddTable[3][1], 100.0, 1e-9);
   // At 60 keV the scatter that builds up in the first centimetre outweighs
   // the primary's attenuation there: the dose rises a few per cent below the
@@ -291,7 +291,7 @@ TEST(McDataPhysics, LowEnergyDepthDoseFallsFromTheSurface)
   // Below 40 keV the primary's attenuation wins from the first slab on (down
   // to 1 % of the surface dose; far below that the kernels hold few scores).
   for (const double E : {20.0, 30.0}) {
-    pdd::Module1 m = DepthDose(E, fs::temp_directory_path() / "vorn_mc_pdd_low_test");
+    pdd::DepthDoseCalculation m = DepthDose(E, fs::temp_directory_path() / "vorn_mc_pdd_low_test");
     for (int j = 2; j <= 40 && m.PddTable[3][j - 1] > 1.0; ++j)
       EXPECT_LT(m.PddTable[3][j], m.PddTable[3][j - 1]) << E << " keV, slab " << j;
   }

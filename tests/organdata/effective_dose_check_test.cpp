@@ -14,9 +14,9 @@
 #include <unistd.h>
 
 #include "beam/attenuation_data.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "beam/window_port.h"
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "platform/format/format.h"
 #include "tests/organdata/sites.h"
 
@@ -81,7 +81,7 @@ struct Beam {
 Beam TypicalBeam(const std::filesystem::path& folder, double kv)
 {
   QuietWindows windows;
-  Module1 main(Edition::English, folder, windows);
+  BeamCalculation main(Edition::English, folder, windows);
   main.Attenuation = LoadAttenuationData(folder);
   main.Condition.TubeVoltage = kv;
   main.Condition.RectificationType = kConstantPotential;
@@ -110,7 +110,7 @@ struct DoseResult {
 // 0.01. The salivary glands had no weight then; the brain belonged to the
 // remainder and, when it received more than any weighted organ, took half of
 // the remainder's weight alone.
-double EffectiveDoseIcrp60(const pdd::Module1& pdd, const pdd::EffectiveDoseResult& dose)
+double EffectiveDoseIcrp60(const pdd::DepthDoseCalculation& pdd, const pdd::EffectiveDoseResult& dose)
 {
   auto mean_dose = [&](int row) {
     return dose.organ_dose_mSv[row] / pdd.TissueWeight[pdd::OrganWeightIndex(row)];
@@ -144,7 +144,7 @@ DoseResult EffectiveDose(const std::filesystem::path& folder, Edition edition,
                          std::string_view site_name, const SiteView& view, const Beam& beam,
                          double esd_mGy)
 {
-  pdd::Module1 pdd(edition, folder);
+  pdd::DepthDoseCalculation pdd(edition, folder);
   pdd.InTubeVoltage = view.kv;
   pdd.InFFD = view.ffd_cm;
   pdd.InFSD = view.ffd_cm - view.thickness_cm - view.gap_cm;

@@ -72,7 +72,7 @@ TEST_P(PddWindows, BothWindowsShowAndScreenshotsAreWritten)
   program.Start();
   ASSERT_FALSE(program.app.Ended());
 
-  pdd::Form1& graph = *program.Form1;
+  pdd::GraphWindow& graph = *program.graphWindow;
   qt::FormWindow* window = binding.WindowOf(graph);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -80,15 +80,15 @@ TEST_P(PddWindows, BothWindowsShowAndScreenshotsAreWritten)
   EXPECT_EQ(window->size(), QSize(577, 648));
 
   // The mouse over the graph at 5 cm depth, halfway down the dose axis.
-  QWidget* picture = window->WidgetOf(graph.Picture1);
+  QWidget* picture = window->WidgetOf(graph.graphPicture);
   ASSERT_NE(picture, nullptr);
-  const ui::UserScale scale = graph.Picture1.CurrentScale();
+  const ui::UserScale scale = graph.graphPicture.CurrentScale();
   const ui::Point twips = scale.ToTwips({150.0, 450.0});
   const QPointF at(2.0 + twips.x / 15.0, 2.0 + twips.y / 15.0);
   QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(picture, &move);
   EXPECT_EQ(program.module().CursorIndex, 10);
-  EXPECT_EQ(graph.Text6.Text(), "5.0");
+  EXPECT_EQ(graph.farDepthBox.Text(), "5.0");
 
   const QImage graph_shot = window->grab().toImage();
   ASSERT_TRUE(graph_shot.save(QString::fromStdString(Shot("graph"))));
@@ -96,27 +96,27 @@ TEST_P(PddWindows, BothWindowsShowAndScreenshotsAreWritten)
   EXPECT_GT(InkedPixels(graph_shot, QRect(150, 60, 300, 300)), 500);
 
   // On to the effective-dose window by a click on the button.
-  auto* go_on = qobject_cast<QPushButton*>(window->WidgetOf(graph.Command3));
+  auto* go_on = qobject_cast<QPushButton*>(window->WidgetOf(graph.effectiveDoseButton));
   ASSERT_NE(go_on, nullptr);
   QTest::mouseClick(go_on, Qt::LeftButton);
-  pdd::Form2& organs = *program.Form2;
+  pdd::EffectiveDoseWindow& organs = *program.effectiveDoseWindow;
   ASSERT_TRUE(organs.Visible());
   qt::FormWindow* organ_window = binding.WindowOf(organs);
   ASSERT_NE(organ_window, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(organ_window));
   EXPECT_EQ(window->isVisible(), Japanese());
 
-  auto* ok = qobject_cast<QPushButton*>(organ_window->WidgetOf(organs.Command1));
+  auto* ok = qobject_cast<QPushButton*>(organ_window->WidgetOf(organs.okButton));
   ASSERT_NE(ok, nullptr);
   QTest::mouseClick(ok, Qt::LeftButton);
-  EXPECT_FALSE(organs.Label57.Caption().empty());
+  EXPECT_FALSE(organs.totalLabel.Caption().empty());
   EXPECT_TRUE(fs::exists(folder / "Eff-Dose.dat"));
   const QImage organ_shot = organ_window->grab().toImage();
   ASSERT_TRUE(organ_shot.save(QString::fromStdString(Shot("effective-dose"))));
   EXPECT_EQ(organ_shot.size(), Japanese() ? QSize(646, 774) : QSize(639, 767));
 
   // Exit ends the program and deletes the scratch table.
-  auto* exit = qobject_cast<QPushButton*>(organ_window->WidgetOf(organs.Command2));
+  auto* exit = qobject_cast<QPushButton*>(organ_window->WidgetOf(organs.exitButton));
   ASSERT_NE(exit, nullptr);
   QTest::mouseClick(exit, Qt::LeftButton);
   EXPECT_TRUE(program.app.Ended());
@@ -132,19 +132,19 @@ TEST_P(PddWindows, TheCursorPassesUnderTheReadOutsStepsOneSlabAKeyAndEveryCaptio
   DepthDoseProgram program(GetParam(), services);
   qt::WidgetBinding binding(program.app);
   program.Start();
-  pdd::Form1& graph = *program.Form1;
+  pdd::GraphWindow& graph = *program.graphWindow;
   qt::FormWindow* window = binding.WindowOf(graph);
   ASSERT_NE(window, nullptr);
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   const std::string tag = Japanese() ? "J" : "E";
 
-  const Module1& m = program.module();
+  const DepthDoseCalculation& m = program.module();
   int slab = 1;
   while (slab < 40 && m.PddTable[3][slab + 1] >= 45.0) ++slab;
   ASSERT_NEAR(m.PddTable[3][slab], 45.0, 8.0);
-  QWidget* picture = window->WidgetOf(graph.Picture1);
-  const ui::Point twips = graph.Picture1.CurrentScale().ToTwips({SlabX(slab), 450.0});
+  QWidget* picture = window->WidgetOf(graph.graphPicture);
+  const ui::Point twips = graph.graphPicture.CurrentScale().ToTwips({SlabX(slab), 450.0});
   const QPoint at(static_cast<int>(2.0 + twips.x / 15.0), static_cast<int>(2.0 + twips.y / 15.0));
   QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(picture, &move);
@@ -154,9 +154,9 @@ TEST_P(PddWindows, TheCursorPassesUnderTheReadOutsStepsOneSlabAKeyAndEveryCaptio
   // A label the cursor's lines cross lies above them.
   const QObjectList stack = picture->children();  // bottom to top
   int crossings = 0;
-  for (const ui::Label* label : {&graph.Label4, &graph.Label20, &graph.Label15, &graph.Label6, &graph.Label1, &graph.Label2}) {
+  for (const ui::Label* label : {&graph.surfaceDoseLabel, &graph.depthCaption, &graph.depthSeparatorCaption, &graph.depthUnit, &graph.doseCaption, &graph.doseUnit}) {
     QWidget* l = window->WidgetOf(*label);
-    for (const ui::LineControl* line : {&graph.Line1, &graph.Line2, &graph.Line3, &graph.Line4}) {
+    for (const ui::LineControl* line : {&graph.totalLevelLine, &graph.depthLine, &graph.primaryLevelLine, &graph.scatterLevelLine}) {
       QWidget* w = window->WidgetOf(*line);
       if (!l->isVisible() || !w->isVisible() || !w->geometry().intersects(l->geometry())) continue;
       ++crossings;
@@ -173,12 +173,12 @@ TEST_P(PddWindows, TheCursorPassesUnderTheReadOutsStepsOneSlabAKeyAndEveryCaptio
   QTest::keyClick(picture, Qt::Key_Left);
   QTest::keyClick(picture, Qt::Key_Left);
   EXPECT_EQ(m.CursorIndex, slab - 1);
-  EXPECT_EQ(graph.Text6.Text(), Format(0.5 * (slab - 1), "##0.0cm"));
+  EXPECT_EQ(graph.farDepthBox.Text(), Format(0.5 * (slab - 1), "##0.0cm"));
 
-  graph.Command3.UserClick();
-  qt::FormWindow* organs = binding.WindowOf(*program.Form2);
+  graph.effectiveDoseButton.UserClick();
+  qt::FormWindow* organs = binding.WindowOf(*program.effectiveDoseWindow);
   ASSERT_NE(organs, nullptr);
-  EXPECT_GT(testing::ExpectCaptionsFit(*organs, *program.Form2, tag + " effective dose"), 40);
+  EXPECT_GT(testing::ExpectCaptionsFit(*organs, *program.effectiveDoseWindow, tag + " effective dose"), 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, PddWindows, ::testing::Values(Edition::English, Edition::Japanese),

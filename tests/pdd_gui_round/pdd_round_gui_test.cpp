@@ -35,7 +35,7 @@
 #include "platform/qt/widget_binding.h"
 #include "platform/ui/program_start.h"
 #include "platform/ui/scripted_services.h"
-#include "results/form10.h"
+#include "results/result_window.h"
 #include "tests/mainwin/mainwin_test_support.h"
 
 namespace vorn::testing {
@@ -144,20 +144,20 @@ TEST_P(PddRound, EffectiveDoseComesBackFromTheRealDepthDoseProgram)
   qt::WidgetBinding binding(program.app);
   program.Start();
   ASSERT_FALSE(program.app.Ended());
-  mainwin::Form1& f = *program.Form1;
+  mainwin::MainWindow& f = *program.mainWindow;
   qt::FormWindow* window = binding.WindowOf(f);
   ASSERT_NE(window, nullptr);
 
   // The site from the list, then calculate, add to the table and hand over
   // with the real buttons.
   int site = -1;
-  for (int i = 0; i < f.Combo2.ListCount(); ++i)
-    if (f.Combo2.List(i) == c.site) site = i;
+  for (int i = 0; i < f.siteCombo.ListCount(); ++i)
+    if (f.siteCombo.List(i) == c.site) site = i;
   ASSERT_GE(site, 0) << c.site << " is not in the site list";
-  f.Combo2.UserChoose(site);
-  Click(*window, f.Command2);
-  Click(*window, f.Command3);
-  Click(*window, f.Command11);
+  f.siteCombo.UserChoose(site);
+  Click(*window, f.calculateButton);
+  Click(*window, f.addToTableButton);
+  Click(*window, f.effectiveDoseButton);
   EXPECT_EQ(FileLines(folder.path() / "Vorn2PDD.dat").size(), 308u);
 
   // The depth-dose program of the same edition ran in the working folder on
@@ -186,11 +186,11 @@ TEST_P(PddRound, EffectiveDoseComesBackFromTheRealDepthDoseProgram)
     pdd::DepthDoseProgram reference(c.edition, desk);
     reference.Start();
     ASSERT_TRUE(desk.msgBoxes.empty()) << desk.msgBoxes[0].text;
-    const std::size_t drawn = reference.Form1->Picture1.Items().size();
+    const std::size_t drawn = reference.graphWindow->graphPicture.Items().size();
     EXPECT_GT(drawn, 40u);  // at least the 40 slabs' curve
     EXPECT_EQ(ReportLine(report, "graph window: "), "shown, " + std::to_string(drawn) + " drawing items");
     EXPECT_EQ(ReportLine(report, "effective-dose window: "), std::string("shown, site ") + c.site);
-    const pdd::OrganRowInputs rows = reference.Form2->RowInputs();
+    const pdd::OrganRowInputs rows = reference.effectiveDoseWindow->RowInputs();
     int ticked = 0;
     for (int row = 1; row <= pdd::kOrganRowCount; ++row) {
       const pdd::OrganRowInput& r = rows[row];
@@ -206,20 +206,20 @@ TEST_P(PddRound, EffectiveDoseComesBackFromTheRealDepthDoseProgram)
   }
 
   // Back in the main program: "Add to the table".
-  Click(*window, f.Command5);
+  Click(*window, f.addEffectiveDoseButton);
   EXPECT_TRUE(services.boxes.empty()) << services.boxes.front();
   const results::ResultTable& table = program.Results;
   ASSERT_EQ(table.ResultRowCount, 2);
   EXPECT_EQ(table.ResEffectiveDose[1], E_mSv);
   EXPECT_EQ(program.Module().Result.EffectiveDose, E_mSv);
-  results::Form10& result_window = *program.Form10;
-  const ui::TextItem* cell = ui::FindText(result_window.Picture2.Items(), Format(E_mSv, "#0.000"));
+  results::ResultWindow& result_window = *program.resultWindow;
+  const ui::TextItem* cell = ui::FindText(result_window.tablePicture.Items(), Format(E_mSv, "#0.000"));
   ASSERT_NE(cell, nullptr);
   EXPECT_EQ(cell->at.x, 1100.0);
   EXPECT_EQ(cell->at.y, 70.0 + 50.0 * 1);
   EXPECT_FALSE(fs::exists(eff_dose));
-  EXPECT_FALSE(f.Command5.Enabled());
-  EXPECT_FALSE(f.Command11.Enabled());
+  EXPECT_FALSE(f.addEffectiveDoseButton.Enabled());
+  EXPECT_FALSE(f.effectiveDoseButton.Enabled());
 
   QApplication::processEvents();
   ASSERT_TRUE(window->grab().toImage().save(QString::fromStdString(Shot(std::string("round-main-") + c.tag))));
@@ -248,16 +248,16 @@ TEST_P(PddRound, TheDesktopShellStartsItDetachedAndTheAnswerIsAddedAfterwards)
   qt::WidgetBinding binding(program.app);
   program.Start();
   ASSERT_FALSE(program.app.Ended());
-  mainwin::Form1& f = *program.Form1;
+  mainwin::MainWindow& f = *program.mainWindow;
   qt::FormWindow* window = binding.WindowOf(f);
   ASSERT_NE(window, nullptr);
-  Click(*window, f.Command2);
-  Click(*window, f.Command3);
+  Click(*window, f.calculateButton);
+  Click(*window, f.addToTableButton);
   qputenv("VORN_PDD_AUTO_OK", "1");
-  Click(*window, f.Command11);
+  Click(*window, f.effectiveDoseButton);
   qunsetenv("VORN_PDD_AUTO_OK");
-  EXPECT_TRUE(f.Command5.Enabled());
-  EXPECT_FALSE(f.Command11.Enabled());
+  EXPECT_TRUE(f.addEffectiveDoseButton.Enabled());
+  EXPECT_FALSE(f.effectiveDoseButton.Enabled());
 
   // Its exit removes the scratch table it wrote at start-up, after OK wrote
   // the answer: both together say it has gone through.
@@ -268,9 +268,9 @@ TEST_P(PddRound, TheDesktopShellStartsItDetachedAndTheAnswerIsAddedAfterwards)
   const double E_mSv = Val(FileLines(eff_dose).at(1));
   EXPECT_GT(E_mSv, 0.0);
 
-  Click(*window, f.Command5);
+  Click(*window, f.addEffectiveDoseButton);
   EXPECT_EQ(program.Results.ResEffectiveDose[program.Results.ResultRowCount - 1], E_mSv);
-  EXPECT_NE(ui::FindText(program.Form10->Picture2.Items(), Format(E_mSv, "#0.000")), nullptr);
+  EXPECT_NE(ui::FindText(program.resultWindow->tablePicture.Items(), Format(E_mSv, "#0.000")), nullptr);
   EXPECT_FALSE(fs::exists(eff_dose));
 }
 

@@ -27,9 +27,9 @@
 
 #include "beam/attenuation_data.h"
 #include "beam/exposure_condition.h"
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "beam/window_port.h"
-#include "depthdose/module1.h"
+#include "depthdose/depth_dose_calculation.h"
 #include "physics/interaction.h"
 #include "physics/mc/layered_slab.h"
 #include "physics/mc/medium.h"
@@ -106,7 +106,7 @@ struct Beam {
 Beam HandedOverBeam(const fs::path& folder)
 {
   QuietWindows windows;
-  Module1 main(Edition::English, folder, windows);
+  BeamCalculation main(Edition::English, folder, windows);
   main.Attenuation = LoadAttenuationData(folder);
   main.Condition.TubeVoltage = kTubeVoltage_kV;
   main.Condition.RectificationType = kConstantPotential;
@@ -259,7 +259,7 @@ Comparison Compare(double fsd_cm, std::uint64_t seed, std::uint64_t histories)
   out.hvl_mmAl = beam.hvl_mmAl;
 
   // The program, through its own routines on the shipped data.
-  pdd::Module1 pdd(Edition::English, folder.path());
+  pdd::DepthDoseCalculation pdd(Edition::English, folder.path());
   pdd.InTubeVoltage = kTubeVoltage_kV;
   pdd.InFFD = fsd_cm;  // FFD = FSD: the field sides are those at the skin
   pdd.InFSD = fsd_cm;

@@ -63,98 +63,98 @@ TEST_F(ExampleWindowTest, TheWindowShowsTheFormAtFifteenTwipsAPixel)
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->size(), QSize(320, 224));  // 4800 x 3360 twips
   EXPECT_EQ(window->windowTitle(), QString(" Example"));
-  auto* text1 = Find<QLineEdit>(window, form.Text1);
-  ASSERT_NE(text1, nullptr);
-  EXPECT_EQ(text1->geometry(), QRect(96, 8, 65, 23));  // {1440, 120, 975, 345} twips
-  EXPECT_EQ(text1->text(), QString("75"));
-  auto* option1 = Find<QRadioButton>(window, form.Option1);
-  ASSERT_NE(option1, nullptr);
-  EXPECT_EQ(option1->parentWidget(), window->WidgetOf(form.Frame1));
-  EXPECT_TRUE(option1->isChecked());
-  EXPECT_EQ(Find<QPushButton>(window, form.Command1)->toolTip(), QString(" Go ! "));
+  auto* voltageEdit = Find<QLineEdit>(window, form.voltageBox);
+  ASSERT_NE(voltageEdit, nullptr);
+  EXPECT_EQ(voltageEdit->geometry(), QRect(96, 8, 65, 23));  // {1440, 120, 975, 345} twips
+  EXPECT_EQ(voltageEdit->text(), QString("75"));
+  auto* constantPotentialRadio = Find<QRadioButton>(window, form.constantPotentialOption);
+  ASSERT_NE(constantPotentialRadio, nullptr);
+  EXPECT_EQ(constantPotentialRadio->parentWidget(), window->WidgetOf(form.rectificationFrame));
+  EXPECT_TRUE(constantPotentialRadio->isChecked());
+  EXPECT_EQ(Find<QPushButton>(window, form.calculateButton)->toolTip(), QString(" Go ! "));
   // The model gave the focus to the first box when the form was shown.
-  EXPECT_TRUE(form.Text1.HasFocus());
-  EXPECT_EQ(QApplication::focusWidget(), text1);
+  EXPECT_TRUE(form.voltageBox.HasFocus());
+  EXPECT_EQ(QApplication::focusWidget(), voltageEdit);
 }
 
 TEST_F(ExampleWindowTest, ModelChangesReachTheWidgets)
 {
-  form.Label1.SetCaption("kV");
-  form.Command1.SetEnabled(false);
-  form.Text2.SetVisible(false);
-  form.Combo1.AddItem("Head");
-  form.Option2.SetValue(true);
-  EXPECT_EQ(Find<QLabel>(window, form.Label1)->text(), QString("kV"));
-  EXPECT_FALSE(window->WidgetOf(form.Command1)->isEnabled());
-  EXPECT_FALSE(window->WidgetOf(form.Text2)->isVisible());
-  EXPECT_EQ(Find<QComboBox>(window, form.Combo1)->count(), 3);
-  EXPECT_FALSE(Find<QRadioButton>(window, form.Option1)->isChecked());
-  EXPECT_TRUE(Find<QRadioButton>(window, form.Option2)->isChecked());
+  form.voltageCaption.SetCaption("kV");
+  form.calculateButton.SetEnabled(false);
+  form.currentBox.SetVisible(false);
+  form.siteCombo.AddItem("Head");
+  form.singlePhaseOption.SetValue(true);
+  EXPECT_EQ(Find<QLabel>(window, form.voltageCaption)->text(), QString("kV"));
+  EXPECT_FALSE(window->WidgetOf(form.calculateButton)->isEnabled());
+  EXPECT_FALSE(window->WidgetOf(form.currentBox)->isVisible());
+  EXPECT_EQ(Find<QComboBox>(window, form.siteCombo)->count(), 3);
+  EXPECT_FALSE(Find<QRadioButton>(window, form.constantPotentialOption)->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>(window, form.singlePhaseOption)->isChecked());
 }
 
 TEST_F(ExampleWindowTest, TypingAndEnterDriveTheModel)
 {
-  auto* text1 = Find<QLineEdit>(window, form.Text1);
-  text1->selectAll();
-  QTest::keyClicks(text1, "120");
-  EXPECT_EQ(form.Text1.Text(), "120");
+  auto* voltageEdit = Find<QLineEdit>(window, form.voltageBox);
+  voltageEdit->selectAll();
+  QTest::keyClicks(voltageEdit, "120");
+  EXPECT_EQ(form.voltageBox.Text(), "120");
   EXPECT_DOUBLE_EQ(form.tubeVoltage, 75.0);  // not stored until the box is left
-  QTest::keyClick(text1, Qt::Key_Return);
+  QTest::keyClick(voltageEdit, Qt::Key_Return);
   EXPECT_DOUBLE_EQ(form.tubeVoltage, 120.0);  // LostFocus ran
-  EXPECT_TRUE(form.Text2.HasFocus());
-  EXPECT_EQ(QApplication::focusWidget(), window->WidgetOf(form.Text2));
+  EXPECT_TRUE(form.currentBox.HasFocus());
+  EXPECT_EQ(QApplication::focusWidget(), window->WidgetOf(form.currentBox));
 }
 
 TEST_F(ExampleWindowTest, ALongTextFromTheProgramShowsItsStart)
 {
-  auto* text1 = Find<QLineEdit>(window, form.Text1);
+  auto* voltageEdit = Find<QLineEdit>(window, form.voltageBox);
   const std::string comment = "Tube 3, measured 2026-04-01 with the 2.5 mm Al filter and the new chamber";
-  form.Text1.SetText(comment);
+  form.voltageBox.SetText(comment);
   // The box scrolls to show its cursor: at the start, at the left edge.
-  EXPECT_EQ(text1->cursorPosition(), 0);
-  text1->grab();  // laid out and painted
-  EXPECT_LT(text1->inputMethodQuery(Qt::ImCursorRectangle).toRectF().left(), 8);
+  EXPECT_EQ(voltageEdit->cursorPosition(), 0);
+  voltageEdit->grab();  // laid out and painted
+  EXPECT_LT(voltageEdit->inputMethodQuery(Qt::ImCursorRectangle).toRectF().left(), 8);
   // What the user types is not moved about.
-  text1->setFocus();
-  text1->end(false);
-  QTest::keyClicks(text1, "!");
-  EXPECT_EQ(form.Text1.Text(), comment + "!");
-  EXPECT_EQ(text1->cursorPosition(), static_cast<int>(comment.size()) + 1);
+  voltageEdit->setFocus();
+  voltageEdit->end(false);
+  QTest::keyClicks(voltageEdit, "!");
+  EXPECT_EQ(form.voltageBox.Text(), comment + "!");
+  EXPECT_EQ(voltageEdit->cursorPosition(), static_cast<int>(comment.size()) + 1);
 }
 
 TEST_F(ExampleWindowTest, AFocusChangeInQtFiresLostFocus)
 {
-  Find<QLineEdit>(window, form.Text1)->setText("90");  // programmatic: not the user's typing
-  EXPECT_EQ(form.Text1.Text(), "75");
-  auto* text1 = Find<QLineEdit>(window, form.Text1);
-  text1->selectAll();
-  QTest::keyClicks(text1, "90");
-  window->WidgetOf(form.Text2)->setFocus(Qt::MouseFocusReason);
-  EXPECT_TRUE(form.Text2.HasFocus());
+  Find<QLineEdit>(window, form.voltageBox)->setText("90");  // programmatic: not the user's typing
+  EXPECT_EQ(form.voltageBox.Text(), "75");
+  auto* voltageEdit = Find<QLineEdit>(window, form.voltageBox);
+  voltageEdit->selectAll();
+  QTest::keyClicks(voltageEdit, "90");
+  window->WidgetOf(form.currentBox)->setFocus(Qt::MouseFocusReason);
+  EXPECT_TRUE(form.currentBox.HasFocus());
   EXPECT_DOUBLE_EQ(form.tubeVoltage, 90.0);
 }
 
 TEST_F(ExampleWindowTest, ClicksAndChoicesRunTheModelsRoutines)
 {
-  QTest::mouseClick(Find<QRadioButton>(window, form.Option2), Qt::LeftButton);
+  QTest::mouseClick(Find<QRadioButton>(window, form.singlePhaseOption), Qt::LeftButton);
   EXPECT_EQ(form.rectification, 2);
-  EXPECT_FALSE(Find<QRadioButton>(window, form.Option1)->isChecked());
-  auto* combo = Find<QComboBox>(window, form.Combo1);
+  EXPECT_FALSE(Find<QRadioButton>(window, form.constantPotentialOption)->isChecked());
+  auto* combo = Find<QComboBox>(window, form.siteCombo);
   emit combo->activated(1);  // the user picks "Abdomen" from the list
-  EXPECT_EQ(form.Combo1.Text(), "Abdomen");
-  EXPECT_EQ(form.Combo1.ListIndex(), 1);
-  QTest::mouseClick(Find<QPushButton>(window, form.Command1), Qt::LeftButton);
-  EXPECT_TRUE(form.Command1.HasFocus());
-  ASSERT_EQ(form.Picture1.Items().size(), 3u);
-  EXPECT_NE(ui::FindText(form.Picture1.Items(), "Abdomen"), nullptr);
+  EXPECT_EQ(form.siteCombo.Text(), "Abdomen");
+  EXPECT_EQ(form.siteCombo.ListIndex(), 1);
+  QTest::mouseClick(Find<QPushButton>(window, form.calculateButton), Qt::LeftButton);
+  EXPECT_TRUE(form.calculateButton.HasFocus());
+  ASSERT_EQ(form.barPicture.Items().size(), 3u);
+  EXPECT_NE(ui::FindText(form.barPicture.Items(), "Abdomen"), nullptr);
 }
 
 TEST_F(ExampleWindowTest, ThePicturePaintsItsDisplayListAndReportsTheMouseInItsScale)
 {
-  QTest::mouseClick(Find<QPushButton>(window, form.Command1), Qt::LeftButton);  // 75 kV
-  QWidget* picture = window->WidgetOf(form.Picture1);
+  QTest::mouseClick(Find<QPushButton>(window, form.calculateButton), Qt::LeftButton);  // 75 kV
+  QWidget* picture = window->WidgetOf(form.barPicture);
   ASSERT_NE(picture, nullptr);
-  // Picture1 is 1935 x 3075 twips: 125 x 201 pixels inside its 2-pixel border.
+  // barPicture is 1935 x 3075 twips: 125 x 201 pixels inside its 2-pixel border.
   // Its scale runs 0..10 across and 160 down to -10; the bar covers x 3..7, y 0..75.
   auto px = [](double x, double y) { return QPointF(2.0 + x / 10.0 * 125.0, 2.0 + (160.0 - y) / 170.0 * 201.0); };
   EXPECT_EQ(PixelAt(picture, px(5, 40)), QColor(0, 0, 255));  // inside the bar
@@ -162,7 +162,7 @@ TEST_F(ExampleWindowTest, ThePicturePaintsItsDisplayListAndReportsTheMouseInItsS
   EXPECT_EQ(PixelAt(picture, px(5, 100)), QColor(255, 255, 255));  // above it
 
   std::vector<ui::Point> moves;
-  form.Picture1.MouseMove = [&moves](int, int, double x, double y) { moves.push_back({x, y}); };
+  form.barPicture.MouseMove = [&moves](int, int, double x, double y) { moves.push_back({x, y}); };
   const QPointF at = px(5, 40);
   QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(picture, &move);
@@ -173,7 +173,7 @@ TEST_F(ExampleWindowTest, ThePicturePaintsItsDisplayListAndReportsTheMouseInItsS
 
 TEST_F(ExampleWindowTest, AScreenshotIsWritten)
 {
-  QTest::mouseClick(Find<QPushButton>(window, form.Command1), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(window, form.calculateButton), Qt::LeftButton);
   const QString file = QString(VORN_QT_TEST_OUTPUT) + "/example-form.png";
   const QImage shot = window->grab().toImage();
   ASSERT_TRUE(shot.save(file));
@@ -219,19 +219,19 @@ public:
   explicit Sheet(ui::Application& app) : Form(app, "Sheet")
   {
     SetSize(9000, 9000);
-    Picture1.Scale(-150, 90, 1100, 900);
-    Picture1.SetBackColor(ui::colors::White);
-    Line1.SetBorderColor(ui::colors::Red);
-    Line1.SetBorderWidth(3);
-    List1.AddItem("頭部正面");
-    List1.AddItem("胸部正面");
-    List1.Click = [this] { clicked = List1.Text(); };
-    Check1.SetCaption("Breast");
+    graphPicture.Scale(-150, 90, 1100, 900);
+    graphPicture.SetBackColor(ui::colors::White);
+    cursorLine.SetBorderColor(ui::colors::Red);
+    cursorLine.SetBorderWidth(3);
+    siteList.AddItem("頭部正面");
+    siteList.AddItem("胸部正面");
+    siteList.Click = [this] { clicked = siteList.Text(); };
+    organCheck.SetCaption("Breast");
   }
-  ui::PictureBox Picture1{*this, "Picture1", {0, 0, 8415, 8415}};
-  ui::LineControl Line1{Picture1, "Line1", {0, 110, 900, 110}};
-  ui::ListBox List1{*this, "List1", {0, 8415, 3000, 585}};
-  ui::CheckBox Check1{*this, "Check1", {3120, 8415, 1500, 300}};
+  ui::PictureBox graphPicture{*this, "Picture1", {0, 0, 8415, 8415}};
+  ui::LineControl cursorLine{graphPicture, "Line1", {0, 110, 900, 110}};
+  ui::ListBox siteList{*this, "List1", {0, 8415, 3000, 585}};
+  ui::CheckBox organCheck{*this, "Check1", {3120, 8415, 1500, 300}};
   std::string clicked;
 };
 
@@ -254,32 +254,32 @@ protected:
 
 TEST_F(SheetWindowTest, LinesInAPictureFollowItsScaleAndMove)
 {
-  QWidget* picture = window->WidgetOf(sheet.Picture1);
+  QWidget* picture = window->WidgetOf(sheet.graphPicture);
   // 8415 twips with a 2-pixel border: 557 pixels of drawing area for 1100 x 900 units.
   auto px = [](double x, double y) { return QPointF(2.0 + (x + 150.0) * 557.0 / 1100.0, 2.0 + (y - 90.0) * 557.0 / 900.0); };
   EXPECT_EQ(PixelAt(picture, px(450, 110)), QColor(255, 0, 0));
   EXPECT_EQ(PixelAt(picture, px(450, 300)), QColor(255, 255, 255));
-  sheet.Line1.SetEnds({0, 300, 900, 300});  // a cursor line moved at run time
+  sheet.cursorLine.SetEnds({0, 300, 900, 300});  // a cursor line moved at run time
   EXPECT_EQ(PixelAt(picture, px(450, 300)), QColor(255, 0, 0));
   EXPECT_EQ(PixelAt(picture, px(450, 110)), QColor(255, 255, 255));
-  sheet.Line1.SetVisible(false);
+  sheet.cursorLine.SetVisible(false);
   EXPECT_EQ(PixelAt(picture, px(450, 300)), QColor(255, 255, 255));
 }
 
 TEST_F(SheetWindowTest, ListChoicesAndCheckClicksReachTheModel)
 {
-  auto* list = Find<QListWidget>(window, sheet.List1);
+  auto* list = Find<QListWidget>(window, sheet.siteList);
   ASSERT_EQ(list->count(), 2);
   list->setCurrentRow(1);  // as the user's click or arrow key does
-  EXPECT_EQ(sheet.List1.ListIndex(), 1);
+  EXPECT_EQ(sheet.siteList.ListIndex(), 1);
   EXPECT_EQ(sheet.clicked, "胸部正面");
-  sheet.List1.RemoveItem(0);
+  sheet.siteList.RemoveItem(0);
   EXPECT_EQ(list->count(), 1);
   EXPECT_EQ(list->currentRow(), 0);
-  auto* check = Find<QCheckBox>(window, sheet.Check1);
+  auto* check = Find<QCheckBox>(window, sheet.organCheck);
   QTest::mouseClick(check, Qt::LeftButton);
-  EXPECT_EQ(sheet.Check1.Value(), ui::vbChecked);
-  sheet.Check1.SetValue(ui::vbUnchecked);
+  EXPECT_EQ(sheet.organCheck.Value(), ui::vbChecked);
+  sheet.organCheck.SetValue(ui::vbUnchecked);
   EXPECT_EQ(check->checkState(), Qt::Unchecked);
 }
 
@@ -289,14 +289,14 @@ TEST_F(SheetWindowTest, OneKeyPressIsOneKeyDownWithOrWithoutKeyPreview)
   int pictureKeys = 0;
   int listKeys = 0;
   sheet.KeyDown = [&formKeys](int, int) { ++formKeys; };
-  sheet.Picture1.KeyDown = [&pictureKeys](int, int) { ++pictureKeys; };
-  sheet.List1.KeyDown = [&listKeys](int, int) { ++listKeys; };
+  sheet.graphPicture.KeyDown = [&pictureKeys](int, int) { ++pictureKeys; };
+  sheet.siteList.KeyDown = [&listKeys](int, int) { ++listKeys; };
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 
   // The picture uses no key itself, so Qt hands each one on to the window.
-  sheet.Picture1.SetFocus();
-  QWidget* picture = window->WidgetOf(sheet.Picture1);
+  sheet.graphPicture.SetFocus();
+  QWidget* picture = window->WidgetOf(sheet.graphPicture);
   ASSERT_EQ(QApplication::focusWidget(), picture);
   QTest::keyClick(picture, Qt::Key_Right);
   EXPECT_EQ(pictureKeys, 1);
@@ -308,8 +308,8 @@ TEST_F(SheetWindowTest, OneKeyPressIsOneKeyDownWithOrWithoutKeyPreview)
   EXPECT_EQ(formKeys, 1);
 
   // A key the list uses itself (it moves the selection) is heard once too.
-  sheet.List1.SetFocus();
-  QTest::keyClick(window->WidgetOf(sheet.List1), Qt::Key_Down);
+  sheet.siteList.SetFocus();
+  QTest::keyClick(window->WidgetOf(sheet.siteList), Qt::Key_Down);
   EXPECT_EQ(listKeys, 1);
   EXPECT_EQ(formKeys, 2);
 }

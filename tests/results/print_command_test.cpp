@@ -21,8 +21,8 @@ struct PrintSession : Session {
   {
     Calculate(80);
     table() = ThreeRowTable();
-    main().Label29.SetCaption("Mo");
-    main().Label26.SetCaption("0.03");
+    main().optionalFilterMaterialLabel.SetCaption("Mo");
+    main().optionalFilterThicknessLabel.SetCaption("0.03");
     m().OtherFilter.OtherFilterOn = 1;
     m().Condition.OutputSource = 1;
   }
@@ -32,7 +32,7 @@ TEST(PrintCommand, EmptyTableOnlySaysSo)
 {
   Session s(Edition::English);
   s.services.ExpectMsgBox(" No data to print ");
-  s.window().Command4.UserClick();
+  s.window().printButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
   EXPECT_TRUE(s.services.printed.empty());
 }
@@ -40,13 +40,13 @@ TEST(PrintCommand, EmptyTableOnlySaysSo)
 TEST(PrintCommand, NoPrinterReadyChangesNothing)
 {
   PrintSession s(Edition::Japanese);
-  const std::string label = s.main().Label73.Caption();
+  const std::string label = s.main().surfaceDoseSoftLabel.Caption();
   s.services.ExpectMsgBox("　プリンターは準備できていますか？　", ui::vbNo);
-  s.window().Command4.UserClick();
+  s.window().printButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbYesNo);
   EXPECT_TRUE(s.services.printed.empty());
   EXPECT_FALSE(s.app().Printer().DocumentStarted());
-  EXPECT_EQ(s.main().Label73.Caption(), label);
+  EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), label);
   EXPECT_EQ(s.m().Condition.TubeVoltage, 80.0);
 }
 
@@ -54,9 +54,9 @@ TEST(PrintCommand, PrintsOnePageAndResetsTheMainWindow)
 {
   for (const Edition edition : {Edition::Japanese, Edition::English}) {
     PrintSession s(edition);
-    ASSERT_FALSE(s.main().Label73.Caption().empty());
+    ASSERT_FALSE(s.main().surfaceDoseSoftLabel.Caption().empty());
     s.services.ExpectMsgBox(ui::vbYes);
-    s.window().Command4.UserClick();
+    s.window().printButton.UserClick();
     ASSERT_EQ(s.services.printed.size(), 1u);
     ASSERT_EQ(s.services.printed[0].pages.size(), 1u);
     const ui::PrintedPage& page = s.services.printed[0].pages[0];
@@ -71,14 +71,14 @@ TEST(PrintCommand, PrintsOnePageAndResetsTheMainWindow)
     EXPECT_EQ(s.m().Condition.TubeVoltage, 60.0);
     EXPECT_EQ(s.m().Phantom.PhantomModel, 4);
     // The main window no longer shows results of its own.
-    mainwin::Form1& f = s.main();
-    for (const ui::Label* label : {&f.Label78, &f.Label65, &f.Label66, &f.Label75, &f.Label68, &f.Label71,
-                                   &f.Label72, &f.Label73, &f.Label74, &f.Label69, &f.Label70, &f.Label29,
-                                   &f.Label26}) {
+    mainwin::MainWindow& f = s.main();
+    for (const ui::Label* label : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.surfaceDoseAirLabel, &f.bsfSoftLabel, &f.convFactorSoftLabel,
+                                   &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.bsfSkinLabel, &f.bsfAirLabel, &f.optionalFilterMaterialLabel,
+                                   &f.optionalFilterThicknessLabel}) {
       EXPECT_EQ(label->Caption(), "") << label->Name();
     }
     EXPECT_EQ(s.m().OtherFilter.OtherFilterOn, 0);
-    EXPECT_TRUE(f.Option5.Value());
+    EXPECT_TRUE(f.outputDataOption.Value());
     EXPECT_EQ(s.m().Condition.OutputSource, 2);
     // Printed to a printer: nothing more to tell.
     EXPECT_EQ(s.services.msgBoxes.size(), 1u);
@@ -91,7 +91,7 @@ TEST(PrintCommand, APageWrittenToAFileIsNamedToTheUser)
   s.services.printReport = {true, true, (s.dir() / "Vorn-result-20261209-101500.pdf").string()};
   s.services.ExpectMsgBox(ui::vbYes);
   s.services.ExpectMsgBox(ui::vbOK);
-  s.window().Command4.UserClick();
+  s.window().printButton.UserClick();
   const ui::MsgBoxCall& told = s.services.msgBoxes.back();
   EXPECT_EQ(told.text, "  No printer was found: the result sheet was written to a PDF file  \n" +
                            (s.dir() / "Vorn-result-20261209-101500.pdf").string());
@@ -103,16 +103,16 @@ TEST(PrintCommand, AFailedPrintIsReportedAndTheNextOneStartsAfresh)
   s.services.FailPrint();
   s.services.ExpectMsgBox(ui::vbYes);
   s.services.ExpectMsgBox(ui::vbOK);
-  s.window().Command4.UserClick();
+  s.window().printButton.UserClick();
   const ui::MsgBoxCall& told = s.services.msgBoxes.back();
   EXPECT_EQ(told.text.rfind("　印刷できませんでした　\n", 0), 0u) << told.text;
   EXPECT_EQ(told.style, ui::vbExclamation);
   // The rows went through the condition variables all the same.
-  EXPECT_EQ(s.main().Label73.Caption(), "");
+  EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), "");
 
   s.services.FailPrint(false);
   s.services.ExpectMsgBox(ui::vbYes);
-  s.window().Command4.UserClick();
+  s.window().printButton.UserClick();
   ASSERT_EQ(s.services.printed.size(), 1u);
   EXPECT_EQ(s.services.printed[0].pages.size(), 1u);
 }

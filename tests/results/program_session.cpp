@@ -35,15 +35,15 @@ Session::Session(Edition edition) : services(folder.path())
 
 void Session::Calculate(double kV)
 {
-  main().Text5.UserType(NumberText(kV));
-  main().Text6.UserFocus();  // leaving the box stores the voltage
-  main().Command2.UserClick();
+  main().tubeVoltageBox.UserType(NumberText(kV));
+  main().tubeCurrentBox.UserFocus();  // leaving the box stores the voltage
+  main().calculateButton.UserClick();
 }
 
 void Session::AddResult(double kV)
 {
   Calculate(kV);
-  main().Command3.UserClick();
+  main().addToTableButton.UserClick();
 }
 
 std::vector<std::string> Session::Messages() const

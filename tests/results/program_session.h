@@ -20,9 +20,9 @@ struct Session {
   ui::ScriptedServices services;
   std::unique_ptr<mainwin::MainProgram> program;
 
-  mainwin::Form1& main() { return *program->Form1; }
-  Form10& window() { return *program->Form10; }
-  Module1& m() { return program->Module(); }
+  mainwin::MainWindow& main() { return *program->mainWindow; }
+  ResultWindow& window() { return *program->resultWindow; }
+  BeamCalculation& m() { return program->Module(); }
   ui::Application& app() { return program->app; }
   ResultTable& table() { return program->Results; }
   const std::filesystem::path& dir() const { return folder.path(); }

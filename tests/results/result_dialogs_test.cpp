@@ -40,9 +40,9 @@ TEST(SaveDialog, EmptyTableHasNothingToSave)
 {
   Session s(Edition::Japanese);
   s.services.ExpectMsgBox("保存するデータがありません");
-  s.window().Command5.UserClick();
+  s.window().saveButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
-  EXPECT_FALSE(s.program->Form2.Exists());
+  EXPECT_FALSE(s.program->resultSaveDialog.Exists());
 }
 
 TEST(SaveDialog, CommentThenNameThenOkWritesTheFile)
@@ -51,27 +51,27 @@ TEST(SaveDialog, CommentThenNameThenOkWritesTheFile)
   WriteBytes(s.dir() / "old.csv", "x\r\n");
   WriteBytes(s.dir() / "notes.txt", "x\r\n");
   s.table() = ThreeRowTable();
-  s.window().Command5.UserClick();
-  Form2& d = *s.program->Form2;
+  s.window().saveButton.UserClick();
+  ResultSaveDialog& d = *s.program->resultSaveDialog;
   ASSERT_TRUE(d.Visible());
   EXPECT_EQ(d.Caption(), "  Data Save");
-  EXPECT_EQ(d.File2.Items(), (std::vector<std::string>{"old.csv"}));
-  EXPECT_TRUE(d.Text2.HasFocus());
+  EXPECT_EQ(d.fileList.Items(), (std::vector<std::string>{"old.csv"}));
+  EXPECT_TRUE(d.commentBox.HasFocus());
 
-  d.Text2.UserKeyDown(ui::vbKeyReturn);  // empty: the focus stays
-  EXPECT_TRUE(d.Text2.HasFocus());
-  d.Text2.UserType("病棟 3 の測定");
-  d.Text2.UserKeyDown(ui::vbKeyReturn);
-  EXPECT_TRUE(d.Text1.HasFocus());
-  d.File2.UserChoose(IndexOf(d.File2, "old.csv"));
-  EXPECT_EQ(d.Text1.Text(), "old");
-  d.Text1.UserType("ward3");
-  d.Text1.UserKeyDown(ui::vbKeyReturn);
-  EXPECT_TRUE(d.Command1.HasFocus());
+  d.commentBox.UserKeyDown(ui::vbKeyReturn);  // empty: the focus stays
+  EXPECT_TRUE(d.commentBox.HasFocus());
+  d.commentBox.UserType("病棟 3 の測定");
+  d.commentBox.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(d.fileNameBox.HasFocus());
+  d.fileList.UserChoose(IndexOf(d.fileList, "old.csv"));
+  EXPECT_EQ(d.fileNameBox.Text(), "old");
+  d.fileNameBox.UserType("ward3");
+  d.fileNameBox.UserKeyDown(ui::vbKeyReturn);
+  EXPECT_TRUE(d.okButton.HasFocus());
 
   const int beeps = s.services.beeps;
   s.services.ExpectMsgBox("　計算結果をエクセル(csv)形式で保存しました　");
-  d.Command1.UserClick();
+  d.okButton.UserClick();
   EXPECT_EQ(s.services.beeps, beeps + 1);
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKOnly);
   EXPECT_FALSE(d.Visible());
@@ -80,21 +80,21 @@ TEST(SaveDialog, CommentThenNameThenOkWritesTheFile)
   EXPECT_EQ(s.table(), ThreeRowTable());
 
   // Opened again: the boxes are emptied, the new file is listed.
-  s.window().Command5.UserClick();
-  EXPECT_EQ(d.Text1.Text(), "");
-  EXPECT_EQ(d.Text2.Text(), "");
-  EXPECT_EQ(d.File2.Items(), (std::vector<std::string>{"old.csv", "ward3.csv"}));
+  s.window().saveButton.UserClick();
+  EXPECT_EQ(d.fileNameBox.Text(), "");
+  EXPECT_EQ(d.commentBox.Text(), "");
+  EXPECT_EQ(d.fileList.Items(), (std::vector<std::string>{"old.csv", "ward3.csv"}));
 }
 
 TEST(SaveDialog, MissingCommentOrNameIsRefused)
 {
   Session s(Edition::English);
   s.table() = ThreeRowTable();
-  s.window().Command5.UserClick();
-  Form2& d = *s.program->Form2;
-  d.Text1.UserType("ward3");
+  s.window().saveButton.UserClick();
+  ResultSaveDialog& d = *s.program->resultSaveDialog;
+  d.fileNameBox.UserType("ward3");
   s.services.ExpectMsgBox("  Input File name and Comment  ");
-  d.Command1.UserClick();
+  d.okButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
   EXPECT_TRUE(d.Visible());
   EXPECT_FALSE(fs::exists(s.dir() / "ward3.csv"));
@@ -104,12 +104,12 @@ TEST(SaveDialog, ANameWithItsExtensionGetsASecondOne)
 {
   Session s(Edition::English);
   s.table() = ThreeRowTable();
-  s.window().Command5.UserClick();
-  Form2& d = *s.program->Form2;
-  d.Text2.UserType("c");
-  d.Text1.UserType("chest.csv");
+  s.window().saveButton.UserClick();
+  ResultSaveDialog& d = *s.program->resultSaveDialog;
+  d.commentBox.UserType("c");
+  d.fileNameBox.UserType("chest.csv");
   s.services.ExpectMsgBox("　The calculation result was saved in Excel (csv) format　");
-  d.Command1.UserClick();
+  d.okButton.UserClick();
   EXPECT_TRUE(fs::exists(s.dir() / "chest.csv.csv"));
 }
 
@@ -118,15 +118,15 @@ TEST(SaveDialog, ATargetThatCannotBeWrittenIsReportedAndNothingIsLost)
   Session s(Edition::Japanese);
   s.table() = ThreeRowTable();
   WriteBytes(s.dir() / "kept.csv", "older table\r\n");
-  s.window().Command5.UserClick();
-  Form2& d = *s.program->Form2;
-  d.Text2.UserType("c");
+  s.window().saveButton.UserClick();
+  ResultSaveDialog& d = *s.program->resultSaveDialog;
+  d.commentBox.UserType("c");
 
   const vorn::testing::FailingWrites full;  // the new file cannot be written
   for (const std::string name : {"kept", "sub/x"}) {
-    d.Text1.UserType(name);
+    d.fileNameBox.UserType(name);
     s.services.ExpectMsgBox(ui::vbOK);
-    d.Command1.UserClick();
+    d.okButton.UserClick();
     const ui::MsgBoxCall& box = s.services.msgBoxes.back();
     EXPECT_EQ(box.text.rfind("　ファイルを保存できませんでした　\n", 0), 0u) << box.text;
     EXPECT_EQ(box.style, ui::vbExclamation);
@@ -144,15 +144,15 @@ protected:
   Session s{GetParam()};
   const ResultsTexts& texts = ResultsTextsFor(GetParam());
 
-  Form3& dialog() { return *s.program->Form3; }
+  ResultReadDialog& dialog() { return *s.program->resultReadDialog; }
 
   // Opens the read dialog on an empty table and chooses the file.
   void Choose(const std::string& name)
   {
-    s.window().Command6.UserClick();
-    const int index = IndexOf(dialog().File1, name);
+    s.window().readButton.UserClick();
+    const int index = IndexOf(dialog().fileList, name);
     ASSERT_GE(index, 0) << name << " is not listed";
-    dialog().File1.UserChoose(index);
+    dialog().fileList.UserChoose(index);
   }
 };
 
@@ -162,50 +162,50 @@ TEST_P(ReadDialogTest, ReadingReplacesTheTableRedrawsItAndResetsTheMainWindow)
 {
   SaveResultTableCsv(s.dir() / "three.csv", ThreeRowTable(), 33.5, "ward 3", GetParam());
   s.Calculate(80);
-  s.main().Command14.UserClick();  // the fit dialog open beside
-  s.main().Label73.SetCaption("1.23");
-  s.main().Label29.SetCaption("Mo");
+  s.main().fitButton.UserClick();  // the fit dialog open beside
+  s.main().surfaceDoseSoftLabel.SetCaption("1.23");
+  s.main().optionalFilterMaterialLabel.SetCaption("Mo");
   s.m().Phantom.PhantomModel = 2;
   s.m().Phantom.BsfMethod = 2;
   s.m().OtherFilter.OtherFilterOn = 1;
-  s.main().Command11.SetEnabled(true);
+  s.main().effectiveDoseButton.SetEnabled(true);
 
   Choose("three.csv");
-  EXPECT_EQ(dialog().Text2.Text(), "ward 3");
-  dialog().Command1.UserClick();
+  EXPECT_EQ(dialog().commentBox.Text(), "ward 3");
+  dialog().okButton.UserClick();
   EXPECT_TRUE(s.Messages().empty());
   EXPECT_FALSE(dialog().Visible());
 
   ExpectSameTable(ThreeRowTable(), s.table());
   EXPECT_DOUBLE_EQ(s.m().AirWValue, 33.5);
-  const ui::DisplayList& items = s.window().Picture2.Items();
+  const ui::DisplayList& items = s.window().tablePicture.Items();
   EXPECT_EQ(ui::FindText(items, "Vorn-V18"), nullptr);
   EXPECT_EQ(Texts(items).size(), texts.ScreenHeadings.size() + 22u + 23u + 22u);  // row 2 has a filter
   EXPECT_EQ(ui::FindText(items, "0.123")->at, (ui::Point{1100, 170}));
   EXPECT_EQ(ui::FindText(items, "60.0")->at, (ui::Point{170, 220}));
-  EXPECT_TRUE(s.window().Command1.Visible());
+  EXPECT_TRUE(s.window().totalsButton.Visible());
 
   // The current condition is the last row read; the main window shows none of
   // the earlier calculation.
-  Module1& m = s.m();
+  BeamCalculation& m = s.m();
   EXPECT_EQ(m.Condition.TubeVoltage, 60.0);
   EXPECT_EQ(m.Condition.SiteName, "頭部側面");
   EXPECT_EQ(m.Phantom.PhantomModel, 0);
   EXPECT_EQ(m.Phantom.BsfMethod, 1);
   EXPECT_EQ(m.OtherFilter.OtherFilterOn, 0);
   EXPECT_EQ(m.Condition.OutputSource, 2);
-  mainwin::Form1& f = s.main();
-  EXPECT_EQ(f.Label73.Caption(), "");
-  EXPECT_EQ(f.Label29.Caption(), "");
-  EXPECT_TRUE(f.Option5.Value());
-  EXPECT_TRUE(f.Option6.Value());
-  EXPECT_FALSE(f.Command3.Enabled());
-  EXPECT_FALSE(f.Command11.Enabled());
-  EXPECT_FALSE(f.Command5.Enabled());
-  EXPECT_TRUE(f.Command10.Enabled());
+  mainwin::MainWindow& f = s.main();
+  EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), "");
+  EXPECT_EQ(f.optionalFilterMaterialLabel.Caption(), "");
+  EXPECT_TRUE(f.outputDataOption.Value());
+  EXPECT_TRUE(f.flatSurfaceOption.Value());
+  EXPECT_FALSE(f.addToTableButton.Enabled());
+  EXPECT_FALSE(f.effectiveDoseButton.Enabled());
+  EXPECT_FALSE(f.addEffectiveDoseButton.Enabled());
+  EXPECT_TRUE(f.showTableButton.Enabled());
   // No fit may start from the last row read while the boxes show another condition.
-  EXPECT_FALSE(f.Command14.Enabled());
-  EXPECT_FALSE(s.program->Form11->Visible());
+  EXPECT_FALSE(f.fitButton.Enabled());
+  EXPECT_FALSE(s.program->fitDialog->Visible());
 }
 
 TEST_P(ReadDialogTest, AFullTableReadStaysReachableAfterItsWindowIsClosed)
@@ -215,25 +215,25 @@ TEST_P(ReadDialogTest, AFullTableReadStaysReachableAfterItsWindowIsClosed)
   full.ResultRowCount = kResultRows + 1;
   SaveResultTableCsv(s.dir() / "full.csv", full, 33.5, "full", GetParam());
   Choose("full.csv");
-  dialog().Command1.UserClick();
+  dialog().okButton.UserClick();
   ASSERT_EQ(s.table().ResultRowCount, kResultRows + 1);
 
   s.window().UserClose();
   s.Calculate(80);  // a full table: nothing to add, and no other way back
-  EXPECT_FALSE(s.main().Command3.Enabled());
-  ASSERT_TRUE(s.main().Command10.Enabled());
-  s.main().Command10.UserClick();
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
+  ASSERT_TRUE(s.main().showTableButton.Enabled());
+  s.main().showTableButton.UserClick();
   EXPECT_TRUE(s.window().Visible());
-  EXPECT_NE(ui::FindText(s.window().Picture2.Items(), "0.123"), nullptr);
-  EXPECT_TRUE(s.window().Command4.Enabled());
+  EXPECT_NE(ui::FindText(s.window().tablePicture.Items(), "0.123"), nullptr);
+  EXPECT_TRUE(s.window().printButton.Enabled());
 }
 
 TEST_P(ReadDialogTest, AMalformedFileIsReportedAndTheTableStays)
 {
   s.AddResult(80);
   const ResultTable before = s.table();
-  const std::size_t drawn = s.window().Picture2.Items().size();
-  const std::string label = s.main().Label73.Caption();
+  const std::size_t drawn = s.window().tablePicture.Items().size();
+  const std::string label = s.main().surfaceDoseSoftLabel.Caption();
   const std::string good = ResultTableCsvText(ThreeRowTable(), 33.97, "bad", GetParam());
   // Text for a number, a file in another encoding (a Shift-JIS comment), a
   // dose no calculation gives.
@@ -251,13 +251,13 @@ TEST_P(ReadDialogTest, AMalformedFileIsReportedAndTheTableStays)
     EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKCancel);
     const int beeps = s.services.beeps;
     s.services.ExpectMsgBox(std::string(texts.CannotRead));
-    dialog().Command1.UserClick();
+    dialog().okButton.UserClick();
     EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
     EXPECT_EQ(s.services.beeps, beeps + 1);
     EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
     EXPECT_EQ(s.table(), before);
-    EXPECT_EQ(s.window().Picture2.Items().size(), drawn);
-    EXPECT_EQ(s.main().Label73.Caption(), label);
+    EXPECT_EQ(s.window().tablePicture.Items().size(), drawn);
+    EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), label);
     EXPECT_TRUE(dialog().Visible());
   }
 }
@@ -272,9 +272,9 @@ TEST_P(ReadDialogTest, AFileLargerThanAnyResultFileIsRefusedAndTheTableStays)
 
   s.services.ExpectMsgBox(std::string(texts.ReadErasesTable), ui::vbOK);
   Choose("huge.csv");
-  EXPECT_EQ(dialog().Text2.Text(), "huge");  // the preview reads its first line only
+  EXPECT_EQ(dialog().commentBox.Text(), "huge");  // the preview reads its first line only
   s.services.ExpectMsgBox(std::string(texts.CannotRead));
-  dialog().Command1.UserClick();
+  dialog().okButton.UserClick();
   EXPECT_EQ(s.table(), before);
   EXPECT_TRUE(dialog().Visible());
 }
@@ -289,9 +289,9 @@ TEST_P(ReadDialogTest, SixteenResultsAreRefusedAndTheEmptyTableStaysEmpty)
   WriteBytes(s.dir() / "sixteen.csv", text);
   Choose("sixteen.csv");
   s.services.ExpectMsgBox(std::string(texts.CannotRead));
-  dialog().Command1.UserClick();
+  dialog().okButton.UserClick();
   EXPECT_EQ(s.table(), ResultTable{});
-  EXPECT_NE(ui::FindText(s.window().Picture2.Items(), "Vorn-V18"), nullptr);
+  EXPECT_NE(ui::FindText(s.window().tablePicture.Items(), "Vorn-V18"), nullptr);
 }
 
 TEST_P(ReadDialogTest, FifteenResultsFillTheTable)
@@ -306,62 +306,62 @@ TEST_P(ReadDialogTest, FifteenResultsFillTheTable)
   full.ResultRowCount = 16;
   SaveResultTableCsv(s.dir() / "full.csv", full, 33.97, "full", GetParam());
   Choose("full.csv");
-  dialog().Command1.UserClick();
+  dialog().okButton.UserClick();
   EXPECT_EQ(s.table().ResultRowCount, 16);
-  EXPECT_EQ(ui::FindText(s.window().Picture2.Items(), "65.0")->at, (ui::Point{170, 820}));
+  EXPECT_EQ(ui::FindText(s.window().tablePicture.Items(), "65.0")->at, (ui::Point{170, 820}));
   s.Calculate(80);
-  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
 }
 
 TEST_P(ReadDialogTest, CancelOfTheWarningKeepsTheDialogClosed)
 {
   s.AddResult(80);
   s.services.ExpectMsgBox(std::string(texts.ReadErasesTable), ui::vbCancel);
-  s.window().Command6.UserClick();
-  EXPECT_FALSE(s.program->Form3.Exists() && dialog().Visible());
+  s.window().readButton.UserClick();
+  EXPECT_FALSE(s.program->resultReadDialog.Exists() && dialog().Visible());
 }
 
 TEST_P(ReadDialogTest, NoFileChosenAndAFileGoneBeforeItsPreview)
 {
   WriteBytes(s.dir() / "gone.csv", "comment\r\n");
-  s.window().Command6.UserClick();
+  s.window().readButton.UserClick();
   s.services.ExpectMsgBox(std::string(texts.SelectFile));
-  dialog().Command1.UserClick();
+  dialog().okButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
 
   fs::remove(s.dir() / "gone.csv");
   s.services.ExpectMsgBox(std::string(texts.CannotRead));
-  dialog().File1.UserChoose(IndexOf(dialog().File1, "gone.csv"));
-  EXPECT_EQ(dialog().Text2.Text(), "");
+  dialog().fileList.UserChoose(IndexOf(dialog().fileList, "gone.csv"));
+  EXPECT_EQ(dialog().commentBox.Text(), "");
   EXPECT_TRUE(dialog().Visible());
 }
 
 TEST(ReadDialog, ACommaInASiteNameSurvivesSaveAndRead)
 {
   Session s(Edition::English);
-  s.main().Combo2.UserType("Chest, PA");
+  s.main().siteCombo.UserType("Chest, PA");
   s.AddResult(80);
   EXPECT_EQ(s.table().ResSiteName[1], "Chest, PA");
 
-  s.window().Command5.UserClick();
-  Form2& save = *s.program->Form2;
-  save.Text2.UserType("comma");
-  save.Text1.UserType("comma");
+  s.window().saveButton.UserClick();
+  ResultSaveDialog& save = *s.program->resultSaveDialog;
+  save.commentBox.UserType("comma");
+  save.fileNameBox.UserType("comma");
   s.services.ExpectMsgBox(ui::vbOK);
-  save.Command1.UserClick();
+  save.okButton.UserClick();
   const ResultTable saved = s.table();
 
   s.services.ExpectMsgBox(ui::vbOK);  // the table in memory will be replaced
-  s.window().Command6.UserClick();
-  Form3& read = *s.program->Form3;
-  read.File1.UserChoose(IndexOf(read.File1, "comma.csv"));
-  read.Command1.UserClick();
+  s.window().readButton.UserClick();
+  ResultReadDialog& read = *s.program->resultReadDialog;
+  read.fileList.UserChoose(IndexOf(read.fileList, "comma.csv"));
+  read.okButton.UserClick();
   EXPECT_EQ(s.table().ResSiteName[1], "Chest, PA");
   EXPECT_EQ(s.table().ResTubeVoltage[1], 80.0);
   EXPECT_EQ(s.table().ResEntranceSurfaceDoseSoft[1],
             std::stod(Format(saved.ResEntranceSurfaceDoseSoft[1], "##0.00")));
   // The upper line of row 1's site cell, kept inside the band.
-  const ui::TextItem* site = ui::FindText(s.window().Picture2.Items(), "Chest, PA");
+  const ui::TextItem* site = ui::FindText(s.window().tablePicture.Items(), "Chest, PA");
   ASSERT_NE(site, nullptr);
   EXPECT_EQ(site->at.x, 10);
   EXPECT_NEAR(site->at.y, 106, 12);

@@ -18,13 +18,13 @@ using testing::Session;
 using testing::Texts;
 using testing::ThreeRowTable;
 
-bool GridShown(Form10& window)
+bool GridShown(ResultWindow& window)
 {
   const auto& lines = window.RulingLines();
   const bool all = std::all_of(lines.begin(), lines.end(), [](const auto& l) { return l->Visible(); });
   const bool none = std::none_of(lines.begin(), lines.end(), [](const auto& l) { return l->Visible(); });
   EXPECT_TRUE(all || none) << "the ruling is shown or hidden as a whole";
-  EXPECT_EQ(window.Command1.Visible(), all);
+  EXPECT_EQ(window.totalsButton.Visible(), all);
   return all;
 }
 
@@ -37,14 +37,14 @@ int CountText(const ui::DisplayList& items, const std::string& text)
 TEST(AddToTable, FirstRowReplacesTheSplashWithHeadingsRulingAndBandOne)
 {
   Session s(Edition::Japanese);
-  EXPECT_NE(ui::FindText(s.window().Picture2.Items(), "Vorn-V18"), nullptr);
+  EXPECT_NE(ui::FindText(s.window().tablePicture.Items(), "Vorn-V18"), nullptr);
   EXPECT_FALSE(GridShown(s.window()));
 
   s.Calculate(80);
-  ASSERT_TRUE(s.main().Command3.Enabled());
-  s.main().Command3.UserClick();
+  ASSERT_TRUE(s.main().addToTableButton.Enabled());
+  s.main().addToTableButton.UserClick();
 
-  const ui::DisplayList& items = s.window().Picture2.Items();
+  const ui::DisplayList& items = s.window().tablePicture.Items();
   EXPECT_EQ(ui::FindText(items, "Vorn-V18"), nullptr);
   EXPECT_TRUE(GridShown(s.window()));
   // 42 headings, then the new row's 21 cells: no effective-dose cell yet.
@@ -68,16 +68,16 @@ TEST(AddToTable, FirstRowReplacesTheSplashWithHeadingsRulingAndBandOne)
   EXPECT_EQ(t.ResEffectiveDose[1], 0.0);
   EXPECT_EQ(s.program->AddingRowFlag, 0);
 
-  EXPECT_FALSE(s.main().Command3.Enabled());
-  EXPECT_TRUE(s.main().Command11.Enabled());
-  EXPECT_TRUE(s.main().Command11.HasFocus());
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
+  EXPECT_TRUE(s.main().effectiveDoseButton.Enabled());
+  EXPECT_TRUE(s.main().effectiveDoseButton.HasFocus());
 }
 
 TEST(AddToTable, EnglishHeadingsAndWords)
 {
   Session s(Edition::English);
   s.AddResult(70);
-  const ui::DisplayList& items = s.window().Picture2.Items();
+  const ui::DisplayList& items = s.window().tablePicture.Items();
   EXPECT_EQ(ResultsTextsFor(Edition::English).ScreenHeadings.size(), 44u);
   EXPECT_EQ(Texts(items).size(), 44u + 21u);
   // Texts keep their line; where one does not fit its cell it moves inside it.
@@ -110,36 +110,36 @@ TEST(AddToTable, FifteenRowsThenTheTableIsFull)
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
   EXPECT_EQ(s.table().ResultRowCount, 16);
   EXPECT_EQ(s.table().ResTubeVoltage[15], 125.0);
-  EXPECT_EQ(ui::FindText(s.window().Picture2.Items(), "125.0")->at, (ui::Point{170, 820}));
+  EXPECT_EQ(ui::FindText(s.window().tablePicture.Items(), "125.0")->at, (ui::Point{170, 820}));
 
   // A calculation on a full table leaves the add command disabled.
   s.Calculate(90);
-  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
   // Should the command still run, it stores nothing and says so again.
   const ResultTable before = s.table();
-  const std::size_t drawn = s.window().Picture2.Items().size();
-  s.main().Command3.SetEnabled(true);
+  const std::size_t drawn = s.window().tablePicture.Items().size();
+  s.main().addToTableButton.SetEnabled(true);
   s.services.ExpectMsgBox(full);
-  s.main().Command3.UserClick();
+  s.main().addToTableButton.UserClick();
   EXPECT_EQ(s.table(), before);
-  EXPECT_EQ(s.window().Picture2.Items().size(), drawn);
-  EXPECT_FALSE(s.main().Command3.Enabled());
+  EXPECT_EQ(s.window().tablePicture.Items().size(), drawn);
+  EXPECT_FALSE(s.main().addToTableButton.Enabled());
 }
 
 TEST(AddToTable, RowsForEachSurfaceCode)
 {
   Session s(Edition::Japanese);
-  Module1& m = s.m();
+  BeamCalculation& m = s.m();
   m.Phantom.CylinderRadius = 10;
   m.Phantom.EllipseHRadius = 15;
   m.Phantom.EllipseVRadius = 10;
   const std::vector<std::string> words{"平面", "円柱10", "楕円15,10", "頭平面", "Racetrack"};
   for (int code = 0; code <= 4; ++code) {
     m.Phantom.PhantomModel = code;
-    s.main().Command3.SetEnabled(true);  // as after a calculation of this phantom
+    s.main().addToTableButton.SetEnabled(true);  // as after a calculation of this phantom
     s.main().RecordCalculatedResult();
-    s.main().Command3.UserClick();
-    const ui::TextItem* word = ui::FindText(s.window().Picture2.Items(), words[code]);
+    s.main().addToTableButton.UserClick();
+    const ui::TextItem* word = ui::FindText(s.window().tablePicture.Items(), words[code]);
     ASSERT_NE(word, nullptr) << code;
     // The lower line of the row's band (moved up into it where it would cross the rule).
     const double rowY = ScreenRowY(code + 1);
@@ -159,8 +159,8 @@ TEST(Totals, SumOfTheSurfaceDosesAndEffectiveDoses)
   Session s(Edition::Japanese);
   s.table() = ThreeRowTable();
   s.window().ShowResultGrid();
-  s.window().Command1.UserClick();
-  const ui::DisplayList& items = s.window().Picture2.Items();
+  s.window().totalsButton.UserClick();
+  const ui::DisplayList& items = s.window().tablePicture.Items();
   // 1.23 + 10.5 + 0.5, 1.25 + 11.25 + 0.52, 0.97 + 8.75 + 0.4, 0 + 0.123 + 0
   EXPECT_EQ(ui::FindText(items, "12.23")->at, (ui::Point{900, 860}));
   EXPECT_EQ(ui::FindText(items, "13.02")->at, (ui::Point{960, 860}));
@@ -169,7 +169,7 @@ TEST(Totals, SumOfTheSurfaceDosesAndEffectiveDoses)
 
   // Without effective doses, and pressed again: the white box covers the old line.
   s.table().ResEffectiveDose[2] = 0;
-  s.window().Command1.UserClick();
+  s.window().totalsButton.UserClick();
   EXPECT_EQ(ui::FindText(items, "0.000")->at, (ui::Point{1100, 860}));
   int boxes = 0;
   for (const ui::DrawItem& item : items) {
@@ -189,13 +189,13 @@ TEST(Totals, SumOfTheSurfaceDosesAndEffectiveDoses)
 TEST(Erase, EmptyTableOnlySaysSo)
 {
   Session s(Edition::English);
-  const std::size_t drawn = s.window().Picture2.Items().size();
+  const std::size_t drawn = s.window().tablePicture.Items().size();
   const int beeps = s.services.beeps;
   s.services.ExpectMsgBox(" No data to erase ");
-  s.window().Command7.UserClick();
+  s.window().eraseButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
   EXPECT_EQ(s.services.beeps, beeps);
-  EXPECT_EQ(s.window().Picture2.Items().size(), drawn);
+  EXPECT_EQ(s.window().tablePicture.Items().size(), drawn);
 }
 
 TEST(Erase, CancelKeepsEverything)
@@ -203,12 +203,12 @@ TEST(Erase, CancelKeepsEverything)
   Session s(Edition::Japanese);
   s.AddResult(80);
   const ResultTable before = s.table();
-  const std::string label = s.main().Label73.Caption();
+  const std::string label = s.main().surfaceDoseSoftLabel.Caption();
   s.services.ExpectMsgBox("　現在表示されている計算結果は削除されます　", ui::vbCancel);
-  s.window().Command7.UserClick();
+  s.window().eraseButton.UserClick();
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKCancel);
   EXPECT_EQ(s.table(), before);
-  EXPECT_EQ(s.main().Label73.Caption(), label);
+  EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), label);
   EXPECT_TRUE(GridShown(s.window()));
 }
 
@@ -217,55 +217,55 @@ TEST(Erase, OkEmptiesTheTableAndResetsTheMainWindow)
   for (const Edition edition : {Edition::Japanese, Edition::English}) {
     Session s(edition);
     s.AddResult(80);
-    Module1& m = s.m();
+    BeamCalculation& m = s.m();
     m.OtherFilter.OtherFilterOn = 1;
     m.OtherFilter.OtherFilterMaterial = "Mo";
     m.OtherFilter.OtherFilterThickness = 0.003;
-    s.main().Label29.SetCaption("Mo");
-    s.main().Label26.SetCaption("0.03");
+    s.main().optionalFilterMaterialLabel.SetCaption("Mo");
+    s.main().optionalFilterThicknessLabel.SetCaption("0.03");
     m.Condition.OutputSource = 1;
-    s.main().Label67.SetCaption("0.55");
-    ASSERT_FALSE(s.main().Label73.Caption().empty());
+    s.main().atrIndexLabel.SetCaption("0.55");
+    ASSERT_FALSE(s.main().surfaceDoseSoftLabel.Caption().empty());
 
-    s.program->Form5->Show();
+    s.program->optionalFilterDialog->Show();
     s.services.ExpectMsgBox(ui::vbOK);
     const int beeps = s.services.beeps;
-    s.window().Command7.UserClick();
-    EXPECT_FALSE(s.program->Form5->Visible());
+    s.window().eraseButton.UserClick();
+    EXPECT_FALSE(s.program->optionalFilterDialog->Visible());
     EXPECT_EQ(s.services.beeps, beeps + 1);
 
     EXPECT_EQ(s.table(), ResultTable{});
     EXPECT_FALSE(GridShown(s.window()));
-    const ui::DisplayList& items = s.window().Picture2.Items();
+    const ui::DisplayList& items = s.window().tablePicture.Items();
     EXPECT_EQ(Texts(items), (std::vector<std::string>{"Vorn-V18", "Tester"}));
     EXPECT_EQ(ui::FindText(items, "Vorn-V18")->at, (ui::Point{500, 350}));
     EXPECT_EQ(ui::FindText(items, "Vorn-V18")->font, (ui::FontSpec{"Times New Roman", 28}));
     EXPECT_EQ(ui::FindText(items, "Tester")->at, (ui::Point{500, 500}));
     EXPECT_EQ(ui::FindText(items, "Tester")->font.name,
               edition == Edition::Japanese ? "メイリオ" : "Times New Roman");
-    EXPECT_EQ(s.window().Picture2.FontSize(), 9.0);
+    EXPECT_EQ(s.window().tablePicture.FontSize(), 9.0);
 
-    mainwin::Form1& f = s.main();
-    for (const ui::Label* label : {&f.Label78, &f.Label65, &f.Label66, &f.Label75, &f.Label68, &f.Label71,
-                                   &f.Label72, &f.Label73, &f.Label74, &f.Label69, &f.Label70, &f.Label29,
-                                   &f.Label26}) {
+    mainwin::MainWindow& f = s.main();
+    for (const ui::Label* label : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.surfaceDoseAirLabel, &f.bsfSoftLabel, &f.convFactorSoftLabel,
+                                   &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.bsfSkinLabel, &f.bsfAirLabel, &f.optionalFilterMaterialLabel,
+                                   &f.optionalFilterThicknessLabel}) {
       EXPECT_EQ(label->Caption(), "") << label->Name();
     }
     // The English window has no ATR index: its label is left alone.
-    EXPECT_EQ(f.Label67.Caption(), edition == Edition::Japanese ? "" : "0.55");
+    EXPECT_EQ(f.atrIndexLabel.Caption(), edition == Edition::Japanese ? "" : "0.55");
     EXPECT_EQ(m.OtherFilter.OtherFilterOn, 0);
     EXPECT_EQ(m.OtherFilter.OtherFilterMaterial, "");
     EXPECT_EQ(m.OtherFilter.OtherFilterThickness, 0.0);
-    EXPECT_TRUE(f.Option5.Value());
+    EXPECT_TRUE(f.outputDataOption.Value());
     EXPECT_EQ(m.Condition.OutputSource, 2);
-    EXPECT_FALSE(f.Command3.Enabled());
-    EXPECT_FALSE(f.Command14.Enabled());
-    EXPECT_TRUE(f.Command2.HasFocus());
+    EXPECT_FALSE(f.addToTableButton.Enabled());
+    EXPECT_FALSE(f.fitButton.Enabled());
+    EXPECT_TRUE(f.calculateButton.HasFocus());
 
     // The next add starts a new table at band 1.
     s.AddResult(90);
     EXPECT_EQ(s.table().ResultRowCount, 2);
-    EXPECT_EQ(ui::FindText(s.window().Picture2.Items(), "90.0")->at, (ui::Point{170, 120}));
+    EXPECT_EQ(ui::FindText(s.window().tablePicture.Items(), "90.0")->at, (ui::Point{170, 120}));
     EXPECT_TRUE(GridShown(s.window()));
   }
 }
@@ -277,15 +277,15 @@ TEST(ResultWindow, ClosedThroughItsFrameComesBackWithTheTable)
   s.AddResult(90);
   s.table().ResEffectiveDose[1] = 0.25;
   s.window().UserClose();
-  EXPECT_FALSE(s.program->Form10.Exists());
+  EXPECT_FALSE(s.program->resultWindow.Exists());
   EXPECT_FALSE(s.program->app.Ended());
 
-  s.main().Command10.UserClick();
-  Form10& again = s.window();
+  s.main().showTableButton.UserClick();
+  ResultWindow& again = s.window();
   EXPECT_TRUE(again.Visible());
-  EXPECT_EQ(again.Label1.Caption(), "Tester");
+  EXPECT_EQ(again.userNameLabel.Caption(), "Tester");
   EXPECT_TRUE(GridShown(again));
-  const ui::DisplayList& items = again.Picture2.Items();
+  const ui::DisplayList& items = again.tablePicture.Items();
   EXPECT_EQ(Texts(items).size(), 42u + 2 * 22u);
   EXPECT_EQ(ui::FindText(items, "80.0")->at, (ui::Point{170, 120}));
   EXPECT_EQ(ui::FindText(items, "90.0")->at, (ui::Point{170, 170}));
@@ -300,22 +300,22 @@ TEST(ResultWindow, ANewUserNameKeepsTheRowsInView)
   Session s(Edition::Japanese);
   s.AddResult(80);
   s.AddResult(90);
-  s.main().Picture1.UserDblClick();
-  s.program->Form18->Text1.UserType("Alice");
-  s.program->Form18->Command1.UserClick();
+  s.main().mascotPicture.UserDblClick();
+  s.program->userNameChangeDialog->nameBox.UserType("Alice");
+  s.program->userNameChangeDialog->okButton.UserClick();
 
-  const ui::DisplayList& items = s.window().Picture2.Items();
+  const ui::DisplayList& items = s.window().tablePicture.Items();
   ASSERT_NE(ui::FindText(items, "80.0"), nullptr);
   ASSERT_NE(ui::FindText(items, "90.0"), nullptr);
   EXPECT_EQ(ui::FindText(items, "80.0")->at, (ui::Point{170, 120}));
   EXPECT_EQ(ui::FindText(items, "90.0")->at, (ui::Point{170, 170}));
   EXPECT_EQ(ui::FindText(items, "Vorn-V18"), nullptr);  // no splash over the rows
   EXPECT_TRUE(GridShown(s.window()));
-  EXPECT_EQ(s.window().Label1.Caption(), "Alice");
+  EXPECT_EQ(s.window().userNameLabel.Caption(), "Alice");
   // The next row goes under them.
   s.AddResult(100);
-  ASSERT_NE(ui::FindText(s.window().Picture2.Items(), "100.0"), nullptr);
-  EXPECT_EQ(ui::FindText(s.window().Picture2.Items(), "100.0")->at, (ui::Point{170, 220}));
+  ASSERT_NE(ui::FindText(s.window().tablePicture.Items(), "100.0"), nullptr);
+  EXPECT_EQ(ui::FindText(s.window().tablePicture.Items(), "100.0")->at, (ui::Point{170, 220}));
 }
 
 TEST(ResultWindow, TheUserNameShrinksToOneLineThenIsCut)
@@ -323,61 +323,61 @@ TEST(ResultWindow, TheUserNameShrinksToOneLineThenIsCut)
   // Stand-in metrics: a full-width character is one em; the label has 2520
   // twips inside its margins.
   Session s(Edition::Japanese);
-  Form10& w = s.window();
-  EXPECT_EQ(w.Label1.FontSize(), 14.25);
+  ResultWindow& w = s.window();
+  EXPECT_EQ(w.userNameLabel.FontSize(), 14.25);
   w.ShowUserName("山田 花子（放射線科）");  // 10.5 em: 2992 twips at 14.25 points
-  EXPECT_EQ(w.Label1.Caption(), "山田 花子（放射線科）");
-  EXPECT_EQ(w.Label1.FontSize(), 12.0);  // 2520 twips
+  EXPECT_EQ(w.userNameLabel.Caption(), "山田 花子（放射線科）");
+  EXPECT_EQ(w.userNameLabel.FontSize(), 12.0);  // 2520 twips
   w.ShowUserName(std::string(30, 'W') + "山田");  // 17 em: too long at 9 points (3060 twips)
-  EXPECT_EQ(w.Label1.FontSize(), 9.0);
-  EXPECT_EQ(w.Label1.Caption(), std::string(27, 'W') + "…");
+  EXPECT_EQ(w.userNameLabel.FontSize(), 9.0);
+  EXPECT_EQ(w.userNameLabel.Caption(), std::string(27, 'W') + "…");
   w.ShowUserName("Tester");
-  EXPECT_EQ(w.Label1.FontSize(), 14.25);
-  EXPECT_EQ(w.Label1.Caption(), "Tester");
+  EXPECT_EQ(w.userNameLabel.FontSize(), 14.25);
+  EXPECT_EQ(w.userNameLabel.Caption(), "Tester");
 }
 
 TEST(ResultWindow, StartUpDrawsTheSplashOnce)
 {
   Session s(Edition::Japanese);
-  EXPECT_EQ(Texts(s.window().Picture2.Items()), (std::vector<std::string>{"Vorn-V18", "Tester"}));
+  EXPECT_EQ(Texts(s.window().tablePicture.Items()), (std::vector<std::string>{"Vorn-V18", "Tester"}));
   EXPECT_FALSE(GridShown(s.window()));
-  EXPECT_EQ(s.window().Label1.Caption(), "Tester");
+  EXPECT_EQ(s.window().userNameLabel.Caption(), "Tester");
 }
 
 TEST(ResultWindow, ClosedWhileEmptyComesBackWithTheSplash)
 {
   Session s(Edition::English);
   s.window().UserClose();
-  s.main().Command10.UserClick();
-  EXPECT_EQ(Texts(s.window().Picture2.Items()), (std::vector<std::string>{"Vorn-V18", "Tester"}));
+  s.main().showTableButton.UserClick();
+  EXPECT_EQ(Texts(s.window().tablePicture.Items()), (std::vector<std::string>{"Vorn-V18", "Tester"}));
   EXPECT_FALSE(GridShown(s.window()));
 }
 
 TEST(ResultWindow, LayoutAndCommands)
 {
   Session s(Edition::English);
-  Form10& w = s.window();
+  ResultWindow& w = s.window();
   EXPECT_EQ(w.Caption(), "  Calculation Results by Vorn");
   EXPECT_EQ(w.Width(), 15495);
   EXPECT_EQ(w.Height(), 7935);
-  EXPECT_EQ(w.Command2.Caption(), "Hide behind");
-  EXPECT_EQ(w.Command2.Left(), 13200);
-  EXPECT_EQ(w.Command2.Width(), 2175);
-  EXPECT_EQ(w.Command7.Width(), 1335);
-  EXPECT_EQ(w.Command1.FontName(), "Times New Roman");
+  EXPECT_EQ(w.mainWindowButton.Caption(), "Hide behind");
+  EXPECT_EQ(w.mainWindowButton.Left(), 13200);
+  EXPECT_EQ(w.mainWindowButton.Width(), 2175);
+  EXPECT_EQ(w.eraseButton.Width(), 1335);
+  EXPECT_EQ(w.totalsButton.FontName(), "Times New Roman");
   // One unit is 13.155 twips across and 7.65 down.
-  EXPECT_NEAR(w.Picture2.CurrentScale().TwipsPerUnitX(), 13.155, 1e-9);
-  EXPECT_NEAR(w.Picture2.CurrentScale().TwipsPerUnitY(), 7.65, 1e-9);
+  EXPECT_NEAR(w.tablePicture.CurrentScale().TwipsPerUnitX(), 13.155, 1e-9);
+  EXPECT_NEAR(w.tablePicture.CurrentScale().TwipsPerUnitY(), 7.65, 1e-9);
   EXPECT_EQ(w.RulingLines().size(), 37u);
   // The main window to the front.
-  w.Command2.UserClick();
+  w.mainWindowButton.UserClick();
   EXPECT_EQ(s.program->app.FrontForm(), &s.main());
   EXPECT_TRUE(w.Visible());
 
   Session j(Edition::Japanese);
-  EXPECT_EQ(j.window().Command1.Caption(), "合 計 ⇒");
-  EXPECT_EQ(j.window().Command2.Left(), 13440);
-  EXPECT_EQ(j.window().Command1.Font(), (ui::FontSpec{"メイリオ", 12}));
+  EXPECT_EQ(j.window().totalsButton.Caption(), "合 計 ⇒");
+  EXPECT_EQ(j.window().mainWindowButton.Left(), 13440);
+  EXPECT_EQ(j.window().totalsButton.Font(), (ui::FontSpec{"メイリオ", 12}));
 }
 
 }  // namespace

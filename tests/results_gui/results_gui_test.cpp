@@ -71,13 +71,13 @@ struct DesktopSession {
   void ReadTable(const ResultTable& table, Edition edition)
   {
     SaveResultTableCsv(folder.path() / "table.csv", table, 33.97, "three rows", edition);
-    program->Form10->Command6.UserClick();
-    Form3& dialog = *program->Form3;
-    const auto& items = dialog.File1.Items();
+    program->resultWindow->readButton.UserClick();
+    ResultReadDialog& dialog = *program->resultReadDialog;
+    const auto& items = dialog.fileList.Items();
     const auto it = std::find(items.begin(), items.end(), "table.csv");
     ASSERT_NE(it, items.end());
-    dialog.File1.UserChoose(static_cast<int>(it - items.begin()));
-    dialog.Command1.UserClick();
+    dialog.fileList.UserChoose(static_cast<int>(it - items.begin()));
+    dialog.okButton.UserClick();
     ASSERT_EQ(program->Results.ResultRowCount, table.ResultRowCount);
   }
   void ReadThreeRows(Edition edition) { ReadTable(ThreeRowTable(), edition); }
@@ -129,7 +129,7 @@ TEST(PrintedSheetOnTheDesktop, WithoutAPrinterItIsOneLandscapePdfPageNamedToTheU
   s.ReadThreeRows(Edition::Japanese);
   s.services.script.ExpectMsgBox("　プリンターは準備できていますか？　", ui::vbYes);
   s.services.script.ExpectMsgBox(ui::vbOK);
-  s.program->Form10->Command4.UserClick();
+  s.program->resultWindow->printButton.UserClick();
   ASSERT_EQ(s.services.script.PendingMsgBoxes(), 0u);
 
   const std::string told = s.services.script.msgBoxes.back().text;
@@ -158,10 +158,10 @@ TEST_P(ResultWindowOnTheDesktop, ThreeRowsScreenshot)
   const Edition edition = GetParam();
   DesktopSession s(edition);
   s.ReadThreeRows(edition);
-  s.program->Form10->Command1.UserClick();  // the totals line too
+  s.program->resultWindow->totalsButton.UserClick();  // the totals line too
   s.services.DoEvents();
 
-  qt::FormWindow* window = s.binding->WindowOf(*s.program->Form10);
+  qt::FormWindow* window = s.binding->WindowOf(*s.program->resultWindow);
   ASSERT_NE(window, nullptr);
   const QImage shot = window->grab().toImage();
   EXPECT_EQ(shot.width(), 1033);  // 15495 twips at 15 a pixel
@@ -171,7 +171,7 @@ TEST_P(ResultWindowOnTheDesktop, ThreeRowsScreenshot)
   ASSERT_TRUE(shot.save(QString::fromStdString(file.string())));
 
   // The picture holds a ruled table with text, not an empty white box.
-  QWidget* picture = window->WidgetOf(s.program->Form10->Picture2);
+  QWidget* picture = window->WidgetOf(s.program->resultWindow->tablePicture);
   ASSERT_NE(picture, nullptr);
   const double ink = InkShare(picture->grab().toImage());
   EXPECT_GT(ink, 0.01);
@@ -184,13 +184,13 @@ TEST_P(ResultWindowOnTheDesktop, SaveAndReadDialogsScreenshots)
   const std::string tag = edition == Edition::Japanese ? "J" : "E";
   DesktopSession s(edition);
   s.ReadThreeRows(edition);
-  s.program->Form10->Command5.UserClick();
-  s.program->Form2->Text2.UserType("three rows");
+  s.program->resultWindow->saveButton.UserClick();
+  s.program->resultSaveDialog->commentBox.UserType("three rows");
   s.services.script.ExpectMsgBox(ui::vbOK);
-  s.program->Form10->Command6.UserClick();
-  s.program->Form3->File1.UserChoose(0);
+  s.program->resultWindow->readButton.UserClick();
+  s.program->resultReadDialog->fileList.UserChoose(0);
   s.services.DoEvents();
-  for (ui::Form* form : {static_cast<ui::Form*>(&*s.program->Form2), static_cast<ui::Form*>(&*s.program->Form3)}) {
+  for (ui::Form* form : {static_cast<ui::Form*>(&*s.program->resultSaveDialog), static_cast<ui::Form*>(&*s.program->resultReadDialog)}) {
     qt::FormWindow* window = s.binding->WindowOf(*form);
     ASSERT_NE(window, nullptr);
     const QImage shot = window->grab().toImage();
@@ -200,7 +200,7 @@ TEST_P(ResultWindowOnTheDesktop, SaveAndReadDialogsScreenshots)
     const fs::path file = fs::path(VORN_RESULTS_GUI_OUTPUT) / (form->Name() + "_" + tag + ".png");
     EXPECT_TRUE(shot.save(QString::fromStdString(file.string())));
   }
-  EXPECT_EQ(s.program->Form3->Text2.Text(), "three rows");
+  EXPECT_EQ(s.program->resultReadDialog->commentBox.Text(), "three rows");
 }
 
 // ---------------------------------------------------------------- layout
@@ -305,28 +305,28 @@ TEST_P(FullTableLayout, TheResultWindowShowsEveryTextWhole)
   const LayoutCase& c = GetParam();
   DesktopSession d(c.edition, c.userName);
   d.ReadTable(DemandingTable(c.edition), c.edition);
-  d.program->Form10->Command1.UserClick();  // and the totals
-  Form10& form = *d.program->Form10;
+  d.program->resultWindow->totalsButton.UserClick();  // and the totals
+  ResultWindow& form = *d.program->resultWindow;
   qt::FormWindow* window = d.binding->WindowOf(form);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(window->grab().toImage().save(QString(VORN_RESULTS_GUI_OUTPUT) + "/result_window_full_" + c.tag + ".png"));
 
-  const ui::UserScale scale = form.Picture2.ChildScale();
+  const ui::UserScale scale = form.tablePicture.ChildScale();
   std::vector<QRectF> rules;
   for (const auto& line : form.RulingLines()) {
     ASSERT_TRUE(line->Visible());
     const ui::LineEnds e = line->Ends();
     rules.push_back(RuleTwips(scale.ToTwips({e.x1, e.y1}), scale.ToTwips({e.x2, e.y2}), 15.0));
   }
-  const std::vector<const ui::TextItem*> texts = ui::TextItems(form.Picture2.Items());
+  const std::vector<const ui::TextItem*> texts = ui::TextItems(form.tablePicture.Items());
   // Headings, 22 cells a row and one more where a row has an optional
   // filter (seven rows), the four totals: nothing left out.
   EXPECT_EQ(texts.size(), ResultsTextsFor(c.edition).ScreenHeadings.size() + 15 * 22 + 7 + 4);
   ExpectTextsInTheirCells(texts, rules, QRectF(0, 0, scale.widthTwips, scale.heightTwips), c.tag);
 
   // The name: whole, on one line of its label.
-  EXPECT_EQ(form.Label1.Caption(), c.userName);
-  auto* name = qobject_cast<QLabel*>(window->WidgetOf(form.Label1));
+  EXPECT_EQ(form.userNameLabel.Caption(), c.userName);
+  auto* name = qobject_cast<QLabel*>(window->WidgetOf(form.userNameLabel));
   ASSERT_NE(name, nullptr);
   for (const vorn::testing::TextFit& fit : vorn::testing::WidgetTextFits(name, "Label1"))
     EXPECT_TRUE(fit.Fits()) << fit.need << " x " << fit.needHeight << " in " << fit.have << " x " << fit.haveHeight;
@@ -340,7 +340,7 @@ TEST_P(FullTableLayout, ThePrintedSheetShowsEveryTextInItsColumn)
   d.ReadTable(DemandingTable(c.edition), c.edition);
   d.services.script.ExpectMsgBox(ui::vbYes);  // the printer is ready
   d.services.script.ExpectMsgBox(ui::vbOK);   // where the PDF went
-  d.program->Form10->Command4.UserClick();
+  d.program->resultWindow->printButton.UserClick();
   ASSERT_EQ(d.services.printed.size(), 1u);
   const ui::DisplayList& items = d.services.printed.front().pages.at(0).items;
   const std::string told = d.services.script.msgBoxes.back().text;

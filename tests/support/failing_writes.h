@@ -4,7 +4,7 @@
 // read-only folder this stops root too. Each test runs in a process of its
 // own, and the limit is restored at the end of the scope.
 //
-//   { testing::FailingWrites full; dialog.Command1.UserClick(); }  // the save fails
+//   { testing::FailingWrites full; dialog.okButton.UserClick(); }  // the save fails
 #pragma once
 
 #include <sys/resource.h>

@@ -28,21 +28,21 @@ class Dialog : public Form {
 public:
   Dialog(Application& app, std::string name, std::vector<std::string>& log) : Form(app, std::move(name)), log_(log)
   {
-    Option1.SetValue(true);  // the design state
+    firstOption.SetValue(true);  // the design state
     Load = [this] { log_.push_back(Name() + ".Load"); };
     QueryUnload = [this](bool& cancel, UnloadMode mode) {
       log_.push_back(Name() + ".QueryUnload " + std::to_string(static_cast<int>(mode)));
       cancel = keepOpen;
     };
     Unload = [this](bool&) { log_.push_back(Name() + ".Unload"); };
-    Command1.Click = [this] {
+    actionButton.Click = [this] {
       log_.push_back(Name() + ".Command1");
       if (failWith) throw DataError(*failWith);
     };
   }
-  OptionButton Option1{*this, "Option1"};
-  OptionButton Option2{*this, "Option2"};
-  CommandButton Command1{*this, "Command1"};
+  OptionButton firstOption{*this, "Option1"};
+  OptionButton secondOption{*this, "Option2"};
+  CommandButton actionButton{*this, "Command1"};
   bool keepOpen = false;
   std::optional<std::string> failWith;
 
@@ -55,8 +55,8 @@ struct Program {
   explicit Program(Services& services) : app(services, "Vorn test") {}
   std::vector<std::string> log;
   Application app;
-  FormSlot<Dialog> Form1{[this] { return std::make_unique<Dialog>(app, "Form1", log); }};
-  FormSlot<Dialog> Form9{[this] { return std::make_unique<Dialog>(app, "Form9", log); }};
+  FormSlot<Dialog> mainForm{[this] { return std::make_unique<Dialog>(app, "Form1", log); }};
+  FormSlot<Dialog> dialog{[this] { return std::make_unique<Dialog>(app, "Form9", log); }};
 };
 
 class ProgramTest : public UiTest {
@@ -66,65 +66,65 @@ protected:
 
 TEST_F(ProgramTest, AFormIsCreatedAndLoadedOnFirstUse)
 {
-  EXPECT_FALSE(program.Form9.Exists());
+  EXPECT_FALSE(program.dialog.Exists());
   EXPECT_TRUE(program.log.empty());
-  program.Form9->Option2.SetValue(true);
-  EXPECT_TRUE(program.Form9.Exists());
-  EXPECT_FALSE(program.Form9->Visible());  // loaded, not shown
-  program.Form9->Show();
+  program.dialog->secondOption.SetValue(true);
+  EXPECT_TRUE(program.dialog.Exists());
+  EXPECT_FALSE(program.dialog->Visible());  // loaded, not shown
+  program.dialog->Show();
   EXPECT_EQ(program.log, (std::vector<std::string>{"Form9.Load"}));
-  EXPECT_EQ(&*program.Form9, &program.Form9.get());  // one program-wide instance
+  EXPECT_EQ(&*program.dialog, &program.dialog.get());  // one program-wide instance
 }
 
 TEST_F(ProgramTest, HidingKeepsTheFormAndClosingThroughTheFrameStartsItAfresh)
 {
-  program.Form1->Show();
-  program.Form9->Show();
-  program.Form9->Option2.SetValue(true);
-  program.Form9->Hide();
-  EXPECT_TRUE(program.Form9->Option2.Value());  // hidden dialogs keep their contents
+  program.mainForm->Show();
+  program.dialog->Show();
+  program.dialog->secondOption.SetValue(true);
+  program.dialog->Hide();
+  EXPECT_TRUE(program.dialog->secondOption.Value());  // hidden dialogs keep their contents
 
-  program.Form9->Show();
-  EXPECT_TRUE(program.Form9->UserClose());
-  EXPECT_FALSE(program.Form9.Exists());
-  EXPECT_FALSE(program.app.Ended());  // Form1 is still open
-  EXPECT_TRUE(program.Form9->Option1.Value());  // a fresh instance, in its design state
+  program.dialog->Show();
+  EXPECT_TRUE(program.dialog->UserClose());
+  EXPECT_FALSE(program.dialog.Exists());
+  EXPECT_FALSE(program.app.Ended());  // MainWindow is still open
+  EXPECT_TRUE(program.dialog->firstOption.Value());  // a fresh instance, in its design state
   EXPECT_EQ(program.log, (std::vector<std::string>{"Form1.Load", "Form9.Load", "Form9.QueryUnload 0",
                                                    "Form9.Unload", "Form9.Load"}));
 }
 
 TEST_F(ProgramTest, QueryUnloadCanKeepTheFormOpen)
 {
-  program.Form9->Show();
-  program.Form9->keepOpen = true;
-  EXPECT_FALSE(program.Form9->UserClose());
-  EXPECT_TRUE(program.Form9->Visible());
-  program.Form9->keepOpen = false;
-  EXPECT_TRUE(program.Form9->Close());  // from code: mode 1
+  program.dialog->Show();
+  program.dialog->keepOpen = true;
+  EXPECT_FALSE(program.dialog->UserClose());
+  EXPECT_TRUE(program.dialog->Visible());
+  program.dialog->keepOpen = false;
+  EXPECT_TRUE(program.dialog->Close());  // from code: mode 1
   EXPECT_EQ(program.log.back(), "Form9.Unload");
   EXPECT_EQ(program.log[program.log.size() - 2], "Form9.QueryUnload 1");
 }
 
 TEST_F(ProgramTest, ClosingTheLastWindowEndsTheProgram)
 {
-  program.Form1->Show();
-  program.Form9->Show();
-  program.Form9->Hide();
-  EXPECT_TRUE(program.Form1->UserClose());
+  program.mainForm->Show();
+  program.dialog->Show();
+  program.dialog->Hide();
+  EXPECT_TRUE(program.mainForm->UserClose());
   EXPECT_TRUE(program.app.Ended());
 }
 
 TEST_F(ProgramTest, ShowBringsAWindowToTheFront)
 {
-  program.Form1->Show();
-  program.Form9->Show();
-  EXPECT_EQ(program.app.FrontForm(), &program.Form9.get());
-  program.Form1->Show();  // already shown: comes to the front
-  EXPECT_EQ(program.app.FrontForm(), &program.Form1.get());
-  program.Form9->ZOrder();
-  EXPECT_EQ(program.app.FrontForm(), &program.Form9.get());
-  program.Form9->Hide();
-  EXPECT_EQ(program.app.FrontForm(), &program.Form1.get());
+  program.mainForm->Show();
+  program.dialog->Show();
+  EXPECT_EQ(program.app.FrontForm(), &program.dialog.get());
+  program.mainForm->Show();  // already shown: comes to the front
+  EXPECT_EQ(program.app.FrontForm(), &program.mainForm.get());
+  program.dialog->ZOrder();
+  EXPECT_EQ(program.app.FrontForm(), &program.dialog.get());
+  program.dialog->Hide();
+  EXPECT_EQ(program.app.FrontForm(), &program.mainForm.get());
   EXPECT_EQ(program.app.ZOrder().size(), 1u);
 }
 
@@ -132,15 +132,15 @@ TEST_F(ProgramTest, ShowBringsAWindowToTheFront)
 // windows and data: ending would lose an unsaved result table.
 TEST_F(ProgramTest, AnUntrappedErrorIsShownAndTheProgramGoesOn)
 {
-  program.Form1->Show();
-  program.Form1->failWith = "Att_coeff2020.dat: file not found";
+  program.mainForm->Show();
+  program.mainForm->failWith = "Att_coeff2020.dat: file not found";
   services.ExpectMsgBox("Att_coeff2020.dat: file not found", vbOK);
-  program.Form1->Command1.UserClick();
+  program.mainForm->actionButton.UserClick();
   ASSERT_EQ(services.msgBoxes.size(), 1u);
   EXPECT_EQ(services.msgBoxes[0].style, vbCritical | vbOKOnly);
   EXPECT_EQ(services.msgBoxes[0].title, "Vorn test");
   EXPECT_FALSE(program.app.Ended());
-  EXPECT_TRUE(program.Form1->Visible());
+  EXPECT_TRUE(program.mainForm->Visible());
   EXPECT_FALSE(program.app.InEvent());
 
   // The program's words for it, whatever was thrown: out of memory too.
@@ -153,48 +153,48 @@ TEST_F(ProgramTest, AnUntrappedErrorIsShownAndTheProgramGoesOn)
       return std::string("other");
     }
   });
-  program.Form1->Command1.Click = [] { throw std::bad_alloc(); };
+  program.mainForm->actionButton.Click = [] { throw std::bad_alloc(); };
   services.ExpectMsgBox("out of memory", vbOK);
-  program.Form1->Command1.UserClick();
-  program.Form1->Command1.Click = [] { throw 42; };  // not even an exception class
+  program.mainForm->actionButton.UserClick();
+  program.mainForm->actionButton.Click = [] { throw 42; };  // not even an exception class
   services.ExpectMsgBox("other", vbOK);
-  program.Form1->Command1.UserClick();
+  program.mainForm->actionButton.UserClick();
   EXPECT_FALSE(program.app.Ended());
   EXPECT_EQ(services.PendingMsgBoxes(), 0u);
 }
 
 TEST_F(ProgramTest, ErrorsInsideAnEventReachTheCallersTrap)
 {
-  program.Form1->Show();
-  program.Form9->failWith = "inner";
-  program.Form1->Command1.Click = [this] {
+  program.mainForm->Show();
+  program.dialog->failWith = "inner";
+  program.mainForm->actionButton.Click = [this] {
     try {
-      program.Form9->Command1.Click.Raise();  // a routine called from another
+      program.dialog->actionButton.Click.Raise();  // a routine called from another
     } catch (const DataError& e) {
       program.log.push_back(std::string("trapped ") + e.what());
     }
   };
-  program.Form1->Command1.UserClick();
+  program.mainForm->actionButton.UserClick();
   EXPECT_EQ(program.log.back(), "trapped inner");
   EXPECT_FALSE(program.app.Ended());
 }
 
 TEST_F(ProgramTest, AnEventArrivingWhileARoutineYieldsIsAnEventOfItsOwn)
 {
-  program.Form1->Show();
-  program.Form9->Show();
-  program.Form9->failWith = "Eff-Dose.dat: input past end of file";
+  program.mainForm->Show();
+  program.dialog->Show();
+  program.dialog->failWith = "Eff-Dose.dat: input past end of file";
   services.ExpectMsgBox("Eff-Dose.dat: input past end of file", vbOK);
   bool trapped = false;
-  program.Form1->Command1.Click = [&] {
+  program.mainForm->actionButton.Click = [&] {
     try {
-      // The user clicks Form9's button while this routine yields.
-      program.app.RunWindowEvent([this] { program.Form9->Command1.UserClick(); });
+      // The user clicks MeasuredExposureDialog's button while this routine yields.
+      program.app.RunWindowEvent([this] { program.dialog->actionButton.UserClick(); });
     } catch (const std::exception&) {
       trapped = true;
     }
   };
-  program.Form1->Command1.UserClick();
+  program.mainForm->actionButton.UserClick();
   EXPECT_FALSE(trapped);  // not this routine's error
   EXPECT_EQ(services.PendingMsgBoxes(), 0u);  // told as that event's
   EXPECT_FALSE(program.app.Ended());
@@ -205,21 +205,21 @@ TEST_F(ProgramTest, AfterEndNoEventRuns)
 {
   testing::RecordingBinding binding;
   program.app.SetBinding(&binding);
-  program.Form1->Show();
-  program.Form9->Show();
-  program.Form1->Command1.Click = [this] {
+  program.mainForm->Show();
+  program.dialog->Show();
+  program.mainForm->actionButton.Click = [this] {
     program.app.End();
-    program.Form9->Option2.SetValue(true);  // its routine would run: it must not
-    program.Form9->Show();
+    program.dialog->secondOption.SetValue(true);  // its routine would run: it must not
+    program.dialog->Show();
   };
-  program.Form9->Option2.Click = [this] { program.log.push_back("Option2 ran"); };
-  program.Form1->Command1.UserClick();
+  program.dialog->secondOption.Click = [this] { program.log.push_back("Option2 ran"); };
+  program.mainForm->actionButton.UserClick();
   EXPECT_TRUE(program.app.Ended());
   EXPECT_EQ(binding.ended, 1);
-  EXPECT_FALSE(program.Form9->Visible());
+  EXPECT_FALSE(program.dialog->Visible());
   EXPECT_TRUE(program.app.ZOrder().empty());
   EXPECT_EQ(std::count(program.log.begin(), program.log.end(), "Option2 ran"), 0);
-  EXPECT_THROW(program.Form1->Command1.UserClick(), std::logic_error);
+  EXPECT_THROW(program.mainForm->actionButton.UserClick(), std::logic_error);
   program.app.SetBinding(nullptr);
 }
 

@@ -18,14 +18,14 @@ class Sheet : public Form {
 public:
   explicit Sheet(Application& app) : Form(app, "Sheet") {}
   // 8415 twips square, as the depth-dose graph; its sunken border takes 2 pixels a side.
-  PictureBox Picture1{*this, "Picture1", {120, 120, 8415, 8415}};
+  PictureBox graphPicture{*this, "Picture1", {120, 120, 8415, 8415}};
   PictureBox Plain{*this, "Plain", {0, 0, 1500, 1500}};
 };
 
 class CanvasTest : public UiTest {
 protected:
   Sheet sheet{app};
-  PictureBox& pic = sheet.Picture1;
+  PictureBox& pic = sheet.graphPicture;
 };
 
 TEST(ColorTest, PaletteAndLongsMatchTheOldRuntime)

@@ -15,32 +15,32 @@ class ExampleForm : public ui::Form {
 public:
   explicit ExampleForm(ui::Application& app);
 
-  ui::Label Label1{*this, "Label1", {120, 150, 1215, 315}};
-  ui::TextBox Text1{*this, "Text1", {1440, 120, 975, 345}};
-  ui::Label Label2{*this, "Label2", {120, 570, 1215, 315}};
-  ui::TextBox Text2{*this, "Text2", {1440, 540, 975, 345}};
-  ui::Frame Frame1{*this, "Frame1", {120, 1005, 2295, 1095}};
-  ui::OptionButton Option1{Frame1, "Option1", {120, 300, 2055, 315}};
-  ui::OptionButton Option2{Frame1, "Option2", {120, 660, 2055, 315}};
-  ui::ComboBox Combo1{*this, "Combo1", {120, 2220, 2295, 345}};
-  ui::CommandButton Command1{*this, "Command1", {120, 2700, 2295, 495}};
-  ui::PictureBox Picture1{*this, "Picture1", {2640, 120, 1935, 3075}};
+  ui::Label voltageCaption{*this, "Label1", {120, 150, 1215, 315}};
+  ui::TextBox voltageBox{*this, "Text1", {1440, 120, 975, 345}};
+  ui::Label currentCaption{*this, "Label2", {120, 570, 1215, 315}};
+  ui::TextBox currentBox{*this, "Text2", {1440, 540, 975, 345}};
+  ui::Frame rectificationFrame{*this, "Frame1", {120, 1005, 2295, 1095}};
+  ui::OptionButton constantPotentialOption{rectificationFrame, "Option1", {120, 300, 2055, 315}};
+  ui::OptionButton singlePhaseOption{rectificationFrame, "Option2", {120, 660, 2055, 315}};
+  ui::ComboBox siteCombo{*this, "Combo1", {120, 2220, 2295, 345}};
+  ui::CommandButton calculateButton{*this, "Command1", {120, 2700, 2295, 495}};
+  ui::PictureBox barPicture{*this, "Picture1", {2640, 120, 1935, 3075}};
 
   // What the form stores when a box is left or an option chosen (a real form
-  // stores into the program's Module1 instead).
+  // stores into the program's BeamCalculation instead).
   double tubeVoltage = 0.0;
   double tubeCurrent = 0.0;
   int rectification = 0;
 
 private:
   void Form_Load();
-  void Text1_KeyDown(int keyCode);
-  void Text1_LostFocus();
-  void Text2_KeyDown(int keyCode);
-  void Text2_LostFocus();
-  void Option1_Click() { rectification = 1; }
-  void Option2_Click() { rectification = 2; }
-  void Command1_Click();
+  void VoltageBox_KeyDown(int keyCode);
+  void VoltageBox_LostFocus();
+  void CurrentBox_KeyDown(int keyCode);
+  void CurrentBox_LostFocus();
+  void ConstantPotentialOption_Click() { rectification = 1; }
+  void SinglePhaseOption_Click() { rectification = 2; }
+  void CalculateButton_Click();
 };
 
 inline ExampleForm::ExampleForm(ui::Application& app) : Form(app, "ExampleForm")
@@ -48,53 +48,53 @@ inline ExampleForm::ExampleForm(ui::Application& app) : Form(app, "ExampleForm")
   SetCaption(" Example");
   SetSize(4800, 3360);
   SetFontName("Arial");
-  Label1.SetCaption("Voltage (kV)");
-  Label2.SetCaption("Current (mA)");
-  Frame1.SetCaption(" Rectification ");
-  Option1.SetCaption("Constant potential");
-  Option2.SetCaption("Single phase");
-  Combo1.AddItem("Chest");
-  Combo1.AddItem("Abdomen");
-  Command1.SetCaption("Calculate");
-  Command1.SetBackColor(ui::colors::LightYellow);
-  Command1.SetToolTipText(" Go ! ");
-  Picture1.SetBackColor(ui::colors::White);
+  voltageCaption.SetCaption("Voltage (kV)");
+  currentCaption.SetCaption("Current (mA)");
+  rectificationFrame.SetCaption(" Rectification ");
+  constantPotentialOption.SetCaption("Constant potential");
+  singlePhaseOption.SetCaption("Single phase");
+  siteCombo.AddItem("Chest");
+  siteCombo.AddItem("Abdomen");
+  calculateButton.SetCaption("Calculate");
+  calculateButton.SetBackColor(ui::colors::LightYellow);
+  calculateButton.SetToolTipText(" Go ! ");
+  barPicture.SetBackColor(ui::colors::White);
 
   Load = [this] { Form_Load(); };
-  Text1.KeyDown = [this](int keyCode, int) { Text1_KeyDown(keyCode); };
-  Text1.LostFocus = [this] { Text1_LostFocus(); };
-  Text2.KeyDown = [this](int keyCode, int) { Text2_KeyDown(keyCode); };
-  Text2.LostFocus = [this] { Text2_LostFocus(); };
-  Option1.Click = [this] { Option1_Click(); };
-  Option2.Click = [this] { Option2_Click(); };
-  Command1.Click = [this] { Command1_Click(); };
+  voltageBox.KeyDown = [this](int keyCode, int) { VoltageBox_KeyDown(keyCode); };
+  voltageBox.LostFocus = [this] { VoltageBox_LostFocus(); };
+  currentBox.KeyDown = [this](int keyCode, int) { CurrentBox_KeyDown(keyCode); };
+  currentBox.LostFocus = [this] { CurrentBox_LostFocus(); };
+  constantPotentialOption.Click = [this] { ConstantPotentialOption_Click(); };
+  singlePhaseOption.Click = [this] { SinglePhaseOption_Click(); };
+  calculateButton.Click = [this] { CalculateButton_Click(); };
 }
 
 inline void ExampleForm::Form_Load()
 {
-  Text1.SetText("75");
+  voltageBox.SetText("75");
   tubeVoltage = 75;
-  Text2.SetText("200");
+  currentBox.SetText("200");
   tubeCurrent = 200;
-  Option1.SetValue(true);  // runs Option1_Click, as a click would
-  Combo1.SetText("Chest");
+  constantPotentialOption.SetValue(true);  // runs Option1_Click, as a click would
+  siteCombo.SetText("Chest");
 }
 
-inline void ExampleForm::Text1_KeyDown(int keyCode)
+inline void ExampleForm::VoltageBox_KeyDown(int keyCode)
 {
-  if (keyCode == ui::vbKeyReturn) Text2.SetFocus();
+  if (keyCode == ui::vbKeyReturn) currentBox.SetFocus();
 }
 
-inline void ExampleForm::Text1_LostFocus() { tubeVoltage = Val(Text1.Text()); }
+inline void ExampleForm::VoltageBox_LostFocus() { tubeVoltage = Val(voltageBox.Text()); }
 
-inline void ExampleForm::Text2_KeyDown(int keyCode)
+inline void ExampleForm::CurrentBox_KeyDown(int keyCode)
 {
-  if (keyCode == ui::vbKeyReturn) Command1.SetFocus();
+  if (keyCode == ui::vbKeyReturn) calculateButton.SetFocus();
 }
 
-inline void ExampleForm::Text2_LostFocus() { tubeCurrent = Val(Text2.Text()); }
+inline void ExampleForm::CurrentBox_LostFocus() { tubeCurrent = Val(currentBox.Text()); }
 
-inline void ExampleForm::Command1_Click()
+inline void ExampleForm::CalculateButton_Click()
 {
   if (tubeVoltage <= 0.0 || tubeVoltage > 150.0) {
     App().Beep();
@@ -102,13 +102,13 @@ inline void ExampleForm::Command1_Click()
     return;
   }
   // A bar as high as the voltage on a 0..150 kV axis that runs upward.
-  Picture1.Cls();
-  Picture1.Scale(0, 160, 10, -170);
-  Picture1.Line(0, 0, 10, 0);
-  Picture1.FilledBox(3, 0, 7, tubeVoltage, ui::colors::Blue);
-  Picture1.SetCurrentX(1);
-  Picture1.SetCurrentY(158);
-  Picture1.Print(Combo1.Text());
+  barPicture.Cls();
+  barPicture.Scale(0, 160, 10, -170);
+  barPicture.Line(0, 0, 10, 0);
+  barPicture.FilledBox(3, 0, 7, tubeVoltage, ui::colors::Blue);
+  barPicture.SetCurrentX(1);
+  barPicture.SetCurrentY(158);
+  barPicture.Print(siteCombo.Text());
 }
 
 }  // namespace vorn::example

@@ -76,24 +76,24 @@ TEST(FileNameTest, Utf8IsValidOnlyWhenWellFormed)
 
 class FileDialog : public Form {
 public:
-  explicit FileDialog(Application& app, DriveRoots roots) : Form(app, "FileDialog"), Drive1{*this, "Drive1", {}, std::move(roots)}
+  explicit FileDialog(Application& app, DriveRoots roots) : Form(app, "FileDialog"), driveList{*this, "Drive1", {}, std::move(roots)}
   {
-    Drive1.Change = [this] {
-      log.push_back("Drive1 " + Drive1.Drive());
+    driveList.Change = [this] {
+      log.push_back("Drive1 " + driveList.Drive());
       try {
-        Dir1.SetPath(Drive1.Drive());
+        folderList.SetPath(driveList.Drive());
       } catch (const FileError&) {
       }
     };
-    Dir1.Change = [this] {
-      log.push_back("Dir1 " + Dir1.Path().filename().string());
-      File1.SetPath(Dir1.Path());
+    folderList.Change = [this] {
+      log.push_back("Dir1 " + folderList.Path().filename().string());
+      fileList.SetPath(folderList.Path());
     };
-    File1.Click = [this] { log.push_back("File1 " + File1.FileName()); };
+    fileList.Click = [this] { log.push_back("File1 " + fileList.FileName()); };
   }
-  DriveListBox Drive1;
-  DirListBox Dir1{*this, "Dir1"};
-  FileListBox File1{*this, "File1"};
+  DriveListBox driveList;
+  DirListBox folderList{*this, "Dir1"};
+  FileListBox fileList{*this, "File1"};
   std::vector<std::string> log;
 };
 
@@ -115,36 +115,36 @@ TEST_F(FileListTest, ListsMatchingVisibleFilesInNaturalOrder)
   for (const char* name : {"run10.csv", "run2.csv", "b.csv", "A.CSV", "notes.txt", ".hidden.csv"}) folder.Write(name);
   folder.MakeFolder("folder.csv");
   FileDialog dialog(app, roots);
-  dialog.File1.SetPattern("*.csv");
-  dialog.File1.SetPath(folder.path());
-  EXPECT_EQ(dialog.File1.Items(), (Names{"A.CSV", "b.csv", "run2.csv", "run10.csv"}));
-  EXPECT_EQ(dialog.File1.FileName(), "");
+  dialog.fileList.SetPattern("*.csv");
+  dialog.fileList.SetPath(folder.path());
+  EXPECT_EQ(dialog.fileList.Items(), (Names{"A.CSV", "b.csv", "run2.csv", "run10.csv"}));
+  EXPECT_EQ(dialog.fileList.FileName(), "");
 
   dialog.Show();
-  dialog.File1.UserChoose(1);
-  EXPECT_EQ(dialog.File1.FileName(), "b.csv");
+  dialog.fileList.UserChoose(1);
+  EXPECT_EQ(dialog.fileList.FileName(), "b.csv");
   EXPECT_EQ(dialog.log, (Names{"File1 b.csv"}));
 
   // A file saved meanwhile shows after a refresh, which drops the selection.
   folder.Write("new.csv");
-  EXPECT_EQ(dialog.File1.ListCount(), 4);
-  dialog.File1.Refresh();
-  EXPECT_EQ(dialog.File1.ListCount(), 5);
-  EXPECT_EQ(dialog.File1.FileName(), "");
+  EXPECT_EQ(dialog.fileList.ListCount(), 4);
+  dialog.fileList.Refresh();
+  EXPECT_EQ(dialog.fileList.ListCount(), 5);
+  EXPECT_EQ(dialog.fileList.FileName(), "");
 
-  dialog.File1.SetPattern("*.ele;*.mix;*.txt");
-  EXPECT_EQ(dialog.File1.Items(), (Names{"notes.txt"}));
+  dialog.fileList.SetPattern("*.ele;*.mix;*.txt");
+  EXPECT_EQ(dialog.fileList.Items(), (Names{"notes.txt"}));
 }
 
 TEST_F(FileListTest, AMissingFolderIsRefusedAndTheListKept)
 {
   folder.Write("a.op");
   FileDialog dialog(app, roots);
-  dialog.File1.SetPath(folder.path());
-  EXPECT_THROW(dialog.File1.SetPath(folder.path() / "gone"), FileError);
-  EXPECT_EQ(dialog.File1.Path(), folder.path());
-  EXPECT_EQ(dialog.File1.Items(), (Names{"a.op"}));
-  EXPECT_THROW(dialog.Dir1.SetPath(folder.path() / "a.op"), FileError);
+  dialog.fileList.SetPath(folder.path());
+  EXPECT_THROW(dialog.fileList.SetPath(folder.path() / "gone"), FileError);
+  EXPECT_EQ(dialog.fileList.Path(), folder.path());
+  EXPECT_EQ(dialog.fileList.Items(), (Names{"a.op"}));
+  EXPECT_THROW(dialog.folderList.SetPath(folder.path() / "a.op"), FileError);
   FileListBox unset{dialog, "Unset"};
   EXPECT_EQ(unset.ListCount(), 0);  // no folder until one is set
 }
@@ -155,25 +155,25 @@ TEST_F(FileListTest, FolderListShowsTheWayDownAndOpensSubFolders)
   folder.MakeFolder("data/PDS-data");
   folder.Write("data/PDS-data/10.dat");
   FileDialog dialog(app, roots);
-  dialog.Dir1.SetPath(folder.path() / "data/");
+  dialog.folderList.SetPath(folder.path() / "data/");
   EXPECT_EQ(dialog.log, (Names{"Dir1 data"}));
-  const auto& rows = dialog.Dir1.Rows();
+  const auto& rows = dialog.folderList.Rows();
   ASSERT_GE(rows.size(), 4u);
   EXPECT_EQ(rows.front().label, "/");
   EXPECT_EQ(rows[rows.size() - 3].label, "data");
   EXPECT_TRUE(rows[rows.size() - 3].open);
-  EXPECT_EQ(dialog.Dir1.ListIndex(), static_cast<int>(rows.size()) - 3);
+  EXPECT_EQ(dialog.folderList.ListIndex(), static_cast<int>(rows.size()) - 3);
   EXPECT_EQ(rows[rows.size() - 2].label, "Organ-data");
   EXPECT_EQ(rows.back().label, "PDS-data");
   EXPECT_EQ(rows.back().depth, rows[rows.size() - 3].depth + 1);
 
-  dialog.Dir1.SetPath(folder.path() / "data");  // the same folder: no Change
+  dialog.folderList.SetPath(folder.path() / "data");  // the same folder: no Change
   EXPECT_EQ(dialog.log.size(), 1u);
 
   dialog.Show();
-  dialog.Dir1.UserOpen(static_cast<int>(rows.size()) - 1);
-  EXPECT_EQ(dialog.Dir1.Path(), folder.path() / "data" / "PDS-data");
-  EXPECT_EQ(dialog.File1.Items(), (Names{"10.dat"}));  // the file list followed
+  dialog.folderList.UserOpen(static_cast<int>(rows.size()) - 1);
+  EXPECT_EQ(dialog.folderList.Path(), folder.path() / "data" / "PDS-data");
+  EXPECT_EQ(dialog.fileList.Items(), (Names{"10.dat"}));  // the file list followed
   EXPECT_EQ(dialog.log.back(), "Dir1 PDS-data");
 }
 
@@ -181,12 +181,12 @@ TEST_F(FileListTest, OpeningAFolderThatWentAwayOnlyRefreshes)
 {
   folder.MakeFolder("data/old");
   FileDialog dialog(app, roots);
-  dialog.Dir1.SetPath(folder.path() / "data");
+  dialog.folderList.SetPath(folder.path() / "data");
   fs::remove(folder.path() / "data/old");
   dialog.Show();
-  dialog.Dir1.UserOpen(static_cast<int>(dialog.Dir1.Rows().size()) - 1);
-  EXPECT_EQ(dialog.Dir1.Path(), folder.path() / "data");
-  EXPECT_EQ(dialog.Dir1.Rows().back().label, "data");  // the stale row is gone
+  dialog.folderList.UserOpen(static_cast<int>(dialog.folderList.Rows().size()) - 1);
+  EXPECT_EQ(dialog.folderList.Path(), folder.path() / "data");
+  EXPECT_EQ(dialog.folderList.Rows().back().label, "data");  // the stale row is gone
 }
 
 TEST_F(FileListTest, DrivesAreTheRootHomeAndMountedVolumes)
@@ -210,21 +210,21 @@ TEST_F(FileListTest, ChoosingADriveChangesTheFolders)
 {
   folder.MakeFolder("mnt/usb/results");
   FileDialog dialog(app, roots);
-  EXPECT_EQ(dialog.Drive1.Drive(), folder.path().string());
-  ASSERT_EQ(dialog.Drive1.ListCount(), 3);
+  EXPECT_EQ(dialog.driveList.Drive(), folder.path().string());
+  ASSERT_EQ(dialog.driveList.ListCount(), 3);
   dialog.Show();
-  dialog.Drive1.UserChoose(2);
-  EXPECT_EQ(dialog.Drive1.Drive(), (folder.path() / "mnt/usb").string());
-  EXPECT_EQ(dialog.Drive1.ListIndex(), 2);
-  EXPECT_EQ(dialog.Dir1.Path(), folder.path() / "mnt/usb");
+  dialog.driveList.UserChoose(2);
+  EXPECT_EQ(dialog.driveList.Drive(), (folder.path() / "mnt/usb").string());
+  EXPECT_EQ(dialog.driveList.ListIndex(), 2);
+  EXPECT_EQ(dialog.folderList.Path(), folder.path() / "mnt/usb");
   EXPECT_EQ(dialog.log, (Names{"Drive1 " + (folder.path() / "mnt/usb").string(), "Dir1 usb"}));
 
   // A volume removed meanwhile: the list refreshes and nothing else happens.
   fs::remove_all(folder.path() / "mnt/usb");
-  dialog.Drive1.UserChoose(2);
-  EXPECT_EQ(dialog.Drive1.ListCount(), 2);
+  dialog.driveList.UserChoose(2);
+  EXPECT_EQ(dialog.driveList.ListCount(), 2);
   EXPECT_EQ(dialog.log.size(), 2u);
-  EXPECT_THROW(dialog.Drive1.SetDrive((folder.path() / "mnt/usb").string()), FileError);
+  EXPECT_THROW(dialog.driveList.SetDrive((folder.path() / "mnt/usb").string()), FileError);
 }
 
 }  // namespace

@@ -14,36 +14,36 @@ namespace {
 
 using testing::UiTest;
 
-// A form that logs its events and has an Enter chain Text1 -> Text2 -> Command1.
+// A form that logs its events and has an Enter chain firstBox -> secondBox -> firstButton.
 class Entry : public Form {
 public:
   explicit Entry(Application& app) : Form(app, "Entry")
   {
-    for (Control* c : std::vector<Control*>{&Text1, &Text2, &Text3, &Command1, &Command2}) {
+    for (Control* c : std::vector<Control*>{&firstBox, &secondBox, &thirdBox, &firstButton, &secondButton}) {
       c->GotFocus = [this, c] { log.push_back(c->Name() + ".GotFocus"); };
       c->LostFocus = [this, c] { log.push_back(c->Name() + ".LostFocus"); };
       c->Click = [this, c] { log.push_back(c->Name() + ".Click"); };
     }
-    Text1.KeyDown = [this](int key, int) {
+    firstBox.KeyDown = [this](int key, int) {
       log.push_back("Text1.KeyDown " + std::to_string(key));
-      if (key == vbKeyReturn) Text2.SetFocus();
+      if (key == vbKeyReturn) secondBox.SetFocus();
     };
-    Text2.KeyDown = [this](int key, int) {
-      if (key == vbKeyReturn) Command1.SetFocus();
+    secondBox.KeyDown = [this](int key, int) {
+      if (key == vbKeyReturn) firstButton.SetFocus();
     };
-    Text1.KeyPress = [this](int ascii) { log.push_back("Text1.KeyPress " + std::to_string(ascii)); };
-    Text2.LostFocus = [this] {
+    firstBox.KeyPress = [this](int ascii) { log.push_back("Text1.KeyPress " + std::to_string(ascii)); };
+    secondBox.LostFocus = [this] {
       log.push_back("Text2.LostFocus");
-      stored = Text2.Text();
+      stored = secondBox.Text();
     };
-    Text1.Change = [this] { log.push_back("Text1.Change"); };
+    firstBox.Change = [this] { log.push_back("Text1.Change"); };
   }
-  TextBox Text1{*this, "Text1"};
-  TextBox Text2{*this, "Text2"};
-  TextBox Text3{*this, "Text3"};
-  CommandButton Command1{*this, "Command1"};
-  CommandButton Command2{*this, "Command2"};
-  Label Label1{*this, "Label1"};
+  TextBox firstBox{*this, "Text1"};
+  TextBox secondBox{*this, "Text2"};
+  TextBox thirdBox{*this, "Text3"};
+  CommandButton firstButton{*this, "Command1"};
+  CommandButton secondButton{*this, "Command2"};
+  Label plainCaption{*this, "Label1"};
   std::vector<std::string> log;
   std::string stored;
 };
@@ -61,11 +61,11 @@ protected:
 TEST_F(UiTest, ShowingAFormFocusesItsFirstControlInTabOrder)
 {
   Entry form(app);
-  form.Text3.SetTabIndex(0);  // before Text1 (0 too, but declared earlier)...
-  form.Text1.SetTabIndex(4);  // ...now after it
-  form.Text2.SetTabStop(false);
+  form.thirdBox.SetTabIndex(0);  // before firstBox (0 too, but declared earlier)...
+  form.firstBox.SetTabIndex(4);  // ...now after it
+  form.secondBox.SetTabStop(false);
   form.Show();
-  EXPECT_EQ(form.ActiveControl(), &form.Text3);
+  EXPECT_EQ(form.ActiveControl(), &form.thirdBox);
   EXPECT_EQ(form.log, (std::vector<std::string>{"Text3.GotFocus"}));
   form.Hide();
   form.Show();  // shown again: the focus stays where it was
@@ -74,37 +74,37 @@ TEST_F(UiTest, ShowingAFormFocusesItsFirstControlInTabOrder)
 
 TEST_F(FocusTest, MovingTheFocusFiresLostFocusOfTheOldControlThenGotFocus)
 {
-  form.Text1.SetFocus();
+  form.firstBox.SetFocus();
   form.log.clear();
-  form.Text3.SetFocus();
+  form.thirdBox.SetFocus();
   EXPECT_EQ(form.log, (std::vector<std::string>{"Text1.LostFocus", "Text3.GotFocus"}));
-  EXPECT_EQ(form.ActiveControl(), &form.Text3);
-  EXPECT_TRUE(form.Text3.HasFocus());
+  EXPECT_EQ(form.ActiveControl(), &form.thirdBox);
+  EXPECT_TRUE(form.thirdBox.HasFocus());
   form.log.clear();
-  form.Text3.SetFocus();  // already there: nothing
+  form.thirdBox.SetFocus();  // already there: nothing
   EXPECT_TRUE(form.log.empty());
 }
 
 TEST_F(FocusTest, FocusCannotGoToDisabledHiddenOrFocuslessControls)
 {
-  form.Text1.SetFocus();
-  form.Text2.SetEnabled(false);
-  form.Text2.SetFocus();
-  form.Text3.SetVisible(false);
-  form.Text3.SetFocus();
-  form.Label1.SetFocus();
-  EXPECT_EQ(form.ActiveControl(), &form.Text1);
+  form.firstBox.SetFocus();
+  form.secondBox.SetEnabled(false);
+  form.secondBox.SetFocus();
+  form.thirdBox.SetVisible(false);
+  form.thirdBox.SetFocus();
+  form.plainCaption.SetFocus();
+  EXPECT_EQ(form.ActiveControl(), &form.firstBox);
 }
 
 TEST_F(FocusTest, EnterWalksTheChainAndLeavingABoxStoresIt)
 {
-  form.Text2.SetText("0.05");
-  form.Text1.UserKeyDown(vbKeyReturn);
-  EXPECT_EQ(form.ActiveControl(), &form.Text2);
-  form.Text2.UserType("0.1");
+  form.secondBox.SetText("0.05");
+  form.firstBox.UserKeyDown(vbKeyReturn);
+  EXPECT_EQ(form.ActiveControl(), &form.secondBox);
+  form.secondBox.UserType("0.1");
   EXPECT_EQ(form.stored, "");  // typing alone stores nothing
-  form.Text2.UserKeyDown(vbKeyReturn);
-  EXPECT_EQ(form.ActiveControl(), &form.Command1);
+  form.secondBox.UserKeyDown(vbKeyReturn);
+  EXPECT_EQ(form.ActiveControl(), &form.firstButton);
   EXPECT_EQ(form.stored, "0.1");
   EXPECT_TRUE(form.log.back() == "Command1.GotFocus");
   // Enter on the last box only moves the focus: the button is not pressed.
@@ -113,8 +113,8 @@ TEST_F(FocusTest, EnterWalksTheChainAndLeavingABoxStoresIt)
 
 TEST_F(FocusTest, AKeyGoesToKeyDownThenKeyPress)
 {
-  form.Text1.UserKeyDown(vbKeyA, vbShiftMask);
-  form.Text1.UserKeyDown(vbKeyLeft);
+  form.firstBox.UserKeyDown(vbKeyA, vbShiftMask);
+  form.firstBox.UserKeyDown(vbKeyLeft);
   EXPECT_EQ(form.log, (std::vector<std::string>{"Text1.KeyDown 65", "Text1.KeyPress 65", "Text1.KeyDown 37"}));
   EXPECT_EQ(KeyCharacter(vbKeyA, 0), 'a');
   EXPECT_EQ(KeyCharacter(vbKeyReturn, 0), 13);
@@ -124,9 +124,9 @@ TEST_F(FocusTest, AKeyGoesToKeyDownThenKeyPress)
 
 TEST_F(FocusTest, ClickingAButtonLeavesTheBoxFirst)
 {
-  form.Text2.UserType("80");
+  form.secondBox.UserType("80");
   form.log.clear();
-  form.Command2.UserClick();
+  form.secondButton.UserClick();
   EXPECT_EQ(form.log,
             (std::vector<std::string>{"Text2.LostFocus", "Command2.GotFocus", "Command2.Click"}));
   EXPECT_EQ(form.stored, "80");
@@ -134,30 +134,30 @@ TEST_F(FocusTest, ClickingAButtonLeavesTheBoxFirst)
 
 TEST_F(FocusTest, ALostFocusRoutineThatMovesTheFocusWins)
 {
-  form.Text1.LostFocus = [this] { form.Text3.SetFocus(); };
-  form.Text1.SetFocus();
+  form.firstBox.LostFocus = [this] { form.thirdBox.SetFocus(); };
+  form.firstBox.SetFocus();
   form.log.clear();
-  form.Text2.SetFocus();
-  EXPECT_EQ(form.ActiveControl(), &form.Text3);
-  // Text2 got the focus only for the moment of Text1's LostFocus.
+  form.secondBox.SetFocus();
+  EXPECT_EQ(form.ActiveControl(), &form.thirdBox);
+  // secondBox got the focus only for the moment of firstBox's LostFocus.
   EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "Text2.GotFocus"), 0);
 }
 
 TEST_F(FocusTest, TextFromCodeRaisesChangeOnlyWhenItDiffers)
 {
-  form.Text1.SetText("75");
-  form.Text1.SetText("75");
+  form.firstBox.SetText("75");
+  form.firstBox.SetText("75");
   EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "Text1.Change"), 1);
 }
 
 TEST_F(FocusTest, TheUserCannotReachHiddenDisabledOrLockedControls)
 {
-  form.Command1.SetEnabled(false);
-  EXPECT_THROW(form.Command1.UserClick(), std::logic_error);
-  form.Text3.SetLocked(true);
-  EXPECT_THROW(form.Text3.UserType("x"), std::logic_error);
+  form.firstButton.SetEnabled(false);
+  EXPECT_THROW(form.firstButton.UserClick(), std::logic_error);
+  form.thirdBox.SetLocked(true);
+  EXPECT_THROW(form.thirdBox.UserType("x"), std::logic_error);
   form.Hide();
-  EXPECT_THROW(form.Text1.UserClick(), std::logic_error);
+  EXPECT_THROW(form.firstBox.UserClick(), std::logic_error);
   EXPECT_THROW(form.UserKeyDown(vbKeyReturn), std::logic_error);
   EXPECT_TRUE(form.log.empty());
 }
@@ -166,11 +166,11 @@ TEST_F(FocusTest, TheBindingHearsOfFocusAndPropertyChangesOnce)
 {
   testing::RecordingBinding binding;
   app.SetBinding(&binding);
-  form.Text3.SetFocus();
-  form.Label1.SetCaption("x");
-  form.Label1.SetCaption("x");
-  form.Command1.SetEnabled(false);
-  form.Command1.SetEnabled(false);
+  form.thirdBox.SetFocus();
+  form.plainCaption.SetCaption("x");
+  form.plainCaption.SetCaption("x");
+  form.firstButton.SetEnabled(false);
+  form.firstButton.SetEnabled(false);
   EXPECT_EQ(binding.focus, (std::vector<std::string>{"Entry:Text3"}));
   EXPECT_EQ(binding.Count("Label1", Prop::Caption), 1);
   EXPECT_EQ(binding.Count("Command1", Prop::Enabled), 1);
@@ -185,9 +185,9 @@ public:
   {
     SetKeyPreview(true);
     KeyDown = [this](int key, int shift) { log.push_back("Form " + std::to_string(key) + "/" + std::to_string(shift)); };
-    Text1.KeyDown = [this](int key, int) { log.push_back("Text1 " + std::to_string(key)); };
+    readOutBox.KeyDown = [this](int key, int) { log.push_back("Text1 " + std::to_string(key)); };
   }
-  TextBox Text1{*this, "Text1"};
+  TextBox readOutBox{*this, "Text1"};
   std::vector<std::string> log;
 };
 
@@ -195,9 +195,9 @@ TEST_F(UiTest, KeyPreviewShowsEveryKeyToTheFormBeforeTheControl)
 {
   Graph graph(app);
   graph.Show();
-  graph.UserKeyDown(vbKeyRight);  // to the form, then the active control, Text1
-  graph.Text1.UserKeyDown(vbKeyLeft, vbCtrlMask);
-  graph.Text1.SetVisible(false);  // a hidden control takes no keys: only the form sees them
+  graph.UserKeyDown(vbKeyRight);  // to the form, then the active control, readOutBox
+  graph.readOutBox.UserKeyDown(vbKeyLeft, vbCtrlMask);
+  graph.readOutBox.SetVisible(false);  // a hidden control takes no keys: only the form sees them
   graph.UserKeyDown(vbKeyUp);
   EXPECT_EQ(graph.log, (std::vector<std::string>{"Form 39/0", "Text1 39", "Form 37/2", "Text1 37", "Form 38/0"}));
 }
@@ -208,20 +208,20 @@ class Options : public Form {
 public:
   explicit Options(Application& app) : Form(app, "Options")
   {
-    for (OptionButton* o : {&Option1, &Option2, &Option3, &Option6, &Option7})
+    for (OptionButton* o : {&upperFirstOption, &upperSecondOption, &upperThirdOption, &lowerFirstOption, &lowerSecondOption})
       o->Click = [this, o] {
         // The routine sees the group already settled.
-        log.push_back(o->Name() + (o->Value() ? "+" : "-") + (Option1.Value() ? "1" : "") +
-                      (Option2.Value() ? "2" : "") + (Option3.Value() ? "3" : ""));
+        log.push_back(o->Name() + (o->Value() ? "+" : "-") + (upperFirstOption.Value() ? "1" : "") +
+                      (upperSecondOption.Value() ? "2" : "") + (upperThirdOption.Value() ? "3" : ""));
       };
   }
-  Frame Frame1{*this, "Frame1"};
-  OptionButton Option1{Frame1, "Option1"};
-  OptionButton Option2{Frame1, "Option2"};
-  OptionButton Option3{Frame1, "Option3"};
-  Frame Frame2{*this, "Frame2"};
-  OptionButton Option6{Frame2, "Option6"};
-  OptionButton Option7{Frame2, "Option7"};
+  Frame upperFrame{*this, "Frame1"};
+  OptionButton upperFirstOption{upperFrame, "Option1"};
+  OptionButton upperSecondOption{upperFrame, "Option2"};
+  OptionButton upperThirdOption{upperFrame, "Option3"};
+  Frame lowerFrame{*this, "Frame2"};
+  OptionButton lowerFirstOption{lowerFrame, "Option6"};
+  OptionButton lowerSecondOption{lowerFrame, "Option7"};
   OptionButton Loose{*this, "Loose"};
   std::vector<std::string> log;
 };
@@ -229,14 +229,14 @@ public:
 TEST_F(UiTest, OptionGroupsArePerContainer)
 {
   Options form(app);
-  EXPECT_FALSE(form.Option1.Value() || form.Option2.Value() || form.Option3.Value());  // none selected at first
-  form.Option1.SetValue(true);
-  form.Option6.SetValue(true);
+  EXPECT_FALSE(form.upperFirstOption.Value() || form.upperSecondOption.Value() || form.upperThirdOption.Value());  // none selected at first
+  form.upperFirstOption.SetValue(true);
+  form.lowerFirstOption.SetValue(true);
   form.Loose.SetValue(true);
-  form.Option2.SetValue(true);
-  EXPECT_FALSE(form.Option1.Value());
-  EXPECT_TRUE(form.Option2.Value());
-  EXPECT_TRUE(form.Option6.Value());  // another frame: untouched
+  form.upperSecondOption.SetValue(true);
+  EXPECT_FALSE(form.upperFirstOption.Value());
+  EXPECT_TRUE(form.upperSecondOption.Value());
+  EXPECT_TRUE(form.lowerFirstOption.Value());  // another frame: untouched
   EXPECT_TRUE(form.Loose.Value());    // on the form itself: a group of its own
   EXPECT_EQ(form.log, (std::vector<std::string>{"Option1+1", "Option6+1", "Option2+2"}));
 }
@@ -244,26 +244,26 @@ TEST_F(UiTest, OptionGroupsArePerContainer)
 TEST_F(UiTest, SelectingFromCodeRunsTheClickRoutineAndClearingRunsNothing)
 {
   Options form(app);
-  form.Option3.SetValue(true);
-  form.Option3.SetValue(true);  // selected again: the routine runs again, as a click would
-  form.Option3.SetValue(false);  // the silent clear
-  EXPECT_FALSE(form.Option3.Value());
+  form.upperThirdOption.SetValue(true);
+  form.upperThirdOption.SetValue(true);  // selected again: the routine runs again, as a click would
+  form.upperThirdOption.SetValue(false);  // the silent clear
+  EXPECT_FALSE(form.upperThirdOption.Value());
   EXPECT_EQ(form.log, (std::vector<std::string>{"Option3+3", "Option3+3"}));
   form.Show();
-  form.Option1.UserClick();
+  form.upperFirstOption.UserClick();
   EXPECT_EQ(form.log.back(), "Option1+1");
-  EXPECT_EQ(form.ActiveControl(), &form.Option1);
+  EXPECT_EQ(form.ActiveControl(), &form.upperFirstOption);
 }
 
 TEST_F(UiTest, OptionsInADisabledFrameCannotBeClicked)
 {
   Options form(app);
   form.Show();
-  form.Frame1.SetEnabled(false);
-  EXPECT_THROW(form.Option1.UserClick(), std::logic_error);
-  EXPECT_FALSE(form.Option1.Reachable());
-  form.Option1.SetValue(true);  // code still can
-  EXPECT_TRUE(form.Option1.Value());
+  form.upperFrame.SetEnabled(false);
+  EXPECT_THROW(form.upperFirstOption.UserClick(), std::logic_error);
+  EXPECT_FALSE(form.upperFirstOption.Reachable());
+  form.upperFirstOption.SetValue(true);  // code still can
+  EXPECT_TRUE(form.upperFirstOption.Value());
 }
 
 // ---------------------------------------------------------------- check boxes

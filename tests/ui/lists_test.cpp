@@ -14,13 +14,13 @@ class Lists : public Form {
 public:
   explicit Lists(Application& app) : Form(app, "Lists")
   {
-    Combo1.Click = [this] { log.push_back("Click " + Combo1.Text() + " " + std::to_string(Combo1.ListIndex())); };
-    Combo1.Change = [this] { log.push_back("Change " + Combo1.Text()); };
-    List1.Click = [this] { log.push_back("List1 " + List1.Text()); };
+    siteCombo.Click = [this] { log.push_back("Click " + siteCombo.Text() + " " + std::to_string(siteCombo.ListIndex())); };
+    siteCombo.Change = [this] { log.push_back("Change " + siteCombo.Text()); };
+    siteList.Click = [this] { log.push_back("List1 " + siteList.Text()); };
   }
-  ComboBox Combo1{*this, "Combo1"};
+  ComboBox siteCombo{*this, "Combo1"};
   ComboBox Fixed{*this, "Fixed", {}, ComboStyle::DropdownList};
-  ListBox List1{*this, "List1"};
+  ListBox siteList{*this, "List1"};
   std::vector<std::string> log;
 };
 
@@ -29,7 +29,7 @@ protected:
   Lists form{app};
   void SetUp() override
   {
-    for (const char* item : {"10x8", "8x10", "14x14", "else"}) form.Combo1.AddItem(item);
+    for (const char* item : {"10x8", "8x10", "14x14", "else"}) form.siteCombo.AddItem(item);
     form.log.clear();
   }
 };
@@ -37,66 +37,66 @@ protected:
 TEST_F(ListsTest, AChoiceFromTheListSetsTheTextAndClicks)
 {
   form.Show();
-  form.Combo1.UserChoose(2);
-  EXPECT_EQ(form.Combo1.Text(), "14x14");
-  EXPECT_EQ(form.Combo1.ListIndex(), 2);
+  form.siteCombo.UserChoose(2);
+  EXPECT_EQ(form.siteCombo.Text(), "14x14");
+  EXPECT_EQ(form.siteCombo.ListIndex(), 2);
   EXPECT_EQ(form.log, (std::vector<std::string>{"Change 14x14", "Click 14x14 2"}));
-  EXPECT_TRUE(form.Combo1.HasFocus());
-  EXPECT_THROW(form.Combo1.UserChoose(4), std::out_of_range);
+  EXPECT_TRUE(form.siteCombo.HasFocus());
+  EXPECT_THROW(form.siteCombo.UserChoose(4), std::out_of_range);
 }
 
 TEST_F(ListsTest, TextFromCodeFollowsTheListQuietly)
 {
-  form.Combo1.SetText("else");
-  EXPECT_EQ(form.Combo1.ListIndex(), 3);
-  form.Combo1.SetText("半切サイズ 縦");  // not an item: an editable combo takes it
-  EXPECT_EQ(form.Combo1.ListIndex(), -1);
+  form.siteCombo.SetText("else");
+  EXPECT_EQ(form.siteCombo.ListIndex(), 3);
+  form.siteCombo.SetText("半切サイズ 縦");  // not an item: an editable combo takes it
+  EXPECT_EQ(form.siteCombo.ListIndex(), -1);
   EXPECT_EQ(form.log, (std::vector<std::string>{"Change else", "Change 半切サイズ 縦"}));
   form.Show();
-  form.Combo1.UserType("Chest-Frontal");
-  EXPECT_EQ(form.Combo1.Text(), "Chest-Frontal");
+  form.siteCombo.UserType("Chest-Frontal");
+  EXPECT_EQ(form.siteCombo.Text(), "Chest-Frontal");
   EXPECT_EQ(form.log.back(), "Change Chest-Frontal");
 }
 
 TEST_F(ListsTest, ListIndexFromCodeClicks)
 {
-  form.Combo1.SetListIndex(1);
-  EXPECT_EQ(form.Combo1.Text(), "8x10");
-  form.Combo1.SetListIndex(-1);  // no item: an editable combo keeps its text
-  EXPECT_EQ(form.Combo1.Text(), "8x10");
+  form.siteCombo.SetListIndex(1);
+  EXPECT_EQ(form.siteCombo.Text(), "8x10");
+  form.siteCombo.SetListIndex(-1);  // no item: an editable combo keeps its text
+  EXPECT_EQ(form.siteCombo.Text(), "8x10");
   EXPECT_EQ(form.log, (std::vector<std::string>{"Change 8x10", "Click 8x10 1"}));
-  EXPECT_THROW(form.Combo1.SetListIndex(4), std::out_of_range);
-  EXPECT_THROW(form.Combo1.SetListIndex(-2), std::out_of_range);
+  EXPECT_THROW(form.siteCombo.SetListIndex(4), std::out_of_range);
+  EXPECT_THROW(form.siteCombo.SetListIndex(-2), std::out_of_range);
 }
 
 TEST_F(ListsTest, InsertingAndRemovingKeepsTheSelectionOnItsItem)
 {
-  form.Combo1.SetListIndex(2);  // 14x14
-  form.Combo1.AddItem("first", 0);
-  EXPECT_EQ(form.Combo1.ListIndex(), 3);
-  EXPECT_EQ(form.Combo1.List(3), "14x14");
-  form.Combo1.RemoveItem(0);
-  EXPECT_EQ(form.Combo1.ListIndex(), 2);
-  form.Combo1.RemoveItem(2);
-  EXPECT_EQ(form.Combo1.ListIndex(), -1);
-  EXPECT_EQ(form.Combo1.ListCount(), 3);
-  EXPECT_EQ(form.Combo1.List(3), "");  // beyond the list: an empty text
-  EXPECT_EQ(form.Combo1.List(-1), "");
-  EXPECT_THROW(form.Combo1.RemoveItem(3), std::out_of_range);
-  EXPECT_THROW(form.Combo1.AddItem("x", 5), std::out_of_range);
-  form.Combo1.AddItem("last", 3);
-  EXPECT_EQ(form.Combo1.List(3), "last");
+  form.siteCombo.SetListIndex(2);  // 14x14
+  form.siteCombo.AddItem("first", 0);
+  EXPECT_EQ(form.siteCombo.ListIndex(), 3);
+  EXPECT_EQ(form.siteCombo.List(3), "14x14");
+  form.siteCombo.RemoveItem(0);
+  EXPECT_EQ(form.siteCombo.ListIndex(), 2);
+  form.siteCombo.RemoveItem(2);
+  EXPECT_EQ(form.siteCombo.ListIndex(), -1);
+  EXPECT_EQ(form.siteCombo.ListCount(), 3);
+  EXPECT_EQ(form.siteCombo.List(3), "");  // beyond the list: an empty text
+  EXPECT_EQ(form.siteCombo.List(-1), "");
+  EXPECT_THROW(form.siteCombo.RemoveItem(3), std::out_of_range);
+  EXPECT_THROW(form.siteCombo.AddItem("x", 5), std::out_of_range);
+  form.siteCombo.AddItem("last", 3);
+  EXPECT_EQ(form.siteCombo.List(3), "last");
 }
 
 TEST_F(ListsTest, ClearEmptiesListAndText)
 {
-  form.Combo1.SetText("腹部正面");
-  form.Combo1.Clear();
-  EXPECT_EQ(form.Combo1.ListCount(), 0);
-  EXPECT_EQ(form.Combo1.ListIndex(), -1);
-  EXPECT_EQ(form.Combo1.Text(), "");
-  form.Combo1.SetText("頭部正面");
-  EXPECT_EQ(form.Combo1.Text(), "頭部正面");
+  form.siteCombo.SetText("腹部正面");
+  form.siteCombo.Clear();
+  EXPECT_EQ(form.siteCombo.ListCount(), 0);
+  EXPECT_EQ(form.siteCombo.ListIndex(), -1);
+  EXPECT_EQ(form.siteCombo.Text(), "");
+  form.siteCombo.SetText("頭部正面");
+  EXPECT_EQ(form.siteCombo.Text(), "頭部正面");
 }
 
 TEST_F(ListsTest, ADropdownListOnlyShowsItsItems)
@@ -114,7 +114,7 @@ TEST_F(ListsTest, ADropdownListOnlyShowsItsItems)
 
 TEST_F(ListsTest, ListBoxSelection)
 {
-  ListBox& list = form.List1;
+  ListBox& list = form.siteList;
   list.AddItem("頭部正面");
   list.AddItem("胸部正面");
   list.AddItem("腹部正面");

@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "beam/module1.h"
+#include "beam/beam_calculation.h"
 #include "beam/window_port.h"
 #include "physics/interaction.h"
 #include "platform/errors.h"
@@ -105,7 +105,7 @@ double RelativeKermaPerCharge(const AttenuationData& attenuation, double kv, int
 {
   ScratchFolder scratch;
   NoWindows windows;
-  Module1 module(Edition::English, scratch.path(), windows);
+  BeamCalculation module(Edition::English, scratch.path(), windows);
   module.Attenuation = attenuation;
   ExposureCondition& c = module.Condition;
   c.TargetAngle = kTargetAngle_deg;

@@ -1,0 +1,76 @@
+#include "depthdose/depth_dose_calculation.h"
+
+#include <cmath>
+#include <system_error>
+#include <utility>
+
+#include "platform/files/seqfile.h"
+#include "platform/format/format.h"
+
+namespace vorn::pdd {
+
+DepthDoseCalculation::DepthDoseCalculation(Edition edition, std::filesystem::path working_folder)
+    : edition_(edition), folder_(std::move(working_folder))
+{
+}
+
+void DepthDoseCalculation::ReadHandoverFile()
+{
+  SeqReader in(FilePath(kHandoverFileName));
+  InTubeVoltage = in.ReadNumber();
+  InFFD = in.ReadNumber();
+  InFSD = in.ReadNumber();
+  InObjectThickness = in.ReadNumber();
+  InFieldLength = in.ReadNumber();
+  InFieldWidth = in.ReadNumber();
+  InEntranceSurfaceDose = in.ReadNumber();
+  for (int i = 1; i <= kLastBin; ++i) InSpectrum[i] = in.ReadNumber();
+  // A text item: it ends at a comma, so a site name with a comma is cut there.
+  InSiteName = in.ReadText();
+}
+
+bool DepthDoseCalculation::ThicknessExceedsCap() const { return InObjectThickness > kThicknessCap_cm; }
+
+bool DepthDoseCalculation::ApplyThicknessAnswer(bool accept_40cm)
+{
+  if (!ThicknessExceedsCap()) return true;
+  if (!accept_40cm) return false;
+  InObjectThickness = kThicknessCap_cm;
+  return true;
+}
+
+void DepthDoseCalculation::DeletePddScratchFile() const noexcept
+{
+  std::error_code ignored;
+  std::filesystem::remove(FilePath(kPddScratchFileName), ignored);
+}
+
+void DepthDoseCalculation::DeleteOldEffectiveDose() const noexcept
+{
+  std::error_code ignored;
+  std::filesystem::remove(FilePath(kEffDoseFileName), ignored);
+}
+
+int SlabCount(double thickness_cm)
+{
+  const double n = std::floor(2.0 * thickness_cm - 0.1) + 1.0;
+  if (!(n < kLastSlab)) return std::isnan(n) ? 0 : kLastSlab;  // NaN holds no slab
+  if (n < 0.0) return 0;
+  return static_cast<int>(n);
+}
+
+std::string PddScratchLine(Edition edition, double depth_cm, double primary_pct,
+                           double scatter_pct, double total_pct)
+{
+  const char* separator = edition == Edition::Japanese ? "," : "";
+  std::string line = Format(depth_cm, " 00.00");
+  line += separator;
+  line += Format(primary_pct, "  000.00");
+  line += separator;
+  line += Format(scatter_pct, "  000.00");
+  line += separator;
+  line += Format(total_pct, "  000.00");
+  return line;
+}
+
+}  // namespace vorn::pdd
