@@ -24,15 +24,16 @@ const ui::Color kTitleBlue = ui::Rgb(0x00, 0x00, 0xFF);
 
 // Stacks a column heading's lines from the top of the heading band; a label
 // without a text is left out, and the lines share the band's height.
-void LayOutHeading(const std::vector<ui::Label*>& labels, const std::vector<std::string_view>& texts,
-                   double left, double width)
+template <std::size_t N>
+void LayOutHeading(std::array<ui::Label, N>& labels, const std::array<std::string_view, N>& texts, double left,
+                   double width)
 {
   std::vector<std::pair<ui::Label*, std::string_view>> shown;
-  for (std::size_t i = 0; i < labels.size(); ++i) {
+  for (std::size_t i = 0; i < N; ++i) {
     if (texts[i].empty()) {
-      labels[i]->SetVisible(false);
+      labels[i].SetVisible(false);
     } else {
-      shown.emplace_back(labels[i], texts[i]);
+      shown.emplace_back(&labels[i], texts[i]);
     }
   }
   const double height = (kHeadingBottom - kHeadingTop) / static_cast<double>(shown.size());
@@ -76,44 +77,38 @@ EffectiveDoseWindow::EffectiveDoseWindow(DepthDoseProgram& program) : Form(progr
   underTitleLine.SetEnds({240, 690, 9330, 690});
   underSiteLine.SetEnds({240, 1170, 9330, 1170});
 
-  LayOutHeading({&organHeading1Caption, &organHeading2Caption}, {t.OrganHeading[0], t.OrganHeading[1]}, 240, 1935);
+  LayOutHeading(organHeading, t.OrganHeading, 240, 1935);
   // The English organ names are wider ("Salivery gland"): the weight column
   // starts a little further right there.
   const double weightLeft = japanese ? 2160 : 2220;
-  LayOutHeading({&weightHeading1Caption, &weightHeading2Caption, &weightHeading3Caption}, {t.WeightHeading[0], t.WeightHeading[1], t.WeightHeading[2]},
-                weightLeft + 15, 1080);
+  LayOutHeading(weightHeading, t.WeightHeading, weightLeft + 15, 1080);
   // The subscript T sits low, right after the "W" that ends the last line.
   weightSubscriptCaption.SetCaption(std::string(t.WeightSubscript));
   weightSubscriptCaption.Move(japanese ? 3015 : 3090, kHeadingBottom - 190, 150, 170);
   weightSubscriptCaption.SetFontSize(6.75);
   weightSubscriptCaption.SetBackStyle(ui::BackStyle::Transparent);
-  LayOutHeading({&depthHeading1Caption, &depthHeading2Caption, &depthHeading3Caption}, {t.DepthHeading[0], t.DepthHeading[1], t.DepthHeading[2]},
-                3480, 2535);
-  LayOutHeading({&percentHeading1Caption, &percentHeading2Caption, &percentHeading3Caption, &percentHeading4Caption, &percentHeading5Caption},
-                {t.PercentHeading[0], t.PercentHeading[1], t.PercentHeading[2], t.PercentHeading[3],
-                 t.PercentHeading[4]},
-                6240, 1575);
-  LayOutHeading({&resultHeading1Caption, &resultHeading2Caption, &resultHeading3Caption, &resultHeading4Caption},
-                {t.ResultHeading[0], t.ResultHeading[1], t.ResultHeading[2], t.ResultHeading[3]}, 8040, 1215);
+  LayOutHeading(depthHeading, t.DepthHeading, 3480, 2535);
+  LayOutHeading(percentHeading, t.PercentHeading, 6240, 1575);
+  LayOutHeading(resultHeading, t.ResultHeading, 8040, 1215);
 
   for (int row = 1; row <= kOrganRowCount; ++row) {
-    const OrganRowControls& r = Rows[row];
+    OrganRowControls& r = organRows[row - 1];
     const double top = kFirstRowTop + kRowPitch * (row - 1);
-    r.check->Move(japanese ? 480 : 240, top, japanese ? 1575 : weightLeft - 240, kBoxHeight);
-    r.check->SetCaption(std::string(t.OrganCaption[row]));
-    r.weight->Move(weightLeft, top, japanese ? 975 : 1095, kBoxHeight);
-    r.near_depth->Move(3480, top, kBoxWidth, kBoxHeight);
-    r.range_mark->Move(4680, top, japanese ? 330 : 225, kBoxHeight);
-    r.range_mark->SetCaption(std::string(t.DepthRangeMark));
-    r.far_depth->Move(japanese ? 5040 : 4920, top, kBoxWidth, kBoxHeight);
-    r.percent->Move(6480, top, kBoxWidth, kBoxHeight);
-    r.result->Move(8040, top, 1215, kBoxHeight);
-    for (ui::Label* label : {r.weight, r.result}) {
+    r.check.Move(japanese ? 480 : 240, top, japanese ? 1575 : weightLeft - 240, kBoxHeight);
+    r.check.SetCaption(std::string(t.OrganCaption[row]));
+    r.weightLabel.Move(weightLeft, top, japanese ? 975 : 1095, kBoxHeight);
+    r.nearDepthBox.Move(3480, top, kBoxWidth, kBoxHeight);
+    r.rangeCaption.Move(4680, top, japanese ? 330 : 225, kBoxHeight);
+    r.rangeCaption.SetCaption(std::string(t.DepthRangeMark));
+    r.farDepthBox.Move(japanese ? 5040 : 4920, top, kBoxWidth, kBoxHeight);
+    r.percentBox.Move(6480, top, kBoxWidth, kBoxHeight);
+    r.doseLabel.Move(8040, top, 1215, kBoxHeight);
+    for (ui::Label* label : {&r.weightLabel, &r.doseLabel}) {
       label->SetAlignment(ui::Alignment::Center);
       label->SetBorderStyle(ui::BorderStyle::FixedSingle);
       label->SetBackColor(kHeadingYellow);
     }
-    for (ui::TextBox* box : {r.near_depth, r.far_depth, r.percent}) {
+    for (ui::TextBox* box : {&r.nearDepthBox, &r.farDepthBox, &r.percentBox}) {
       box->SetText("0");
       box->SetAlignment(ui::Alignment::Right);
     }
@@ -143,12 +138,11 @@ EffectiveDoseWindow::EffectiveDoseWindow(DepthDoseProgram& program) : Form(progr
   procedureHeadingCaption.SetCaption(std::string(t.ProcedureHeading));
   procedureHeadingCaption.SetForeColor(kTitleBlue);
   procedureHeadingCaption.SetFontSize(12);
-  const std::array<ui::Label*, 5> steps{&procedureStep1Caption, &procedureStep2Caption, &procedureStep3Caption, &procedureStep4Caption, &procedureStep5Caption};
-  for (std::size_t i = 0; i < steps.size(); ++i) {
+  for (std::size_t i = 0; i < procedureSteps.size(); ++i) {
     const bool aside = i == 2;  // the lung note belongs to step (2)
-    steps[i]->Move(aside ? 600 : 360, 9420 + 360.0 * static_cast<double>(i), aside ? 7200 : 7440, 330);
-    steps[i]->SetCaption(std::string(t.ProcedureSteps[i]));
-    steps[i]->SetFontSize(9.75);
+    procedureSteps[i].Move(aside ? 600 : 360, 9420 + 360.0 * static_cast<double>(i), aside ? 7200 : 7440, 330);
+    procedureSteps[i].SetCaption(std::string(t.ProcedureSteps[i]));
+    procedureSteps[i].SetFontSize(9.75);
   }
   for (ui::LineControl* line : {&underTitleLine, &underSiteLine, &aboveCommandsLine, &aboveProcedureLine}) {
     line->SetBorderColor(kTitleBlue);
@@ -167,20 +161,20 @@ void EffectiveDoseWindow::Form_Load()
   // The weight labels show the factors the computation uses.
   const DepthDoseCalculation& m = program_.module();
   for (int row = 1; row <= kOrganRowCount; ++row) {
-    Rows[row].weight->SetCaption(Format(m.TissueWeight[OrganWeightIndex(row)], "0.00"));
+    organRows[row - 1].weightLabel.SetCaption(Format(m.TissueWeight[OrganWeightIndex(row)], "0.00"));
   }
 }
 
 void EffectiveDoseWindow::FillOrganRows(const OrganDataResult& data)
 {
   for (int row = 1; row <= kOrganRowCount; ++row) {
-    const OrganRowControls& r = Rows[row];
+    OrganRowControls& r = organRows[row - 1];
     const OrganRowFill& fill = data.rows[row];
-    r.near_depth->SetText(fill.near_depth);
-    r.far_depth->SetText(fill.far_depth);
-    r.percent->SetText(fill.percent);
-    r.result->SetCaption("");
-    r.check->SetValue(fill.checked ? ui::vbChecked : ui::vbUnchecked);
+    r.nearDepthBox.SetText(fill.near_depth);
+    r.farDepthBox.SetText(fill.far_depth);
+    r.percentBox.SetText(fill.percent);
+    r.doseLabel.SetCaption("");
+    r.check.SetValue(fill.checked ? ui::vbChecked : ui::vbUnchecked);
   }
   totalLabel.SetCaption("");
 }
@@ -189,8 +183,8 @@ OrganRowInputs EffectiveDoseWindow::RowInputs() const
 {
   OrganRowInputs rows;
   for (int row = 1; row <= kOrganRowCount; ++row) {
-    const OrganRowControls& r = Rows[row];
-    rows[row] = {r.check->Value() == ui::vbChecked, r.near_depth->Text(), r.far_depth->Text(), r.percent->Text()};
+    const OrganRowControls& r = organRows[row - 1];
+    rows[row] = {r.check.Value() == ui::vbChecked, r.nearDepthBox.Text(), r.farDepthBox.Text(), r.percentBox.Text()};
   }
   return rows;
 }
@@ -200,7 +194,7 @@ void EffectiveDoseWindow::OkButton_Click()
   const EffectiveDoseResult result = program_.module().ConfirmEffectiveDose(RowInputs());
   // Rows up to a refused one show their new doses; the later ones keep theirs.
   for (int row = 1; row <= kOrganRowCount; ++row) {
-    if (result.labels[row]) Rows[row].result->SetCaption(*result.labels[row]);
+    if (result.labels[row]) organRows[row - 1].doseLabel.SetCaption(*result.labels[row]);
   }
   if (!result.completed) {
     App().MsgBox(result.message, ui::vbExclamation | ui::vbOKOnly);

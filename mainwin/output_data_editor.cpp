@@ -30,8 +30,21 @@ bool IsRefusedFileName(const std::string& name)
   return name.find_first_of(std::string("/\\\0", 3)) != std::string::npos;
 }
 
-// Text box of the aluminium (row 1) or copper (row 2) filtration of type t.
-int FilterBoxNumber(int t, int row) { return 36 + 2 * (t - 1) + row; }
+template <std::size_t... K>
+OutputColumn MakeOutputColumn(ui::Container& window, int type, std::index_sequence<K...>)
+{
+  // Built in place, top to bottom (text boxes can be neither copied nor moved).
+  return {{ui::TextBox(window, "Text" + std::to_string(kOutputPoints * (type - 1) + static_cast<int>(K) + 1),
+                       output_data_editor_layout::OutputBox(type, static_cast<int>(K) + 1))...}};
+}
+
+// Enter in the box moves the focus to the next control.
+void OnEnter(ui::TextBox& box, ui::Control& next)
+{
+  box.KeyDown = [&next](int keyCode, int) {
+    if (keyCode == ui::vbKeyReturn) next.SetFocus();
+  };
+}
 
 // The number the file's reader gets back for a value written through one of
 // the file's patterns; nothing where it gets none ("." for a voltage below
@@ -53,12 +66,13 @@ OutputDataEditor::OutputDataEditor(MainProgram& program)
   SetCaption(std::string(t.EditorCaption));
   SetSize(10320, 7200);
 
-  boxes_ = {nullptr, &type1Output40kVBox,  &type1Output50kVBox,  &type1Output60kVBox,  &type1Output70kVBox,  &type1Output80kVBox,  &type1Output90kVBox,  &type1Output100kVBox,  &type1Output110kVBox,  &type1Output120kVBox,
-            &type1Output130kVBox, &type1Output140kVBox, &type1Output150kVBox, &type2Output40kVBox, &type2Output50kVBox, &type2Output60kVBox, &type2Output70kVBox, &type2Output80kVBox, &type2Output90kVBox, &type2Output100kVBox,
-            &type2Output110kVBox, &type2Output120kVBox, &type2Output130kVBox, &type2Output140kVBox, &type2Output150kVBox, &type3Output40kVBox, &type3Output50kVBox, &type3Output60kVBox, &type3Output70kVBox, &type3Output80kVBox,
-            &type3Output90kVBox, &type3Output100kVBox, &type3Output110kVBox, &type3Output120kVBox, &type3Output130kVBox, &type3Output140kVBox, &type3Output150kVBox, &type1AlFilterBox, &type1CuFilterBox, &type2AlFilterBox,
-            &type2CuFilterBox, &type3AlFilterBox, &type3CuFilterBox, &fileNameBox, &commentBox};
-  for (int n = 1; n <= 42; ++n) Box(n).SetAlignment(ui::Alignment::Right);
+  for (OutputColumn& column : outputBoxes) {
+    for (ui::TextBox& box : column) box.SetAlignment(ui::Alignment::Right);
+  }
+  for (FiltrationBoxes& filter : filterBoxes) {
+    filter.al.SetAlignment(ui::Alignment::Right);
+    filter.cu.SetAlignment(ui::Alignment::Right);
+  }
 
   AddLabel("Label1", {240, 120, 5520, 300}, t.EditorHeading1).SetFontBold(true);
   AddLabel("Label2", {240, 420, 5520, 300}, t.EditorHeading2).SetFontBold(true);
@@ -86,7 +100,7 @@ OutputDataEditor::OutputDataEditor(MainProgram& program)
   saveButton.SetCaption(std::string(t.Save));
   cancelButton.SetCaption(std::string(t.Cancel));
 
-  for (int n = 1; n <= kBoxes; ++n) Box(n).KeyDown = [this, n](int keyCode, int) { Text_KeyDown(n, keyCode); };
+  ConnectEnterChain();
   saveButton.Click = [this] { SaveButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
 }
@@ -98,23 +112,24 @@ ui::Label& OutputDataEditor::AddLabel(const std::string& name, ui::Rect place, s
   return *labels_.back();
 }
 
-ui::Control& OutputDataEditor::EnterTarget(int box)
+std::array<OutputColumn, kRectificationTypes> OutputDataEditor::MakeOutputBoxes(ui::Container& window)
 {
-  switch (box) {
-    case 12: return type1AlFilterBox;
-    case 24: return type2AlFilterBox;
-    case 36: return type3AlFilterBox;
-    case 38:
-    case 40:
-    case 42: return fileNameBox;
-    case 44: return saveButton;
-    default: return Box(box + 1);  // down the column; 37 -> 38, 39 -> 40, 41 -> 42, 43 -> 44
-  }
+  constexpr auto rows = std::make_index_sequence<kOutputPoints>{};
+  // A braced list runs left to right: type 1's boxes are built first.
+  return {{MakeOutputColumn(window, 1, rows), MakeOutputColumn(window, 2, rows), MakeOutputColumn(window, 3, rows)}};
 }
 
-void OutputDataEditor::Text_KeyDown(int box, int keyCode)
+void OutputDataEditor::ConnectEnterChain()
 {
-  if (keyCode == ui::vbKeyReturn) EnterTarget(box).SetFocus();
+  for (int t = 0; t < kRectificationTypes; ++t) {
+    OutputColumn& column = outputBoxes[t];
+    for (int k = 0; k + 1 < kOutputPoints; ++k) OnEnter(column[k], column[k + 1]);
+    OnEnter(column[kOutputPoints - 1], filterBoxes[t].al);
+    OnEnter(filterBoxes[t].al, filterBoxes[t].cu);
+    OnEnter(filterBoxes[t].cu, fileNameBox);
+  }
+  OnEnter(fileNameBox, commentBox);
+  OnEnter(commentBox, saveButton);
 }
 
 // The first box the file could not hold as typed: an output that is not a
@@ -125,10 +140,10 @@ std::optional<EntryRefusal> OutputDataEditor::FirstBadEntry()
 {
   const DialogTexts& t = texts_;
   const Edition edition = program_.edition;
-  for (int type = 1; type <= 3; ++type) {
+  for (int type = 1; type <= kRectificationTypes; ++type) {
     const std::string head(t.RectificationHeads[type - 1]);
     for (int k = 1; k <= kOutputPoints; ++k) {
-      ui::TextBox& box = Box(12 * (type - 1) + k);
+      ui::TextBox& box = outputBoxes[type - 1][k - 1];
       // Named by its column and row: "定電圧 80 kV".
       const std::string name = head + " " + std::to_string(30 + 10 * k) + " " + std::string(t.KvHead);
       if (auto refusal = CheckEntry(box, box.Text(), EntryRule::AboveZero, name, edition)) return refusal;
@@ -136,7 +151,7 @@ std::optional<EntryRefusal> OutputDataEditor::FirstBadEntry()
       if (!written || !(*written > 0.0)) return EntryRefusal{&box, TooLargeMessage(edition, name)};
     }
     for (int row = 1; row <= 2; ++row) {
-      ui::TextBox& box = Box(FilterBoxNumber(type, row));
+      ui::TextBox& box = row == 1 ? filterBoxes[type - 1].al : filterBoxes[type - 1].cu;
       const std::string name = EntryBoxName(head + " " + std::string(row == 1 ? t.Aluminium : t.Copper), t.Millimetre);
       if (auto refusal = CheckEntry(box, box.Text(), EntryRule::ZeroOrMore, name, edition)) return refusal;
     }
@@ -169,10 +184,10 @@ void OutputDataEditor::SaveButton_Click()
   OutputTableArray table = m.Output.OutputTable;  // keeps the voltages of row 1
   OutputFilterArray al_mm{};
   OutputFilterArray cu_mm{};
-  for (int t = 1; t <= 3; ++t) {
-    for (int k = 1; k <= kOutputPoints; ++k) table(t + 1, k) = Val(Box(12 * (t - 1) + k).Text());
-    al_mm[t] = Val(Box(FilterBoxNumber(t, 1)).Text());
-    cu_mm[t] = Val(Box(FilterBoxNumber(t, 2)).Text());
+  for (int t = 1; t <= kRectificationTypes; ++t) {
+    for (int k = 1; k <= kOutputPoints; ++k) table(t + 1, k) = Val(outputBoxes[t - 1][k - 1].Text());
+    al_mm[t] = Val(filterBoxes[t - 1].al.Text());
+    cu_mm[t] = Val(filterBoxes[t - 1].cu.Text());
   }
 
   const std::string name = fileNameBox.Text();
@@ -216,11 +231,11 @@ void MainWindow::EditOutputDataButton_Click()
 {
   const OutputData& out = program_.Module().Output;
   OutputDataEditor& editor = *program_.outputDataEditor;
-  for (int t = 1; t <= 3; ++t) {
+  for (int t = 1; t <= kRectificationTypes; ++t) {
     for (int k = 1; k <= kOutputPoints; ++k)
-      editor.Box(12 * (t - 1) + k).SetText(Format(out.OutputTable(t + 1, k), "0.00E+00"));
-    editor.Box(FilterBoxNumber(t, 1)).SetText(Format(out.OutputFilterAl[t] * 10, "#0.00"));
-    editor.Box(FilterBoxNumber(t, 2)).SetText(Format(out.OutputFilterCu[t] * 10, "#0.00"));
+      editor.outputBoxes[t - 1][k - 1].SetText(Format(out.OutputTable(t + 1, k), "0.00E+00"));
+    editor.filterBoxes[t - 1].al.SetText(Format(out.OutputFilterAl[t] * 10, "#0.00"));
+    editor.filterBoxes[t - 1].cu.SetText(Format(out.OutputFilterCu[t] * 10, "#0.00"));
   }
   editor.fileNameBox.SetText(OutputDataTitle(out.OptionFileName));
   editor.commentBox.SetText(out.OptionFileHeader);

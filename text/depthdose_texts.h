@@ -75,12 +75,12 @@ struct DepthDoseTexts {
   std::string_view DepthRangeMark;   // between the near and the far depth box
   // Column headings, one label a line from the top; an empty text leaves its
   // label out (the Japanese headings take fewer lines).
-  std::array<std::string_view, 2> OrganHeading;      // organHeading1Caption, organHeading2Caption
-  std::array<std::string_view, 3> WeightHeading;     // weightHeading1Caption, weightHeading2Caption, weightHeading3Caption
-  std::string_view WeightSubscript;                  // weightSubscriptCaption
-  std::array<std::string_view, 3> DepthHeading;      // depthHeading1Caption, depthHeading2Caption, depthHeading3Caption
-  std::array<std::string_view, 5> PercentHeading;    // percentHeading1Caption, percentHeading2Caption, percentHeading3Caption, percentHeading4Caption, percentHeading5Caption
-  std::array<std::string_view, 4> ResultHeading;     // resultHeading1Caption, resultHeading2Caption, resultHeading3Caption, resultHeading4Caption
+  std::array<std::string_view, 2> OrganHeading;
+  std::array<std::string_view, 3> WeightHeading;
+  std::string_view WeightSubscript;  // weightSubscriptCaption
+  std::array<std::string_view, 3> DepthHeading;
+  std::array<std::string_view, 5> PercentHeading;
+  std::array<std::string_view, 4> ResultHeading;
   std::string_view ResetButton;
   std::string_view OkButton;
   std::string_view ExitButton;
@@ -88,7 +88,7 @@ struct DepthDoseTexts {
   std::string_view TotalLabel;
   std::string_view TotalUnit;
   std::string_view ProcedureHeading;
-  std::array<std::string_view, 5> ProcedureSteps;    // procedureStep1Caption, procedureStep2Caption, procedureStep3Caption, procedureStep4Caption, procedureStep5Caption
+  std::array<std::string_view, 5> ProcedureSteps;
 };
 
 const DepthDoseTexts& DepthDoseTextsFor(Edition edition);

@@ -6,6 +6,7 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/color.h"
 #include "platform/ui/control.h"
+#include "platform/ui/control_array.h"
 #include "platform/ui/display_list.h"
 #include "platform/ui/file_controls.h"
 #include "platform/ui/font.h"

@@ -1,7 +1,9 @@
 // The effective-dose window: opening it from the graph window in each
 // edition, its layout and texts, OK with hand-worked doses, refusals, the
 // hand-back file, Reset, Exit, and closing it through its frame.
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "platform/format/format.h"
 #include "tests/depthdose_ui/pdd_ui_fixture.h"
@@ -16,19 +18,19 @@ protected:
   {
     Started(edition, values);
     graph().effectiveDoseButton.UserClick();
-    for (int row = 1; row <= kOrganRowCount; ++row) {
-      if (organs().Rows[row].check->Value() == ui::vbChecked) organs().Rows[row].check->UserClick();
+    for (OrganRowControls& row : organs().organRows) {
+      if (row.check.Value() == ui::vbChecked) row.check.UserClick();
     }
   }
   void SetRow(int row, const std::string& near_depth, const std::string& far_depth, const std::string& percent)
   {
-    const OrganRowControls& r = organs().Rows[row];
-    if (r.check->Value() != ui::vbChecked) r.check->UserClick();
-    r.near_depth->UserType(near_depth);
-    r.far_depth->UserType(far_depth);
-    r.percent->UserType(percent);
+    OrganRowControls& r = organs().organRows[row - 1];
+    if (r.check.Value() != ui::vbChecked) r.check.UserClick();
+    r.nearDepthBox.UserType(near_depth);
+    r.farDepthBox.UserType(far_depth);
+    r.percentBox.UserType(percent);
   }
-  std::string Result(int row) { return organs().Rows[row].result->Caption(); }
+  std::string Result(int row) { return organs().organRows[row - 1].doseLabel.Caption(); }
 };
 
 TEST_F(EffectiveDoseWindow, EnglishOpeningHidesTheGraphAndNamesSiteAndThickness)
@@ -73,21 +75,49 @@ TEST_F(EffectiveDoseWindow, EnglishLayoutAndWeights)
   EXPECT_EQ(f.Width(), 9585);
   EXPECT_EQ(f.Height(), 11505);
   // Rows from 2280 every 360 twips; the exit skin is the thirteenth, before the brain.
-  EXPECT_EQ(f.organ1Check.Bounds(), (ui::Rect{240, 2280, 1980, 375}));  // up to the weights
-  EXPECT_EQ(f.organ13Check.Top(), 2280 + 360 * 12);
-  EXPECT_EQ(f.organ14Check.Top(), 2280 + 360 * 13);
-  EXPECT_EQ(f.organ13NearDepthBox.Bounds(), (ui::Rect{3480, 6600, 1095, 375}));
-  EXPECT_EQ(f.organ13DoseLabel.Bounds(), (ui::Rect{8040, 6600, 1215, 375}));
+  EXPECT_EQ(f.organRows[0].check.Bounds(), (ui::Rect{240, 2280, 1980, 375}));  // up to the weights
+  EXPECT_EQ(f.organRows[12].check.Top(), 2280 + 360 * 12);
+  EXPECT_EQ(f.organRows[13].check.Top(), 2280 + 360 * 13);
+  EXPECT_EQ(f.organRows[12].nearDepthBox.Bounds(), (ui::Rect{3480, 6600, 1095, 375}));
+  EXPECT_EQ(f.organRows[12].doseLabel.Bounds(), (ui::Rect{8040, 6600, 1215, 375}));
   EXPECT_EQ(f.okButton.Left(), 2280);
   EXPECT_EQ(f.exitButton.Top(), 9240);
-  EXPECT_EQ(f.organ12Check.Caption(), "Entrane skin");
+  EXPECT_EQ(f.organRows[11].check.Caption(), "Entrane skin");
   EXPECT_EQ(f.exitButton.ToolTipText(), " bye ");
   // The weight labels show the factors the computation uses.
-  EXPECT_EQ(f.organ1WeightLabel.Caption(), "0.12");
-  EXPECT_EQ(f.organ6WeightLabel.Caption(), "0.08");
-  EXPECT_EQ(f.organ7WeightLabel.Caption(), "0.04");
-  EXPECT_EQ(f.organ13WeightLabel.Caption(), "0.01");
-  EXPECT_EQ(f.organ16WeightLabel.Caption(), "0.12");
+  EXPECT_EQ(f.organRows[0].weightLabel.Caption(), "0.12");
+  EXPECT_EQ(f.organRows[5].weightLabel.Caption(), "0.08");
+  EXPECT_EQ(f.organRows[6].weightLabel.Caption(), "0.04");
+  EXPECT_EQ(f.organRows[12].weightLabel.Caption(), "0.01");
+  EXPECT_EQ(f.organRows[15].weightLabel.Caption(), "0.12");
+}
+
+// The binding, the screenshots and the Tab key know the rows' controls by
+// their name strings and the order they were made in.
+TEST_F(EffectiveDoseWindow, OrganRowsKeepTheirControlNamesAndTabOrder)
+{
+  Started(Edition::English);
+  const pdd::EffectiveDoseWindow& f = organs();
+  std::vector<std::string> names;
+  int lastTab = -1;
+  for (const OrganRowControls& row : f.organRows) {
+    for (const ui::Control* c : std::initializer_list<const ui::Control*>{
+             &row.check, &row.weightLabel, &row.nearDepthBox, &row.rangeCaption, &row.farDepthBox, &row.percentBox,
+             &row.doseLabel}) {
+      names.push_back(c->Name());
+      EXPECT_GT(c->TabIndex(), lastTab) << c->Name();
+      lastTab = c->TabIndex();
+    }
+  }
+  ASSERT_EQ(names.size(), 112u);
+  using Names = std::vector<std::string>;
+  const auto row = [&names](int r) { return Names(names.begin() + 7 * (r - 1), names.begin() + 7 * r); };
+  EXPECT_EQ(row(1), (Names{"Check1", "Label3", "Text1", "RangeMark1", "Text2", "Text31", "Label41"}));
+  EXPECT_EQ(row(13), (Names{"Check16", "Label68", "Text46", "RangeMark13", "Text47", "Text48", "Label29"}));
+  EXPECT_EQ(row(16), (Names{"Check15", "Label17", "Text29", "RangeMark16", "Text30", "Text45", "Label55"}));
+  // Between the headings and the commands, as before.
+  EXPECT_LT(f.resultHeading[3].TabIndex(), f.organRows[0].check.TabIndex());
+  EXPECT_GT(f.resetButton.TabIndex(), lastTab);
 }
 
 TEST_F(EffectiveDoseWindow, JapaneseLayoutAndHeadingsWithFewerLines)
@@ -96,18 +126,19 @@ TEST_F(EffectiveDoseWindow, JapaneseLayoutAndHeadingsWithFewerLines)
   pdd::EffectiveDoseWindow& f = organs();
   EXPECT_EQ(f.Width(), 9690);
   EXPECT_EQ(f.Height(), 11610);
-  EXPECT_EQ(f.organ1Check.Caption(), " 乳房　 ―");
-  EXPECT_EQ(f.organ1Check.Bounds(), (ui::Rect{480, 2280, 1575, 375}));
-  EXPECT_EQ(f.organ1FarDepthBox.Left(), 5040);
+  EXPECT_EQ(f.organRows[0].check.Caption(), " 乳房　 ―");
+  EXPECT_EQ(f.organRows[0].check.Bounds(), (ui::Rect{480, 2280, 1575, 375}));
+  EXPECT_EQ(f.organRows[0].farDepthBox.Left(), 5040);
   EXPECT_EQ(f.okButton.Left(), 3120);
   EXPECT_EQ(f.exitButton.Top(), 9360);
   EXPECT_EQ(f.exitButton.Caption(), "決定");
   // Headings without a Japanese line are left out; the others share the band.
-  EXPECT_FALSE(f.organHeading1Caption.Visible());
-  EXPECT_FALSE(f.percentHeading5Caption.Visible());
-  EXPECT_TRUE(f.percentHeading4Caption.Visible());
-  EXPECT_EQ(f.organHeading2Caption.Top(), f.percentHeading1Caption.Top());
-  EXPECT_EQ(f.organHeading2Caption.Top() + f.organHeading2Caption.Height(), f.percentHeading4Caption.Top() + f.percentHeading4Caption.Height());
+  EXPECT_FALSE(f.organHeading[0].Visible());
+  EXPECT_FALSE(f.percentHeading[4].Visible());
+  EXPECT_TRUE(f.percentHeading[3].Visible());
+  EXPECT_EQ(f.organHeading[1].Top(), f.percentHeading[0].Top());
+  EXPECT_EQ(f.organHeading[1].Top() + f.organHeading[1].Height(),
+            f.percentHeading[3].Top() + f.percentHeading[3].Height());
 }
 
 TEST_F(EffectiveDoseWindow, OneSkinRowGivesAHandWorkedDose)
@@ -230,13 +261,13 @@ TEST_F(EffectiveDoseWindow, ResetBringsBackTheFileValuesAndClearsTheResults)
   graph().effectiveDoseButton.UserClick();
   organs().okButton.UserClick();
   ASSERT_NE(organs().totalLabel.Caption(), "");
-  organs().organ2NearDepthBox.UserType("1.5");
-  organs().organ2Check.UserClick();  // unticks red marrow
-  organs().organ1Check.UserClick();  // ticks breast
+  organs().organRows[1].nearDepthBox.UserType("1.5");
+  organs().organRows[1].check.UserClick();  // unticks red marrow
+  organs().organRows[0].check.UserClick();  // ticks breast
   organs().resetButton.UserClick();
-  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "9.0");
-  EXPECT_EQ(organs().organ2Check.Value(), ui::vbChecked);
-  EXPECT_EQ(organs().organ1Check.Value(), ui::vbUnchecked);
+  EXPECT_EQ(organs().organRows[1].nearDepthBox.Text(), "9.0");
+  EXPECT_EQ(organs().organRows[1].check.Value(), ui::vbChecked);
+  EXPECT_EQ(organs().organRows[0].check.Value(), ui::vbUnchecked);
   EXPECT_EQ(organs().totalLabel.Caption(), "");
   for (int row = 1; row <= kOrganRowCount; ++row) EXPECT_EQ(Result(row), "") << row;
   EXPECT_TRUE(fs::exists(File("Eff-Dose.dat")));  // Reset leaves the hand-back file
@@ -250,9 +281,9 @@ TEST_F(EffectiveDoseWindow, ResetWithTheOrganFileGoneLeavesTheRowsEmpty)
   services_.ExpectMsgBox("There is no data of Abdomen-F");
   organs().resetButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
-  EXPECT_EQ(organs().organ2Check.Value(), ui::vbUnchecked);
-  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "0");
-  EXPECT_EQ(organs().organ2PercentBox.Text(), "0");
+  EXPECT_EQ(organs().organRows[1].check.Value(), ui::vbUnchecked);
+  EXPECT_EQ(organs().organRows[1].nearDepthBox.Text(), "0");
+  EXPECT_EQ(organs().organRows[1].percentBox.Text(), "0");
 }
 
 TEST_F(EffectiveDoseWindow, ExitDeletesTheScratchTableKeepsTheAnswerAndEnds)

@@ -36,16 +36,16 @@ TEST_F(Startup, ReadsComputesDrawsAndFillsTheHiddenOrganWindowInOrder)
   // red marrow from 0.45 to 0.9 of the thickness, 43 %.
   ASSERT_TRUE(program.effectiveDoseWindow.Exists());
   EXPECT_FALSE(organs().Visible());
-  EXPECT_EQ(organs().organ2Check.Value(), ui::vbChecked);
-  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "9.0");
-  EXPECT_EQ(organs().organ2FarDepthBox.Text(), "18.0");
-  EXPECT_EQ(organs().organ2PercentBox.Text(), "43");
+  EXPECT_EQ(organs().organRows[1].check.Value(), ui::vbChecked);
+  EXPECT_EQ(organs().organRows[1].nearDepthBox.Text(), "9.0");
+  EXPECT_EQ(organs().organRows[1].farDepthBox.Text(), "18.0");
+  EXPECT_EQ(organs().organRows[1].percentBox.Text(), "43");
   // Breast is not in the field at this site: the row stays reset.
-  EXPECT_EQ(organs().organ1Check.Value(), ui::vbUnchecked);
-  EXPECT_EQ(organs().organ1NearDepthBox.Text(), "0");
+  EXPECT_EQ(organs().organRows[0].check.Value(), ui::vbUnchecked);
+  EXPECT_EQ(organs().organRows[0].nearDepthBox.Text(), "0");
   // Exit skin, mode 2 (from the exit surface): 20 - 0.2 and 20 - 0.
-  EXPECT_EQ(organs().organ13NearDepthBox.Text(), "19.8");
-  EXPECT_EQ(organs().organ13FarDepthBox.Text(), "20.0");
+  EXPECT_EQ(organs().organRows[12].nearDepthBox.Text(), "19.8");
+  EXPECT_EQ(organs().organRows[12].farDepthBox.Text(), "20.0");
 }
 
 TEST_F(Startup, SurfaceDoseShowsInItsShortestForm)
@@ -112,8 +112,8 @@ TEST_F(Startup, AcceptingFortyCentimetresComputesWithFortyAndEnablesTheButton)
   EXPECT_TRUE(graph().effectiveDoseButton.Enabled());
   EXPECT_GT(module().PddTable[3][80], 0.0);  // 80 slabs for 40 cm
   // The organ depths use 40 cm: red marrow 0.45 and 0.9 of it.
-  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "18.0");
-  EXPECT_EQ(organs().organ2FarDepthBox.Text(), "36.0");
+  EXPECT_EQ(organs().organRows[1].nearDepthBox.Text(), "18.0");
+  EXPECT_EQ(organs().organRows[1].farDepthBox.Text(), "36.0");
 }
 
 TEST_F(Startup, CancellingKeepsTheThicknessAndDisablesTheButton)
@@ -127,7 +127,7 @@ TEST_F(Startup, CancellingKeepsTheThicknessAndDisablesTheButton)
   EXPECT_FALSE(graph().effectiveDoseButton.Enabled());
   EXPECT_TRUE(graph().Visible());
   EXPECT_GT(module().PddTable[3][80], 0.0);  // the curve is computed all the same
-  EXPECT_EQ(organs().organ2FarDepthBox.Text(), "40.5");  // 0.9 x 45
+  EXPECT_EQ(organs().organRows[1].farDepthBox.Text(), "40.5");  // 0.9 x 45
 }
 
 TEST_F(Startup, JapaneseThicknessQuestionsUseTheirOwnTexts)
@@ -145,8 +145,8 @@ TEST_F(Startup, SiteNameWithACommaIsCutThereAndItsOrganFileFound)
 {
   Started(Edition::English, {.site = "Chest-Frontal,standing"});
   EXPECT_EQ(module().InSiteName, "Chest-Frontal");
-  EXPECT_EQ(organs().organ1Check.Value(), ui::vbChecked);  // the breast lies in a frontal chest field
-  EXPECT_EQ(organs().organ1NearDepthBox.Text(), "16.0");           // 0.8 x 20
+  EXPECT_EQ(organs().organRows[0].check.Value(), ui::vbChecked);  // the breast lies in a frontal chest field
+  EXPECT_EQ(organs().organRows[0].nearDepthBox.Text(), "16.0");           // 0.8 x 20
 }
 
 TEST_F(Startup, MissingOrganFileIsToldOverTheFinishedGraph)
@@ -159,9 +159,9 @@ TEST_F(Startup, MissingOrganFileIsToldOverTheFinishedGraph)
   EXPECT_EQ(services_.msgBoxes[0].style, ui::vbOKOnly);
   EXPECT_FALSE(program_->app.Ended());
   EXPECT_TRUE(graph().Visible());
-  for (int row = 1; row <= kOrganRowCount; ++row) {
-    EXPECT_EQ(organs().Rows[row].check->Value(), ui::vbUnchecked);
-    EXPECT_EQ(organs().Rows[row].near_depth->Text(), "0");
+  for (const OrganRowControls& row : organs().organRows) {
+    EXPECT_EQ(row.check.Value(), ui::vbUnchecked);
+    EXPECT_EQ(row.nearDepthBox.Text(), "0");
   }
 }
 
@@ -211,7 +211,7 @@ TEST_P(ComputationFails, NamesWhatFailedAndAllowsNoEffectiveDose)
   EXPECT_EQ(services_.calls.back(), "DoEvents");  // the start-up went on
   EXPECT_FALSE(program_->app.Ended());
   EXPECT_TRUE(graph().Visible());
-  EXPECT_EQ(organs().organ2NearDepthBox.Text(), "9.0");  // the organ rows are still filled
+  EXPECT_EQ(organs().organRows[1].nearDepthBox.Text(), "9.0");  // the organ rows are still filled
 
   EXPECT_FALSE(graph().effectiveDoseButton.Enabled());
   EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));

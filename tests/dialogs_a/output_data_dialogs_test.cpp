@@ -2,6 +2,7 @@
 // the refused and overwritten names, the Enter chain, the preview and the load.
 #include <filesystem>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,26 @@ struct Started {
   }
 };
 
+// The editor's box whose name string is "Text<n>" (1..44), as the cases
+// below name them.
+ui::TextBox& BoxNamed(OutputDataEditor& e, int n)
+{
+  std::vector<ui::TextBox*> boxes;
+  for (OutputColumn& column : e.outputBoxes) {
+    for (ui::TextBox& box : column) boxes.push_back(&box);
+  }
+  for (FiltrationBoxes& filter : e.filterBoxes) {
+    boxes.push_back(&filter.al);
+    boxes.push_back(&filter.cu);
+  }
+  boxes.push_back(&e.fileNameBox);
+  boxes.push_back(&e.commentBox);
+  for (ui::TextBox* box : boxes) {
+    if (box->Name() == "Text" + std::to_string(n)) return *box;
+  }
+  throw std::out_of_range("no box Text" + std::to_string(n));
+}
+
 const char* kShippedHeader =
     "Typical output of a tungsten-anode tube at 1 m with 2.5 mm Al: model scaled to 50 uGy/mAs at 80 kV";
 
@@ -50,12 +71,14 @@ TEST(OutputEditor, OpensWithTheDataInUse)
   ASSERT_TRUE(e.Visible());
   EXPECT_EQ(e.Caption(), "  平均出力データ編集");
   // The shipped vorn_default.op, as its boxes show it.
-  EXPECT_EQ(e.type1Output40kVBox.Text(), "3.03E-07");
-  EXPECT_EQ(e.type1Output150kVBox.Text(), "3.61E-06");
-  EXPECT_EQ(e.type2Output40kVBox.Text(), "2.98E-07");
-  EXPECT_EQ(e.type3Output150kVBox.Text(), "2.71E-06");
-  for (int n = 37; n <= 41; n += 2) EXPECT_EQ(e.Box(n).Text(), "2.50") << n;
-  for (int n = 38; n <= 42; n += 2) EXPECT_EQ(e.Box(n).Text(), "0.00") << n;
+  EXPECT_EQ(e.outputBoxes[0][0].Text(), "3.03E-07");
+  EXPECT_EQ(e.outputBoxes[0][11].Text(), "3.61E-06");
+  EXPECT_EQ(e.outputBoxes[1][0].Text(), "2.98E-07");
+  EXPECT_EQ(e.outputBoxes[2][11].Text(), "2.71E-06");
+  for (const FiltrationBoxes& filter : e.filterBoxes) {
+    EXPECT_EQ(filter.al.Text(), "2.50");
+    EXPECT_EQ(filter.cu.Text(), "0.00");
+  }
   EXPECT_EQ(e.fileNameBox.Text(), "vorn_default");
   EXPECT_EQ(e.commentBox.Text(), kShippedHeader);
 }
@@ -66,7 +89,7 @@ TEST(OutputEditor, TheDefaultNamesAreReservedButOtherCapitalsAreNot)
   const std::string shipped = ReadBytes(t.s.file("vorn_default.op"));
   const OutputData before = t.s.m().Output;
   t.OpenEditor();
-  t.editor().type1Output40kVBox.UserType("9.99E-06");
+  t.editor().outputBoxes[0][0].UserType("9.99E-06");
   for (const char* name : {"vorn_default", "VORN_DEFAULT", "../elsewhere", "sub/tube"}) {
     t.s.services.ExpectMsgBox("　このファイル名は使用禁止です　");
     t.Save(name);
@@ -93,11 +116,11 @@ TEST(OutputEditor, SaveWritesTheFileAndMakesItTheDataInUse)
   const std::vector<std::string> shipped = Lines(t.s.file("vorn_default.op"));
   t.OpenEditor();
   OutputDataEditor& e = t.editor();
-  e.type1Output40kVBox.UserType("1.23456E-06");  // more digits than the file keeps
-  e.type2Output150kVBox.UserType("4e-6");
-  e.type3Output90kVBox.UserType(" 7.5e-8 ");      // blanks around a number are allowed
-  e.type1AlFilterBox.UserType("2.5");
-  e.type2CuFilterBox.UserType("0.1");
+  e.outputBoxes[0][0].UserType("1.23456E-06");  // more digits than the file keeps
+  e.outputBoxes[1][11].UserType("4e-6");
+  e.outputBoxes[2][5].UserType(" 7.5e-8 ");      // blanks around a number are allowed
+  e.filterBoxes[0].al.UserType("2.5");
+  e.filterBoxes[1].cu.UserType("0.1");
   e.commentBox.UserType("Room 2, measured 2026");
   t.Save("room2");
 
@@ -188,14 +211,14 @@ TEST(OutputEditor, RefusesWhatItsFileCouldNotHoldOrReadBack)
       t.OpenEditor();
       OutputDataEditor& e = t.editor();
       e.fileNameBox.UserType("checked");
-      if (c.box != 0) e.Box(c.box).UserType(c.typed);
+      if (c.box != 0) BoxNamed(e, c.box).UserType(c.typed);
       t.s.services.ExpectMsgBox(edition == Edition::Japanese ? c.japanese : c.english);
       e.saveButton.UserClick();
       EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << c.box << " " << c.typed;
       EXPECT_EQ(t.s.services.beeps, 1);
       EXPECT_EQ(t.s.services.msgBoxes.back().style, ui::vbExclamation);
       if (c.box != 0) {
-        EXPECT_TRUE(e.Box(c.box).HasFocus()) << c.box;
+        EXPECT_TRUE(BoxNamed(e, c.box).HasFocus()) << c.box;
       }
       EXPECT_TRUE(e.Visible());
       EXPECT_FALSE(fs::exists(t.s.file("checked.op")));
@@ -216,13 +239,13 @@ TEST(OutputEditor, AnExistingFileIsOverwrittenOnlyOnYes)
   const OutputData inUse = t.s.m().Output;
 
   t.OpenEditor();
-  t.editor().type1Output40kVBox.UserType("7.77E-07");
+  t.editor().outputBoxes[0][0].UserType("7.77E-07");
   t.s.services.ExpectMsgBox("　この名前のファイルはすでに存在します。上書きしますか？　", ui::vbNo);
   t.Save("mine");
   EXPECT_EQ(t.s.services.msgBoxes.back().style, ui::vbYesNo);
   EXPECT_EQ(t.s.services.calls.at(t.s.services.calls.size() - 2), "Beep");
   EXPECT_TRUE(t.editor().Visible());
-  EXPECT_EQ(t.editor().type1Output40kVBox.Text(), "7.77E-07");
+  EXPECT_EQ(t.editor().outputBoxes[0][0].Text(), "7.77E-07");
   EXPECT_EQ(ReadBytes(t.s.file("mine.op")), first);
   EXPECT_EQ(t.s.m().Output.OutputTable, inUse.OutputTable);
 
@@ -251,14 +274,14 @@ TEST(OutputEditor, CancelAndAFailedWriteLeaveTheDataInUse)
   Started t;
   const OutputData before = t.s.m().Output;
   t.OpenEditor();
-  t.editor().type1Output40kVBox.UserType("5.55E-06");
+  t.editor().outputBoxes[0][0].UserType("5.55E-06");
   t.editor().cancelButton.UserClick();
   EXPECT_FALSE(t.editor().Visible());
   EXPECT_EQ(t.s.m().Output.OutputTable, before.OutputTable);
 
   t.OpenEditor();
-  EXPECT_EQ(t.editor().type1Output40kVBox.Text(), "3.03E-07") << "the editor is refilled from the data in use";
-  t.editor().type1Output40kVBox.UserType("5.55E-06");
+  EXPECT_EQ(t.editor().outputBoxes[0][0].Text(), "3.03E-07") << "the editor is refilled from the data in use";
+  t.editor().outputBoxes[0][0].UserType("5.55E-06");
   t.s.services.ExpectMsgBox(ui::vbOK);
   {
     const vorn::testing::FailingWrites full;
@@ -296,17 +319,17 @@ TEST(OutputEditor, EnterWalksDownAColumnToItsFiltrationTheNameTheCommentAndSave)
   t.OpenEditor();
   OutputDataEditor& e = t.editor();
   for (const auto& [box, target] : next) {
-    e.Box(box).UserFocus();
-    e.Box(box).UserKeyDown(ui::vbKeyReturn);
+    BoxNamed(e, box).UserFocus();
+    BoxNamed(e, box).UserKeyDown(ui::vbKeyReturn);
     ASSERT_NE(e.ActiveControl(), nullptr);
     EXPECT_EQ(e.ActiveControl()->Name(), target) << "Enter in Text" << box;
   }
   // Enter on the last box reaches Save without pressing it; other keys do nothing.
   EXPECT_TRUE(e.Visible());
   EXPECT_TRUE(t.s.services.msgBoxes.empty());
-  e.type1Output80kVBox.UserKeyDown(ui::vbKeyDown);
-  e.type1Output80kVBox.UserKeyDown(ui::vbKeyTab);
-  EXPECT_EQ(e.ActiveControl(), &e.type1Output80kVBox);
+  e.outputBoxes[0][4].UserKeyDown(ui::vbKeyDown);
+  e.outputBoxes[0][4].UserKeyDown(ui::vbKeyTab);
+  EXPECT_EQ(e.ActiveControl(), &e.outputBoxes[0][4]);
 }
 
 // ---------------------------------------------------------------- chooser
