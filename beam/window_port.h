@@ -11,7 +11,7 @@
 
 namespace vorn {
 
-// Result labels of the main window MainWindow.
+// Result labels of the main window.
 enum class ResultLabel {
   Hvl,  // first half-value layer, mm Al
   EffectiveEnergy,  // effective energy
@@ -27,7 +27,7 @@ enum class ResultLabel {
   ExposureAt1m,  // exposure at 1 m
 };
 
-// Input boxes of the main window MainWindow.
+// Input boxes of the main window.
 enum class MainBox {
   InherentFilter,   // inherent filtration, mm Al
   TubeVoltage,   // tube voltage, kV
@@ -37,7 +37,7 @@ enum class MainBox {
   FieldShortSide,  // field side
 };
 
-// Input boxes of the fit dialog FitDialog.
+// Input boxes of the fit dialog.
 enum class FitBox {
   MeasuredHvl,  // measured half-value layer, mm Al
   MeasuredAtr,  // measured ATR index

@@ -69,7 +69,8 @@ GraphWindow::GraphWindow(DepthDoseProgram& program) : Form(program.app, "Form1")
   primaryLevelLine.SetBorderColor(ui::colors::Red);
   scatterLevelLine.SetBorderColor(ui::colors::Blue);
   depthLine.SetBorderColor(ui::colors::Red);
-  for (ui::LineControl* line : {&totalLevelLine, &depthLine, &primaryLevelLine, &scatterLevelLine}) line->SetVisible(false);
+  for (ui::LineControl* line : {&totalLevelLine, &depthLine, &primaryLevelLine, &scatterLevelLine})
+    line->SetVisible(false);
 
   mouseHintCaption.SetCaption(std::string(t.MouseHint));
   mouseHintCaption.SetForeColor(ui::colors::Blue);
@@ -153,17 +154,20 @@ void GraphWindow::GraphPicture_MouseMove(double x, double y)
   DepthDoseCalculation& m = program_.module();
   if (m.MouseReadOn != 1) return;
   if (x > 0.0 && x < kUnitsPerCm * m.InObjectThickness && y > kPlotTop && y < kPlotBottom) {
-    for (ui::LineControl* line : {&totalLevelLine, &depthLine, &primaryLevelLine, &scatterLevelLine}) line->SetVisible(true);
+    for (ui::LineControl* line : {&totalLevelLine, &depthLine, &primaryLevelLine, &scatterLevelLine})
+      line->SetVisible(true);
     m.CursorIndex = CursorSlab(x);
     if (m.CursorIndex <= kLastPlottedSlab) {
       ShowSlab(m.CursorIndex, false);
-      for (ui::Control* c : std::initializer_list<ui::Control*>{&farDepthBox, &totalPercentBox, &nearDepthBox, &doseBox, &primaryPercentBox,
-                                                                 &scatterPercentBox, &depthSeparatorCaption, &depthCaption}) {
+      for (ui::Control* c : std::initializer_list<ui::Control*>{&farDepthBox, &totalPercentBox, &nearDepthBox, &doseBox,
+                                                                &primaryPercentBox, &scatterPercentBox,
+                                                                &depthSeparatorCaption, &depthCaption}) {
         c->SetVisible(true);
       }
     }
   } else {
-    for (ui::LineControl* line : {&totalLevelLine, &depthLine, &primaryLevelLine, &scatterLevelLine}) line->SetVisible(false);
+    for (ui::LineControl* line : {&totalLevelLine, &depthLine, &primaryLevelLine, &scatterLevelLine})
+      line->SetVisible(false);
   }
   m.KeyStepOn = 1;
 }

@@ -15,7 +15,7 @@ public:
 
   ui::Label introductionCaption{*this, "Label1", {240, 150, 10560, 390}};  // what the index is for
   // The formula on its light-yellow box: the lead, then X1 over X0.
-  ui::Label formulaBoxCaption{*this, "Label2", {240, 660, 10560, 1260}};  // the box
+  ui::Label formulaBoxCaption{*this, "Label2", {240, 660, 10560, 1260}};
   ui::Label formulaLeadCaption{*this, "Label3", {600, 1080, 5280, 420}};
   ui::Label numeratorXCaption{*this, "Label4", {6240, 690, 300, 450}};   // X
   ui::Label numeratorSubscriptCaption{*this, "Label5", {6480, 915, 300, 345}};   // 1
@@ -32,8 +32,8 @@ public:
   ui::Label x1SubscriptCaption{*this, "Label13", {600, 10425, 300, 345}};  // 1
   ui::Label x1DefinitionCaption{*this, "Label14", {960, 10230, 9840, 390}};
   ui::Label x1NoteCaption{*this, "Label15", {960, 10620, 9840, 390}};
-  ui::Label warningCaption{*this, "Label16", {240, 11220, 9000, 390}};  // the warning
-  ui::CommandButton closeButton{*this, "Command1", {9240, 11160, 1560, 495}};  // Close
+  ui::Label warningCaption{*this, "Label16", {240, 11220, 9000, 390}};
+  ui::CommandButton closeButton{*this, "Command1", {9240, 11160, 1560, 495}};
 
 private:
   void Form_Load();

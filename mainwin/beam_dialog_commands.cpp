@@ -15,7 +15,8 @@ void MainWindow::FluoroscopyButton_Click()
 {
   FluoroscopyDialog& fluoroscopy = *program_.fluoroscopyDialog;
   fluoroscopy.continuousOption.SetValue(true);
-  for (ui::TextBox* box : {&fluoroscopy.currentBox, &fluoroscopy.pulseRateBox, &fluoroscopy.pulseWidthBox, &fluoroscopy.meanCurrentBox})
+  for (ui::TextBox* box :
+       {&fluoroscopy.currentBox, &fluoroscopy.pulseRateBox, &fluoroscopy.pulseWidthBox, &fluoroscopy.meanCurrentBox})
     box->SetText("");
   fluoroscopy.pulseRateBox.SetEnabled(false);
   fluoroscopy.pulseWidthBox.SetEnabled(false);

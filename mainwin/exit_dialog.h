@@ -14,8 +14,8 @@ public:
   explicit ExitDialog(MainProgram& program);
 
   ui::Label questionCaption{*this, "Label1", {240, 360, 5040, 360}};
-  ui::CommandButton yesButton{*this, "Command1", {960, 1020, 1335, 435}};  // yes
-  ui::CommandButton noButton{*this, "Command2", {3225, 1020, 1335, 435}};  // no
+  ui::CommandButton yesButton{*this, "Command1", {960, 1020, 1335, 435}};
+  ui::CommandButton noButton{*this, "Command2", {3225, 1020, 1335, 435}};
 
 private:
   void YesButton_Click();

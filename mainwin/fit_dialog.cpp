@@ -110,7 +110,8 @@ void FitDialog::LayOutEnglish()
   // No target choice and no ATR index: the target frame and all inside it but
   // the half-value-layer rows stay hidden.
   targetFrame.SetVisible(false);
-  for (ui::Control* atr : std::initializer_list<ui::Control*>{&calculatedHvlLabel, &aboutAtrButton}) atr->SetVisible(false);
+  for (ui::Control* atr : std::initializer_list<ui::Control*>{&calculatedHvlLabel, &aboutAtrButton})
+    atr->SetVisible(false);
 
   calculatedHvlCaption.Move(480, 1080, 2880, 360);
   calculatedHvlEnglishLabel.Move(3480, 1035, 1320, 405);

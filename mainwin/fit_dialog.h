@@ -4,7 +4,8 @@
 // the main window shows a complete result for the fitted beam.
 //
 // The English edition has the half-value-layer fit only: no target choice, no
-// ATR items, and the calculated value in calculatedHvlEnglishLabel instead of calculatedHvlLabel.
+// ATR items, and the calculated value in calculatedHvlEnglishLabel instead of
+// calculatedHvlLabel.
 #pragma once
 
 #include "beam/window_port.h"
@@ -46,7 +47,7 @@ public:
   ui::OptionButton byFiltrationOption{methodFrame, "Option3"};
   ui::OptionButton byVoltageOption{methodFrame, "Option4"};
   ui::CommandButton okButton{*this, "Command1"};  // OK: run the fit
-  ui::CommandButton cancelButton{*this, "Command2"};  // Cancel
+  ui::CommandButton cancelButton{*this, "Command2"};
   ui::CommandButton aboutAtrButton{*this, "Command3"};  // about the ATR index (Japanese edition)
 
   // The box a fit reads its measured value from.

@@ -14,8 +14,8 @@ public:
   explicit FluoroscopyDialog(MainProgram& program);
 
   ui::Frame modeFrame{*this, "Frame1", {240, 120, 5040, 1020}};
-  ui::OptionButton continuousOption{modeFrame, "Option1", {240, 390, 2280, 390}};  // continuous
-  ui::OptionButton pulsedOption{modeFrame, "Option2", {2640, 390, 2160, 390}};  // pulsed
+  ui::OptionButton continuousOption{modeFrame, "Option1", {240, 390, 2280, 390}};
+  ui::OptionButton pulsedOption{modeFrame, "Option2", {2640, 390, 2160, 390}};
   ui::Label currentCaption{*this, "Label1", {240, 1425, 2040, 360}};
   ui::TextBox currentBox{*this, "Text1", {2400, 1380, 1320, 405}};  // tube current, mA
   ui::Label currentUnit{*this, "Label2", {3840, 1425, 840, 360}};
@@ -29,8 +29,8 @@ public:
   ui::Label meanCurrentCaption{*this, "Label7", {240, 3480, 2040, 360}};
   ui::TextBox meanCurrentBox{*this, "Text4", {2400, 3435, 1320, 405}};  // mean tube current, mA
   ui::Label meanCurrentUnit{*this, "Label8", {3840, 3480, 840, 360}};
-  ui::CommandButton okButton{*this, "Command1", {2040, 4080, 1560, 495}};  // OK
-  ui::CommandButton cancelButton{*this, "Command2", {3720, 4080, 1560, 495}};  // Cancel
+  ui::CommandButton okButton{*this, "Command1", {2040, 4080, 1560, 495}};
+  ui::CommandButton cancelButton{*this, "Command2", {3720, 4080, 1560, 495}};
 
 private:
   void ContinuousOption_Click();

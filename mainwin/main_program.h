@@ -74,21 +74,33 @@ public:
   // ---- windows ----
   ui::FormSlot<mainwin::MainWindow> mainWindow{[this] { return std::make_unique<mainwin::MainWindow>(*this); }};
   ui::FormSlot<results::ResultWindow> resultWindow{[this] { return std::make_unique<results::ResultWindow>(*this); }};
-  ui::FormSlot<results::ResultSaveDialog> resultSaveDialog{[this] { return std::make_unique<results::ResultSaveDialog>(*this); }};
-  ui::FormSlot<results::ResultReadDialog> resultReadDialog{[this] { return std::make_unique<results::ResultReadDialog>(*this); }};
+  ui::FormSlot<results::ResultSaveDialog> resultSaveDialog{
+      [this] { return std::make_unique<results::ResultSaveDialog>(*this); }};
+  ui::FormSlot<results::ResultReadDialog> resultReadDialog{
+      [this] { return std::make_unique<results::ResultReadDialog>(*this); }};
   ui::FormSlot<mainwin::FitDialog> fitDialog{[this] { return std::make_unique<mainwin::FitDialog>(*this); }};
-  ui::FormSlot<mainwin::FluoroscopyDialog> fluoroscopyDialog{[this] { return std::make_unique<mainwin::FluoroscopyDialog>(*this); }};
+  ui::FormSlot<mainwin::FluoroscopyDialog> fluoroscopyDialog{
+      [this] { return std::make_unique<mainwin::FluoroscopyDialog>(*this); }};
   ui::FormSlot<mainwin::ShapeDialog> shapeDialog{[this] { return std::make_unique<mainwin::ShapeDialog>(*this); }};
-  ui::FormSlot<mainwin::ShapePreviewWindow> shapePreviewWindow{[this] { return std::make_unique<mainwin::ShapePreviewWindow>(*this); }};
-  ui::FormSlot<mainwin::AtrExplanationWindow> atrExplanationWindow{[this] { return std::make_unique<mainwin::AtrExplanationWindow>(*this); }};
-  ui::FormSlot<mainwin::OptionalFilterDialog> optionalFilterDialog{[this] { return std::make_unique<mainwin::OptionalFilterDialog>(*this); }};
+  ui::FormSlot<mainwin::ShapePreviewWindow> shapePreviewWindow{
+      [this] { return std::make_unique<mainwin::ShapePreviewWindow>(*this); }};
+  ui::FormSlot<mainwin::AtrExplanationWindow> atrExplanationWindow{
+      [this] { return std::make_unique<mainwin::AtrExplanationWindow>(*this); }};
+  ui::FormSlot<mainwin::OptionalFilterDialog> optionalFilterDialog{
+      [this] { return std::make_unique<mainwin::OptionalFilterDialog>(*this); }};
   ui::FormSlot<mainwin::ExitDialog> exitDialog{[this] { return std::make_unique<mainwin::ExitDialog>(*this); }};
-  ui::FormSlot<mainwin::OutputDataEditor> outputDataEditor{[this] { return std::make_unique<mainwin::OutputDataEditor>(*this); }};
-  ui::FormSlot<mainwin::OutputDataChooser> outputDataChooser{[this] { return std::make_unique<mainwin::OutputDataChooser>(*this); }};
-  ui::FormSlot<mainwin::MeasuredExposureDialog> measuredExposureDialog{[this] { return std::make_unique<mainwin::MeasuredExposureDialog>(*this); }};
-  ui::FormSlot<mainwin::UserNameRegistrationDialog> userNameRegistrationDialog{[this] { return std::make_unique<mainwin::UserNameRegistrationDialog>(*this); }};
-  ui::FormSlot<mainwin::SiteListDialog> siteListDialog{[this] { return std::make_unique<mainwin::SiteListDialog>(*this); }};
-  ui::FormSlot<mainwin::UserNameChangeDialog> userNameChangeDialog{[this] { return std::make_unique<mainwin::UserNameChangeDialog>(*this); }};
+  ui::FormSlot<mainwin::OutputDataEditor> outputDataEditor{
+      [this] { return std::make_unique<mainwin::OutputDataEditor>(*this); }};
+  ui::FormSlot<mainwin::OutputDataChooser> outputDataChooser{
+      [this] { return std::make_unique<mainwin::OutputDataChooser>(*this); }};
+  ui::FormSlot<mainwin::MeasuredExposureDialog> measuredExposureDialog{
+      [this] { return std::make_unique<mainwin::MeasuredExposureDialog>(*this); }};
+  ui::FormSlot<mainwin::UserNameRegistrationDialog> userNameRegistrationDialog{
+      [this] { return std::make_unique<mainwin::UserNameRegistrationDialog>(*this); }};
+  ui::FormSlot<mainwin::SiteListDialog> siteListDialog{
+      [this] { return std::make_unique<mainwin::SiteListDialog>(*this); }};
+  ui::FormSlot<mainwin::UserNameChangeDialog> userNameChangeDialog{
+      [this] { return std::make_unique<mainwin::UserNameChangeDialog>(*this); }};
 };
 
 }  // namespace vorn::mainwin

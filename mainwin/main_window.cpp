@@ -103,7 +103,8 @@ MainWindow::MainWindow(MainProgram& program)
   atrExplanationButton.SetCaption(std::string(t.AtrExplanationButton));
   atrExplanationButton.SetToolTipText(std::string(t.AtrExplanationButtonTip));
   // The English edition has no ATR-index features.
-  for (ui::Control* atr : std::initializer_list<ui::Control*>{&atrIndexCaption, &atrIndexLabel, &atrExplanationButton}) atr->SetVisible(japanese);
+  for (ui::Control* atr : std::initializer_list<ui::Control*>{&atrIndexCaption, &atrIndexLabel, &atrExplanationButton})
+    atr->SetVisible(japanese);
 
   doseFrame.SetCaption(std::string(t.DoseFrame));
   for (ui::Label* column : {&softTissueCaption, &skinCaption, &airCaption}) column->SetAlignment(ui::Alignment::Center);
@@ -113,8 +114,9 @@ MainWindow::MainWindow(MainProgram& program)
   bsfCaption.SetCaption(std::string(t.BsfRow));
   convFactorCaption.SetCaption(std::string(t.ConvFactorRow));
   surfaceDoseCaption.SetCaption(std::string(t.SurfaceDoseRow));
-  for (ui::Label* result : {&hvlLabel, &effectiveEnergyLabel, &atrIndexLabel, &exposureAt1mLabel, &bsfSoftLabel, &bsfSkinLabel, &bsfAirLabel, &convFactorSoftLabel,
-                            &convFactorSkinLabel, &surfaceDoseSoftLabel, &surfaceDoseSkinLabel, &surfaceDoseAirLabel})
+  for (ui::Label* result : {&hvlLabel, &effectiveEnergyLabel, &atrIndexLabel, &exposureAt1mLabel, &bsfSoftLabel,
+                            &bsfSkinLabel, &bsfAirLabel, &convFactorSoftLabel, &convFactorSkinLabel,
+                            &surfaceDoseSoftLabel, &surfaceDoseSkinLabel, &surfaceDoseAirLabel})
     StyleResult(*result);
 
   mascotPicture.SetToolTipText(std::string(t.MascotPictureTip));

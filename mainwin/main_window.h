@@ -42,8 +42,8 @@ public:
   ui::Label addedCuCaption{tubeFrame, "Label7", {150, 1620, 1680, 300}};
   ui::TextBox addedCuBox{tubeFrame, "Text4", {1860, 1590, 840, 360}};  // added Cu, mm
   ui::Label addedCuUnit{tubeFrame, "Label8", {2760, 1620, 1320, 300}};
-  ui::CommandButton optionalFilterButton{tubeFrame, "Command9", {150, 2010, 1560, 390}};  // optional filter
-  ui::Label optionalFilterMaterialLabel{tubeFrame, "Label29", {1770, 2040, 1440, 300}};  // optional filter material
+  ui::CommandButton optionalFilterButton{tubeFrame, "Command9", {150, 2010, 1560, 390}};
+  ui::Label optionalFilterMaterialLabel{tubeFrame, "Label29", {1770, 2040, 1440, 300}};
   ui::Label optionalFilterThicknessLabel{tubeFrame, "Label26", {3240, 2040, 450, 300}};   // its thickness, mm as typed
   ui::Label optionalFilterUnit{tubeFrame, "Label10", {3720, 2040, 420, 300}};
 
@@ -60,7 +60,7 @@ public:
   ui::Label tubeCurrentCaption{exposureFrame, "Label13", {150, 780, 1560, 300}};
   ui::TextBox tubeCurrentBox{exposureFrame, "Text6", {1740, 750, 840, 360}};  // mA
   ui::Label tubeCurrentUnit{exposureFrame, "Label14", {2640, 780, 420, 300}};
-  ui::CommandButton fluoroscopyButton{exposureFrame, "Command4", {3120, 735, 1200, 390}};  // fluoroscopy
+  ui::CommandButton fluoroscopyButton{exposureFrame, "Command4", {3120, 735, 1200, 390}};
   ui::Label exposureTimeCaption{exposureFrame, "Label15", {150, 1200, 1560, 300}};
   ui::TextBox exposureTimeBox{exposureFrame, "Text7", {1740, 1170, 840, 360}};  // s
   ui::Label exposureTimeUnit{exposureFrame, "Label16", {2640, 1200, 420, 300}};
@@ -96,9 +96,9 @@ public:
   ui::OptionButton measuredExposureOption{outputFrame, "Option4", {240, 300, 3960, 300}};
   ui::OptionButton outputDataOption{outputFrame, "Option5", {240, 630, 3960, 300}};
   ui::Label outputDataInUseCaption{outputFrame, "Label30", {240, 1020, 1260, 300}};
-  ui::Label outputDataInUseLabel{outputFrame, "Label79", {1500, 990, 2760, 330}};  // output data in use
-  ui::CommandButton editOutputDataButton{outputFrame, "Command12", {240, 1440, 1920, 420}};  // edit output data
-  ui::CommandButton chooseOutputDataButton{outputFrame, "Command13", {2280, 1440, 1920, 420}};  // choose output data
+  ui::Label outputDataInUseLabel{outputFrame, "Label79", {1500, 990, 2760, 330}};
+  ui::CommandButton editOutputDataButton{outputFrame, "Command12", {240, 1440, 1920, 420}};
+  ui::CommandButton chooseOutputDataButton{outputFrame, "Command13", {2280, 1440, 1920, 420}};
 
   // ---- entrance surface ----
   ui::Frame bsfMethodFrame{*this, "Frame7", {120, 5580, 4200, 1860}};
@@ -114,16 +114,16 @@ public:
   ui::Label hvlLabel{qualityFrame, "Label65", {2280, 330, 1200, 330}};  // first half-value layer
   ui::Label hvlUnit{qualityFrame, "Label32", {3540, 345, 660, 300}};
   ui::Label effectiveEnergyCaption{qualityFrame, "Label33", {150, 735, 2100, 300}};
-  ui::Label effectiveEnergyLabel{qualityFrame, "Label66", {2280, 720, 1200, 330}};  // effective energy
+  ui::Label effectiveEnergyLabel{qualityFrame, "Label66", {2280, 720, 1200, 330}};
   ui::Label effectiveEnergyUnit{qualityFrame, "Label34", {3540, 735, 660, 300}};
   ui::Label atrIndexCaption{qualityFrame, "Label35", {150, 1125, 2100, 300}};
   ui::Label atrIndexLabel{qualityFrame, "Label67", {2280, 1110, 1200, 330}};  // ATR index (Japanese edition)
-  ui::CommandButton atrExplanationButton{qualityFrame, "Command6", {3540, 1080, 1020, 390}};  // ATR explanation
+  ui::CommandButton atrExplanationButton{qualityFrame, "Command6", {3540, 1080, 1020, 390}};
   ui::Label exposureAt1mCaption{qualityFrame, "Label36", {150, 1515, 2100, 300}};
-  ui::Label exposureAt1mLabel{qualityFrame, "Label78", {2280, 1500, 1200, 330}};  // exposure at 1 m
+  ui::Label exposureAt1mLabel{qualityFrame, "Label78", {2280, 1500, 1200, 330}};
   ui::Label exposureAt1mUnit{qualityFrame, "Label37", {3540, 1515, 660, 300}};
 
-  ui::PictureBox mascotPicture{*this, "Picture1", {13800, 120, 1680, 1800}};  // the mascot
+  ui::PictureBox mascotPicture{*this, "Picture1", {13800, 120, 1680, 1800}};
 
   // ---- backscatter factors, conversion factors, surface doses ----
   ui::Frame doseFrame{*this, "Frame10", {9000, 2160, 6480, 1860}};
@@ -132,25 +132,26 @@ public:
   ui::Label airCaption{doseFrame, "Label40", {5220, 300, 1140, 300}};
   ui::Label bsfCaption{doseFrame, "Label41", {150, 675, 2520, 300}};
   ui::Label bsfSoftLabel{doseFrame, "Label68", {2700, 660, 1140, 330}};  // BSF soft tissue
-  ui::Label bsfSkinLabel{doseFrame, "Label69", {3960, 660, 1140, 330}};  // BSF skin
-  ui::Label bsfAirLabel{doseFrame, "Label70", {5220, 660, 1140, 330}};  // BSF air
+  ui::Label bsfSkinLabel{doseFrame, "Label69", {3960, 660, 1140, 330}};
+  ui::Label bsfAirLabel{doseFrame, "Label70", {5220, 660, 1140, 330}};
   ui::Label convFactorCaption{doseFrame, "Label42", {150, 1065, 2520, 300}};
   ui::Label convFactorSoftLabel{doseFrame, "Label71", {2700, 1050, 1140, 330}};  // conversion factor soft tissue
   ui::Label convFactorSkinLabel{doseFrame, "Label72", {3960, 1050, 1140, 330}};  // conversion factor skin
   ui::Label surfaceDoseCaption{doseFrame, "Label43", {150, 1455, 2520, 300}};
   ui::Label surfaceDoseSoftLabel{doseFrame, "Label73", {2700, 1440, 1140, 330}};  // surface dose soft tissue
-  ui::Label surfaceDoseSkinLabel{doseFrame, "Label74", {3960, 1440, 1140, 330}};  // surface dose skin
-  ui::Label surfaceDoseAirLabel{doseFrame, "Label75", {5220, 1440, 1140, 330}};  // surface dose air
+  ui::Label surfaceDoseSkinLabel{doseFrame, "Label74", {3960, 1440, 1140, 330}};
+  ui::Label surfaceDoseAirLabel{doseFrame, "Label75", {5220, 1440, 1140, 330}};
 
   // ---- commands ----
-  ui::CommandButton calculateButton{*this, "Command2", {9000, 4140, 3240, 660}};    // calculate
+  ui::CommandButton calculateButton{*this, "Command2", {9000, 4140, 3240, 660}};
   ui::CommandButton fitButton{*this, "Command14", {12360, 4140, 3120, 660}};  // fit to a measured value
   ui::CommandButton addToTableButton{*this, "Command3", {9000, 4920, 3000, 480}};    // add to the result table
   ui::CommandButton showTableButton{*this, "Command10", {12120, 4920, 3360, 480}};  // show the result table
   ui::Frame effectiveDoseFrame{*this, "Frame11", {9000, 5520, 6480, 900}};
-  ui::CommandButton effectiveDoseButton{effectiveDoseFrame, "Command11", {240, 330, 3240, 450}};  // hand over for the effective dose
-  ui::CommandButton addEffectiveDoseButton{effectiveDoseFrame, "Command5", {3600, 330, 2640, 450}};   // add the effective dose
-  ui::CommandButton exitButton{*this, "Command1", {14160, 6900, 1320, 540}};   // exit
+  // Hand the beam over for the effective dose; add the effective dose it gives back.
+  ui::CommandButton effectiveDoseButton{effectiveDoseFrame, "Command11", {240, 330, 3240, 450}};
+  ui::CommandButton addEffectiveDoseButton{effectiveDoseFrame, "Command5", {3600, 330, 2640, 450}};
+  ui::CommandButton exitButton{*this, "Command1", {14160, 6900, 1320, 540}};
 
   ui::Label dateLabel{*this, "Label52", {120, 150, 2400, 300}};  // today's date
   ui::CommandButton welcomeButton{*this, "Command8", {2640, 90, 6240, 420}};  // welcome: register a user name

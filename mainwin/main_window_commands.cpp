@@ -107,8 +107,9 @@ bool MainWindow::RefuseCondition(bool storeBoxes)
 
 void MainWindow::DiscardResult()
 {
-  for (ui::Label* label : {&hvlLabel, &effectiveEnergyLabel, &atrIndexLabel, &bsfSoftLabel, &bsfSkinLabel, &bsfAirLabel, &convFactorSoftLabel, &convFactorSkinLabel,
-                           &surfaceDoseSoftLabel, &surfaceDoseSkinLabel, &surfaceDoseAirLabel}) {
+  for (ui::Label* label : {&hvlLabel, &effectiveEnergyLabel, &atrIndexLabel, &bsfSoftLabel, &bsfSkinLabel, &bsfAirLabel,
+                           &convFactorSoftLabel, &convFactorSkinLabel, &surfaceDoseSoftLabel, &surfaceDoseSkinLabel,
+                           &surfaceDoseAirLabel}) {
     label->SetCaption("");
   }
   // A measured exposure is an entry, not a result: it stays in use and on show.

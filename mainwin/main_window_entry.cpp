@@ -49,7 +49,10 @@ void MainWindow::FieldShortSideBox_KeyDown(int keyCode) { OnEnter(keyCode, calcu
 // ---------------------------------------------------------------- stores on leaving a box
 
 void MainWindow::TargetAngleBox_LostFocus() { program_.Module().Condition.TargetAngle = Number(targetAngleBox); }
-void MainWindow::InherentFilterBox_LostFocus() { program_.Module().Condition.InherentFilterAl = Number(inherentFilterBox) * 0.1; }
+void MainWindow::InherentFilterBox_LostFocus()
+{
+  program_.Module().Condition.InherentFilterAl = Number(inherentFilterBox) * 0.1;
+}
 void MainWindow::AddedAlBox_LostFocus() { program_.Module().Condition.AddedFilterAl = Number(addedAlBox) * 0.1; }
 void MainWindow::AddedCuBox_LostFocus() { program_.Module().Condition.AddedFilterCu = Number(addedCuBox) * 0.1; }
 void MainWindow::TubeVoltageBox_LostFocus() { program_.Module().Condition.TubeVoltage = Number(tubeVoltageBox); }

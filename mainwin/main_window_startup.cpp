@@ -116,8 +116,9 @@ void MainWindow::SetStartupDefaults()
   fieldShortSideBox.SetText(std::string(field.widthText));
   c.FieldWidth = Val(field.widthText);
   c.FieldShape = kRectangularField;
-  for (ui::Label* result : {&exposureAt1mLabel, &hvlLabel, &atrIndexLabel, &effectiveEnergyLabel, &surfaceDoseAirLabel, &bsfSoftLabel, &convFactorSoftLabel, &convFactorSkinLabel,
-                            &surfaceDoseSoftLabel, &surfaceDoseSkinLabel, &bsfSkinLabel, &bsfAirLabel})
+  for (ui::Label* result : {&exposureAt1mLabel, &hvlLabel, &atrIndexLabel, &effectiveEnergyLabel, &surfaceDoseAirLabel,
+                            &bsfSoftLabel, &convFactorSoftLabel, &convFactorSkinLabel, &surfaceDoseSoftLabel,
+                            &surfaceDoseSkinLabel, &bsfSkinLabel, &bsfAirLabel})
     result->SetCaption("");
   m.OtherFilter.OtherFilterOn = 0;
   constantPotentialOption.SetValue(true);
@@ -153,14 +154,16 @@ void MainWindow::ReadUserName()
 
   if (known) {
     welcomeButton.SetVisible(false);
-    for (ui::CommandButton* button : {&addToTableButton, &effectiveDoseButton, &fitButton, &addEffectiveDoseButton}) button->SetEnabled(false);
+    for (ui::CommandButton* button : {&addToTableButton, &effectiveDoseButton, &fitButton, &addEffectiveDoseButton})
+      button->SetEnabled(false);
     SetCaption(std::string(texts_.RegisteredCaption) + program_.UserName);
     return;
   }
   // A guest calculates only once a name is registered or the registration
   // is cancelled.
   Show();
-  for (ui::CommandButton* button : {&calculateButton, &addToTableButton, &addEffectiveDoseButton, &effectiveDoseButton, &fitButton})
+  for (ui::CommandButton* button :
+       {&calculateButton, &addToTableButton, &addEffectiveDoseButton, &effectiveDoseButton, &fitButton})
     button->SetEnabled(false);
 }
 

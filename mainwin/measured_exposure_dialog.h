@@ -24,17 +24,17 @@ public:
   explicit MeasuredExposureDialog(MainProgram& program);
 
   ui::Label headingCaption{*this, "Label1", {240, 180, 4560, 300}};
-  ui::Frame unitFrame{*this, "Frame1", {240, 600, 2640, 1380}};  // unit
+  ui::Frame unitFrame{*this, "Frame1", {240, 600, 2640, 1380}};
   ui::OptionButton coulombPerKgOption{unitFrame, "Option1", {150, 300, 2400, 300}};  // C/kg
   ui::OptionButton roentgenOption{unitFrame, "Option2", {150, 630, 2400, 300}};  // R
   ui::OptionButton airKermaOption{unitFrame, "Option3", {150, 960, 2400, 300}};  // Gy air kerma
-  ui::TextBox measuredValueBox{*this, "Text1", {240, 2160, 2640, 375}};  // the measured value
+  ui::TextBox measuredValueBox{*this, "Text1", {240, 2160, 2640, 375}};
   ui::Frame exampleFrame{*this, "Frame2", {3120, 600, 1680, 1380}};  // how to type it
   ui::Label example1Caption{exampleFrame, "Label2", {180, 300, 1380, 300}};
   ui::Label example2Caption{exampleFrame, "Label3", {180, 630, 1380, 300}};
   ui::Label example3Caption{exampleFrame, "Label4", {180, 960, 1380, 300}};
-  ui::CommandButton okButton{*this, "Command1", {3120, 2130, 780, 435}};  // OK
-  ui::CommandButton cancelButton{*this, "Command2", {3990, 2130, 810, 435}};  // Cancel
+  ui::CommandButton okButton{*this, "Command1", {3120, 2130, 780, 435}};
+  ui::CommandButton cancelButton{*this, "Command2", {3990, 2130, 810, 435}};
 
 private:
   void MeasuredValueBox_KeyDown(int keyCode);

@@ -106,8 +106,9 @@ void OptionalFilterDialog::SetButton_Click()
     mu = OtherFilterMuOf(material);
   } catch (const std::exception& e) {
     // The filter in use, if any, stays exactly as it was.
-    App().MsgBox(std::string(texts_.FilterMaterialNotRead) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
-                 ui::vbExclamation);
+    App().MsgBox(
+        std::string(texts_.FilterMaterialNotRead) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+        ui::vbExclamation);
     return;
   }
 

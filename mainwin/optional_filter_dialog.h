@@ -21,9 +21,9 @@ public:
   ui::Label thicknessCaption{*this, "Label2", {3120, 1320, 1200, 300}};
   ui::TextBox thicknessBox{*this, "Text2", {3120, 1620, 1200, 345}};  // thickness, mm
   ui::Label thicknessUnit{*this, "Label3", {4380, 1650, 600, 300}};
-  ui::CommandButton setButton{*this, "Command1", {3120, 2280, 1515, 435}};  // set
-  ui::CommandButton removeButton{*this, "Command2", {4845, 2280, 1515, 435}};  // remove
-  ui::CommandButton cancelButton{*this, "Command3", {4845, 2805, 1515, 435}};  // Cancel
+  ui::CommandButton setButton{*this, "Command1", {3120, 2280, 1515, 435}};
+  ui::CommandButton removeButton{*this, "Command2", {4845, 2280, 1515, 435}};
+  ui::CommandButton cancelButton{*this, "Command3", {4845, 2805, 1515, 435}};
   ui::Frame noteFrame{*this, "Frame1", {240, 3420, 6120, 1020}};  // where other materials are described
   ui::PictureBox noteIconPicture{noteFrame, "Picture1", {150, 270, 510, 510}};
   ui::Label noteLine1Caption{noteFrame, "Label6", {840, 180, 5160, 270}};

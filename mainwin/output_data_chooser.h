@@ -17,8 +17,8 @@ public:
   ui::FileListBox outputFileList{*this, "File1", {240, 540, 4800, 2400}};  // *.op of the working folder
   ui::Label commentCaption{*this, "Label2", {240, 3090, 4800, 300}};
   ui::TextBox commentBox{*this, "Text1", {240, 3390, 4800, 375}};  // the comment of the clicked file
-  ui::CommandButton okButton{*this, "Command1", {1200, 3960, 1335, 435}};  // OK
-  ui::CommandButton cancelButton{*this, "Command2", {2745, 3960, 1335, 435}};  // Cancel
+  ui::CommandButton okButton{*this, "Command1", {1200, 3960, 1335, 435}};
+  ui::CommandButton cancelButton{*this, "Command2", {2745, 3960, 1335, 435}};
 
 private:
   void OutputFileList_Click();

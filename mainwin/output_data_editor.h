@@ -29,7 +29,10 @@ namespace output_data_editor_layout {
 // Output box of rectification type t (1..3) at voltage row k (1..12).
 constexpr ui::Rect OutputBox(int t, int k) { return {960.0 + 1560.0 * (t - 1), 1140.0 + 390.0 * (k - 1), 1440, 345}; }
 // Filtration box of type t: row 1 aluminium, row 2 copper.
-constexpr ui::Rect FilterBox(int t, int row) { return {960.0 + 1560.0 * (t - 1), 6240.0 + 390.0 * (row - 1), 1440, 345}; }
+constexpr ui::Rect FilterBox(int t, int row)
+{
+  return {960.0 + 1560.0 * (t - 1), 6240.0 + 390.0 * (row - 1), 1440, 345};
+}
 }  // namespace output_data_editor_layout
 
 inline constexpr int kRectificationTypes = 3;

@@ -54,7 +54,9 @@ ShapeDialog::ShapeDialog(MainProgram& program)
   racetrackACaption.SetCaption(std::string(t.RacetrackA));
   racetrackBCaption.SetCaption(std::string(t.RacetrackB));
   racetrackLengthCaption.SetCaption(std::string(t.RacetrackLength));
-  for (ui::Label* cm : {&cylinderRadiusUnit, &ellipseHorizontalUnit, &ellipseVerticalUnit, &racetrackAUnit, &racetrackBUnit, &racetrackLengthUnit}) cm->SetCaption(std::string(t.Centimetre));
+  for (ui::Label* cm : {&cylinderRadiusUnit, &ellipseHorizontalUnit, &ellipseVerticalUnit, &racetrackAUnit,
+                        &racetrackBUnit, &racetrackLengthUnit})
+    cm->SetCaption(std::string(t.Centimetre));
   if (japanese) {
     racetrackACaption.SetFontSize(14.25);
     racetrackBCaption.SetFontSize(14.25);
@@ -73,7 +75,8 @@ ShapeDialog::ShapeDialog(MainProgram& program)
   for (const std::string_view item : t.HistoryItems) historiesCombo.AddItem(std::string(item));
   okButton.SetCaption(std::string(t.Ok));
   cancelButton.SetCaption(std::string(t.Cancel));
-  for (ui::CommandButton* button : {&shapeCheckButton, &okButton, &cancelButton}) button->SetBackColor(ui::colors::LightYellow);
+  for (ui::CommandButton* button : {&shapeCheckButton, &okButton, &cancelButton})
+    button->SetBackColor(ui::colors::LightYellow);
 
   Load = [this] { Form_Load(); };
   cylinderRadiusBox.KeyDown = [this](int keyCode, int) { CylinderRadiusBox_KeyDown(keyCode); };
@@ -98,7 +101,8 @@ void ShapeDialog::OpenForCurvedSurface()
 {
   const ShapePresets& presets = program_.edition == Edition::Japanese ? kJapanesePresets : kEnglishPresets;
   cylinderOption.SetValue(true);
-  ui::TextBox* boxes[] = {&cylinderRadiusBox, &ellipseHorizontalBox, &ellipseVerticalBox, &racetrackABox, &racetrackBBox, &racetrackLengthBox};
+  ui::TextBox* boxes[] = {&cylinderRadiusBox, &ellipseHorizontalBox, &ellipseVerticalBox,
+                          &racetrackABox,     &racetrackBBox,        &racetrackLengthBox};
   for (int i = 0; i < 6; ++i) boxes[i]->SetText(presets.text[i]);
   historiesCombo.SetText(kPresetHistories);
   Show();
@@ -152,15 +156,16 @@ void ShapeDialog::OkButton_Click()
     phantom.PhantomModel = 1;
     phantom.CylinderRadius = Val(cylinderRadiusBox.Text());
     if (japanese) {
-      curved.SetCaption(std::string(texts_.CylinderCaptionLead) + cylinderRadiusBox.Text() + std::string(texts_.CylinderCaptionTail));
+      curved.SetCaption(std::string(texts_.CylinderCaptionLead) + cylinderRadiusBox.Text() +
+                        std::string(texts_.CylinderCaptionTail));
     }
   } else if (ellipseOption.Value()) {
     phantom.PhantomModel = 2;
     phantom.EllipseHRadius = Val(ellipseHorizontalBox.Text());
     phantom.EllipseVRadius = Val(ellipseVerticalBox.Text());
     if (japanese) {
-      curved.SetCaption(ellipseHorizontalBox.Text() + std::string(texts_.EllipseCaptionSeparator) + ellipseVerticalBox.Text() +
-                        std::string(texts_.EllipseCaptionTail));
+      curved.SetCaption(ellipseHorizontalBox.Text() + std::string(texts_.EllipseCaptionSeparator) +
+                        ellipseVerticalBox.Text() + std::string(texts_.EllipseCaptionTail));
     }
   } else {
     phantom.PhantomModel = 4;

@@ -21,9 +21,9 @@ public:
   explicit ShapeDialog(MainProgram& program);
 
   ui::Frame surfaceFrame{*this, "Frame1", {360, 120, 11415, 1095}};
-  ui::OptionButton cylinderOption{surfaceFrame, "Option1", {360, 480, 2775, 375}};  // cylinder
+  ui::OptionButton cylinderOption{surfaceFrame, "Option1", {360, 480, 2775, 375}};
   ui::OptionButton ellipseOption{surfaceFrame, "Option2", {4080, 480, 3135, 375}};  // elliptic cylinder
-  ui::OptionButton racetrackOption{surfaceFrame, "Option3", {8160, 480, 3015, 375}};  // racetrack
+  ui::OptionButton racetrackOption{surfaceFrame, "Option3", {8160, 480, 3015, 375}};
   ui::LineControl leftOptionDividerLine{surfaceFrame, "Line2", {3600, 240, 3600, 1080}};
   ui::LineControl rightOptionDividerLine{surfaceFrame, "Line4", {7680, 240, 7680, 1080}};
   ui::Label cylinderRadiusCaption{*this, "Label3", {480, 1680, 2880, 420}};
@@ -49,11 +49,11 @@ public:
   ui::PictureBox racetrackPicture{*this, "Picture3", {8160, 3360, 3855, 3015}};  // the racetrack model
   ui::LineControl leftColumnDividerLine{*this, "Line1", {3960, 1080, 3960, 6360}};
   ui::LineControl rightColumnDividerLine{*this, "Line3", {8040, 1200, 8040, 6360}};
-  ui::CommandButton shapeCheckButton{*this, "Command6", {3120, 6600, 5775, 465}};  // Shape Check
+  ui::CommandButton shapeCheckButton{*this, "Command6", {3120, 6600, 5775, 465}};
   ui::Label historiesCaption{*this, "Label1", {840, 7500, 4200, 420}};
   ui::ComboBox historiesCombo{*this, "Combo1", {5040, 7440, 1935, 480}};  // photon histories
-  ui::CommandButton okButton{*this, "Command1", {7680, 7320, 2055, 585}};  // OK
-  ui::CommandButton cancelButton{*this, "Command2", {10200, 7320, 1335, 585}};  // Cancel
+  ui::CommandButton okButton{*this, "Command1", {7680, 7320, 2055, 585}};
+  ui::CommandButton cancelButton{*this, "Command2", {10200, 7320, 1335, 585}};
 
   // The main window's curved-surface option opens the dialog this way: a
   // cylinder, the edition's preset dimensions and 50 000 000 histories.

@@ -14,7 +14,7 @@ public:
 
   // 800 x 800 units of 1 mm: x -400 .. 400, y 200 at the top down to -600.
   ui::PictureBox previewPicture{*this, "Picture1", {120, 120, 7815, 7815}};
-  ui::CommandButton closeButton{*this, "Command1", {6960, 7920, 975, 375}};  // Close
+  ui::CommandButton closeButton{*this, "Command1", {6960, 7920, 975, 375}};
 
 private:
   void CloseButton_Click() { Hide(); }

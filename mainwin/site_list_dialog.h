@@ -19,9 +19,9 @@ public:
   ui::Label siteMaximumCaption{*this, "Label4", {240, 4440, 2640, 300}};
   ui::Label newSiteCaption{*this, "Label2", {3120, 480, 2520, 300}};
   ui::TextBox newSiteBox{*this, "Text1", {3120, 780, 2520, 375}};  // the site to add
-  ui::CommandButton addButton{*this, "Command1", {3120, 1320, 1215, 435}};  // add
+  ui::CommandButton addButton{*this, "Command1", {3120, 1320, 1215, 435}};
   ui::CommandButton deleteButton{*this, "Command3", {3120, 2160, 1215, 435}};  // delete the selected site
-  ui::CommandButton cancelButton{*this, "Command2", {4425, 4140, 1215, 435}};  // Cancel
+  ui::CommandButton cancelButton{*this, "Command2", {4425, 4140, 1215, 435}};
 
 private:
   void AddButton_Click();

@@ -7,8 +7,9 @@ namespace vorn::results {
 void EmptyMainResultLabels(mainwin::MainProgram& program)
 {
   mainwin::MainWindow& f = *program.mainWindow;
-  for (ui::Label* label : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.atrIndexLabel, &f.surfaceDoseAirLabel, &f.bsfSoftLabel, &f.convFactorSoftLabel,
-                           &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.bsfSkinLabel, &f.bsfAirLabel}) {
+  for (ui::Label* label : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.atrIndexLabel,
+                           &f.surfaceDoseAirLabel, &f.bsfSoftLabel, &f.convFactorSoftLabel, &f.convFactorSkinLabel,
+                           &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.bsfSkinLabel, &f.bsfAirLabel}) {
     if (label == &f.atrIndexLabel && program.edition != Edition::Japanese) continue;
     label->SetCaption("");
   }

@@ -23,7 +23,7 @@ public:
   ui::Label commentCaption{*this, "Label2", {120, 6960, 4425, 285}};
   ui::TextBox commentBox{*this, "Text2", {120, 7260, 4425, 375}};  // the file's comment
   ui::CommandButton okButton{*this, "Command1", {480, 8100, 1575, 495}};   // OK: read
-  ui::CommandButton cancelButton{*this, "Command2", {2610, 8100, 1575, 495}};  // Cancel
+  ui::CommandButton cancelButton{*this, "Command2", {2610, 8100, 1575, 495}};
 
 private:
   void Form_Load();

@@ -22,11 +22,11 @@ public:
   ui::Label existingFilesCaption{*this, "Label4", {120, 3990, 4380, 285}};
   ui::FileListBox fileList{*this, "File2", {120, 4290, 4380, 2415}};
   ui::Label commentCaption{*this, "Label2", {120, 6870, 4380, 285}};
-  ui::TextBox commentBox{*this, "Text2", {120, 7170, 4380, 375}};  // comment
+  ui::TextBox commentBox{*this, "Text2", {120, 7170, 4380, 375}};
   ui::Label fileNameCaption{*this, "Label1", {120, 7710, 4380, 285}};
   ui::TextBox fileNameBox{*this, "Text1", {120, 8010, 4380, 375}};  // file name without ".csv"
   ui::CommandButton okButton{*this, "Command1", {480, 8760, 1575, 495}};   // OK: save
-  ui::CommandButton cancelButton{*this, "Command2", {2565, 8760, 1575, 495}};  // Cancel
+  ui::CommandButton cancelButton{*this, "Command2", {2565, 8760, 1575, 495}};
 
 private:
   void Form_Load();

@@ -120,7 +120,8 @@ ResultWindow::ResultWindow(mainwin::MainProgram& program) : Form(program.app, "F
   printButton.SetCaption(std::string(t.PrintButton));
   eraseButton.SetCaption(std::string(t.EraseButton));
   mainWindowButton.SetCaption(std::string(t.BehindButton));
-  for (ui::CommandButton* button : {&totalsButton, &saveButton, &readButton, &printButton, &eraseButton, &mainWindowButton}) {
+  for (ui::CommandButton* button :
+       {&totalsButton, &saveButton, &readButton, &printButton, &eraseButton, &mainWindowButton}) {
     button->SetFont(buttonFont);
     button->SetBackColor(kButtonColor);
   }
@@ -133,9 +134,9 @@ ResultWindow::ResultWindow(mainwin::MainProgram& program) : Form(program.app, "F
   calculatedByCaption.SetFont(ui::FontSpec{"Times New Roman", 15.75, false, true});
 
   int tab = 0;
-  for (ui::Control* control : std::initializer_list<ui::Control*>{&eraseButton, &readButton, &saveButton, &printButton,
-                                                                  &tablePicture, &calculatedByCaption, &totalsButton, &userNameLabel,
-                                                                  &mainWindowButton}) {
+  for (ui::Control* control :
+       std::initializer_list<ui::Control*>{&eraseButton, &readButton, &saveButton, &printButton, &tablePicture,
+                                           &calculatedByCaption, &totalsButton, &userNameLabel, &mainWindowButton}) {
     control->SetTabIndex(tab++);
   }
 

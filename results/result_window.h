@@ -33,11 +33,11 @@ public:
   ui::LineControl bottomBorderLine{*this, "Line35", {15450, 7140, 75, 7140}};
   ui::LineControl leftBorderLine{*this, "Line36", {75, 7140, 75, 75}};
   ui::PictureBox tablePicture{*this, "Picture2", {120, 120, 15285, 6975}};
-  ui::CommandButton totalsButton{*this, "Command1", {10560, 6680, 1215, 420}};  // totals
-  ui::CommandButton saveButton{*this, "Command5", {6720, 7250, 1575, 495}};   // save
-  ui::CommandButton readButton{*this, "Command6", {8400, 7250, 1575, 495}};   // read
-  ui::CommandButton printButton{*this, "Command4", {10080, 7250, 1335, 495}};  // print
-  ui::CommandButton eraseButton{*this, "Command7", {11640, 7250, 1455, 495}};  // erase
+  ui::CommandButton totalsButton{*this, "Command1", {10560, 6680, 1215, 420}};
+  ui::CommandButton saveButton{*this, "Command5", {6720, 7250, 1575, 495}};
+  ui::CommandButton readButton{*this, "Command6", {8400, 7250, 1575, 495}};
+  ui::CommandButton printButton{*this, "Command4", {10080, 7250, 1335, 495}};
+  ui::CommandButton eraseButton{*this, "Command7", {11640, 7250, 1455, 495}};
   ui::CommandButton mainWindowButton{*this, "Command2", {13440, 7250, 1935, 495}};  // main window to the front
   ui::Label userNameLabel{*this, "Label1", {4080, 7320, 2520, 435}};               // the user's name
   ui::Label calculatedByCaption{*this, "Label52", {240, 7320, 3090, 345}};

@@ -51,10 +51,14 @@ TEST(CurvedSurfaceFromTheMainWindow, EachShapeStartsItsProgramAndShowsTheFactors
     std::vector<std::string> japanese_lines;  // the dialog's Japanese presets
   };
   const std::vector<ShapeCase> cases{
-      {&mainwin::ShapeDialog::cylinderOption, "Tubrin.exe", {"020.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
-      {&mainwin::ShapeDialog::ellipseOption, "Ovalis.exe",
+      {&mainwin::ShapeDialog::cylinderOption,
+       "Tubrin.exe",
+       {"020.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
+      {&mainwin::ShapeDialog::ellipseOption,
+       "Ovalis.exe",
        {"030.0", "020.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
-      {&mainwin::ShapeDialog::racetrackOption, "Lapmoor.exe",
+      {&mainwin::ShapeDialog::racetrackOption,
+       "Lapmoor.exe",
        {"020.0", "020.0", "080.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}},
   };
   for (const ShapeCase& c : cases) {
@@ -122,9 +126,10 @@ TEST(CurvedSurfaceFromTheMainWindow, OkBeforeTheProgramHasWrittenLeavesNoResultT
   s->form().calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   // Neither the flat factors nor the earlier file's pass for this surface.
-  for (ui::Label* label : {&s->form().hvlLabel, &s->form().bsfSoftLabel, &s->form().bsfSkinLabel, &s->form().bsfAirLabel,
-                           &s->form().convFactorSoftLabel, &s->form().surfaceDoseSoftLabel, &s->form().surfaceDoseSkinLabel, &s->form().surfaceDoseAirLabel,
-                           &s->form().exposureAt1mLabel})
+  for (ui::Label* label :
+       {&s->form().hvlLabel, &s->form().bsfSoftLabel, &s->form().bsfSkinLabel, &s->form().bsfAirLabel,
+        &s->form().convFactorSoftLabel, &s->form().surfaceDoseSoftLabel, &s->form().surfaceDoseSkinLabel,
+        &s->form().surfaceDoseAirLabel, &s->form().exposureAt1mLabel})
     EXPECT_EQ(label->Caption(), "") << label->Name();
   EXPECT_FALSE(s->form().addToTableButton.Enabled());
   EXPECT_FALSE(s->form().fitButton.Enabled());

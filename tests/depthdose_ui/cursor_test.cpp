@@ -16,7 +16,8 @@ protected:
   void Key(int keyCode) { graph().UserKeyDown(keyCode); }
   bool LinesVisible()
   {
-    return graph().totalLevelLine.Visible() && graph().depthLine.Visible() && graph().primaryLevelLine.Visible() && graph().scatterLevelLine.Visible();
+    return graph().totalLevelLine.Visible() && graph().depthLine.Visible() && graph().primaryLevelLine.Visible() &&
+           graph().scatterLevelLine.Visible();
   }
   bool LinesHidden()
   {

@@ -11,7 +11,7 @@
 namespace vorn::pdd::test {
 namespace {
 
-class EffectiveDoseWindow : public PddWindowTest {
+class EffectiveDoseWindowTest : public PddWindowTest {
 protected:
   // Starts, opens the window and unticks every row.
   void OpenCleared(Edition edition, const HandoverValues& values = {})
@@ -33,7 +33,7 @@ protected:
   std::string Result(int row) { return organs().organRows[row - 1].doseLabel.Caption(); }
 };
 
-TEST_F(EffectiveDoseWindow, EnglishOpeningHidesTheGraphAndNamesSiteAndThickness)
+TEST_F(EffectiveDoseWindowTest, EnglishOpeningHidesTheGraphAndNamesSiteAndThickness)
 {
   Started(Edition::English);
   graph().effectiveDoseButton.UserClick();
@@ -44,7 +44,7 @@ TEST_F(EffectiveDoseWindow, EnglishOpeningHidesTheGraphAndNamesSiteAndThickness)
   EXPECT_EQ(organs().thicknessLabel.Caption(), "Thickness = 20 cm");
 }
 
-TEST_F(EffectiveDoseWindow, JapaneseOpeningKeepsTheGraphAndDisablesItsButton)
+TEST_F(EffectiveDoseWindowTest, JapaneseOpeningKeepsTheGraphAndDisablesItsButton)
 {
   Started(Edition::Japanese, {.site = "腹部正面"});
   graph().effectiveDoseButton.UserClick();
@@ -58,7 +58,7 @@ TEST_F(EffectiveDoseWindow, JapaneseOpeningKeepsTheGraphAndDisablesItsButton)
   EXPECT_EQ(graph().totalPercentBox.Text(), "100.00%");
 }
 
-TEST_F(EffectiveDoseWindow, ThicknessLineShowsTheCapWhenItWasAccepted)
+TEST_F(EffectiveDoseWindowTest, ThicknessLineShowsTheCapWhenItWasAccepted)
 {
   Make(Edition::English, {.thickness = 52.5});
   services_.ExpectMsgBox(ui::vbOK);
@@ -68,7 +68,7 @@ TEST_F(EffectiveDoseWindow, ThicknessLineShowsTheCapWhenItWasAccepted)
   EXPECT_EQ(organs().thicknessLabel.Caption(), "Thickness = 40 cm");
 }
 
-TEST_F(EffectiveDoseWindow, EnglishLayoutAndWeights)
+TEST_F(EffectiveDoseWindowTest, EnglishLayoutAndWeights)
 {
   Started(Edition::English);
   pdd::EffectiveDoseWindow& f = organs();
@@ -94,7 +94,7 @@ TEST_F(EffectiveDoseWindow, EnglishLayoutAndWeights)
 
 // The binding, the screenshots and the Tab key know the rows' controls by
 // their name strings and the order they were made in.
-TEST_F(EffectiveDoseWindow, OrganRowsKeepTheirControlNamesAndTabOrder)
+TEST_F(EffectiveDoseWindowTest, OrganRowsKeepTheirControlNamesAndTabOrder)
 {
   Started(Edition::English);
   const pdd::EffectiveDoseWindow& f = organs();
@@ -120,7 +120,7 @@ TEST_F(EffectiveDoseWindow, OrganRowsKeepTheirControlNamesAndTabOrder)
   EXPECT_GT(f.resetButton.TabIndex(), lastTab);
 }
 
-TEST_F(EffectiveDoseWindow, JapaneseLayoutAndHeadingsWithFewerLines)
+TEST_F(EffectiveDoseWindowTest, JapaneseLayoutAndHeadingsWithFewerLines)
 {
   Started(Edition::Japanese, {.site = "腹部正面"});
   pdd::EffectiveDoseWindow& f = organs();
@@ -141,7 +141,7 @@ TEST_F(EffectiveDoseWindow, JapaneseLayoutAndHeadingsWithFewerLines)
             f.percentHeading[3].Top() + f.percentHeading[3].Height());
 }
 
-TEST_F(EffectiveDoseWindow, OneSkinRowGivesAHandWorkedDose)
+TEST_F(EffectiveDoseWindowTest, OneSkinRowGivesAHandWorkedDose)
 {
   OpenCleared(Edition::English);
   // Entrance skin, both depths 0, 100 %: slab 1 alone at 100 % of 1.2 mGy,
@@ -157,7 +157,7 @@ TEST_F(EffectiveDoseWindow, OneSkinRowGivesAHandWorkedDose)
   EXPECT_EQ(services_.calls.back(), "DoEvents");  // one yield before the total
 }
 
-TEST_F(EffectiveDoseWindow, ExitSkinAveragesTheLastTwoSlabsOfTheBody)
+TEST_F(EffectiveDoseWindowTest, ExitSkinAveragesTheLastTwoSlabsOfTheBody)
 {
   OpenCleared(Edition::English);
   SetRow(kExitSkin, "19.5", "20", "50");
@@ -171,7 +171,7 @@ TEST_F(EffectiveDoseWindow, ExitSkinAveragesTheLastTwoSlabsOfTheBody)
   EXPECT_GT(module().PddTable[3][39], module().PddTable[3][40]);  // so the two differ
 }
 
-TEST_F(EffectiveDoseWindow, NothingTickedGivesZero)
+TEST_F(EffectiveDoseWindowTest, NothingTickedGivesZero)
 {
   OpenCleared(Edition::Japanese, {.site = "腹部正面"});
   organs().okButton.UserClick();
@@ -180,7 +180,7 @@ TEST_F(EffectiveDoseWindow, NothingTickedGivesZero)
   EXPECT_EQ(ReadFile("Eff-Dose.dat"), "実効線量 (mSv)\r\n0.000\r\n");
 }
 
-TEST_F(EffectiveDoseWindow, RefusedRowStopsTheRestAndKeepsTheEarlierFile)
+TEST_F(EffectiveDoseWindowTest, RefusedRowStopsTheRestAndKeepsTheEarlierFile)
 {
   OpenCleared(Edition::English);
   for (int row = 1; row <= kOrganRowCount; ++row) SetRow(row, "0", "0", "10");
@@ -202,7 +202,7 @@ TEST_F(EffectiveDoseWindow, RefusedRowStopsTheRestAndKeepsTheEarlierFile)
   EXPECT_EQ(ReadFile("Eff-Dose.dat"), first_file);
 }
 
-TEST_F(EffectiveDoseWindow, PercentageAndDepthLimits)
+TEST_F(EffectiveDoseWindowTest, PercentageAndDepthLimits)
 {
   OpenCleared(Edition::English);
   SetRow(kLiver, "0", "20", "100");  // a far depth equal to the thickness passes
@@ -220,7 +220,7 @@ TEST_F(EffectiveDoseWindow, PercentageAndDepthLimits)
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
 }
 
-TEST_F(EffectiveDoseWindow, NearDepthAboveTheSurfaceIsAGeneralError)
+TEST_F(EffectiveDoseWindowTest, NearDepthAboveTheSurfaceIsAGeneralError)
 {
   OpenCleared(Edition::Japanese, {.site = "腹部正面"});
   SetRow(kColon, "-1", "3", "10");
@@ -232,7 +232,7 @@ TEST_F(EffectiveDoseWindow, NearDepthAboveTheSurfaceIsAGeneralError)
   EXPECT_EQ(organs().totalLabel.Caption(), "");
 }
 
-TEST_F(EffectiveDoseWindow, UnwritableHandBackFileIsToldAndNoTotalShown)
+TEST_F(EffectiveDoseWindowTest, UnwritableHandBackFileIsToldAndNoTotalShown)
 {
   OpenCleared(Edition::English);
   fs::create_directory(File("Eff-Dose.dat"));  // a folder where the file belongs
@@ -244,7 +244,7 @@ TEST_F(EffectiveDoseWindow, UnwritableHandBackFileIsToldAndNoTotalShown)
   EXPECT_FALSE(program_->app.Ended());
 }
 
-TEST_F(EffectiveDoseWindow, SecondOkRewritesTheFile)
+TEST_F(EffectiveDoseWindowTest, SecondOkRewritesTheFile)
 {
   OpenCleared(Edition::English);
   SetRow(kEntranceSkin, "0", "0", "100");
@@ -255,7 +255,7 @@ TEST_F(EffectiveDoseWindow, SecondOkRewritesTheFile)
   EXPECT_EQ(organs().totalLabel.Caption(), "0.006");
 }
 
-TEST_F(EffectiveDoseWindow, ResetBringsBackTheFileValuesAndClearsTheResults)
+TEST_F(EffectiveDoseWindowTest, ResetBringsBackTheFileValuesAndClearsTheResults)
 {
   Started(Edition::English);
   graph().effectiveDoseButton.UserClick();
@@ -273,7 +273,7 @@ TEST_F(EffectiveDoseWindow, ResetBringsBackTheFileValuesAndClearsTheResults)
   EXPECT_TRUE(fs::exists(File("Eff-Dose.dat")));  // Reset leaves the hand-back file
 }
 
-TEST_F(EffectiveDoseWindow, ResetWithTheOrganFileGoneLeavesTheRowsEmpty)
+TEST_F(EffectiveDoseWindowTest, ResetWithTheOrganFileGoneLeavesTheRowsEmpty)
 {
   Started(Edition::English);
   graph().effectiveDoseButton.UserClick();
@@ -286,7 +286,7 @@ TEST_F(EffectiveDoseWindow, ResetWithTheOrganFileGoneLeavesTheRowsEmpty)
   EXPECT_EQ(organs().organRows[1].percentBox.Text(), "0");
 }
 
-TEST_F(EffectiveDoseWindow, ExitDeletesTheScratchTableKeepsTheAnswerAndEnds)
+TEST_F(EffectiveDoseWindowTest, ExitDeletesTheScratchTableKeepsTheAnswerAndEnds)
 {
   OpenCleared(Edition::English);
   organs().okButton.UserClick();
@@ -298,7 +298,7 @@ TEST_F(EffectiveDoseWindow, ExitDeletesTheScratchTableKeepsTheAnswerAndEnds)
   EXPECT_FALSE(organs().Visible());
 }
 
-TEST_F(EffectiveDoseWindow, ClosingItThroughItsFrameEndsTheProgramAsExitDoes)
+TEST_F(EffectiveDoseWindowTest, ClosingItThroughItsFrameEndsTheProgramAsExitDoes)
 {
   for (Edition edition : {Edition::English, Edition::Japanese}) {
     services_.calls.clear();

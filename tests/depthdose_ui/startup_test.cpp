@@ -78,9 +78,10 @@ TEST_F(Startup, EnglishEditionHidesTheCursorReadoutsUntilTheFirstMouseMove)
   EXPECT_EQ(graph().effectiveDoseButton.Caption(), "Estimation of Effective Dose");
   EXPECT_EQ(graph().mouseHintCaption.Caption(), "Depth dose is indicated, when the mouse is moved on the graph");
   EXPECT_EQ(graph().Font().name, "Times New Roman");
-  for (const ui::Control* c : std::vector<const ui::Control*>{&graph().totalPercentBox, &graph().primaryPercentBox, &graph().scatterPercentBox,
-                                                              &graph().depthSeparatorCaption, &graph().depthCaption, &graph().totalLevelLine,
-                                                              &graph().depthLine, &graph().primaryLevelLine, &graph().scatterLevelLine}) {
+  for (const ui::Control* c :
+       std::vector<const ui::Control*>{&graph().totalPercentBox, &graph().primaryPercentBox, &graph().scatterPercentBox,
+                                       &graph().depthSeparatorCaption, &graph().depthCaption, &graph().totalLevelLine,
+                                       &graph().depthLine, &graph().primaryLevelLine, &graph().scatterLevelLine}) {
     EXPECT_FALSE(c->Visible()) << c->Name();
   }
   EXPECT_NE(ui::FindText(graph().graphPicture.Items(), "depth in water [cm]"), nullptr);

@@ -38,7 +38,8 @@ TEST(FluoroscopyPresets, OpeningSelectsContinuousEmptiesTheBoxesAndGreysRateAndW
   EXPECT_TRUE(s.f().Visible());
   EXPECT_TRUE(s.f().continuousOption.Value());
   EXPECT_FALSE(s.f().pulsedOption.Value());
-  for (ui::TextBox* box : {&s.f().currentBox, &s.f().pulseRateBox, &s.f().pulseWidthBox, &s.f().meanCurrentBox}) EXPECT_EQ(box->Text(), "");
+  for (ui::TextBox* box : {&s.f().currentBox, &s.f().pulseRateBox, &s.f().pulseWidthBox, &s.f().meanCurrentBox})
+    EXPECT_EQ(box->Text(), "");
   EXPECT_FALSE(s.f().pulseRateBox.Enabled());
   EXPECT_FALSE(s.f().pulseWidthBox.Enabled());
   EXPECT_TRUE(s.f().currentBox.Enabled());

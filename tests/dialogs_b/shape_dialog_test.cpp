@@ -29,8 +29,9 @@ TEST(ShapeDialogOpening, CurvedOptionPresetsACylinderPerEdition)
   EXPECT_EQ(j.phantom().BsfMethod, kCurvedSurface);
   EXPECT_TRUE(j.f().cylinderOption.Value());
   const std::vector<std::string> japanese{"20", "30", "20", "20", "20", "80"};
-  const std::vector<ui::TextBox*> boxes{&j.f().cylinderRadiusBox, &j.f().ellipseHorizontalBox, &j.f().ellipseVerticalBox,
-                                        &j.f().racetrackABox, &j.f().racetrackBBox, &j.f().racetrackLengthBox};
+  const std::vector<ui::TextBox*> boxes{&j.f().cylinderRadiusBox,  &j.f().ellipseHorizontalBox,
+                                        &j.f().ellipseVerticalBox, &j.f().racetrackABox,
+                                        &j.f().racetrackBBox,      &j.f().racetrackLengthBox};
   for (std::size_t i = 0; i < boxes.size(); ++i) EXPECT_EQ(boxes[i]->Text(), japanese[i]) << i;
   EXPECT_EQ(j.f().historiesCombo.Text(), "50000000");
   EXPECT_EQ(j.f().Caption(), "  入射表面の形状");
@@ -123,12 +124,18 @@ TEST(ShapeDialogOk, EachBoxOfTheChosenShapeAndTheHistoriesMustHoldANumberAboveZe
     const char* message;
   };
   const std::vector<Case> cases{
-      {&mainwin::ShapeDialog::cylinderOption, &mainwin::ShapeDialog::cylinderRadiusBox, "-5", "　Curvature radius (cm)：0 より大きい数値を入力して下さい　"},
-      {&mainwin::ShapeDialog::cylinderOption, &mainwin::ShapeDialog::cylinderRadiusBox, "abc", "　Curvature radius (cm)：0 より大きい数値を入力して下さい　"},
-      {&mainwin::ShapeDialog::ellipseOption, &mainwin::ShapeDialog::ellipseVerticalBox, "0", "　Vertical axis (cm)：0 より大きい数値を入力して下さい　"},
-      {&mainwin::ShapeDialog::racetrackOption, &mainwin::ShapeDialog::racetrackLengthBox, "80 cm", "　Length (cm)：0 より大きい数値を入力して下さい　"},
-      {&mainwin::ShapeDialog::racetrackOption, &mainwin::ShapeDialog::racetrackABox, "1e999", "　a (cm)：数値が大きすぎます　"},
-      {&mainwin::ShapeDialog::cylinderOption, nullptr, "many", "　Photon history of MC calculation：0 より大きい数値を入力して下さい　"},
+      {&mainwin::ShapeDialog::cylinderOption, &mainwin::ShapeDialog::cylinderRadiusBox, "-5",
+       "　Curvature radius (cm)：0 より大きい数値を入力して下さい　"},
+      {&mainwin::ShapeDialog::cylinderOption, &mainwin::ShapeDialog::cylinderRadiusBox, "abc",
+       "　Curvature radius (cm)：0 より大きい数値を入力して下さい　"},
+      {&mainwin::ShapeDialog::ellipseOption, &mainwin::ShapeDialog::ellipseVerticalBox, "0",
+       "　Vertical axis (cm)：0 より大きい数値を入力して下さい　"},
+      {&mainwin::ShapeDialog::racetrackOption, &mainwin::ShapeDialog::racetrackLengthBox, "80 cm",
+       "　Length (cm)：0 より大きい数値を入力して下さい　"},
+      {&mainwin::ShapeDialog::racetrackOption, &mainwin::ShapeDialog::racetrackABox, "1e999",
+       "　a (cm)：数値が大きすぎます　"},
+      {&mainwin::ShapeDialog::cylinderOption, nullptr, "many",
+       "　Photon history of MC calculation：0 より大きい数値を入力して下さい　"},
   };
   for (const Case& c : cases) {
     ShapeSession s(Edition::Japanese);

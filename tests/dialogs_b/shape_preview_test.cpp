@@ -22,7 +22,10 @@ constexpr ui::Color kBlue = ui::Rgb(0, 0, 255);
 constexpr ui::Color kRed = ui::Rgb(255, 0, 0);
 
 struct PreviewSession : Session {
-  explicit PreviewSession(Edition edition = Edition::Japanese) : Session(edition) { main().curvedSurfaceOption.UserClick(); }
+  explicit PreviewSession(Edition edition = Edition::Japanese) : Session(edition)
+  {
+    main().curvedSurfaceOption.UserClick();
+  }
   mainwin::ShapeDialog& f() { return *program->shapeDialog; }
   const ui::DisplayList& Preview()
   {

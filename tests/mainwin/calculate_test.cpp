@@ -23,8 +23,18 @@ using mainwin::MainWindow;
 
 const std::vector<ui::Label*> ResultLabels(MainWindow& f)
 {
-  return {&f.hvlLabel, &f.effectiveEnergyLabel, &f.atrIndexLabel, &f.exposureAt1mLabel, &f.bsfSoftLabel, &f.bsfSkinLabel,
-          &f.bsfAirLabel, &f.convFactorSoftLabel, &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.surfaceDoseAirLabel};
+  return {&f.hvlLabel,
+          &f.effectiveEnergyLabel,
+          &f.atrIndexLabel,
+          &f.exposureAt1mLabel,
+          &f.bsfSoftLabel,
+          &f.bsfSkinLabel,
+          &f.bsfAirLabel,
+          &f.convFactorSoftLabel,
+          &f.convFactorSkinLabel,
+          &f.surfaceDoseSoftLabel,
+          &f.surfaceDoseSkinLabel,
+          &f.surfaceDoseAirLabel};
 }
 
 // ---------------------------------------------------------------- thickness

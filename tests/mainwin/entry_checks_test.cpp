@@ -91,9 +91,11 @@ TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
       {&MainWindow::exposureTimeBox, "-0.1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
       {&MainWindow::targetAngleBox, "-12", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
       {&MainWindow::targetAngleBox, "90", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
-      {&MainWindow::inherentFilterBox, "", Ja("固有濾過 (mmAl)", kJaFitted), En("Inherent filtration (mmAl)", kEnFitted)},
+      {&MainWindow::inherentFilterBox, "", Ja("固有濾過 (mmAl)", kJaFitted),
+       En("Inherent filtration (mmAl)", kEnFitted)},
       // A fit may leave the inherent filtration below 0, but not below its own bound.
-      {&MainWindow::inherentFilterBox, "-10.5", Ja("固有濾過 (mmAl)", kJaFitted), En("Inherent filtration (mmAl)", kEnFitted)},
+      {&MainWindow::inherentFilterBox, "-10.5", Ja("固有濾過 (mmAl)", kJaFitted),
+       En("Inherent filtration (mmAl)", kEnFitted)},
       {&MainWindow::addedCuBox, "-0.1", Ja("付加フィルタ Cu (mm)", kJaZero), En("Added filter Cu (mm)", kEnZero)},
       {&MainWindow::tubeVoltageBox, "abc", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
       {&MainWindow::tubeVoltageBox, "８０", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
@@ -107,10 +109,10 @@ TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
       {&MainWindow::fieldLongSideBox, "-35.6", longSideJa, longSideEn},
       {&MainWindow::fieldLongSideBox, "abc", longSideJa, longSideEn},
       {&MainWindow::fieldLongSideBox, "", longSideJa, longSideEn, Preset::Else},
-      {&MainWindow::fieldShortSideBox, "", Ja("短軸方向サイズ (cm)", kJaAbove), En("Field size (Short axis) (cm)", kEnAbove),
-       Preset::Else},
-      {&MainWindow::fieldLongSideBox, "0", Ja("照射野サイズ（直径） (cm)", kJaAbove), En("Field size (diameter) (cm)", kEnAbove),
-       Preset::Circular},
+      {&MainWindow::fieldShortSideBox, "", Ja("短軸方向サイズ (cm)", kJaAbove),
+       En("Field size (Short axis) (cm)", kEnAbove), Preset::Else},
+      {&MainWindow::fieldLongSideBox, "0", Ja("照射野サイズ（直径） (cm)", kJaAbove),
+       En("Field size (diameter) (cm)", kEnAbove), Preset::Circular},
   };
 
   for (const BadBox& c : cases) {

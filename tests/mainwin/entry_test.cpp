@@ -18,9 +18,10 @@ TEST(EnterChain, EnterWalksTheBoxesInTheirFixedOrderToTheCalculateButton)
 {
   auto s = StartRegistered(Edition::Japanese);
   MainWindow& f = s->form();
-  const std::vector<ui::Control*> chain{&f.targetAngleBox, &f.inherentFilterBox, &f.addedAlBox, &f.addedCuBox, &f.siteCombo, &f.tubeVoltageBox,
-                                        &f.tubeCurrentBox, &f.exposureTimeBox, &f.ffdBox, &f.thicknessBox, &f.fsdBox, &f.fieldPresetCombo,
-                                        &f.fieldLongSideBox, &f.fieldShortSideBox, &f.calculateButton};
+  const std::vector<ui::Control*> chain{
+      &f.targetAngleBox,   &f.inherentFilterBox, &f.addedAlBox,     &f.addedCuBox,   &f.siteCombo, &f.tubeVoltageBox,
+      &f.tubeCurrentBox,   &f.exposureTimeBox,   &f.ffdBox,         &f.thicknessBox, &f.fsdBox,    &f.fieldPresetCombo,
+      &f.fieldLongSideBox, &f.fieldShortSideBox, &f.calculateButton};
   f.targetAngleBox.UserFocus();
   for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
     ASSERT_TRUE(chain[i]->HasFocus()) << chain[i]->Name();
@@ -87,8 +88,9 @@ TEST(Stores, EveryBoxStoresItsNumberWhenLeft)
   MainWindow& f = s->form();
   const ExposureCondition& c = s->m().Condition;
   const std::vector<std::pair<ui::TextBox*, std::string>> entries{
-      {&f.targetAngleBox, "16"}, {&f.tubeVoltageBox, "90"}, {&f.tubeCurrentBox, "320"}, {&f.exposureTimeBox, "0.025"}, {&f.ffdBox, "150"},
-      {&f.thicknessBox, "25"}, {&f.fsdBox, "120"}, {&f.fieldLongSideBox, "30.5"}, {&f.fieldShortSideBox, "24"}};
+      {&f.targetAngleBox, "16"},   {&f.tubeVoltageBox, "90"}, {&f.tubeCurrentBox, "320"}, {&f.exposureTimeBox, "0.025"},
+      {&f.ffdBox, "150"},          {&f.thicknessBox, "25"},   {&f.fsdBox, "120"},         {&f.fieldLongSideBox, "30.5"},
+      {&f.fieldShortSideBox, "24"}};
   for (const auto& [box, text] : entries) box->UserType(text);
   f.inherentFilterBox.UserFocus();
   EXPECT_EQ(c.TargetAngle, 16);

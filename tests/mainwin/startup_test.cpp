@@ -219,8 +219,10 @@ TEST(StartupDefaults, BoxesLabelsAndConditionJapanese)
   EXPECT_EQ(f.fieldShortSideBox.Text(), "35.6");
   EXPECT_EQ(f.dateLabel.Caption(), "2026/12/09 です");
   EXPECT_EQ(f.fieldLongSideCaption.Caption(), "　長軸方向サイズ");
-  for (ui::Label* result : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.atrIndexLabel, &f.bsfSoftLabel, &f.bsfSkinLabel, &f.bsfAirLabel,
-                            &f.convFactorSoftLabel, &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.surfaceDoseAirLabel})
+  for (ui::Label* result :
+       {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.atrIndexLabel, &f.bsfSoftLabel, &f.bsfSkinLabel,
+        &f.bsfAirLabel, &f.convFactorSoftLabel, &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel,
+        &f.surfaceDoseSkinLabel, &f.surfaceDoseAirLabel})
     EXPECT_EQ(result->Caption(), "") << result->Name();
   EXPECT_TRUE(f.constantPotentialOption.Value());
   EXPECT_TRUE(f.flatSurfaceOption.Value());

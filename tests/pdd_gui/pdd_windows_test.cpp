@@ -154,9 +154,11 @@ TEST_P(PddWindows, TheCursorPassesUnderTheReadOutsStepsOneSlabAKeyAndEveryCaptio
   // A label the cursor's lines cross lies above them.
   const QObjectList stack = picture->children();  // bottom to top
   int crossings = 0;
-  for (const ui::Label* label : {&graph.surfaceDoseLabel, &graph.depthCaption, &graph.depthSeparatorCaption, &graph.depthUnit, &graph.doseCaption, &graph.doseUnit}) {
+  for (const ui::Label* label : {&graph.surfaceDoseLabel, &graph.depthCaption, &graph.depthSeparatorCaption,
+                                 &graph.depthUnit, &graph.doseCaption, &graph.doseUnit}) {
     QWidget* l = window->WidgetOf(*label);
-    for (const ui::LineControl* line : {&graph.totalLevelLine, &graph.depthLine, &graph.primaryLevelLine, &graph.scatterLevelLine}) {
+    for (const ui::LineControl* line :
+         {&graph.totalLevelLine, &graph.depthLine, &graph.primaryLevelLine, &graph.scatterLevelLine}) {
       QWidget* w = window->WidgetOf(*line);
       if (!l->isVisible() || !w->isVisible() || !w->geometry().intersects(l->geometry())) continue;
       ++crossings;

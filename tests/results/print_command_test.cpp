@@ -72,9 +72,10 @@ TEST(PrintCommand, PrintsOnePageAndResetsTheMainWindow)
     EXPECT_EQ(s.m().Phantom.PhantomModel, 4);
     // The main window no longer shows results of its own.
     mainwin::MainWindow& f = s.main();
-    for (const ui::Label* label : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.surfaceDoseAirLabel, &f.bsfSoftLabel, &f.convFactorSoftLabel,
-                                   &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.bsfSkinLabel, &f.bsfAirLabel, &f.optionalFilterMaterialLabel,
-                                   &f.optionalFilterThicknessLabel}) {
+    for (const ui::Label* label :
+         {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.surfaceDoseAirLabel, &f.bsfSoftLabel,
+          &f.convFactorSoftLabel, &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel,
+          &f.bsfSkinLabel, &f.bsfAirLabel, &f.optionalFilterMaterialLabel, &f.optionalFilterThicknessLabel}) {
       EXPECT_EQ(label->Caption(), "") << label->Name();
     }
     EXPECT_EQ(s.m().OtherFilter.OtherFilterOn, 0);

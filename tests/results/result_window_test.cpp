@@ -246,9 +246,10 @@ TEST(Erase, OkEmptiesTheTableAndResetsTheMainWindow)
     EXPECT_EQ(s.window().tablePicture.FontSize(), 9.0);
 
     mainwin::MainWindow& f = s.main();
-    for (const ui::Label* label : {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.surfaceDoseAirLabel, &f.bsfSoftLabel, &f.convFactorSoftLabel,
-                                   &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel, &f.bsfSkinLabel, &f.bsfAirLabel, &f.optionalFilterMaterialLabel,
-                                   &f.optionalFilterThicknessLabel}) {
+    for (const ui::Label* label :
+         {&f.exposureAt1mLabel, &f.hvlLabel, &f.effectiveEnergyLabel, &f.surfaceDoseAirLabel, &f.bsfSoftLabel,
+          &f.convFactorSoftLabel, &f.convFactorSkinLabel, &f.surfaceDoseSoftLabel, &f.surfaceDoseSkinLabel,
+          &f.bsfSkinLabel, &f.bsfAirLabel, &f.optionalFilterMaterialLabel, &f.optionalFilterThicknessLabel}) {
       EXPECT_EQ(label->Caption(), "") << label->Name();
     }
     // The English window has no ATR index: its label is left alone.

@@ -190,7 +190,8 @@ TEST_P(ResultWindowOnTheDesktop, SaveAndReadDialogsScreenshots)
   s.program->resultWindow->readButton.UserClick();
   s.program->resultReadDialog->fileList.UserChoose(0);
   s.services.DoEvents();
-  for (ui::Form* form : {static_cast<ui::Form*>(&*s.program->resultSaveDialog), static_cast<ui::Form*>(&*s.program->resultReadDialog)}) {
+  for (ui::Form* form :
+       {static_cast<ui::Form*>(&*s.program->resultSaveDialog), static_cast<ui::Form*>(&*s.program->resultReadDialog)}) {
     qt::FormWindow* window = s.binding->WindowOf(*form);
     ASSERT_NE(window, nullptr);
     const QImage shot = window->grab().toImage();

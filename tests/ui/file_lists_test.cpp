@@ -76,7 +76,8 @@ TEST(FileNameTest, Utf8IsValidOnlyWhenWellFormed)
 
 class FileDialog : public Form {
 public:
-  explicit FileDialog(Application& app, DriveRoots roots) : Form(app, "FileDialog"), driveList{*this, "Drive1", {}, std::move(roots)}
+  explicit FileDialog(Application& app, DriveRoots roots)
+      : Form(app, "FileDialog"), driveList{*this, "Drive1", {}, std::move(roots)}
   {
     driveList.Change = [this] {
       log.push_back("Drive1 " + driveList.Drive());

@@ -208,7 +208,8 @@ class Options : public Form {
 public:
   explicit Options(Application& app) : Form(app, "Options")
   {
-    for (OptionButton* o : {&upperFirstOption, &upperSecondOption, &upperThirdOption, &lowerFirstOption, &lowerSecondOption})
+    for (OptionButton* o :
+         {&upperFirstOption, &upperSecondOption, &upperThirdOption, &lowerFirstOption, &lowerSecondOption})
       o->Click = [this, o] {
         // The routine sees the group already settled.
         log.push_back(o->Name() + (o->Value() ? "+" : "-") + (upperFirstOption.Value() ? "1" : "") +
@@ -229,7 +230,8 @@ public:
 TEST_F(UiTest, OptionGroupsArePerContainer)
 {
   Options form(app);
-  EXPECT_FALSE(form.upperFirstOption.Value() || form.upperSecondOption.Value() || form.upperThirdOption.Value());  // none selected at first
+  EXPECT_FALSE(form.upperFirstOption.Value() || form.upperSecondOption.Value() ||
+               form.upperThirdOption.Value());  // none selected at first
   form.upperFirstOption.SetValue(true);
   form.lowerFirstOption.SetValue(true);
   form.Loose.SetValue(true);

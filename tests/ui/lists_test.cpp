@@ -14,7 +14,9 @@ class Lists : public Form {
 public:
   explicit Lists(Application& app) : Form(app, "Lists")
   {
-    siteCombo.Click = [this] { log.push_back("Click " + siteCombo.Text() + " " + std::to_string(siteCombo.ListIndex())); };
+    siteCombo.Click = [this] {
+      log.push_back("Click " + siteCombo.Text() + " " + std::to_string(siteCombo.ListIndex()));
+    };
     siteCombo.Change = [this] { log.push_back("Change " + siteCombo.Text()); };
     siteList.Click = [this] { log.push_back("List1 " + siteList.Text()); };
   }
