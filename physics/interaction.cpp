@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -101,7 +102,7 @@ double FluorYieldOrZero(int Z, int shell)
 
 double RawPhoto(int Z, double E_keV)
 {
-  return detail::XrlCall("CS_Photo" + Args(Z, E_keV), CS_Photo, Z, E_keV);
+  return detail::XrlCall([&] { return "CS_Photo" + Args(Z, E_keV); }, CS_Photo, Z, E_keV);
 }
 
 // The energy at which xraylib's photoelectric data jump near the tabulated
@@ -167,7 +168,7 @@ double CoherentMassCoeff(int Z, double E_keV)
 {
   Check(Z, E_keV);
   const double E = std::min(E_keV, kXrlTop_keV);
-  const double value = detail::XrlCall("CS_Rayl" + Args(Z, E), CS_Rayl, Z, E);
+  const double value = detail::XrlCall([&] { return "CS_Rayl" + Args(Z, E); }, CS_Rayl, Z, E);
   // Far above the binding energies coherent scattering falls as 1/E^2.
   return E_keV <= kXrlTop_keV ? value : value * (kXrlTop_keV / E_keV) * (kXrlTop_keV / E_keV);
 }
@@ -176,7 +177,7 @@ double IncoherentMassCoeff(int Z, double E_keV)
 {
   Check(Z, E_keV);
   const double E = std::min(E_keV, kXrlTop_keV);
-  const double value = detail::XrlCall("CS_Compt" + Args(Z, E), CS_Compt, Z, E);
+  const double value = detail::XrlCall([&] { return "CS_Compt" + Args(Z, E); }, CS_Compt, Z, E);
   if (E_keV <= kXrlTop_keV) return value;
   // The free-electron cross section, less the binding deficit found at
   // 800 keV; that deficit comes from forward angles whose solid angle shrinks
@@ -203,7 +204,8 @@ double AtomicFormFactor(int Z, double x)
   CheckZ(Z);
   if (!(x >= 0.0) || !std::isfinite(x))
     throw std::domain_error("form factor: momentum transfer must be 0 or more, got " + std::to_string(x));
-  return detail::XrlCall("FF_Rayl(Z=" + std::to_string(Z) + ", x=" + std::to_string(x) + ")", FF_Rayl, Z, x);
+  return detail::XrlCall([&] { return "FF_Rayl(Z=" + std::to_string(Z) + ", x=" + std::to_string(x) + ")"; },
+                         FF_Rayl, Z, x);
 }
 
 double IncoherentScatteringFunction(int Z, double x)
@@ -213,7 +215,8 @@ double IncoherentScatteringFunction(int Z, double x)
     throw std::domain_error("incoherent scattering function: momentum transfer must be 0 or more, got " +
                             std::to_string(x));
   if (x == 0.0) return 0.0;  // no momentum transfer, no ionisation; xraylib refuses x = 0
-  return detail::XrlCall("SF_Compt(Z=" + std::to_string(Z) + ", x=" + std::to_string(x) + ")", SF_Compt, Z, x);
+  return detail::XrlCall([&] { return "SF_Compt(Z=" + std::to_string(Z) + ", x=" + std::to_string(x) + ")"; },
+                         SF_Compt, Z, x);
 }
 
 std::vector<double> AbsorptionEdges_keV(int Z, double lo_keV, double hi_keV)
@@ -253,48 +256,95 @@ double KEdge_keV(int Z)
   return edges[Z];
 }
 
+namespace {
+
+// What the fluorescence sums need of one element; it depends on nothing else.
+// xraylib answers each line an element lacks with a newly allocated error
+// message, and the tables ask at every energy point, so it is read once.
+struct ShellFluorescence {
+  double edge_keV = 0.0;  // 0: none
+  double jump_ratio = 1.0;
+  double yield = 0.0;
+  double mean_line_keV = 0.0;
+};
+struct ElementFluorescence {
+  double k_jump_ratio = 1.0;
+  double k_yield = 0.0;
+  double k_mean_line_keV = 0.0;
+  bool has_kl2 = false, has_kl3 = false;
+  double kl2_rate = 0.0, kl3_rate = 0.0;
+  std::array<ShellFluorescence, 3> l;  // L1, L2, L3
+};
+
+ElementFluorescence ReadFluorescence(int Z)
+{
+  ElementFluorescence f;
+  f.k_jump_ratio = JumpRatio(Z, K_SHELL);
+  f.k_yield = FluorYieldOrZero(Z, K_SHELL);
+  f.k_mean_line_keV = MeanLineEnergy(Z, KL1_LINE, KP5_LINE);
+  f.has_kl2 = detail::XrlTry(f.kl2_rate, RadRate, Z, KL2_LINE);
+  f.has_kl3 = detail::XrlTry(f.kl3_rate, RadRate, Z, KL3_LINE);
+  for (std::size_t i = 0; i < f.l.size(); ++i) {
+    const ShellLines& s = kLShells[i];
+    ShellFluorescence& out = f.l[i];
+    double edge = 0.0;
+    if (detail::XrlTry(edge, EdgeEnergy, Z, s.shell) && edge > 0.0) out.edge_keV = edge;
+    out.jump_ratio = JumpRatio(Z, s.shell);
+    out.yield = FluorYieldOrZero(Z, s.shell);
+    out.mean_line_keV = MeanLineEnergy(Z, s.first_line, s.last_line);
+  }
+  return f;
+}
+
+const ElementFluorescence& Fluorescence(int Z)
+{
+  static std::array<std::once_flag, kMaxZ + 1> once;
+  static std::array<ElementFluorescence, kMaxZ + 1> elements;
+  std::call_once(once[Z], [Z] { elements[Z] = ReadFluorescence(Z); });
+  return elements[Z];
+}
+
+}  // namespace
+
 double KShellPhotoFraction(int Z, double E_keV)
 {
   Check(Z, E_keV);
   if (Z <= 2) return 1.0;  // the K shell is the only one
   const double edge = KEdge_keV(Z);
   if (edge <= 0.0 || E_keV < edge) return 0.0;
-  return 1.0 - 1.0 / JumpRatio(Z, K_SHELL);
+  return 1.0 - 1.0 / Fluorescence(Z).k_jump_ratio;
 }
 
 double KFluorescenceYield(int Z)
 {
   CheckZ(Z);
-  return FluorYieldOrZero(Z, K_SHELL);
+  return Fluorescence(Z).k_yield;
 }
 
 double MeanKLineEnergy_keV(int Z)
 {
   CheckZ(Z);
-  return MeanLineEnergy(Z, KL1_LINE, KP5_LINE);
+  return Fluorescence(Z).k_mean_line_keV;
 }
 
 double MeanFluorescenceEnergy_keV(int Z, double E_keV)
 {
   Check(Z, E_keV);
+  const ElementFluorescence& f = Fluorescence(Z);
   const double pK = KShellPhotoFraction(Z, E_keV);
-  const double wK = KFluorescenceYield(Z);
-  double X = pK * wK * MeanKLineEnergy_keV(Z);
+  const double wK = f.k_yield;
+  double X = pK * wK * f.k_mean_line_keV;
   // A K alpha line leaves a vacancy in L2 or L3, which may fluoresce in turn;
   // in heavy elements that adds a few keV per K absorption.
   if (pK > 0.0 && wK > 0.0) {
-    double rate = 0.0;
-    if (detail::XrlTry(rate, RadRate, Z, KL2_LINE))
-      X += pK * wK * rate * FluorYieldOrZero(Z, L2_SHELL) * MeanLineEnergy(Z, L2L3_LINE, L2Q1_LINE);
-    if (detail::XrlTry(rate, RadRate, Z, KL3_LINE))
-      X += pK * wK * rate * FluorYieldOrZero(Z, L3_SHELL) * MeanLineEnergy(Z, L3M1_LINE, L3Q1_LINE);
+    if (f.has_kl2) X += pK * wK * f.kl2_rate * f.l[1].yield * f.l[1].mean_line_keV;
+    if (f.has_kl3) X += pK * wK * f.kl3_rate * f.l[2].yield * f.l[2].mean_line_keV;
   }
   double rest = 1.0 - pK;
-  for (const ShellLines& s : kLShells) {
-    double edge = 0.0;
-    if (!detail::XrlTry(edge, EdgeEnergy, Z, s.shell) || edge <= 0.0 || E_keV < edge) continue;
-    const double p = rest * (1.0 - 1.0 / JumpRatio(Z, s.shell));
-    X += p * FluorYieldOrZero(Z, s.shell) * MeanLineEnergy(Z, s.first_line, s.last_line);
+  for (const ShellFluorescence& s : f.l) {
+    if (s.edge_keV <= 0.0 || E_keV < s.edge_keV) continue;
+    const double p = rest * (1.0 - 1.0 / s.jump_ratio);
+    X += p * s.yield * s.mean_line_keV;
     rest -= p;
   }
   return X;

@@ -79,7 +79,7 @@ std::string ElementSymbol(int Z)
 {
   if (Z < 1 || Z > kMaxZ)
     throw std::invalid_argument("no element with atomic number " + std::to_string(Z));
-  char* symbol = detail::XrlCall("AtomicNumberToSymbol(Z=" + std::to_string(Z) + ")",
+  char* symbol = detail::XrlCall([&] { return "AtomicNumberToSymbol(Z=" + std::to_string(Z) + ")"; },
                                  AtomicNumberToSymbol, Z);
   std::string result(symbol);
   xrlFree(symbol);
@@ -102,7 +102,7 @@ double AtomicWeight(int Z)
 {
   if (Z < 1 || Z > kMaxZ)
     throw std::invalid_argument("no element with atomic number " + std::to_string(Z));
-  return detail::XrlCall("AtomicWeight(Z=" + std::to_string(Z) + ")", ::AtomicWeight, Z);
+  return detail::XrlCall([&] { return "AtomicWeight(Z=" + std::to_string(Z) + ")"; }, ::AtomicWeight, Z);
 }
 
 }  // namespace vorn::physics

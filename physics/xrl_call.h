@@ -9,16 +9,17 @@
 namespace vorn::physics::detail {
 
 // Runs fn(args..., &error); a reported error throws std::domain_error with
-// "what" (the function and its arguments) and xraylib's message.
-template <class Fn, class... Args>
-auto XrlCall(const std::string& what, Fn fn, Args... args)
+// what() (the function and its arguments, built only then: the tables call
+// these millions of times) and xraylib's message.
+template <class Describe, class Fn, class... Args>
+auto XrlCall(const Describe& what, Fn fn, Args... args)
 {
   xrl_error* error = nullptr;
   auto value = fn(args..., &error);
   if (error != nullptr) {
     std::string message = error->message != nullptr ? error->message : "unknown error";
     xrl_error_free(error);
-    throw std::domain_error("xraylib " + what + ": " + message);
+    throw std::domain_error("xraylib " + std::string(what()) + ": " + message);
   }
   return value;
 }

@@ -31,4 +31,7 @@ Crossing Bodies::next_crossing(const Vec3& r, const Vec3& u, int region) const
 
 Vec3 Bodies::surface_normal(const Vec3& r, int region) const { return bodies_[region]->normal(r); }
 
+// Bodies never touch, so the nearest surface is the body's own.
+double Bodies::safety(const Vec3& r, int region) const { return bodies_[region]->safety(r); }
+
 }  // namespace vorn::mc

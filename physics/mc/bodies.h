@@ -22,6 +22,8 @@ public:
   int region_at(const Vec3& r) const override;
   Crossing next_crossing(const Vec3& r, const Vec3& u, int region) const override;
   Vec3 surface_normal(const Vec3& r, int region) const override;
+  double safety(const Vec3& r, int region) const override;
+  bool convex() const override { return bodies_.size() == 1; }
 
   const ConvexShape& body(int i) const { return *bodies_[i]; }
 

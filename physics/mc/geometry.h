@@ -29,6 +29,14 @@ public:
   virtual Crossing next_crossing(const Vec3& r, const Vec3& u, int region) const = 0;
   // Outward unit normal of `region` at a point r on its surface.
   virtual Vec3 surface_normal(const Vec3& r, int region) const = 0;
+  // A distance within which no surface of `region` lies around r, in any
+  // direction (0 when the geometry cannot tell cheaply). The transport takes
+  // an interaction that comes sooner without asking for the exact crossing,
+  // which is the dearer question for curved bodies.
+  virtual double safety(const Vec3& /*r*/, int /*region*/) const { return 0.0; }
+  // True when the regions together form one convex solid: a photon that has
+  // left it through its surface never meets it again.
+  virtual bool convex() const { return false; }
 };
 
 }  // namespace vorn::mc

@@ -19,6 +19,7 @@ public:
   int region_at(const Vec3& r) const override;
   Crossing next_crossing(const Vec3& r, const Vec3& u, int region) const override;
   Vec3 surface_normal(const Vec3& r, int region) const override;
+  bool convex() const override { return true; }  // a stack of layers fills one box
 
   const std::vector<double>& boundaries() const { return z_; }
 

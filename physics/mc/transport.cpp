@@ -21,6 +21,10 @@ namespace {
 // surfaces by rounding; that is a geometry fault, not physics.
 constexpr int kMaxStalls = 1000;
 
+// Far above the rounding of a distance in a body of metres, far below any
+// free path that matters.
+constexpr double kSafetyMargin_cm = 1e-6;
+
 void Deposit(const Photon& p, double E_keV, const TallyHooks& t, const World& world)
 {
   for (Tally* x : t.deposit) x->on_deposit(p, E_keV, world);
@@ -60,8 +64,8 @@ void TransportHistory(const Source& source, const World& world, Rng& rng, const 
 
   int stalls = 0;
   while (true) {
-    const Crossing next = world.geometry.next_crossing(p.r, p.u, p.region);
     if (p.region == kVacuum) {
+      const Crossing next = world.geometry.next_crossing(p.r, p.u, p.region);
       if (next.distance == kInfinity) {
         for (Tally* x : t.escape) x->on_escape(p, world);
         return;
@@ -71,20 +75,30 @@ void TransportHistory(const Source& source, const World& world, Rng& rng, const 
       continue;
     }
 
-    // Flight to the next surface or interaction, whichever comes first.
+    // Flight to the next surface or interaction, whichever comes first. An
+    // interaction nearer than the safety distance needs no exact crossing;
+    // the margin keeps rounding in the two distances from changing a choice.
     const Medium& medium = *world.media[p.region];
     const double d_collision = SampleFreePath(medium.mu_total(p.g), rng);
-    if (next.distance <= d_collision) {
-      for (Tally* x : t.track) x->on_track(p, next.distance, world);
-      p.r = advance(p.r, p.u, next.distance);
-      if (next.distance == 0.0 && ++stalls > kMaxStalls)
-        throw std::logic_error("photon caught between surfaces at (" + std::to_string(p.r.x) + ", " +
-                               std::to_string(p.r.y) + ", " + std::to_string(p.r.z) + ")");
-      const int from = p.region;
-      p.region = next.next_region;
-      if (p.region == kVacuum)
-        for (Tally* x : t.exit) x->on_exit(p, from, world);
-      continue;
+    if (!(d_collision < world.geometry.safety(p.r, p.region) - kSafetyMargin_cm)) {
+      const Crossing next = world.geometry.next_crossing(p.r, p.u, p.region);
+      if (next.distance <= d_collision) {
+        for (Tally* x : t.track) x->on_track(p, next.distance, world);
+        p.r = advance(p.r, p.u, next.distance);
+        if (next.distance == 0.0 && ++stalls > kMaxStalls)
+          throw std::logic_error("photon caught between surfaces at (" + std::to_string(p.r.x) + ", " +
+                                 std::to_string(p.r.y) + ", " + std::to_string(p.r.z) + ")");
+        const int from = p.region;
+        p.region = next.next_region;
+        if (p.region == kVacuum) {
+          for (Tally* x : t.exit) x->on_exit(p, from, world);
+          if (world.geometry.convex()) {  // gone for good: no need to look for the way back
+            for (Tally* x : t.escape) x->on_escape(p, world);
+            return;
+          }
+        }
+        continue;
+      }
     }
     for (Tally* x : t.track) x->on_track(p, d_collision, world);
     p.r = advance(p.r, p.u, d_collision);

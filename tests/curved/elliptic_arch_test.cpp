@@ -91,6 +91,39 @@ TEST(EllipticArch, EntryIsTheFirstPointInsideAlongTheRay)
   }
 }
 
+TEST(EllipticArch, FastDistancesAgreeWithTheChordAndSafetyIsABound)
+{
+  for (const Case& c : Cases()) {
+    const ConvexShape& chord_only = c.shape;
+    Rng rng(13, 0);
+    int positive_safety = 0;
+    for (int i = 0; i < 2000; ++i) {
+      const Vec3 r = PointWhere(c, rng, true);
+      const double safety = c.shape.safety(r);
+      ASSERT_GE(safety, -1e-12) << c.name;
+      positive_safety += safety > 0.0;
+      for (int k = 0; k < 4; ++k) {
+        const Vec3 u = SampleIsotropic(rng);
+        const double d = c.shape.distance_to_exit(r, u);
+        ASSERT_NEAR(d, chord_only.ConvexShape::distance_to_exit(r, u), 1e-9 * (1.0 + d)) << c.name << " " << i;
+        ASSERT_LE(safety, d + 1e-9) << c.name << " " << i;
+      }
+      // From outside, and from a focus 80 cm above the entrance point.
+      const Vec3 outside = PointWhere(c, rng, false), target = RandomPoint(c, rng);
+      for (const Vec3& from : {outside, Vec3{0.0, 0.0, -80.0}}) {
+        const Vec3 u = normalized(Vec3{target.x - from.x, target.y - from.y, target.z - from.z});
+        const double d = c.shape.distance_to_entry(from, u);
+        const double expected = chord_only.ConvexShape::distance_to_entry(from, u);
+        ASSERT_EQ(std::isinf(d), std::isinf(expected)) << c.name << " " << i;
+        if (!std::isinf(d)) {
+          ASSERT_NEAR(d, expected, 1e-9 * (1.0 + d)) << c.name << " " << i;
+        }
+      }
+    }
+    EXPECT_GT(positive_safety, 1900) << c.name;
+  }
+}
+
 TEST(EllipticArch, HandWorkedChords)
 {
   const EllipticArchPrism e(30.0, 20.0, 80.0, 25.0);

@@ -12,41 +12,49 @@ namespace {
 
 // Every shape with an example and a box around it from which test points are drawn.
 struct SlabCase {
+  static constexpr bool kHasSafety = true;
   static Box make() { return Box::Slab(0.0, 20.0); }
   static Vec3 lo() { return {-50.0, -50.0, -5.0}; }
   static Vec3 hi() { return {50.0, 50.0, 25.0}; }
 };
 struct PlateCase {
+  static constexpr bool kHasSafety = true;
   static Box make() { return Box::Plate(30.0, 20.0, 50.0, 2.0); }
   static Vec3 lo() { return {-20.0, -15.0, 45.0}; }
   static Vec3 hi() { return {20.0, 15.0, 55.0}; }
 };
 struct CylinderCase {
+  static constexpr bool kHasSafety = false;
   static Cylinder make() { return Cylinder(10.0, 40.0); }
   static Vec3 lo() { return {-25.0, -12.0, -2.0}; }
   static Vec3 hi() { return {25.0, 12.0, 22.0}; }
 };
 struct EllipseCase {
+  static constexpr bool kHasSafety = false;
   static EllipticCylinder make() { return EllipticCylinder(15.0, 10.0, 40.0); }
   static Vec3 lo() { return {-25.0, -17.0, -2.0}; }
   static Vec3 hi() { return {25.0, 17.0, 22.0}; }
 };
 struct UprightEllipseCase {
+  static constexpr bool kHasSafety = false;
   static EllipticCylinder make() { return EllipticCylinder(6.0, 12.0, 30.0); }
   static Vec3 lo() { return {-20.0, -8.0, -2.0}; }
   static Vec3 hi() { return {20.0, 8.0, 26.0}; }
 };
 struct RacetrackCase {
+  static constexpr bool kHasSafety = true;
   static RacetrackPrism make() { return RacetrackPrism(20.0, 20.0, 80.0, 25.0); }
   static Vec3 lo() { return {-45.0, -22.0, -2.0}; }
   static Vec3 hi() { return {45.0, 22.0, 27.0}; }
 };
 struct ShallowRacetrackCase {  // exit level above the end of the shoulders
+  static constexpr bool kHasSafety = true;
   static RacetrackPrism make() { return RacetrackPrism(10.0, 16.0, 30.0, 5.0); }
   static Vec3 lo() { return {-17.0, -15.0, -1.0}; }
   static Vec3 hi() { return {17.0, 15.0, 6.0}; }
 };
 struct NarrowRacetrackCase {  // no flat top: a = 0
+  static constexpr bool kHasSafety = true;
   static RacetrackPrism make() { return RacetrackPrism(0.0, 12.0, 30.0, 15.0); }
   static Vec3 lo() { return {-17.0, -8.0, -1.0}; }
   static Vec3 hi() { return {17.0, 8.0, 16.0}; }
@@ -147,6 +155,42 @@ TYPED_TEST(ShapeContract, APhotonThatHasLeftDoesNotReenter)
     // Turned round at the exit point, it crosses the whole chord back.
     const Vec3 back{-u.x, -u.y, -u.z};
     ASSERT_NEAR(shape.distance_to_exit(exit, back), d + shape.distance_to_exit(r, back), 1e-6 * (1.0 + d)) << i;
+  }
+}
+
+// A shape's own exit and entry agree with the ones through its whole chord,
+// and its safety distance is a true bound: no exit in any direction is nearer.
+TYPED_TEST(ShapeContract, FastDistancesAgreeWithTheChordAndSafetyIsABound)
+{
+  const auto shape = TypeParam::make();
+  const ConvexShape& chord_only = shape;
+  Rng rng(5, 0);
+  int positive_safety = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const Vec3 r = this->point_inside(shape, rng);
+    const double safety = shape.safety(r);
+    ASSERT_GE(safety, -1e-12) << i;
+    positive_safety += safety > 0.0;
+    for (int k = 0; k < 4; ++k) {
+      const Vec3 u = SampleIsotropic(rng);
+      const double d = shape.distance_to_exit(r, u);
+      ASSERT_NEAR(d, chord_only.ConvexShape::distance_to_exit(r, u), 1e-9 * (1.0 + d)) << i;
+      ASSERT_LE(safety, d + 1e-9) << i;
+    }
+    // From outside, and from a focus 80 cm above the entrance point.
+    const Vec3 outside = this->point_outside(shape, rng);
+    const Vec3 target = this->random_point(rng);
+    for (const Vec3& from : {outside, Vec3{0.0, 0.0, -80.0}}) {
+      const Vec3 u = normalized(Vec3{target.x - from.x, target.y - from.y, target.z - from.z});
+      const double d = shape.distance_to_entry(from, u), expected = chord_only.ConvexShape::distance_to_entry(from, u);
+      ASSERT_EQ(std::isinf(d), std::isinf(expected)) << i;
+      if (!std::isinf(d)) {
+        ASSERT_NEAR(d, expected, 1e-9 * (1.0 + d)) << i;
+      }
+    }
+  }
+  if (TypeParam::kHasSafety) {
+    EXPECT_GT(positive_safety, 1900);
   }
 }
 

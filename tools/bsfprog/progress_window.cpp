@@ -69,12 +69,15 @@ void ProgressWindow::Start()
     ProgramOutcome o = RunBackscatterProgram(shape_, folder_, {.progress = &progress_});
     worker_outcome_ = std::move(o);
     worker_done_.store(true, std::memory_order_release);
+    // The result is shown (and the window closed) at once, not at the next poll.
+    QMetaObject::invokeMethod(this, [this] { Poll(); }, Qt::QueuedConnection);
   });
   poll_timer_.start();
 }
 
 void ProgressWindow::Poll()
 {
+  if (outcome_) return;  // finished already (the worker's call and a timer tick may both come)
   if (worker_done_.load(std::memory_order_acquire)) {
     Finish();
     return;

@@ -1,5 +1,6 @@
 #include "physics/mc/shapes/box.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -44,6 +45,12 @@ Vec3 Box::normal(const Vec3& r) const
   for (int i = 1; i < 6; ++i)
     if (d[i] < d[best]) best = i;
   return n[best];
+}
+
+double Box::safety(const Vec3& r) const
+{
+  // Infinite bounds give infinite distances, which min passes over.
+  return std::min({r.x - lo_.x, hi_.x - r.x, r.y - lo_.y, hi_.y - r.y, r.z - lo_.z, hi_.z - r.z});
 }
 
 }  // namespace vorn::mc

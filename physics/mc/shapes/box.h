@@ -1,6 +1,7 @@
 // Axis-aligned box: a slab (sides at infinity), a bounded block, a plate.
 #pragma once
 
+#include <algorithm>
 #include <utility>
 
 #include "physics/mc/shapes/shape.h"
@@ -22,6 +23,7 @@ public:
   bool inside(const Vec3& r) const override;
   Chord chord(const Vec3& r, const Vec3& u) const override;
   Vec3 normal(const Vec3& r) const override;
+  double safety(const Vec3& r) const override;
 
   const Vec3& lo() const { return lo_; }
   const Vec3& hi() const { return hi_; }
@@ -30,6 +32,15 @@ private:
   Vec3 lo_;
   Vec3 hi_;
 };
+
+// The nearer of t and the distance along u from r to the plane at `lo` or
+// `hi` that the ray heads for (none when it runs parallel).
+inline double NearerPlane(double t, double r, double u, double lo, double hi)
+{
+  if (u > 0.0) return std::min(t, (hi - r) / u);
+  if (u < 0.0) return std::min(t, (lo - r) / u);
+  return t;
+}
 
 // One axis of the slab method: narrows [t_in, t_out] to where lo <= r + t u <= hi.
 // (Inline: every step of every shape calls it.)

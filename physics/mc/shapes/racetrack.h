@@ -18,6 +18,9 @@ public:
   bool inside(const Vec3& r) const override;
   Chord chord(const Vec3& r, const Vec3& u) const override;
   Vec3 normal(const Vec3& r) const override;
+  double safety(const Vec3& r) const override;
+  double distance_to_exit(const Vec3& r, const Vec3& u) const override;
+  double distance_to_entry(const Vec3& r, const Vec3& u) const override;
 
   double a() const { return a_; }
   double b() const { return b_; }

@@ -26,10 +26,14 @@ public:
   virtual Chord chord(const Vec3& r, const Vec3& u) const = 0;
   // Outward unit normal at a point r on the surface.
   virtual Vec3 normal(const Vec3& r) const = 0;
+  // From a point inside: a lower bound of the distance to the surface (0 when
+  // no cheap bound is known; 0 or less for a point outside).
+  virtual double safety(const Vec3& /*r*/) const { return 0.0; }
 
   // From a point inside (or on the surface): distance to where the ray
-  // leaves; 0 when it is leaving already.
-  double distance_to_exit(const Vec3& r, const Vec3& u) const
+  // leaves; 0 when it is leaving already. A shape may answer it faster than
+  // through the whole chord.
+  virtual double distance_to_exit(const Vec3& r, const Vec3& u) const
   {
     const Chord c = chord(r, u);
     return (c.empty() || c.t_out < 0.0) ? 0.0 : c.t_out;
@@ -37,7 +41,7 @@ public:
   // From a point outside: distance to where the ray enters; kInfinity when it
   // misses. A chord shorter than kSurfaceTolerance counts as a miss, so a
   // photon that has just left through the surface never re-enters at once.
-  double distance_to_entry(const Vec3& r, const Vec3& u) const
+  virtual double distance_to_entry(const Vec3& r, const Vec3& u) const
   {
     const Chord c = chord(r, u);
     const double t_in = c.t_in > 0.0 ? c.t_in : 0.0;
