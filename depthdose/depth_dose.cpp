@@ -34,6 +34,13 @@ double Ln(double x, const std::string& what)
   return std::log(x);
 }
 
+// The same for a value read from the attenuation table, told in the edition's words.
+double LnOfTableValue(double x, std::string_view pattern)
+{
+  if (!(x > 0.0)) throw CalcError(FillIn(pattern, {NumberText(x)}));
+  return std::log(x);
+}
+
 void CheckFinite(double x, const char* what)
 {
   if (!std::isfinite(x)) throw CalcError(std::string("overflow in ") + what);
@@ -45,22 +52,22 @@ void CheckFinite(double x, const char* what)
 double AttenuationAt(const DepthDoseCalculation& module, double E)
 {
   const auto& table = module.AttnTable;
+  const DepthDoseCauseTexts& causes = DepthDoseCauseTextsFor(module.edition());
   int k = 2;
   while (E >= table[4][k]) {
     ++k;
     if (k > kLastAttnRow) {
-      throw CalcError(NumberText(E) + " keV lies beyond the last row of " + kAttenuationFileName);
+      throw CalcError(FillIn(causes.BeyondAttenuationTable, {NumberText(E)}));
     }
   }
   const double x = std::log(E);
-  const double x1 = Ln(table[4][k - 1], std::string("an energy in ") + kAttenuationFileName);
-  const double x2 = Ln(table[4][k], std::string("an energy in ") + kAttenuationFileName);
+  const double x1 = LnOfTableValue(table[4][k - 1], causes.EnergyWithoutLogarithm);
+  const double x2 = LnOfTableValue(table[4][k], causes.EnergyWithoutLogarithm);
   const double t = Divide(x - x1, x2 - x1, "the energy interpolation of the attenuation");
   double mu = 0.0;
   for (int c = 1; c <= 3; ++c) {
-    const std::string what = std::string("a coefficient in ") + kAttenuationFileName;
-    const double lower = Ln(table[c][k - 1], what);
-    const double upper = Ln(table[c][k], what);
+    const double lower = LnOfTableValue(table[c][k - 1], causes.CoefficientWithoutLogarithm);
+    const double upper = LnOfTableValue(table[c][k], causes.CoefficientWithoutLogarithm);
     mu += std::exp(lower + (upper - lower) * t);
   }
   return mu;
@@ -93,23 +100,20 @@ void DepthDoseCalculation::ComputeDepthDose()
 
   // The hand-over is checked first, so that the message names the value
   // rather than a division or an empty sum it leads to.
-  const auto require_above_zero = [](double value, const char* what, const char* unit) {
-    if (!(value > 0.0) || !std::isfinite(value)) {
-      throw CalcError(std::string("the ") + what + " in " + kHandoverFileName + " is " + NumberText(value) + " " +
-                      unit + "; it must be above 0");
-    }
+  const DepthDoseCauseTexts& causes = DepthDoseCauseTextsFor(edition_);
+  const auto require_above_zero = [](double value, std::string_view pattern) {
+    if (!(value > 0.0) || !std::isfinite(value)) throw CalcError(FillIn(pattern, {NumberText(value)}));
   };
-  require_above_zero(InTubeVoltage, "tube voltage", "kV");
-  require_above_zero(InFFD, "FFD", "cm");
-  require_above_zero(InFSD, "FSD", "cm");
+  require_above_zero(InTubeVoltage, causes.TubeVoltageNotAboveZero);
+  require_above_zero(InFFD, causes.FfdNotAboveZero);
+  require_above_zero(InFSD, causes.FsdNotAboveZero);
   if (!(InFieldLength >= 0.0 && InFieldWidth >= 0.0) || !std::isfinite(InFieldLength) ||
       !std::isfinite(InFieldWidth)) {
-    throw CalcError(std::string("the field size in ") + kHandoverFileName + " is " + NumberText(InFieldLength) +
-                    " x " + NumberText(InFieldWidth) + " cm; a side cannot be below 0");
+    throw CalcError(FillIn(causes.FieldSideBelowZero, {NumberText(InFieldLength), NumberText(InFieldWidth)}));
   }
 
   const int n = SlabCount(InObjectThickness);
-  if (n < 1) throw CalcError("a body thickness of " + NumberText(InObjectThickness) + " cm holds no slab");
+  if (n < 1) throw CalcError(FillIn(causes.NoSlab, {NumberText(InObjectThickness)}));
 
   const bool circular = InFieldWidth == 0.0;
   if (InFieldLength < InFieldWidth) std::swap(InFieldLength, InFieldWidth);
@@ -117,11 +121,10 @@ void DepthDoseCalculation::ComputeDepthDose()
   InFieldWidth = Divide(InFieldWidth * InFSD, InFFD, "the field size at the surface") / 2.0;
 
   const double last_bin_d = std::floor(2.0 * InTubeVoltage);
-  if (last_bin_d > kLastBin) throw CalcError("the tube voltage is above 150 kV");
+  if (last_bin_d > kLastBin) throw CalcError(std::string(causes.VoltageAbove150));
   const int last_bin = static_cast<int>(std::max(last_bin_d, 0.0));
   if (last_bin < 21) {
-    throw CalcError("the tube voltage in " + std::string(kHandoverFileName) + " is " + NumberText(InTubeVoltage) +
-                    " kV; the depth dose needs photons of 10.5 keV or more");
+    throw CalcError(FillIn(causes.NoPhotonToCompute, {NumberText(InTubeVoltage)}));
   }
 
   // Inverse-square factor from the surface to the centre of slab j.
@@ -153,8 +156,7 @@ void DepthDoseCalculation::ComputeDepthDose()
       const double R = std::sqrt(a * a + b * b);
       const double rings = WholeRingsWithin(2.0 * R) + 1.0;
       if (!(rings <= kLastRing)) {
-        throw CalcError("the field's half-diagonal of " + NumberText(R) + " cm at a depth of " +
-                        NumberText(SlabCentre_cm(j)) + " cm needs more than 80 rings");
+        throw CalcError(FillIn(causes.TooManyRings, {NumberText(R), NumberText(SlabCentre_cm(j))}));
       }
       const int M = static_cast<int>(rings);
       for (int m = 1; m <= M; ++m) {

@@ -169,6 +169,57 @@ const HandoverTexts kJapaneseHandover{
 
 }  // namespace
 
+const DepthDoseCauseTexts kEnglishCauses{
+    .TubeVoltageNotAboveZero = "the tube voltage in Vorn2PDD.dat is %1 kV; it must be above 0",
+    .FfdNotAboveZero = "the FFD in Vorn2PDD.dat is %1 cm; it must be above 0",
+    .FsdNotAboveZero = "the FSD in Vorn2PDD.dat is %1 cm; it must be above 0",
+    .FieldSideBelowZero = "the field size in Vorn2PDD.dat is %1 x %2 cm; a side cannot be below 0",
+    .NoSlab = "a body thickness of %1 cm holds no slab",
+    .VoltageAbove150 = "the tube voltage is above 150 kV",
+    .NoPhotonToCompute = "the tube voltage in Vorn2PDD.dat is %1 kV; the depth dose needs photons of 10.5 keV or more",
+    .TooManyRings = "the field's half-diagonal of %1 cm at a depth of %2 cm needs more than 80 rings",
+    .BeyondAttenuationTable = "%1 keV lies beyond the last row of ICRUSoft.dat",
+    .EnergyWithoutLogarithm = "the logarithm of an energy in ICRUSoft.dat (%1) cannot be taken",
+    .CoefficientWithoutLogarithm = "the logarithm of a coefficient in ICRUSoft.dat (%1) cannot be taken",
+};
+
+const DepthDoseCauseTexts kJapaneseCauses{
+    .TubeVoltageNotAboveZero = "Vorn2PDD.dat の管電圧が %1 kV です。0 より大きい値が必要です",
+    .FfdNotAboveZero = "Vorn2PDD.dat の FFD が %1 cm です。0 より大きい値が必要です",
+    .FsdNotAboveZero = "Vorn2PDD.dat の FSD が %1 cm です。0 より大きい値が必要です",
+    .FieldSideBelowZero = "Vorn2PDD.dat の照射野サイズが %1 x %2 cm です。辺は 0 以上が必要です",
+    .NoSlab = "体厚 %1 cm では計算するスラブがありません",
+    .VoltageAbove150 = "管電圧が 150 kV を超えています",
+    .NoPhotonToCompute = "Vorn2PDD.dat の管電圧が %1 kV です。深部線量の計算には 10.5 keV 以上の光子が必要です",
+    .TooManyRings = "深さ %2 cm で照射野の半対角線が %1 cm になり、80 を超えるリングが必要です",
+    .BeyondAttenuationTable = "%1 keV は ICRUSoft.dat の最後の行を超えています",
+    .EnergyWithoutLogarithm = "ICRUSoft.dat のエネルギー（%1）の対数をとれません",
+    .CoefficientWithoutLogarithm = "ICRUSoft.dat の係数（%1）の対数をとれません",
+};
+
+const DepthDoseCauseTexts& DepthDoseCauseTextsFor(Edition edition)
+{
+  return edition == Edition::Japanese ? kJapaneseCauses : kEnglishCauses;
+}
+
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values)
+{
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+      const auto k = static_cast<std::size_t>(pattern[i + 1] - '1');
+      if (k < values.size()) {
+        out += *(values.begin() + k);
+        ++i;
+        continue;
+      }
+    }
+    out += c;
+  }
+  return out;
+}
+
 const DepthDoseTexts& DepthDoseTextsFor(Edition edition)
 {
   return edition == Edition::Japanese ? kJapanese : kEnglish;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -106,6 +107,28 @@ struct HandoverTexts {
 };
 
 const HandoverTexts& HandoverTextsFor(Edition edition);
+
+// Why the depth dose could not be computed, where the cause is a value of
+// the hand-over or a row of the attenuation table: patterns whose %1 and %2
+// take the numbers (FillIn).
+struct DepthDoseCauseTexts {
+  std::string_view TubeVoltageNotAboveZero;  // %1 kV
+  std::string_view FfdNotAboveZero;          // %1 cm
+  std::string_view FsdNotAboveZero;          // %1 cm
+  std::string_view FieldSideBelowZero;       // %1 x %2 cm
+  std::string_view NoSlab;                   // body thickness %1 cm
+  std::string_view VoltageAbove150;
+  std::string_view NoPhotonToCompute;        // tube voltage %1 kV
+  std::string_view TooManyRings;             // half-diagonal %1 cm at depth %2 cm
+  std::string_view BeyondAttenuationTable;   // %1 keV
+  std::string_view EnergyWithoutLogarithm;   // the energy %1 in the attenuation table
+  std::string_view CoefficientWithoutLogarithm;  // the coefficient %1 in the attenuation table
+};
+
+const DepthDoseCauseTexts& DepthDoseCauseTextsFor(Edition edition);
+
+// The pattern with %1, %2, ... replaced by the values in order.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // "There is no data of Abdomen-F" / "腹部正面 のデータはありません".
 std::string NoOrganDataMessage(Edition edition, std::string_view site_name);

@@ -235,6 +235,17 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedComputation{"ZeroFsd", "FSD", {.FSD = 0}, nullptr}),
     [](const ::testing::TestParamInfo<FailedComputation>& p) { return std::string(p.param.name); });
 
+// The Japanese edition tells the cause in its own words, the numbers in place.
+TEST_F(PddWindowTest, AFailedComputationIsToldInTheEditionsWords)
+{
+  Make(Edition::Japanese, {.FFD = 0});
+  services_.ExpectMsgBox(ui::vbOK);
+  program_->Start();
+  ASSERT_EQ(services_.msgBoxes.size(), 1u);
+  EXPECT_EQ(services_.msgBoxes[0].text, "正しく計算できませんでした。\nVorn2PDD.dat の FFD が 0 cm です。0 より大きい値が必要です");
+  EXPECT_EQ(FillIn("%2 x %1 %3%", {"a", "b"}), "b x a %3%");  // a missing value leaves its mark as it stands
+}
+
 // A start-up that cannot read its data ends the program with one message
 // (critical icon) that names the file; no window is shown.
 struct BrokenStart {
