@@ -1,6 +1,9 @@
 #include "depthdose/depth_dose_calculation.h"
 
 #include <cmath>
+#include <fstream>
+#include <optional>
+#include <sstream>
 #include <system_error>
 #include <utility>
 
@@ -14,8 +17,30 @@ DepthDoseCalculation::DepthDoseCalculation(Edition edition, std::filesystem::pat
 {
 }
 
+namespace {
+
+// The whole of a small file, or nothing when it cannot be read.
+std::optional<std::string> FileBytes(const std::filesystem::path& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return std::move(bytes).str();
+}
+
+}  // namespace
+
+bool DepthDoseCalculation::HandoverUnchanged() const
+{
+  return !handover_read_ || (handover_bytes_ && FileBytes(FilePath(kHandoverFileName)) == handover_bytes_);
+}
+
 void DepthDoseCalculation::ReadHandoverFile()
 {
+  handover_read_ = true;
+  handover_bytes_ = FileBytes(FilePath(kHandoverFileName));
   SeqReader in(FilePath(kHandoverFileName));
   InTubeVoltage = in.ReadNumber();
   InFFD = in.ReadNumber();

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "beam/energy_bins.h"
@@ -104,6 +105,12 @@ public:
   // comma is cut at the comma. Throws FileError / DataError naming the file.
   void ReadHandoverFile();
 
+  // Vorn2PDD.dat still holds the beam this program read: no later hand-over
+  // has replaced (or removed) it, so an effective dose handed back belongs
+  // to the row the main program is waiting for. True when no hand-over was
+  // read (the In... values were set by the caller).
+  bool HandoverUnchanged() const;
+
   // The body thickness is above the 40 cm that the organ depths allow (40 passes).
   bool ThicknessExceedsCap() const;
   // The user's answer to the question that follows: accepting sets the
@@ -149,6 +156,8 @@ private:
 
   Edition edition_;
   std::filesystem::path folder_;
+  bool handover_read_ = false;
+  std::optional<std::string> handover_bytes_;  // Vorn2PDD.dat as read
 };
 
 // Number of 0.5 cm slabs that the depth dose covers for a body thickness:

@@ -105,6 +105,13 @@ EffectiveDoseResult DepthDoseCalculation::ConfirmEffectiveDose(const OrganRowInp
   EffectiveDoseResult result = EvaluateEffectiveDose(rows);
   if (!result.completed) return result;
   const DepthDoseTexts& texts = DepthDoseTextsFor(edition_);
+  if (!HandoverUnchanged()) {
+    // The main program waits for the effective dose of the later beam.
+    result.completed = false;
+    result.total_text.clear();
+    result.message = std::string(texts.LaterHandover);
+    return result;
+  }
   std::string content(texts.EffDoseFileHeader);
   content += "\r\n";
   content += result.total_text;

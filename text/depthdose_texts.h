@@ -24,6 +24,10 @@ struct DepthDoseTexts {
   // row (exclamation icon, OK).
   std::string_view EffectiveDoseFailed;
 
+  // OK after the main program has handed over another beam (exclamation
+  // icon, OK): nothing is handed back.
+  std::string_view LaterHandover;
+
   // A refused organ row (exclamation icon, OK); index = organ row 1..16, 0 unused.
   std::array<std::string_view, 17> OrganRowRefused;
 

@@ -157,6 +157,33 @@ TEST_F(EffectiveDoseWindowTest, OneSkinRowGivesAHandWorkedDose)
   EXPECT_EQ(services_.calls.back(), "DoEvents");  // one yield before the total
 }
 
+// The main program waits for the dose of the beam it handed over last: OK in
+// a window opened for an earlier one hands nothing back.
+TEST_F(EffectiveDoseWindowTest, OkAfterAnotherHandOverHandsNothingBack)
+{
+  OpenCleared(Edition::English);
+  SetRow(kEntranceSkin, "0", "0", "100");
+  WriteFile("Vorn2PDD.dat", ReadFile("Vorn2PDD.dat"));  // the same beam again
+  organs().okButton.UserClick();
+  EXPECT_EQ(ReadFile("Eff-Dose.dat"), "Effective dose (mSv)\r\n0.012\r\n");
+
+  // A new hand-over removes the answer and writes another beam.
+  fs::remove(File("Eff-Dose.dat"));
+  std::string handover = ReadFile("Vorn2PDD.dat");
+  WriteFile("Vorn2PDD.dat", " 90 " + handover.substr(handover.find('\r')));
+  services_.ExpectMsgBox(
+      "  Another beam has been handed over since this window opened: this effective dose is not handed back  ");
+  organs().okButton.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(services_.msgBoxes.back().style, ui::vbExclamation | ui::vbOKOnly);
+  EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
+  fs::remove(File("Vorn2PDD.dat"));  // or none: the main program has ended
+  services_.ExpectMsgBox(services_.msgBoxes.back().text);
+  organs().okButton.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
+}
+
 TEST_F(EffectiveDoseWindowTest, ExitSkinAveragesTheLastTwoSlabsOfTheBody)
 {
   OpenCleared(Edition::English);
