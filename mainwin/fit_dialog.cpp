@@ -140,8 +140,9 @@ void FitDialog::MeasuredAtrBox_KeyDown(int keyCode)
 
 // OK: the fit, then the exposure and the doses for the fitted beam. A fit that
 // stops has shown its own message; the dialog then ends without recomputing
-// and stays open with its entries. A fit that stops or a computation that
-// fails leaves no result on the main window that could be added.
+// and stays open with its entries, and the main window keeps the result it
+// showed (the fit's trials never become a record). A computation that fails
+// after the fit leaves no result on the main window that could be added.
 void FitDialog::OkButton_Click()
 {
   BeamCalculation& m = program_.Module();
@@ -150,11 +151,7 @@ void FitDialog::OkButton_Click()
   if (main.RefuseCondition(false)) return;
   try {
     const FitOutcome outcome = (!japanese_ || fitToHvlOption.Value()) ? RunHvlFit() : RunAtrFit();
-    if (outcome == FitOutcome::Refused) return;
-    if (outcome == FitOutcome::Stopped) {
-      main.DiscardResult();
-      return;
-    }
+    if (outcome != FitOutcome::Fitted) return;
     m.CalcExposureFromOutput();
     m.CalcBsfAndSurfaceDose();
     App().DoEvents();

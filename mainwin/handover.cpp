@@ -50,20 +50,61 @@ std::string PddHandoverText(const PddHandoverRecord& r)
   return text;
 }
 
+namespace {
+
+// The site as the hand-over names it: a row's ideographic space stands for no site.
+std::string HandoverSiteName(const std::string& rowSite)
+{
+  return rowSite == results::kEmptySiteName ? std::string() : rowSite;
+}
+
+}  // namespace
+
+double ReadEffectiveDoseFile(const std::filesystem::path& file)
+{
+  SeqReader in(file, kEffDoseFileMaxBytes);
+  in.ReadLine();  // the heading
+  return in.ReadNumber();
+}
+
+bool IsEffectiveDose(double mSv)
+{
+  // The depth-dose program writes a dose of the table's range; anything else
+  // (a hand-edited or foreign file) would be totalled, printed and saved as a
+  // patient's effective dose.
+  return mSv >= 0.0 && mSv < kDoseLimit_mGy;
+}
+
 void MainWindow::EffectiveDoseButton_Click()
 {
   const HandoverTexts& t = HandoverTextsFor(program_.edition);
-  if (RefuseStaleHandover()) return;
+  // What goes over is the row added last, as the table holds it, whatever
+  // the boxes show now.
+  const results::CalculationRecord* row = program_.Ledger.LastRow(program_.Results.ResultRowCount);
+  if (row == nullptr) {
+    effectiveDoseButton.SetEnabled(false);
+    App().Beep();
+    App().MsgBox(std::string(t.NoRowToHandOver), ui::vbExclamation);
+    return;
+  }
   // Nothing is half done: a file that cannot be written, or a program that
   // cannot be started, is told and leaves both buttons as they were.
   try {
-    const BeamCalculation& m = program_.Module();
-    const PddHandoverRecord record = MakeHandoverRecord(m.Condition, m.Result, m.Spectrum, siteCombo.Text());
+    const PddHandoverRecord record =
+        MakeHandoverRecord(row->condition, row->result, row->spectrum, HandoverSiteName(row->condition.SiteName));
     // An answer left from an earlier hand-over would be taken for this row
     // if the user adds before the depth-dose program has answered.
+    const std::filesystem::path answer = program_.WorkingFolder() / kEffDoseFileName;
     std::error_code error;
-    std::filesystem::remove(program_.WorkingFolder() / kEffDoseFileName, error);
-    if (error) throw FileError(std::string(kEffDoseFileName) + ": " + error.message());
+    std::filesystem::remove(answer, error);
+    if (error) {
+      const FileFault fault = error == std::errc::directory_not_empty || error == std::errc::is_a_directory
+                                  ? FileFault::IsFolder
+                                  : (error == std::errc::permission_denied || error == std::errc::read_only_file_system
+                                         ? FileFault::Denied
+                                         : FileFault::WriteFailed);
+      throw FileError(std::string(kEffDoseFileName) + ": " + error.message(), fault, answer);
+    }
     WriteFileAtomically(program_.WorkingFolder() / kHandoverFileName, PddHandoverText(record));
   } catch (const Error& e) {
     App().MsgBox(std::string(t.HandoverNotWritten) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
@@ -78,6 +119,7 @@ void MainWindow::EffectiveDoseButton_Click()
                  ui::vbExclamation);
     return;
   }
+  program_.Ledger.HandedOver();
   addEffectiveDoseButton.SetEnabled(true);
   effectiveDoseButton.SetEnabled(false);
 }
@@ -88,33 +130,53 @@ void MainWindow::AddEffectiveDoseButton_Click()
   results::ResultTable& table = program_.Results;
   const std::filesystem::path file = program_.WorkingFolder() / kEffDoseFileName;
   const int row = table.ResultRowCount - 1;  // the result added last
+  const auto refuse = [&](const std::string& message) {
+    App().MsgBox(message, ui::vbExclamation);
+    addEffectiveDoseButton.SetEnabled(false);
+    // The English edition lets the user hand the same row over again.
+    if (program_.edition == Edition::English && program_.Ledger.LastRow(table.ResultRowCount) != nullptr) {
+      effectiveDoseButton.SetEnabled(true);
+    }
+  };
+  // The answer belongs to the row handed over, and only while it is the last
+  // row: a row added, or the table erased or read since, makes it another's.
+  if (!program_.Ledger.AwaitsAnswer(table.ResultRowCount)) {
+    refuse(std::string(t.EffectiveDoseNotCalculated));
+    return;
+  }
   double value = 0.0;
   try {
-    SeqReader in(file);
-    in.ReadLine();  // the heading
-    value = in.ReadNumber();
-    App().DoEvents();
-    // The table may have been erased since the hand-over: no row to take it.
-    if (row < 1) throw CalcError("the result table has no row for the effective dose");
-    // Removed before the table changes, so that a file that stays is never
-    // also counted in the table.
-    std::filesystem::remove(file);
-  } catch (const std::exception&) {
-    App().MsgBox(std::string(t.EffectiveDoseNotCalculated), ui::vbExclamation);
-    addEffectiveDoseButton.SetEnabled(false);
-    // The English edition lets the user hand the same result over again.
-    if (program_.edition == Edition::English) effectiveDoseButton.SetEnabled(true);
+    value = ReadEffectiveDoseFile(file);
+  } catch (const Error& e) {
+    // Above all not there yet: the depth-dose program has not finished, or
+    // its user has not confirmed.
+    if (e.fault() == FileFault::NotFound) {
+      refuse(std::string(t.EffectiveDoseNotCalculated));
+    } else {
+      refuse(std::string(t.EffectiveDoseUnreadable) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()));
+    }
+    return;
+  }
+  if (!IsEffectiveDose(value)) {
+    refuse(FillIn(t.EffectiveDoseRefused, {NumberText(value)}));
+    return;
+  }
+  App().DoEvents();
+  // Removed before the table changes, so that a file that stays is never
+  // also counted in the table.
+  std::error_code removal;
+  std::filesystem::remove(file, removal);
+  if (removal) {
+    refuse(std::string(t.EffectiveDoseUnreadable) + "\n" +
+           ErrorText(FileError(std::string(kEffDoseFileName) + ": " + removal.message(), FileFault::Denied, file),
+                     program_.edition, program_.WorkingFolder()));
     return;
   }
 
   program_.Module().Result.EffectiveDose = value;
-  const double y = 70.0 + 50.0 * row;
-  ui::PictureBox& picture = program_.resultWindow->tablePicture;
-  picture.FilledBox(1094, y - 2, 1150, y + 30, ui::QBColor(15));
-  picture.SetCurrentX(1100);
-  picture.SetCurrentY(y);
-  picture.Print(Format(value, "#0.000"));
+  program_.resultWindow->DrawEffectiveDose(row, value);
   table.ResEffectiveDose[row] = value;
+  program_.Ledger.Answered();
   addEffectiveDoseButton.SetEnabled(false);
   effectiveDoseButton.SetEnabled(false);
 }

@@ -3,6 +3,7 @@
 // and its text, so that both can be checked without a window.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -14,6 +15,8 @@ namespace vorn::mainwin {
 
 inline constexpr const char* kHandoverFileName = "Vorn2PDD.dat";
 inline constexpr const char* kEffDoseFileName = "Eff-Dose.dat";
+// Eff-Dose.dat is a heading and one number: anything much larger is no answer.
+inline constexpr std::uintmax_t kEffDoseFileMaxBytes = 4096;
 
 struct PddHandoverRecord {
   double TubeVoltage = 0.0;      // kV
@@ -37,5 +40,12 @@ PddHandoverRecord MakeHandoverRecord(const ExposureCondition& condition, const C
 // text as a print statement writes them (" 75 "), the surface dose "##0.000",
 // the 300 spectrum bins "0.000E+00", the site name as it stands.
 std::string PddHandoverText(const PddHandoverRecord& record);
+
+// The effective dose (mSv) of an Eff-Dose.dat: its heading line, then one
+// number. Throws FileError or DataError naming the file.
+double ReadEffectiveDoseFile(const std::filesystem::path& file);
+// Whether a dose handed back can be an effective dose of this system: one
+// the result table may hold (finite, 0 or more, below the dose limit).
+bool IsEffectiveDose(double mSv);
 
 }  // namespace vorn::mainwin

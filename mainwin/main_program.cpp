@@ -19,6 +19,26 @@ MainProgram::MainProgram(Edition editionOfProgram, ui::Services& services)
 
 MainProgram::~MainProgram() = default;
 
+double MainProgram::AirConversionFactor() const { return module_->AirWValue; }
+
+void MainProgram::SetAirConversionFactor(double value) { module_->AirWValue = value; }
+
+void MainProgram::BringMainWindowToFront() { mainWindow->Show(); }
+
+void MainProgram::TablePrinted() { mainWindow->ResetAfterPrinting(); }
+
+void MainProgram::TableErased()
+{
+  Ledger.TableReplaced();
+  mainWindow->ResetAfterErasing();
+}
+
+void MainProgram::TableRead()
+{
+  Ledger.TableReplaced();
+  mainWindow->ResetAfterReading();
+}
+
 void MainProgram::Start()
 {
   // A folder where no lock can be made (read-only) has no exchange files to

@@ -30,20 +30,22 @@
 #include "mainwin/output_data_chooser.h"
 #include "mainwin/measured_exposure_dialog.h"
 #include "mainwin/main_window_port.h"
+#include "mainwin/row_ledger.h"
 #include "platform/ui/ui.h"
 #include "results/result_window.h"
 #include "results/result_save_dialog.h"
 #include "results/result_read_dialog.h"
+#include "results/result_host.h"
 #include "results/result_table.h"
 #include "text/edition.h"
 
 namespace vorn::mainwin {
 
-class MainProgram {
+class MainProgram final : public results::ResultHost {
 public:
   // The program works in the services' working folder.
   MainProgram(Edition edition, ui::Services& services);
-  ~MainProgram();
+  ~MainProgram() override;
   MainProgram(const MainProgram&) = delete;
   MainProgram& operator=(const MainProgram&) = delete;
 
@@ -53,7 +55,7 @@ public:
   // edition: they share the exchange files).
   void Start();
 
-  const std::filesystem::path& WorkingFolder() const { return app.WorkingFolder(); }
+  const std::filesystem::path& WorkingFolder() const override { return app.WorkingFolder(); }
   // The shut-down's last step: another copy may start in this folder now.
   void ReleaseFolderLock() { folderLock_.Release(); }
   vorn::BeamCalculation& Module() { return *module_; }
@@ -70,6 +72,23 @@ public:
   results::ResultTable Results;
   std::string UserName;
   int AddingRowFlag = 0;  // 1 while a new row is drawn (no effective-dose cell yet)
+  // The last calculation, the row it became and the row handed over.
+  RowLedger Ledger;
+
+  // ---- what the result window and its dialogs ask of the program ----
+  ui::Application& Desktop() override { return app; }
+  Edition ProgramEdition() const override { return edition; }
+  results::ResultTable& Table() override { return Results; }
+  const std::string& CurrentUserName() const override { return UserName; }
+  double AirConversionFactor() const override;
+  void SetAirConversionFactor(double value) override;
+  results::ResultWindow& TableWindow() override { return *resultWindow; }
+  results::ResultSaveDialog& SaveDialog() override { return *resultSaveDialog; }
+  results::ResultReadDialog& ReadDialog() override { return *resultReadDialog; }
+  void BringMainWindowToFront() override;
+  void TablePrinted() override;
+  void TableErased() override;
+  void TableRead() override;
 
   // ---- windows ----
   ui::FormSlot<mainwin::MainWindow> mainWindow{[this] { return std::make_unique<mainwin::MainWindow>(*this); }};

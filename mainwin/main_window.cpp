@@ -173,6 +173,11 @@ MainWindow::MainWindow(MainProgram& program)
   fieldLongSideBox.LostFocus = [this] { FieldLongSideBox_LostFocus(); };
   fieldShortSideBox.LostFocus = [this] { FieldShortSideBox_LostFocus(); };
   thicknessBox.LostFocus = [this] { ThicknessBox_LostFocus(); };
+  for (ui::TextBox* box : {&targetAngleBox, &inherentFilterBox, &addedAlBox, &addedCuBox, &tubeVoltageBox,
+                           &tubeCurrentBox, &exposureTimeBox, &ffdBox, &fsdBox, &fieldLongSideBox,
+                           &fieldShortSideBox, &thicknessBox}) {
+    box->GotFocus = [this, box] { BoxGotFocus(*box); };
+  }
 
   fieldPresetCombo.Click = [this] { FieldPresetCombo_Click(); };
   siteCombo.Click = [this] { SiteCombo_Click(); };

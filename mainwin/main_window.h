@@ -17,6 +17,7 @@
 #include "beam/phantom_geometry.h"
 #include "beam/window_port.h"
 #include "mainwin/entry_check.h"
+#include "results/calculation_record.h"
 #include "platform/ui/ui.h"
 #include "text/mainwin_texts.h"
 
@@ -165,22 +166,24 @@ public:
   // number the calculation can use.
   std::optional<EntryRefusal> FirstBadEntry();
   // The boxes, then (English edition, when `storeBoxes`: after storing every
-  // box) the body thickness against FFD - FSD. A refusal is reported, the last
-  // result discarded and the fit dialog closed; returns whether it refused.
+  // box) the body thickness against FFD - FSD. A refusal is told and changes
+  // nothing else; returns whether it refused.
   bool RefuseCondition(bool storeBoxes);
-  // After a failed or refused calculation nothing may be shown or added as
-  // its result: the result labels are emptied (a measured exposure in use
-  // stays on show); add and recalculate are disabled until the next
-  // successful calculation, the hand-over until the next row is added.
-  void DiscardResult();
-  // A calculation or fit has just succeeded: the result on show belongs to
-  // the condition held now.
+
+  // ---- what a calculation leaves ----
+  // A calculation or fit has just succeeded: what it produced, with the site
+  // chosen now, becomes the record that the add command takes.
   void RecordCalculatedResult();
-  // Whether the condition and result held now are still those of the last
-  // successful calculation (add) or of the last row added (hand-over); when
-  // not, the user is told and the command does nothing.
-  bool RefuseStaleResult();
-  bool RefuseStaleHandover();
+  // After a failed calculation nothing may be shown or added as its result:
+  // the result labels are emptied (a measured exposure in use stays on show)
+  // and add and recalculate are disabled until the next success. The row
+  // added before keeps its hand-over.
+  void DiscardResult();
+
+  // ---- what the result window's commands leave on this window ----
+  void ResetAfterPrinting();
+  void ResetAfterErasing();
+  void ResetAfterReading();
 
 private:
   // ---- start-up and shut-down ----
@@ -231,8 +234,6 @@ private:
 
   // ---- commands ----
   void CalculateButton_Click();   // calculate
-  // The result discarded and the fit dialog closed.
-  void EndFailedCalculation();
   void ShowTableButton_Click();  // show the result table
   // Every input box stored again, as leaving each would (English edition).
   void StoreAllBoxes();
@@ -252,18 +253,25 @@ private:
   void FitButton_Click();    // fit dialog
   void MascotPicture_DblClick();  // user-name change
 
-  // What a result was computed from: everything the add command copies into
-  // a row and the hand-over sends.
-  struct ResultBasis {
-    ExposureCondition condition;
-    PhantomGeometry phantom;
-    OtherFilterSpec filter;
-    CalculationResult result;
-    bool operator==(const ResultBasis&) const = default;
-  };
-  ResultBasis CurrentBasis();
-  std::optional<ResultBasis> calculatedFor_;  // the result on show, until discarded
-  std::optional<ResultBasis> addedFor_;       // the last row added
+  // The site as a row carries it (an empty site is one ideographic space).
+  std::string SiteText() const;
+  // The condition held now, as the next row would carry it.
+  results::CalculationRecord EnteredCondition();
+  // Whether the condition held now is still that of the last successful
+  // calculation; when not, the user is told, the result goes and the add
+  // command does nothing.
+  bool RefuseStaleResult();
+  void EmptyResultLabels();
+  void EmptyOptionalFilter();
+  void SelectDefaultOutputData();
+
+  // Leaving a box stores its number, but not after a mere pass of the focus:
+  // the text is then what it was when the box got the focus, and storing it
+  // would round a fitted value to the digits on show.
+  void BoxGotFocus(const ui::TextBox& box);
+  bool BoxEdited(const ui::TextBox& box) const;
+  const ui::TextBox* focusedBox_ = nullptr;
+  std::string textOnFocus_;
 
   MainProgram& program_;
   const MainWinTexts& texts_;

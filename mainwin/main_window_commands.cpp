@@ -14,10 +14,6 @@
 namespace vorn::mainwin {
 namespace {
 
-// The "ideographic space" that stands for a site left empty, so that the
-// result table and its files always have a site text.
-constexpr const char* kEmptySiteName = "　";
-
 // The thickness must fit between the skin and the film. FFD - FSD carries the
 // rounding of two decimal entries (100.1 - 80.1 is 19.999999999999986), so a
 // thickness equal to the gap as typed passes.
@@ -81,78 +77,93 @@ std::optional<EntryRefusal> MainWindow::FirstBadEntry()
   return std::nullopt;
 }
 
-void MainWindow::EndFailedCalculation()
-{
-  DiscardResult();
-  // An open fit dialog would start a recalculation from what has just failed.
-  if (program_.fitDialog.Exists()) program_.fitDialog->Hide();
-}
-
 bool MainWindow::RefuseCondition(bool storeBoxes)
 {
   if (const std::optional<EntryRefusal> refusal = FirstBadEntry()) {
-    EndFailedCalculation();
     ReportRefusal(App(), *refusal);
     return true;
   }
   if (storeBoxes) StoreAllBoxes();
   const ExposureCondition& c = program_.Module().Condition;
   if (ThicknessExceedsGap(c.ObjectThickness, c.FFD, c.FSD)) {
-    EndFailedCalculation();
     App().MsgBox(std::string(texts_.ThicknessTooLarge), ui::vbExclamation);
     return true;
   }
   return false;
 }
 
-void MainWindow::DiscardResult()
+std::string MainWindow::SiteText() const
 {
-  for (ui::Label* label : {&hvlLabel, &effectiveEnergyLabel, &atrIndexLabel, &bsfSoftLabel, &bsfSkinLabel, &bsfAirLabel,
-                           &convFactorSoftLabel, &convFactorSkinLabel, &surfaceDoseSoftLabel, &surfaceDoseSkinLabel,
-                           &surfaceDoseAirLabel}) {
+  return siteCombo.Text().empty() ? std::string(results::kEmptySiteName) : siteCombo.Text();
+}
+
+void MainWindow::RecordCalculatedResult()
+{
+  BeamCalculation& m = program_.Module();
+  m.Condition.SiteName = SiteText();
+  // A filter switched off (printing does so) leaves its material in memory;
+  // it was not in the beam, and the row must not name it.
+  if (m.OtherFilter.OtherFilterOn != 1) {
+    m.OtherFilter.OtherFilterMaterial.clear();
+    m.OtherFilter.OtherFilterThickness = 0.0;
+  }
+  results::CalculationRecord record{m.Condition, m.Phantom, m.OtherFilter, m.Result, m.Spectrum};
+  // The effective dose comes back later, for the row.
+  record.result.EffectiveDose = 0.0;
+  program_.Ledger.Calculated(std::move(record));
+}
+
+void MainWindow::EmptyResultLabels()
+{
+  for (ui::Label* label : {&exposureAt1mLabel, &hvlLabel, &effectiveEnergyLabel, &atrIndexLabel, &surfaceDoseAirLabel,
+                           &bsfSoftLabel, &convFactorSoftLabel, &convFactorSkinLabel, &surfaceDoseSoftLabel,
+                           &surfaceDoseSkinLabel, &bsfSkinLabel, &bsfAirLabel}) {
+    // The English window has no ATR index.
+    if (label == &atrIndexLabel && program_.edition != Edition::Japanese) continue;
     label->SetCaption("");
   }
+}
+
+void MainWindow::DiscardResult()
+{
   // A measured exposure is an entry, not a result: it stays in use and on show.
-  if (program_.Module().Condition.OutputSource != kMeasuredExposure) exposureAt1mLabel.SetCaption("");
+  const std::string exposure = exposureAt1mLabel.Caption();
+  EmptyResultLabels();
+  if (program_.Module().Condition.OutputSource == kMeasuredExposure) exposureAt1mLabel.SetCaption(exposure);
   addToTableButton.SetEnabled(false);
   fitButton.SetEnabled(false);
-  effectiveDoseButton.SetEnabled(false);
-  calculatedFor_.reset();
+  program_.Ledger.DiscardCalculation();
 }
 
-MainWindow::ResultBasis MainWindow::CurrentBasis()
+results::CalculationRecord MainWindow::EnteredCondition()
 {
   const BeamCalculation& m = program_.Module();
-  ResultBasis basis{m.Condition, m.Phantom, m.OtherFilter, m.Result};
-  // The effective dose comes back after the hand-over; it is not part of
-  // what the result was computed from.
-  basis.result.EffectiveDose = 0.0;
-  return basis;
+  results::CalculationRecord entered{m.Condition, m.Phantom, m.OtherFilter, m.Result, {}};
+  entered.condition.SiteName = SiteText();
+  return entered;
 }
-
-void MainWindow::RecordCalculatedResult() { calculatedFor_ = CurrentBasis(); }
 
 bool MainWindow::RefuseStaleResult()
 {
-  if (calculatedFor_ && *calculatedFor_ == CurrentBasis()) return false;
+  const results::CalculationRecord* calculated = program_.Ledger.Calculation();
+  const BeamCalculation& m = program_.Module();
+  // A measured exposure entered since would stand on the window beside doses
+  // that are not its own; the default output chosen for the next calculation
+  // changes nothing on show.
+  const bool exposureChanged = m.Condition.OutputSource == kMeasuredExposure && calculated != nullptr &&
+                               NumberText(m.Result.OutputAt1m) != NumberText(calculated->result.OutputAt1m);
+  if (calculated && !exposureChanged && results::SameRowCondition(calculated->Row(), EnteredCondition().Row())) {
+    return false;
+  }
   DiscardResult();
   App().Beep();
   App().MsgBox(std::string(EntryTextsFor(program_.edition).ConditionChangedSinceCalculation), ui::vbExclamation);
   return true;
 }
 
-bool MainWindow::RefuseStaleHandover()
-{
-  if (addedFor_ && *addedFor_ == CurrentBasis()) return false;
-  App().Beep();
-  App().MsgBox(std::string(EntryTextsFor(program_.edition).ConditionDiffersFromLastRow), ui::vbExclamation);
-  return true;
-}
-
 void MainWindow::CalculateButton_Click()
 {
   BeamCalculation& m = program_.Module();
-  ExposureCondition& c = m.Condition;
   const bool english = program_.edition == Edition::English;
 
   // The English edition reads every box again; the Japanese one stored each
@@ -163,7 +174,6 @@ void MainWindow::CalculateButton_Click()
     m.CalcSpectrum();
     m.CalcExposureFromOutput();
     m.CalcBsfAndSurfaceDose();
-    c.SiteName = siteCombo.Text().empty() ? std::string(kEmptySiteName) : siteCombo.Text();
     RecordCalculatedResult();
     App().DoEvents();
     if (program_.Results.ResultRowCount <= results::kResultRows) {
@@ -176,16 +186,16 @@ void MainWindow::CalculateButton_Click()
     // no longer: the next measured value is entered afresh.
     measuredExposureOption.SetValue(false);
   } catch (const VoltageBelowOutputData&) {
-    EndFailedCalculation();
+    DiscardResult();
     App().Beep();
     App().MsgBox(std::string(EntryTextsFor(program_.edition).VoltageBelowOutputData), ui::vbExclamation);
   } catch (const DoseBeyondLimit&) {
-    EndFailedCalculation();
+    DiscardResult();
     App().Beep();
     App().MsgBox(std::string(EntryTextsFor(program_.edition).DoseBeyondLimit), ui::vbExclamation);
   } catch (const std::exception&) {
     // Part of the result may have been written before the failure: none of it stays.
-    EndFailedCalculation();
+    DiscardResult();
     App().Beep();
     App().MsgBox(std::string(texts_.CalculationFailed), ui::vbExclamation);
   }

@@ -48,21 +48,67 @@ void MainWindow::FieldShortSideBox_KeyDown(int keyCode) { OnEnter(keyCode, calcu
 
 // ---------------------------------------------------------------- stores on leaving a box
 
-void MainWindow::TargetAngleBox_LostFocus() { program_.Module().Condition.TargetAngle = Number(targetAngleBox); }
+void MainWindow::BoxGotFocus(const ui::TextBox& box)
+{
+  focusedBox_ = &box;
+  textOnFocus_ = box.Text();
+}
+
+bool MainWindow::BoxEdited(const ui::TextBox& box) const { return focusedBox_ != &box || box.Text() != textOnFocus_; }
+
+namespace {
+
+// Stores the box's number (times `scale`) into `held` unless the box was only passed through.
+template <class Held>
+void StoreOnLeaving(bool edited, const ui::TextBox& box, Held& held, double scale = 1.0)
+{
+  if (edited) held = Number(box) * scale;
+}
+
+}  // namespace
+
+void MainWindow::TargetAngleBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(targetAngleBox), targetAngleBox, program_.Module().Condition.TargetAngle);
+}
 void MainWindow::InherentFilterBox_LostFocus()
 {
-  program_.Module().Condition.InherentFilterAl = Number(inherentFilterBox) * 0.1;
+  StoreOnLeaving(BoxEdited(inherentFilterBox), inherentFilterBox, program_.Module().Condition.InherentFilterAl, 0.1);
 }
-void MainWindow::AddedAlBox_LostFocus() { program_.Module().Condition.AddedFilterAl = Number(addedAlBox) * 0.1; }
-void MainWindow::AddedCuBox_LostFocus() { program_.Module().Condition.AddedFilterCu = Number(addedCuBox) * 0.1; }
-void MainWindow::TubeVoltageBox_LostFocus() { program_.Module().Condition.TubeVoltage = Number(tubeVoltageBox); }
-void MainWindow::TubeCurrentBox_LostFocus() { program_.Module().Condition.TubeCurrent = Number(tubeCurrentBox); }
-void MainWindow::ExposureTimeBox_LostFocus() { program_.Module().Condition.ExposureTime = Number(exposureTimeBox); }
-void MainWindow::FfdBox_LostFocus() { program_.Module().Condition.FFD = Number(ffdBox); }
-void MainWindow::FsdBox_LostFocus() { program_.Module().Condition.FSD = Number(fsdBox); }
-void MainWindow::FieldLongSideBox_LostFocus() { program_.Module().Condition.FieldLength = Number(fieldLongSideBox); }
-void MainWindow::FieldShortSideBox_LostFocus() { program_.Module().Condition.FieldWidth = Number(fieldShortSideBox); }
-void MainWindow::ThicknessBox_LostFocus() { program_.Module().Condition.ObjectThickness = Number(thicknessBox); }
+void MainWindow::AddedAlBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(addedAlBox), addedAlBox, program_.Module().Condition.AddedFilterAl, 0.1);
+}
+void MainWindow::AddedCuBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(addedCuBox), addedCuBox, program_.Module().Condition.AddedFilterCu, 0.1);
+}
+void MainWindow::TubeVoltageBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(tubeVoltageBox), tubeVoltageBox, program_.Module().Condition.TubeVoltage);
+}
+void MainWindow::TubeCurrentBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(tubeCurrentBox), tubeCurrentBox, program_.Module().Condition.TubeCurrent);
+}
+void MainWindow::ExposureTimeBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(exposureTimeBox), exposureTimeBox, program_.Module().Condition.ExposureTime);
+}
+void MainWindow::FfdBox_LostFocus() { StoreOnLeaving(BoxEdited(ffdBox), ffdBox, program_.Module().Condition.FFD); }
+void MainWindow::FsdBox_LostFocus() { StoreOnLeaving(BoxEdited(fsdBox), fsdBox, program_.Module().Condition.FSD); }
+void MainWindow::FieldLongSideBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(fieldLongSideBox), fieldLongSideBox, program_.Module().Condition.FieldLength);
+}
+void MainWindow::FieldShortSideBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(fieldShortSideBox), fieldShortSideBox, program_.Module().Condition.FieldWidth);
+}
+void MainWindow::ThicknessBox_LostFocus()
+{
+  StoreOnLeaving(BoxEdited(thicknessBox), thicknessBox, program_.Module().Condition.ObjectThickness);
+}
 
 // ---------------------------------------------------------------- field size
 

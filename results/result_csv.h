@@ -9,7 +9,7 @@
 // writes its own labels, code words and not-applicable mark, and reads back
 // only its own code words. A text cell holding a comma is quoted.
 //
-//   SaveResultTableCsv(folder / "chest.csv", table, program.module.AirWValue, "ward 3", edition);
+//   SaveResultTableCsv(folder / "chest.csv", table, airWValue, "ward 3", edition);
 //   const ResultFileContent read = ReadResultTableCsv(folder / "chest.csv", edition);
 //   table = read.table;   // only once the whole file has been read
 #pragma once

@@ -4,16 +4,13 @@
 #pragma once
 
 #include "platform/ui/ui.h"
-
-namespace vorn::mainwin {
-class MainProgram;
-}
+#include "results/result_host.h"
 
 namespace vorn::results {
 
 class ResultReadDialog : public ui::Form {
 public:
-  explicit ResultReadDialog(mainwin::MainProgram& program);
+  explicit ResultReadDialog(ResultHost& host);
 
   ui::Label headingCaption{*this, "Label3", {120, 150, 4425, 285}};
   ui::Label selectFileCaption{*this, "Label1", {120, 450, 4425, 285}};
@@ -35,7 +32,7 @@ private:
   // The table read is in place: draw it and leave the main window reset.
   void ShowReadTable();
 
-  mainwin::MainProgram& program_;
+  ResultHost& host_;
 };
 
 }  // namespace vorn::results

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "mainwin/main_program.h"
 #include "platform/errors.h"
 #include "results/file_dialog_lists.h"
 #include "results/result_csv.h"
@@ -11,9 +10,9 @@
 
 namespace vorn::results {
 
-ResultSaveDialog::ResultSaveDialog(mainwin::MainProgram& program) : Form(program.app, "Form2"), program_(program)
+ResultSaveDialog::ResultSaveDialog(ResultHost& host) : Form(host.Desktop(), "Form2"), host_(host)
 {
-  const ResultsTexts& t = ResultsTextsFor(program.edition);
+  const ResultsTexts& t = ResultsTextsFor(host.ProgramEdition());
   SetCaption(std::string(t.SaveCaption));
   SetSize(4620, 9855);
   headingLine1Caption.SetCaption(std::string(t.SaveHeadingLine1));
@@ -35,7 +34,7 @@ ResultSaveDialog::ResultSaveDialog(mainwin::MainProgram& program) : Form(program
   commentBox.KeyDown = [this](int keyCode, int) { CommentBox_KeyDown(keyCode); };
 }
 
-void ResultSaveDialog::Form_Load() { OpenWorkingFolder(driveList, folderList, program_.WorkingFolder()); }
+void ResultSaveDialog::Form_Load() { OpenWorkingFolder(driveList, folderList, host_.WorkingFolder()); }
 
 void ResultSaveDialog::DriveList_Change() { FollowDrive(driveList, folderList); }
 
@@ -55,7 +54,7 @@ void ResultSaveDialog::FileNameBox_KeyDown(int keyCode)
 
 void ResultSaveDialog::OkButton_Click()
 {
-  const ResultsTexts& t = ResultsTextsFor(program_.edition);
+  const ResultsTexts& t = ResultsTextsFor(host_.ProgramEdition());
   if (commentBox.Text().empty() || fileNameBox.Text().empty()) {
     App().Beep();
     App().MsgBox(std::string(t.InputNameAndComment), ui::vbExclamation);
@@ -69,11 +68,11 @@ void ResultSaveDialog::OkButton_Click()
     if (fileName.find('/') != std::string::npos) {
       throw FileError(fileName + ": a file name cannot hold \"/\"", FileFault::BadName, fileName);
     }
-    SaveResultTableCsv(path, program_.Results, program_.Module().AirWValue, commentBox.Text(), program_.edition);
+    SaveResultTableCsv(path, host_.Table(), host_.AirConversionFactor(), commentBox.Text(), host_.ProgramEdition());
   } catch (const Error& e) {
     // Nothing was written; the dialog stays open for another name or folder.
     App().Beep();
-    App().MsgBox(std::string(t.CannotSave) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
+    App().MsgBox(std::string(t.CannotSave) + "\n" + ErrorText(e, host_.ProgramEdition(), host_.WorkingFolder()),
                  ui::vbExclamation);
     return;
   }

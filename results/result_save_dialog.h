@@ -4,16 +4,13 @@
 #pragma once
 
 #include "platform/ui/ui.h"
-
-namespace vorn::mainwin {
-class MainProgram;
-}
+#include "results/result_host.h"
 
 namespace vorn::results {
 
 class ResultSaveDialog : public ui::Form {
 public:
-  explicit ResultSaveDialog(mainwin::MainProgram& program);
+  explicit ResultSaveDialog(ResultHost& host);
 
   ui::Label headingLine1Caption{*this, "Label5", {120, 150, 4380, 285}};
   ui::Label headingLine2Caption{*this, "Label3", {120, 450, 4380, 285}};
@@ -38,7 +35,7 @@ private:
   void FileNameBox_KeyDown(int keyCode);
   void CommentBox_KeyDown(int keyCode);
 
-  mainwin::MainProgram& program_;
+  ResultHost& host_;
 };
 
 }  // namespace vorn::results

@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <array>
 
-#include "mainwin/main_program.h"
 #include "platform/errors.h"
 #include "platform/format/format.h"
 #include "results/cell_text.h"
 #include "results/file_dialog_lists.h"
 #include "results/result_save_dialog.h"
 #include "results/result_read_dialog.h"
-#include "results/main_window_reset.h"
 #include "results/result_sheet.h"
 #include "text/results_texts.h"
 #include "text/error_texts.h"
@@ -84,9 +82,9 @@ constexpr FitLimits kScreenFit{6.75, 0.75, 22.5, 22.5};
 
 }  // namespace
 
-ResultWindow::ResultWindow(mainwin::MainProgram& program) : Form(program.app, "Form10"), program_(program)
+ResultWindow::ResultWindow(ResultHost& host) : Form(host.Desktop(), "Form10"), host_(host)
 {
-  const Edition edition = program.edition;
+  const Edition edition = host.ProgramEdition();
   const bool japanese = edition == Edition::Japanese;
   const ResultsTexts& t = ResultsTextsFor(edition);
   const std::string font(t.WindowFont);
@@ -153,14 +151,14 @@ void ResultWindow::Form_Load()
 {
   // A window made afresh (the user closed the last one) shows what the
   // program holds: the table, or the splash while it is empty.
-  if (program_.Results.ResultRowCount > 1) {
+  if (host_.Table().ResultRowCount > 1) {
     RedrawTable();
   } else {
     HideResultGrid();
     DrawSplashTitle(350, 500);
-    PrintSplashName(program_.UserName);
+    PrintSplashName(host_.CurrentUserName());
   }
-  ShowUserName(program_.UserName);
+  ShowUserName(host_.CurrentUserName());
 }
 
 void ResultWindow::ShowUserName(const std::string& name)
@@ -207,7 +205,7 @@ void ResultWindow::DrawSplashTitle(double titleY, double nameY)
   tablePicture.SetCurrentX(500);
   tablePicture.SetCurrentY(titleY);
   tablePicture.Print("Vorn-V18");
-  if (program_.edition == Edition::Japanese) tablePicture.SetFontName("メイリオ");
+  if (host_.ProgramEdition() == Edition::Japanese) tablePicture.SetFontName("メイリオ");
   tablePicture.SetCurrentX(500);
   tablePicture.SetCurrentY(nameY);
 }
@@ -227,42 +225,44 @@ Ruling ResultWindow::GridRuling() const
 
 void ResultWindow::DrawResultHeadings()
 {
-  const ResultsTexts& t = ResultsTextsFor(program_.edition);
+  const ResultsTexts& t = ResultsTextsFor(host_.ProgramEdition());
   tablePicture.SetFontName(std::string(t.WindowFont));
   std::vector<Cell> headings;
   for (const PlacedText& heading : t.ScreenHeadings) headings.push_back({std::string(heading.text), heading.x, heading.y});
   PrintInCells(tablePicture, headings, GridRuling(), kScreenFit);
 }
 
-void ResultWindow::DrawResultRow()
+void ResultWindow::DrawResultRow(const RowSource& row, int r, bool addingRow)
 {
-  const BeamCalculation& m = program_.Module();
-  const RowSource row{m.Condition, m.Phantom, m.OtherFilter, m.Result};
-  const int r = program_.Results.ResultRowCount;
-  PrintRowInCells(tablePicture, ScreenRowCells(row, r, program_.AddingRowFlag == 1, program_.edition), GridRuling(),
+  PrintRowInCells(tablePicture, ScreenRowCells(row, r, addingRow, host_.ProgramEdition()), GridRuling(),
                   ScreenRowY(r), kScreenFit);
+}
+
+void ResultWindow::DrawEffectiveDose(int r, double effectiveDose)
+{
+  const double y = ScreenRowY(r);
+  tablePicture.FilledBox(1094, y - 2, 1150, y + 30, ui::QBColor(15));
+  tablePicture.SetCurrentX(1100);
+  tablePicture.SetCurrentY(y);
+  tablePicture.Print(Format(effectiveDose, "#0.000"));
 }
 
 void ResultWindow::RedrawTable()
 {
-  const ResultTable& table = program_.Results;
+  const ResultTable& table = host_.Table();
   tablePicture.Cls();
   tablePicture.SetForeColor(ui::colors::ButtonText);
   tablePicture.SetFontSize(9);
   ShowResultGrid();
   DrawResultHeadings();
-  for (int r = 1; r < table.ResultRowCount; ++r) {
-    const RowValues values = RowOf(table, r);
-    PrintRowInCells(tablePicture, ScreenRowCells(values.Source(), r, false, program_.edition), GridRuling(),
-                    ScreenRowY(r), kScreenFit);
-  }
+  for (int r = 1; r < table.ResultRowCount; ++r) DrawResultRow(RowOf(table, r).Source(), r, false);
 }
 
 // ---------------------------------------------------------------- commands
 
 void ResultWindow::TotalsButton_Click()
 {
-  const ResultTable& table = program_.Results;
+  const ResultTable& table = host_.Table();
   double soft = 0.0;
   double skin = 0.0;
   double air = 0.0;
@@ -283,29 +283,27 @@ void ResultWindow::TotalsButton_Click()
                GridRuling(), kScreenFit);
 }
 
-void ResultWindow::MainWindowButton_Click() { program_.mainWindow->Show(); }
+void ResultWindow::MainWindowButton_Click() { host_.BringMainWindowToFront(); }
 
 void ResultWindow::PrintButton_Click()
 {
-  const Edition edition = program_.edition;
+  const Edition edition = host_.ProgramEdition();
   const ResultsTexts& t = ResultsTextsFor(edition);
-  ResultTable& table = program_.Results;
+  const ResultTable& table = host_.Table();
   if (table.ResultRowCount == 1) {
     App().MsgBox(std::string(t.NoDataToPrint), ui::vbExclamation);
     return;
   }
   if (App().MsgBox(std::string(t.PrinterReady), ui::vbYesNo) != ui::vbYes) return;
 
-  BeamCalculation& m = program_.Module();
   ui::Printer& printer = App().Printer();
   PrintResultHeadings(printer, edition);
-  // Each row goes through the current-condition variables, which hold the
-  // last printed row afterwards.
+  // Each row from a copy of its cells: printing never changes the condition
+  // of the next calculation, nor what the last one produced.
   for (int r = 1; r < table.ResultRowCount; ++r) {
-    LoadRow(table, r, m.Condition, m.Phantom, m.OtherFilter, m.Result);
-    PrintResultRow(printer, {m.Condition, m.Phantom, m.OtherFilter, m.Result}, r, m.AirWValue, edition);
+    PrintResultRow(printer, RowOf(table, r).Source(), r, host_.AirConversionFactor(), edition);
   }
-  PrintSheetTitle(printer, program_.UserName, edition);
+  PrintSheetTitle(printer, host_.CurrentUserName(), edition);
   try {
     const ui::PrintReport report = printer.EndDoc();
     if (report.toFile) {
@@ -313,26 +311,20 @@ void ResultWindow::PrintButton_Click()
     }
   } catch (const FileError& e) {
     App().Beep();
-    App().MsgBox(std::string(t.CannotPrint) + "\n" + ErrorText(e, program_.edition, program_.WorkingFolder()),
-                 ui::vbExclamation);
+    App().MsgBox(std::string(t.CannotPrint) + "\n" + ErrorText(e, edition, host_.WorkingFolder()), ui::vbExclamation);
   }
-
-  // The main window's labels no longer belong to the condition in memory.
-  EmptyMainResultLabels(program_);
-  EmptyOptionalFilterLabels(program_);
-  m.OtherFilter.OtherFilterOn = 0;
-  SelectDefaultOutputData(program_);
+  host_.TablePrinted();
 }
 
 void ResultWindow::SaveButton_Click()
 {
-  const ResultsTexts& t = ResultsTextsFor(program_.edition);
-  if (program_.Results.ResultRowCount == 1) {
+  const ResultsTexts& t = ResultsTextsFor(host_.ProgramEdition());
+  if (host_.Table().ResultRowCount == 1) {
     App().MsgBox(std::string(t.NoDataToSave), ui::vbExclamation);
     return;
   }
-  ResultSaveDialog& dialog = *program_.resultSaveDialog;
-  ListFolderAgain(dialog.folderList, dialog.fileList, program_.WorkingFolder());
+  ResultSaveDialog& dialog = host_.SaveDialog();
+  ListFolderAgain(dialog.folderList, dialog.fileList, host_.WorkingFolder());
   dialog.fileNameBox.SetText("");
   dialog.commentBox.SetText("");
   dialog.Show();
@@ -341,46 +333,32 @@ void ResultWindow::SaveButton_Click()
 
 void ResultWindow::ReadButton_Click()
 {
-  const ResultsTexts& t = ResultsTextsFor(program_.edition);
-  if (program_.Results.ResultRowCount > 1) {
+  const ResultsTexts& t = ResultsTextsFor(host_.ProgramEdition());
+  if (host_.Table().ResultRowCount > 1) {
     App().Beep();
     if (App().MsgBox(std::string(t.ReadErasesTable), ui::vbOKCancel) == ui::vbCancel) return;
   }
-  ResultReadDialog& dialog = *program_.resultReadDialog;
-  ListFolderAgain(dialog.folderList, dialog.fileList, program_.WorkingFolder());
+  ResultReadDialog& dialog = host_.ReadDialog();
+  ListFolderAgain(dialog.folderList, dialog.fileList, host_.WorkingFolder());
   dialog.commentBox.SetText("");
   dialog.Show();
 }
 
 void ResultWindow::EraseButton_Click()
 {
-  const Edition edition = program_.edition;
-  const ResultsTexts& t = ResultsTextsFor(edition);
-  if (program_.Results.ResultRowCount == 1) {
+  const ResultsTexts& t = ResultsTextsFor(host_.ProgramEdition());
+  if (host_.Table().ResultRowCount == 1) {
     App().MsgBox(std::string(t.NoDataToErase), ui::vbExclamation);
     return;
   }
   App().Beep();
   if (App().MsgBox(std::string(t.EraseConfirm), ui::vbOKCancel) == ui::vbCancel) return;
 
-  BeamCalculation& m = program_.Module();
-  EmptyMainResultLabels(program_);
-  m.OtherFilter.OtherFilterMaterial.clear();
-  m.OtherFilter.OtherFilterThickness = 0;
-  EmptyOptionalFilterLabels(program_);
-  m.OtherFilter.OtherFilterOn = 0;
-  HideOptionalFilterDialog(program_);
-  SelectDefaultOutputData(program_);
-
-  ClearResultTable(program_.Results);
+  ClearResultTable(host_.Table());
   HideResultGrid();
   DrawSplashTitle(350, 500);
-  PrintSplashName(program_.UserName);
-
-  mainwin::MainWindow& main = *program_.mainWindow;
-  main.addToTableButton.SetEnabled(false);
-  main.fitButton.SetEnabled(false);
-  main.calculateButton.SetFocus();
+  PrintSplashName(host_.CurrentUserName());
+  host_.TableErased();
 }
 
 }  // namespace vorn::results

@@ -4,8 +4,8 @@
 // erase the table, and the user's name below it.
 //
 // The drawing routines here are what the add command, the reading of a result
-// file and start-up call; a row is drawn from the computing module's current
-// variables at band ResultRowCount.
+// file, the effective-dose answer and start-up call; a row is drawn from the
+// condition and results it is given, never from the computing module.
 #pragma once
 
 #include <memory>
@@ -14,18 +14,15 @@
 
 #include "platform/ui/ui.h"
 #include "results/cell_text.h"
+#include "results/result_host.h"
 #include "results/row_cells.h"
 #include "text/edition.h"
-
-namespace vorn::mainwin {
-class MainProgram;
-}
 
 namespace vorn::results {
 
 class ResultWindow : public ui::Form {
 public:
-  explicit ResultWindow(mainwin::MainProgram& program);
+  explicit ResultWindow(ResultHost& host);
 
   // Four lines that frame the picture (always shown).
   ui::LineControl topBorderLine{*this, "Line12", {75, 75, 15450, 75}};
@@ -59,12 +56,12 @@ public:
 
   // The column headings in the edition's font.
   void DrawResultHeadings();
-  // Row ResultRowCount from the computing module's current variables; while
-  // the program's AddingRowFlag is 1 without its effective-dose cell.
-  void DrawResultRow();
+  // Row r in its band; a row being added has no effective-dose cell yet.
+  void DrawResultRow(const RowSource& row, int r, bool addingRow);
+  // The effective-dose cell of row r, over whatever it showed.
+  void DrawEffectiveDose(int r, double effectiveDose);
   // The whole table again from its rows (a window made afresh after the
-  // user closed it, a new user name), without touching the computing
-  // module's variables.
+  // user closed it, a new user name, a file read).
   void RedrawTable();
 
   // The user's name below the table, in one line: its font shrinks to fit
@@ -85,7 +82,7 @@ private:
   // The grid's rules and the picture's edges: where the texts must stay.
   Ruling GridRuling() const;
 
-  mainwin::MainProgram& program_;
+  ResultHost& host_;
   std::vector<std::unique_ptr<ui::LineControl>> ruling_;
   ui::FontSpec nameFont_;
 };

@@ -226,6 +226,8 @@ void StoreRow(ResultTable& t, int r, const RowSource& row)
   }
 }
 
+namespace {
+
 void LoadRow(const ResultTable& t, int r, ExposureCondition& c, PhantomGeometry& p, OtherFilterSpec& filter,
              CalculationResult& res)
 {
@@ -268,6 +270,8 @@ void LoadRow(const ResultTable& t, int r, ExposureCondition& c, PhantomGeometry&
   res.EntranceSurfaceDoseAir = t.ResEntranceSurfaceDoseAir[r];
   res.EffectiveDose = t.ResEffectiveDose[r];
 }
+
+}  // namespace
 
 RowValues RowOf(const ResultTable& table, int r)
 {

@@ -1,9 +1,8 @@
 // The cells of one result row as the result window and the printed sheet
 // show them: each text with the point of its top-left corner (picture units
-// on the window, millimetres on the sheet). A row is always drawn from the
-// current condition and results (the computing module's variables), so the
-// window shows a new row before it is stored, and a stored row is copied back
-// into the variables (or into a RowValues) to be drawn or printed.
+// on the window, millimetres on the sheet). A row is drawn from the condition
+// and results it was taken from (a new row, before it is stored), or from a
+// copy of a stored row (RowValues) to be drawn again or printed.
 #pragma once
 
 #include <string>
@@ -56,16 +55,14 @@ std::vector<Cell> ScreenRowCells(const RowSource& row, int r, bool addingRow, Ed
 // The printed sheet's cells of row r; airWValue fills the air-conversion cell.
 std::vector<Cell> SheetRowCells(const RowSource& row, int r, double airWValue, Edition edition);
 
-// Copies the current condition and results into row r (the add command).
+// Copies a calculation's condition and results into row r (the add command).
 // The dimension columns that the surface code does not name keep what they
 // hold; the effective dose is not touched. A field side that is still the
 // "else" preset's dash is stored as 0.
 void StoreRow(ResultTable& table, int r, const RowSource& row);
 
-// Copies row r back into the variables of the same names (reading a file,
-// printing). Members that a row does not hold are left as they are.
-void LoadRow(const ResultTable& table, int r, ExposureCondition& condition, PhantomGeometry& phantom,
-             OtherFilterSpec& filter, CalculationResult& result);
+// A copy of row r, for drawing or printing it (members a row does not hold
+// keep their defaults).
 RowValues RowOf(const ResultTable& table, int r);
 
 }  // namespace vorn::results

@@ -160,6 +160,9 @@ const HandoverTexts kEnglishHandover{
     .HandoverNotWritten = "The beam could not be handed over to the depth-dose program.",
     .PddNotStarted = "The depth-dose program could not be started.",
     .EffectiveDoseNotCalculated = "  Effective dose in not calculated  ",
+    .EffectiveDoseUnreadable = "  The effective dose handed back cannot be read  ",
+    .EffectiveDoseRefused = "  Eff-Dose.dat holds %1 mSv, which is no effective dose: it is not put into the table  ",
+    .NoRowToHandOver = "  No row of the result table waits for an effective dose: add a result to the table first  ",
 };
 
 const HandoverTexts kJapaneseHandover{
@@ -167,6 +170,9 @@ const HandoverTexts kJapaneseHandover{
     .HandoverNotWritten = "深部線量プログラムへの受け渡しファイルを書き込めませんでした。",
     .PddNotStarted = "深部線量プログラムを起動できませんでした。",
     .EffectiveDoseNotCalculated = "実効線量は計算されていません",
+    .EffectiveDoseUnreadable = "　受け渡された実効線量を読み込めません　",
+    .EffectiveDoseRefused = "　Eff-Dose.dat の値 %1 mSv は実効線量ではないため、結果表に入れません　",
+    .NoRowToHandOver = "　実効線量を求める結果表の行がありません。先に結果表に追加して下さい　",
 };
 
 }  // namespace

@@ -106,8 +106,14 @@ struct HandoverTexts {
   // started (exclamation icon, OK); the reason follows on the next line.
   std::string_view HandoverNotWritten;
   std::string_view PddNotStarted;
-  // The effective-dose file could not be read (exclamation icon, OK).
+  // The effective-dose file is not there (exclamation icon, OK).
   std::string_view EffectiveDoseNotCalculated;
+  // It is there but cannot be read (the reason follows on the next line), or
+  // it holds a number that is no effective dose (%1 the number).
+  std::string_view EffectiveDoseUnreadable;
+  std::string_view EffectiveDoseRefused;
+  // The hand-over was pressed with no row of the table left to hand over.
+  std::string_view NoRowToHandOver;
 };
 
 const HandoverTexts& HandoverTextsFor(Edition edition);

@@ -20,7 +20,6 @@ constexpr EntryTexts kJapanese{
     .VoltagesNotWritable = "　使用中の出力データの管電圧はファイルに書き込めません　",
     .ConditionChangedSinceCalculation = "　計算の後で照射条件が変更されました。もう一度計算して下さい　",
     .DoseBeyondLimit = "　入射表面線量が 1000 Gy を超えます。管電流、撮影時間、１ｍの照射線量を確かめて下さい　",
-    .ConditionDiffersFromLastRow = "　照射条件が結果表の最後の行と異なります。計算して結果表に追加して下さい　",
 };
 
 constexpr EntryTexts kEnglish{
@@ -41,8 +40,6 @@ constexpr EntryTexts kEnglish{
     .ConditionChangedSinceCalculation = "  The exposure condition has changed since the calculation: calculate again  ",
     .DoseBeyondLimit =
         "  The entrance surface dose exceeds 1000 Gy: check the tube current, the exposure time and the exposure at 1 m  ",
-    .ConditionDiffersFromLastRow =
-        "  The exposure condition differs from the last row of the result table: calculate and add it first  ",
 };
 
 }  // namespace

@@ -28,15 +28,12 @@ struct EntryTexts {
   // Output-data editor: no file name, and voltages that its file format cannot hold.
   std::string_view FileNameMissing;
   std::string_view VoltagesNotWritable;
-  // The condition (a box left with a new number, an option, a dialog) changed
-  // after the result on show was calculated: adding it would pair the new
-  // condition with the old doses.
+  // The condition (a box left with a new number, an option, the site, a
+  // dialog) changed after the result on show was calculated: adding it would
+  // pair the new condition with the old doses.
   std::string_view ConditionChangedSinceCalculation;
   // A dose no examination gives (1000 Gy at the skin or more).
   std::string_view DoseBeyondLimit;
-  // The hand-over sends the condition held now, and the answer goes to the
-  // last row of the table: both must be the same examination.
-  std::string_view ConditionDiffersFromLastRow;
 };
 
 const EntryTexts& EntryTextsFor(Edition edition);

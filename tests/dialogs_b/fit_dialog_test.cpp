@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialogs_b_support.h"
+#include "platform/files/seqfile.h"
 #include "platform/format/format.h"
 
 namespace vorn::dialogs_b_test {
@@ -198,20 +199,23 @@ TEST(FitDialogRefusals, TextThatIsNoCompleteNumberIsRefusedBeforeAnyFit)
 TEST(FitDialogRefusals, TheMainWindowsBoxesAreCheckedFirst)
 {
   // The fit computes from the main window's condition: a box left there with
-  // a wrong number is named, the dialog closes and the old result goes.
+  // a wrong number is named and nothing runs; the result on show stays, but
+  // it is no longer that of the condition, so it cannot be added.
   FitSession s(Edition::Japanese);
   const ExposureCondition before = s.m().Condition;
+  const std::string dose = s.main().surfaceDoseSoftLabel.Caption();
   s.main().fsdBox.UserType("-80");
   s.fit().measuredHvlBox.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.1));
   s.services.ExpectMsgBox("　FSD (cm)：0 より大きい数値を入力して下さい　");
   s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
-  EXPECT_FALSE(s.fit().Visible());
+  EXPECT_TRUE(s.fit().Visible());
   EXPECT_TRUE(s.main().fsdBox.HasFocus());
   EXPECT_EQ(s.m().Condition.InherentFilterAl, before.InherentFilterAl);
-  EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), "");
-  EXPECT_FALSE(s.main().addToTableButton.Enabled());
-  EXPECT_FALSE(s.main().fitButton.Enabled());
+  EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), dose);
+  s.services.ExpectMsgBox("　計算の後で照射条件が変更されました。もう一度計算して下さい　");
+  s.main().addToTableButton.UserClick();
+  EXPECT_EQ(s.program->Results.ResultRowCount, 1);
 }
 
 // ---------------------------------------------------------------- fit flags
@@ -241,10 +245,12 @@ TEST(FitDialogFlags, UpwardFitStoppedAt150kVSetsItsFlagAndRecomputesNothing)
 TEST(FitDialogFlags, DownwardTwinStoppedAtMinus10PercentStopsTheRunToo)
 {
   FitSession s(Edition::Japanese);  // 75 kV: the downward fit may go to 67.5 kV
-  const double hvl = s.m().Result.Hvl1;
+  const CalculationResult calculated = s.m().Result;
+  const EnergyBinArray spectrum = s.m().Spectrum;
+  const std::string hvlShown = s.main().hvlLabel.Caption();
   s.MarkResults();
   s.fit().byVoltageOption.UserClick();
-  s.fit().measuredHvlBox.UserType(s.MillimetresOf(hvl * 0.5));
+  s.fit().measuredHvlBox.UserType(s.MillimetresOf(calculated.Hvl1 * 0.5));
   s.services.ExpectMsgBox(kBelowMinus10);
   s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
@@ -254,12 +260,18 @@ TEST(FitDialogFlags, DownwardTwinStoppedAtMinus10PercentStopsTheRunToo)
   EXPECT_EQ(s.main().tubeVoltageBox.Text(), "75");
   EXPECT_TRUE(s.ResultsUntouched());
   EXPECT_TRUE(s.fit().Visible());
-  // The fit's trials have passed through the spectrum: nothing on the main
-  // window may be added as the result any more.
-  EXPECT_EQ(s.main().hvlLabel.Caption(), "");
-  EXPECT_EQ(s.main().surfaceDoseSoftLabel.Caption(), "");
-  EXPECT_FALSE(s.main().addToTableButton.Enabled());
-  EXPECT_FALSE(s.main().fitButton.Enabled());
+  ASSERT_NE(s.m().Spectrum, spectrum);  // the fit's last trial
+  // The main window keeps the result of the calculation, and that result,
+  // spectrum included, is what is added and handed over.
+  EXPECT_EQ(s.main().hvlLabel.Caption(), hvlShown);
+  ASSERT_TRUE(s.main().addToTableButton.Enabled());
+  EXPECT_TRUE(s.main().fitButton.Enabled());
+  s.main().addToTableButton.UserClick();
+  EXPECT_EQ(s.program->Results.ResEntranceSurfaceDoseSoft[1], calculated.EntranceSurfaceDoseSoft);
+  s.main().effectiveDoseButton.UserClick();
+  const std::vector<std::string> lines = ReadAllLines(s.folder.path() / "Vorn2PDD.dat");
+  ASSERT_EQ(lines.size(), 308u);
+  for (int i = 1; i <= 300; ++i) EXPECT_EQ(lines[6 + i], Format(spectrum[i], "0.000E+00")) << "bin " << i;
 }
 
 TEST(FitDialogFlags, SuccessfulVoltageFitClearsStaleFlags)

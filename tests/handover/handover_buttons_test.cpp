@@ -46,7 +46,9 @@ protected:
 TEST_F(Handover, WritesTheBeamStartsTheProgramAndSwapsTheButtons)
 {
   Ready(Edition::English);
-  form().siteCombo.SetText("Chest-Frontal");  // changed after the calculation
+  const std::string site = session_->program->Results.ResSiteName[1];
+  ASSERT_NE(site, "Chest-Frontal");
+  form().siteCombo.SetText("Chest-Frontal");  // changed after the row was added: the row's site goes
   form().effectiveDoseButton.UserClick();
 
   const std::vector<std::string> lines = ReadAllLines(File(kHandoverFileName));
@@ -72,7 +74,7 @@ TEST_F(Handover, WritesTheBeamStartsTheProgramAndSwapsTheButtons)
     }
   }
   EXPECT_NEAR(sum, 1.0, 300 * 5e-4 * 0.02);
-  EXPECT_EQ(lines[307], "Chest-Frontal");
+  EXPECT_EQ(lines[307], site);
 
   EXPECT_EQ(services().calls, (std::vector<std::string>{"DoEvents", "Shell Vorn18E_PDD.exe"}));
   EXPECT_TRUE(form().addEffectiveDoseButton.Enabled());
@@ -136,19 +138,62 @@ TEST_F(Handover, AnAnswerLeftFromAnEarlierHandOverIsNeverTakenForTheNewRow)
   EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
 }
 
-// The free-size preset chosen after the row was added, its box left empty:
-// the condition is no longer the row's, and nothing is handed over.
-TEST_F(Handover, FieldWithoutASizeIsToldAndNothingWritten)
+// What goes over is the row added last, whatever the window holds since:
+// another voltage calculated (not added), the free-size preset with its box
+// left empty.
+TEST_F(Handover, TheLastRowGoesOverWhateverTheWindowHoldsSince)
 {
   Ready(Edition::English);
-  session_->m().Condition.FieldLength = FieldSide::Dash();
-  services().ExpectMsgBox(
-      "  The exposure condition differs from the last row of the result table: calculate and add it first  ");
+  form().tubeVoltageBox.UserType("90");
+  form().calculateButton.UserClick();
+  form().fieldPresetCombo.UserChoose(9);
   form().effectiveDoseButton.UserClick();
-  ASSERT_EQ(services().msgBoxes.size(), 1u);
-  EXPECT_FALSE(fs::exists(File(kHandoverFileName)));
-  EXPECT_TRUE(form().effectiveDoseButton.Enabled());
+  EXPECT_TRUE(services().msgBoxes.empty());
+  const std::vector<std::string> lines = ReadAllLines(File(kHandoverFileName));
+  ASSERT_EQ(lines.size(), 308u);
+  EXPECT_EQ(lines[0], " 75 ");
+  EXPECT_EQ(lines[4], " 43.2 ");
+  EXPECT_EQ(lines[6], Format(session_->program->Results.ResEntranceSurfaceDoseSoft[1], "##0.000"));
+  EXPECT_TRUE(form().addEffectiveDoseButton.Enabled());
+}
+
+// An answer goes only into the row that was handed over, while it is still
+// the last row: a row added or the table erased since ends its wait.
+TEST_F(Handover, AnAnswerIsForTheRowHandedOverOnly)
+{
+  Ready(Edition::English);
+  form().effectiveDoseButton.UserClick();
+  Answer("Effective dose (mSv)\r\n0.186\r\n");
+  form().tubeVoltageBox.UserType("90");
+  form().calculateButton.UserClick();
+  form().addToTableButton.UserClick();
   EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
+  EXPECT_TRUE(form().effectiveDoseButton.Enabled());
+
+  form().effectiveDoseButton.UserClick();
+  Answer("Effective dose (mSv)\r\n0.250\r\n");
+  services().ExpectMsgBox(ui::vbOK);
+  session_->results().eraseButton.UserClick();
+  EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
+  EXPECT_FALSE(form().effectiveDoseButton.Enabled());
+  for (int r = 0; r <= 2; ++r) EXPECT_EQ(session_->program->Results.ResEffectiveDose[r], 0.0);
+}
+
+// A number that no calculation gives is not put into the table: the file is
+// named, the answer stays unread.
+TEST_F(Handover, AnAnswerOutsideTheTablesRangeIsRefused)
+{
+  for (const char* value : {"-1.5", "1E+300", "1000000"}) {
+    Ready(Edition::Japanese);
+    form().effectiveDoseButton.UserClick();
+    Answer(std::string("Effective dose (mSv)\r\n") + value + "\r\n");
+    services().ExpectMsgBox(ui::vbOK);
+    form().addEffectiveDoseButton.UserClick();
+    ASSERT_EQ(services().msgBoxes.size(), 1u);
+    EXPECT_NE(services().msgBoxes[0].text.find("Eff-Dose.dat"), std::string::npos) << value;
+    EXPECT_EQ(session_->program->Results.ResEffectiveDose[1], 0.0) << value;
+    EXPECT_FALSE(form().addEffectiveDoseButton.Enabled());
+  }
 }
 
 TEST_F(Handover, ProgramThatCannotBeStartedIsToldAndTheButtonsStay)
@@ -267,7 +312,8 @@ TEST_F(Handover, AnswerThatIsNotANumberStaysAndIsTold)
   Ready(Edition::English);
   form().effectiveDoseButton.UserClick();
   Answer("Effective dose (mSv)\r\nabc\r\n");
-  services().ExpectMsgBox("  Effective dose in not calculated  ");
+  services().ExpectMsgBox(
+      "  The effective dose handed back cannot be read  \nEff-Dose.dat, line 2: \"abc\" stands where a number belongs");
   form().addEffectiveDoseButton.UserClick();
   EXPECT_EQ(services().PendingMsgBoxes(), 0u);
   EXPECT_EQ(session_->program->Results.ResEffectiveDose[1], 0.0);
@@ -285,7 +331,7 @@ TEST_F(Handover, AnswerAfterTheTableWasEmptiedHasNoRowToGoTo)
   EXPECT_EQ(services().PendingMsgBoxes(), 0u);
   EXPECT_EQ(session_->program->Results.ResEffectiveDose[0], 0.0);  // cell 0 is never used
   EXPECT_TRUE(fs::exists(File(kEffDoseFileName)));  // the answer is not lost
-  EXPECT_TRUE(form().effectiveDoseButton.Enabled());
+  EXPECT_FALSE(form().effectiveDoseButton.Enabled());  // no row left to hand over
 }
 
 }  // namespace

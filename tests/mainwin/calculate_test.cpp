@@ -68,15 +68,20 @@ TEST(ThicknessCheck, ALargerThicknessIsRefusedAndNothingIsComputed)
     MainWindow& f = s->form();
     f.calculateButton.UserClick();  // a first result on the labels
     const CalculationResult result = s->m().Result;
+    const std::string doseShown = f.surfaceDoseSoftLabel.Caption();
     f.thicknessBox.UserType(thickness);
     s->services.ExpectMsgBox("  被写体厚が (FFD-FSD) より大きくなっています  ");
     f.calculateButton.UserClick();
     EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation) << thickness;
     EXPECT_EQ(s->services.beeps, 0);
     EXPECT_EQ(s->m().Result.EntranceSurfaceDoseSoft, result.EntranceSurfaceDoseSoft);
-    // The thickness on show (and stored) is no longer that of the result: it goes.
-    for (ui::Label* label : ResultLabels(f)) EXPECT_EQ(label->Caption(), "") << label->Name();
-    EXPECT_FALSE(f.addToTableButton.Enabled());
+    // Nothing else changes; the result on show belongs to the old thickness,
+    // so the add command refuses it.
+    EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), doseShown);
+    EXPECT_TRUE(f.addToTableButton.Enabled());
+    s->services.ExpectMsgBox("　計算の後で照射条件が変更されました。もう一度計算して下さい　");
+    f.addToTableButton.UserClick();
+    EXPECT_EQ(s->program->Results.ResultRowCount, 1);
   }
 }
 
@@ -113,8 +118,9 @@ TEST(CalculateErrorTrap, AFailureLeavesNoResultToShowOrAddUntilTheNextSuccess)
   for (ui::Label* label : ResultLabels(f)) EXPECT_EQ(label->Caption(), "") << label->Name();
   EXPECT_FALSE(f.addToTableButton.Enabled());
   EXPECT_FALSE(f.fitButton.Enabled());
-  EXPECT_FALSE(f.effectiveDoseButton.Enabled());
-  EXPECT_FALSE(s->program->fitDialog->Visible());
+  // The row added before keeps its hand-over, and the fit dialog stays.
+  EXPECT_TRUE(f.effectiveDoseButton.Enabled());
+  EXPECT_TRUE(s->program->fitDialog->Visible());
   EXPECT_EQ(s->program->Results.ResultRowCount, 2);
   EXPECT_FALSE(s->program->app.Ended());
 
@@ -133,53 +139,95 @@ TEST(CalculateErrorTrap, AFailureLeavesNoResultToShowOrAddUntilTheNextSuccess)
   EXPECT_NE(f.surfaceDoseSoftLabel.Caption(), "");
   EXPECT_TRUE(f.addToTableButton.Enabled());
   EXPECT_TRUE(f.fitButton.Enabled());
-  EXPECT_FALSE(f.effectiveDoseButton.Enabled());  // opened again by the next row added
 }
 
 // A result belongs to the condition it was computed from: a box left with a
-// new number, or a measured exposure entered, after the calculation makes it
-// stale; adding it or handing the condition over for the last row is refused.
-TEST(StaleResult, IsNeitherAddedNorHandedOverForAnotherCondition)
+// new number, another site or a measured exposure entered after the
+// calculation makes it stale, and the add command refuses it.
+TEST(StaleResult, AChangeOfWhatTheRowCarriesIsRefused)
 {
   auto s = StartRegistered(Edition::Japanese);
   MainWindow& f = s->form();
   const std::string changed = "　計算の後で照射条件が変更されました。もう一度計算して下さい　";
+  const auto refused = [&] {
+    s->services.ExpectMsgBox(changed);
+    f.addToTableButton.UserClick();
+    EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+    EXPECT_EQ(s->program->Results.ResultRowCount, 1);
+    EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), "");
+    EXPECT_FALSE(f.addToTableButton.Enabled());
+  };
   f.calculateButton.UserClick();
-  f.tubeCurrentBox.UserType("320");  // left for the add command: 320 mA stored beside the doses of 200 mA
-  s->services.ExpectMsgBox(changed);
-  f.addToTableButton.UserClick();
-  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
-  EXPECT_EQ(s->program->Results.ResultRowCount, 1);
-  EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), "");
-  EXPECT_FALSE(f.addToTableButton.Enabled());
+  f.tubeCurrentBox.UserType("320");  // left for the add command: 320 mA beside the doses of 200 mA
+  refused();
+
+  ASSERT_GE(f.siteCombo.Items().size(), 2u);
+  f.siteCombo.UserChoose(0);
+  f.calculateButton.UserClick();
+  f.siteCombo.UserChoose(1);  // the row would say one site, the hand-over send another
+  refused();
 
   f.calculateButton.UserClick();
-  f.measuredExposureOption.UserClick();  // a measured exposure would pair with the doses of the table's output
+  f.measuredExposureOption.UserClick();
   s->program->measuredExposureDialog->measuredValueBox.UserType("2.58E-04");
   s->program->measuredExposureDialog->okButton.UserClick();
-  s->services.ExpectMsgBox(changed);
-  f.addToTableButton.UserClick();
-  EXPECT_EQ(s->program->Results.ResultRowCount, 1);
+  refused();
+}
 
-  // Row 1 added, then another voltage calculated but not added: its beam
-  // would be handed over and its effective dose put on row 1.
+// Steps that change nothing a row carries leave the result addable: printing
+// the table, the default output chosen for the next calculation, the table
+// shown, and a pass of the focus through a box holding a fitted value.
+TEST(StaleResult, PrintingOutputChoiceAndFocusPassesKeepTheResult)
+{
+  auto s = StartRegistered(Edition::Japanese);
+  MainWindow& f = s->form();
+  f.calculateButton.UserClick();
+  f.addToTableButton.UserClick();  // a row to print
+
+  // A measured exposure, an optional filter and a fitted voltage (78.2 on
+  // show, a binary neighbour of it held).
+  f.measuredExposureOption.UserClick();
+  s->program->measuredExposureDialog->measuredValueBox.UserType("2.58E-04");
+  s->program->measuredExposureDialog->okButton.UserClick();
+  f.optionalFilterButton.UserClick();
+  mainwin::OptionalFilterDialog& filter = *s->program->optionalFilterDialog;
+  const std::vector<std::string>& files = filter.materialFileList.Items();
+  filter.materialFileList.UserChoose(
+      static_cast<int>(std::find(files.begin(), files.end(), "Cu.ele") - files.begin()));
+  filter.thicknessBox.UserType("0.1");
+  filter.setButton.UserClick();
+  f.calculateButton.UserClick();
+  f.fitButton.UserClick();
+  s->program->fitDialog->byVoltageOption.UserClick();
+  s->program->fitDialog->measuredHvlBox.UserType(Format(10.0 * s->m().Result.Hvl1 * 1.03, "0.0000"));
+  s->services.ExpectMsgBox(ui::vbOK);  // the fit's "finished"
+  s->program->fitDialog->okButton.UserClick();
+  ASSERT_EQ(s->services.PendingMsgBoxes(), 0u);
+  const CalculationResult fitted = s->m().Result;
+  const double voltage = s->m().Condition.TubeVoltage;
+  ASSERT_NE(voltage, Val(f.tubeVoltageBox.Text())) << "the fit holds more digits than the box shows";
+
+  s->services.ExpectMsgBox(ui::vbYes);
+  s->program->resultWindow->printButton.UserClick();
   f.outputDataOption.UserClick();
+  f.showTableButton.UserClick();
+  f.tubeVoltageBox.UserFocus();
+  f.tubeCurrentBox.UserFocus();
+  ASSERT_TRUE(f.addToTableButton.Enabled());
+  f.addToTableButton.UserClick();
+  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+  const results::ResultTable& t = s->program->Results;
+  ASSERT_EQ(t.ResultRowCount, 3);
+  EXPECT_EQ(t.ResTubeVoltage[2], voltage);
+  EXPECT_EQ(t.ResOtherFilterMaterial[2], "Cu");
+  EXPECT_EQ(t.ResOutputAt1m[2], fitted.OutputAt1m);
+  EXPECT_EQ(t.ResEntranceSurfaceDoseSoft[2], fitted.EntranceSurfaceDoseSoft);
+
+  // The next calculation has no filter (printing switched it off): its row names none.
   f.calculateButton.UserClick();
   f.addToTableButton.UserClick();
-  ASSERT_EQ(s->program->Results.ResultRowCount, 2);
-  f.tubeVoltageBox.UserType("110");
-  f.calculateButton.UserClick();
-  s->services.ExpectMsgBox("　照射条件が結果表の最後の行と異なります。計算して結果表に追加して下さい　");
-  f.effectiveDoseButton.UserClick();
-  EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
-  EXPECT_FALSE(std::filesystem::exists(s->dir() / mainwin::kHandoverFileName));
-  EXPECT_FALSE(f.addEffectiveDoseButton.Enabled());
-
-  // Back to the row's condition: the hand-over goes ahead.
-  f.tubeVoltageBox.UserType("75");
-  f.calculateButton.UserClick();
-  f.effectiveDoseButton.UserClick();
-  EXPECT_TRUE(f.addEffectiveDoseButton.Enabled());
+  EXPECT_EQ(t.ResOtherFilterMaterial[3], "");
+  EXPECT_EQ(t.ResOtherFilterThickness[3], 0.0);
 }
 
 // 1000 Gy at the skin is no examination: a slip in mA, s or the measured
@@ -318,6 +366,7 @@ TEST(ReadingBoxes, TheEnglishEditionReadsEveryBoxAgainBeforeCalculating)
   auto s = StartRegistered(Edition::English);
   MainWindow& f = s->form();
   SetEveryBox(f);  // from code: no box is left, nothing is stored
+  s->m().OtherFilter.OtherFilterOn = 1;  // the thickness label counts for a filter in the beam
   f.calculateButton.UserClick();
   const ExposureCondition& c = s->m().Condition;
   EXPECT_EQ(c.TargetAngle, 16);

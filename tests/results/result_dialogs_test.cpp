@@ -185,11 +185,11 @@ TEST_P(ReadDialogTest, ReadingReplacesTheTableRedrawsItAndResetsTheMainWindow)
   EXPECT_EQ(ui::FindText(items, "60.0")->at, (ui::Point{170, 220}));
   EXPECT_TRUE(s.window().totalsButton.Visible());
 
-  // The current condition is the last row read; the main window shows none of
-  // the earlier calculation.
+  // The rows are drawn, never loaded into the condition of the next
+  // calculation (the boxes still show it); the main window shows none of the
+  // earlier calculation.
   BeamCalculation& m = s.m();
-  EXPECT_EQ(m.Condition.TubeVoltage, 60.0);
-  EXPECT_EQ(m.Condition.SiteName, "頭部側面");
+  EXPECT_EQ(m.Condition.TubeVoltage, 80.0);
   EXPECT_EQ(m.Phantom.PhantomModel, 0);
   EXPECT_EQ(m.Phantom.BsfMethod, 1);
   EXPECT_EQ(m.OtherFilter.OtherFilterOn, 0);
@@ -203,7 +203,7 @@ TEST_P(ReadDialogTest, ReadingReplacesTheTableRedrawsItAndResetsTheMainWindow)
   EXPECT_FALSE(f.effectiveDoseButton.Enabled());
   EXPECT_FALSE(f.addEffectiveDoseButton.Enabled());
   EXPECT_TRUE(f.showTableButton.Enabled());
-  // No fit may start from the last row read while the boxes show another condition.
+  // The surface and the filter changed under the boxes: no fit before the next calculation.
   EXPECT_FALSE(f.fitButton.Enabled());
   EXPECT_FALSE(s.program->fitDialog->Visible());
 }

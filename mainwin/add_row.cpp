@@ -1,5 +1,5 @@
-// The main window's add-to-table command: the current condition and results
-// become the next row of the result table, drawn on the result window first.
+// The main window's add-to-table command: the last calculation on record
+// becomes the next row of the result table, drawn on the result window first.
 #include <string>
 
 #include "mainwin/main_window.h"
@@ -24,21 +24,22 @@ void MainWindow::AddToTableButton_Click()
   }
 
   if (RefuseStaleResult()) return;
+  const results::CalculationRecord record = *program_.Ledger.Calculation();
+  const int r = table.ResultRowCount;
 
   results::ResultWindow& window = *program_.resultWindow;
-  if (table.ResultRowCount == 1) {  // the first row of a new table
+  if (r == 1) {  // the first row of a new table
     window.tablePicture.Cls();
     window.ShowResultGrid();
     window.DrawResultHeadings();
   }
   program_.AddingRowFlag = 1;
-  window.DrawResultRow();
+  window.DrawResultRow(record.Row(), r, true);
   program_.AddingRowFlag = 0;
 
-  BeamCalculation& m = program_.Module();
-  results::StoreRow(table, table.ResultRowCount, {m.Condition, m.Phantom, m.OtherFilter, m.Result});
+  results::StoreRow(table, r, record.Row());
   ++table.ResultRowCount;
-  addedFor_ = calculatedFor_;
+  program_.Ledger.Added(r, record);
   if (table.ResultRowCount > results::kResultRows) {
     App().Beep();
     App().MsgBox(full, ui::vbExclamation);
@@ -46,6 +47,8 @@ void MainWindow::AddToTableButton_Click()
 
   addToTableButton.SetEnabled(false);
   effectiveDoseButton.SetEnabled(true);
+  // An answer still awaited belongs to the row before: it can no longer be taken.
+  addEffectiveDoseButton.SetEnabled(false);
   effectiveDoseButton.SetFocus();
 }
 
