@@ -87,6 +87,13 @@ ShapeDialog::ShapeDialog(MainProgram& program)
   racetrackLengthBox.KeyDown = [this](int keyCode, int) { RacetrackLengthBox_KeyDown(keyCode); };
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
+  // Closed through its frame, the dialog chooses no shape: the same as Cancel
+  // (it stays loaded with its entries, as Cancel leaves it).
+  QueryUnload = [this](bool& cancel, ui::UnloadMode mode) {
+    if (mode != ui::UnloadMode::ControlMenu) return;
+    cancel = true;
+    CancelButton_Click();
+  };
   shapeCheckButton.Click = [this] { ShapeCheckButton_Click(); };
 }
 

@@ -196,6 +196,15 @@ TEST(ShapeDialogCancel, BackToTheFlatSurfaceWithTheBoxesKept)
   EXPECT_TRUE(s.main().headOption.Enabled());
   EXPECT_EQ(s.phantom().CylinderRadius, 20.0);  // Cancel stores no dimension
   EXPECT_EQ(s.f().cylinderRadiusBox.Text(), "33");
+
+  // Closed through its frame, the dialog leaves no curved surface without a shape.
+  s.main().curvedSurfaceOption.UserClick();
+  ASSERT_EQ(s.phantom().BsfMethod, kCurvedSurface);
+  EXPECT_FALSE(s.f().UserClose());
+  EXPECT_FALSE(s.f().Visible());
+  EXPECT_TRUE(s.main().flatSurfaceOption.Value());
+  EXPECT_EQ(s.phantom().BsfMethod, kFlatSurface);
+  EXPECT_EQ(s.phantom().PhantomModel, 0);
 }
 
 TEST(ShapeDialogHistories, NearestWholeCountWithinRange)
