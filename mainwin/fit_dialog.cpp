@@ -10,6 +10,7 @@
 #include "mainwin/main_program.h"
 #include "platform/format/format.h"
 #include "text/entry_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -165,7 +166,7 @@ void FitDialog::OkButton_Click()
     std::string message(texts_.CouldNotCalculate);
     if (dynamic_cast<const VoltageBelowOutputData*>(&e)) message = entry.VoltageBelowOutputData;
     if (dynamic_cast<const DoseBeyondLimit*>(&e)) message = entry.DoseBeyondLimit;
-    App().MsgBox(message, ui::vbExclamation);
+    App().MsgBox(message + FileCauseLine(e, program_.edition, program_.WorkingFolder()), ui::vbExclamation);
     return;
   }
 

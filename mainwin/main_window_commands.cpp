@@ -10,6 +10,7 @@
 #include "mainwin/main_program.h"
 #include "platform/format/format.h"
 #include "text/entry_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -193,11 +194,12 @@ void MainWindow::CalculateButton_Click()
     DiscardResult();
     App().Beep();
     App().MsgBox(std::string(EntryTextsFor(program_.edition).DoseBeyondLimit), ui::vbExclamation);
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
     // Part of the result may have been written before the failure: none of it stays.
     DiscardResult();
     App().Beep();
-    App().MsgBox(std::string(texts_.CalculationFailed), ui::vbExclamation);
+    App().MsgBox(std::string(texts_.CalculationFailed) + FileCauseLine(e, program_.edition, program_.WorkingFolder()),
+                 ui::vbExclamation);
   }
 }
 

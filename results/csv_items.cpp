@@ -13,8 +13,8 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
-CsvItemReader::CsvItemReader(std::string content, std::string name)
-    : content_(std::move(content)), name_(std::move(name))
+CsvItemReader::CsvItemReader(std::string content, std::filesystem::path file)
+    : content_(std::move(content)), file_(std::move(file))
 {
   if (content_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;  // a byte order mark
 }
@@ -43,14 +43,15 @@ void CsvItemReader::FinishItem()
   }
 }
 
-void CsvItemReader::Fail(const std::string& what) const
+void CsvItemReader::Fail(const std::string& what, FileFault fault, const std::string& detail) const
 {
-  throw DataError(name_ + ", line " + std::to_string(line_) + ": " + what);
+  throw DataError(file_.filename().string() + ", line " + std::to_string(line_) + ": " + what, fault, file_, line_,
+                  detail.empty() ? what : detail);
 }
 
 std::string CsvItemReader::ReadLine()
 {
-  if (pos_ >= content_.size()) Fail("input past end of file");
+  if (pos_ >= content_.size()) Fail("input past end of file", FileFault::PastEnd);
   const std::size_t start = pos_;
   while (pos_ < content_.size() && !IsLineEnd(content_[pos_])) ++pos_;
   std::string line = content_.substr(start, pos_ - start);
@@ -67,7 +68,7 @@ double CsvItemReader::ReadNumber()
       ++pos_;
     }
   }
-  if (pos_ >= content_.size()) Fail("input past end of file");
+  if (pos_ >= content_.size()) Fail("input past end of file", FileFault::PastEnd);
   if (content_[pos_] == ',') {  // an empty item
     ++pos_;
     return 0.0;
@@ -79,7 +80,7 @@ double CsvItemReader::ReadNumber()
   }
   const std::string_view token(content_.data() + pos_, end - pos_);
   const std::optional<double> value = ParseNumber(token);
-  if (!value) Fail("\"" + std::string(token) + "\" where a number belongs");
+  if (!value) Fail("\"" + std::string(token) + "\" where a number belongs", FileFault::NotANumber, std::string(token));
   pos_ = end;
   FinishItem();
   return *value;
@@ -88,12 +89,14 @@ double CsvItemReader::ReadNumber()
 std::string CsvItemReader::ReadText()
 {
   SkipBlanks();
-  if (pos_ >= content_.size()) Fail("input past end of file");
+  if (pos_ >= content_.size()) Fail("input past end of file", FileFault::PastEnd);
   std::string text;
   if (content_[pos_] == '"') {
     ++pos_;
     for (;;) {
-      if (pos_ >= content_.size() || IsLineEnd(content_[pos_])) Fail("a quoted text without its closing quote");
+      if (pos_ >= content_.size() || IsLineEnd(content_[pos_])) {
+        Fail("a quoted text without its closing quote", FileFault::Malformed);
+      }
       if (content_[pos_] == '"') {
         if (pos_ + 1 < content_.size() && content_[pos_ + 1] == '"') {
           text += '"';
@@ -107,7 +110,7 @@ std::string CsvItemReader::ReadText()
     }
     SkipBlanks();
     if (pos_ < content_.size() && content_[pos_] != ',' && !IsLineEnd(content_[pos_])) {
-      Fail("text after a closing quote");
+      Fail("text after a closing quote", FileFault::Malformed);
     }
   } else {
     const std::size_t start = pos_;

@@ -4,22 +4,26 @@
 // text items as spreadsheets write them: "a, b" and "say ""cheese""" read as
 // a, b and say "cheese". A quoted item does not run over a line end.
 //
-//   CsvItemReader in(text, "results.csv");
+//   CsvItemReader in(text, folder / "results.csv");
 //   const std::string comment = in.ReadLine();
 //   const double n = in.ReadNumber();
 //
-// Errors throw DataError naming the file and the line.
+// Errors throw DataError naming the file and the line (and what went wrong as
+// a FileFault, so that a window can tell it in its edition's words).
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "platform/errors.h"
 
 namespace vorn::results {
 
 class CsvItemReader {
 public:
-  // `content` is the whole file; `name` names it in messages.
-  CsvItemReader(std::string content, std::string name);
+  // `content` is the whole file; `file` names it in messages.
+  CsvItemReader(std::string content, std::filesystem::path file);
 
   std::string ReadLine();    // everything up to the line end
   double ReadNumber();       // one numeric item; an empty item reads as 0
@@ -33,10 +37,10 @@ private:
   void ConsumeLineEnd();
   void SkipBlanks();
   void FinishItem();
-  [[noreturn]] void Fail(const std::string& what) const;
+  [[noreturn]] void Fail(const std::string& what, FileFault fault, const std::string& detail = {}) const;
 
   std::string content_;
-  std::string name_;
+  std::filesystem::path file_;
   std::size_t pos_ = 0;
   int line_ = 1;
 };

@@ -87,13 +87,15 @@ private:
 // A hand-edited number that no calculation can have given (a negative dose
 // or factor, a value beyond the range of numbers) fails the read rather than
 // being shown, totalled and saved again as a result.
-void CheckReadNumbers(const ResultFileContent& read, const std::string& name, const ResultsTexts& texts)
+void CheckReadNumbers(const ResultFileContent& read, const std::filesystem::path& path, const ResultsTexts& texts)
 {
+  const std::string name = path.filename().string();
   const ResultTable& t = read.table;
   const int n = t.ResultRowCount - 1;
   const auto refuse = [&](int row, int k, double value, const char* why) {
-    throw DataError(name + ", " + std::string(texts.CsvRowLabels[row - 1]) + ", result " + std::to_string(k) +
-                    ": " + NumberText(value) + " " + why);
+    const std::string what = std::string(texts.CsvRowLabels[row - 1]) + ", result " + std::to_string(k) + ": " +
+                             NumberText(value) + " " + why;
+    throw DataError(name + ", " + what, FileFault::Malformed, path, 0, what);
   };
   // Rows 3 .. 8 and 10 .. 38 (numbers in the layout above), and 39.
   const std::pair<int, const NumberColumn*> conditions[] = {
@@ -220,16 +222,18 @@ ResultFileContent ReadResultTableCsv(const std::filesystem::path& path, Edition 
   const std::string name = path.filename().string();
   // A file re-saved in another encoding would read without a word, its site
   // names garbled and every code word fallen to the defaults.
-  if (!ui::IsValidUtf8(content)) throw DataError(name + ": the file is not UTF-8 text");
-  CsvItemReader in(std::move(content), name);
+  if (!ui::IsValidUtf8(content)) {
+    throw DataError(name + ": the file is not UTF-8 text", FileFault::Malformed, path, 0, "the file is not UTF-8 text");
+  }
+  CsvItemReader in(std::move(content), path);
 
   ResultFileContent read;
   ResultTable& t = read.table;
   read.comment = in.ReadLine();
   const double count = in.ReadNumber();
   if (!(count >= 1 && count <= kResultRows) || count != std::floor(count)) {
-    throw DataError(path.filename().string() + ": " + NumberText(count) +
-                    " results; a result file holds 1 to 15");
+    const std::string what = NumberText(count) + " results; a result file holds 1 to 15";
+    throw DataError(name + ": " + what, FileFault::Malformed, path, 0, what);
   }
   const int n = static_cast<int>(count);
 
@@ -298,7 +302,7 @@ ResultFileContent ReadResultTableCsv(const std::filesystem::path& path, Edition 
     });
   }
   t.ResultRowCount = n + 1;
-  CheckReadNumbers(read, name, texts);
+  CheckReadNumbers(read, path, texts);
   return read;
 }
 

@@ -6,6 +6,7 @@
 #include "results/file_dialog_lists.h"
 #include "results/result_window.h"
 #include "results/result_csv.h"
+#include "text/error_texts.h"
 #include "text/results_texts.h"
 
 namespace vorn::results {
@@ -40,11 +41,13 @@ void ResultReadDialog::FileList_Click()
 {
   try {
     commentBox.SetText(ReadResultComment(fileList.Path() / fileList.FileName()));
-  } catch (const Error&) {
+  } catch (const Error& e) {
     // Gone since it was listed, or unreadable: nothing to preview.
     commentBox.SetText("");
     App().Beep();
-    App().MsgBox(std::string(ResultsTextsFor(host_.ProgramEdition()).CannotRead), ui::vbExclamation);
+    App().MsgBox(std::string(ResultsTextsFor(host_.ProgramEdition()).CannotRead) +
+                     FileCauseLine(e, host_.ProgramEdition(), host_.WorkingFolder()),
+                 ui::vbExclamation);
   }
 }
 
@@ -59,10 +62,11 @@ void ResultReadDialog::OkButton_Click()
   ResultFileContent read;
   try {
     read = ReadResultTableCsv(fileList.Path() / fileList.FileName(), host_.ProgramEdition());
-  } catch (const Error&) {
+  } catch (const Error& e) {
     // The table in memory is only replaced by a file read whole.
     App().Beep();
-    App().MsgBox(std::string(t.CannotRead), ui::vbExclamation);
+    App().MsgBox(std::string(t.CannotRead) + FileCauseLine(e, host_.ProgramEdition(), host_.WorkingFolder()),
+                 ui::vbExclamation);
     return;
   }
   host_.Table() = std::move(read.table);

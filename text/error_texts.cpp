@@ -114,6 +114,13 @@ std::string ErrorText(const std::exception& error, Edition edition, const std::f
   return text + Reason(*e, t);
 }
 
+std::string FileCauseLine(const std::exception& error, Edition edition, const std::filesystem::path& workingFolder)
+{
+  const auto* e = dynamic_cast<const Error*>(&error);
+  if (e == nullptr || e->fault() == FileFault::None || e->file().empty()) return {};
+  return "\n" + ErrorText(error, edition, workingFolder);
+}
+
 std::string UntrappedErrorText(std::exception_ptr error, Edition edition, const std::filesystem::path& workingFolder)
 {
   const ErrorTexts& t = ErrorTextsFor(edition);

@@ -52,6 +52,11 @@ std::string FileNameForUser(const std::filesystem::path& file, const std::filesy
 // that is not about a file gives its own message.
 std::string ErrorText(const std::exception& error, Edition edition, const std::filesystem::path& workingFolder);
 
+// A second line for a message whose first line says what failed: the file
+// and the reason as ErrorText tells them when the failure is about a file,
+// empty otherwise (whose own description is not in the edition's words).
+std::string FileCauseLine(const std::exception& error, Edition edition, const std::filesystem::path& workingFolder);
+
 // The message for a failure that no routine of the program expected:
 // StepNotFinished, then the failure as ErrorText tells it.
 std::string UntrappedErrorText(std::exception_ptr error, Edition edition, const std::filesystem::path& workingFolder);

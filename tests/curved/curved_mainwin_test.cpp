@@ -100,10 +100,14 @@ TEST(CurvedSurfaceFromTheMainWindow, AMissingProgramIsReportedByTheCalculateComm
     ChooseCurvedSurface(*s, &mainwin::ShapeDialog::cylinderOption);
     WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
     s->services.FailShell("Tubrin.exe");
-    s->services.ExpectMsgBox(FailureText(edition));
+    // The failure, then the program named with the cause.
+    const std::string told = std::string(FailureText(edition)) + "\nTubrin.exe" +
+                             (edition == Edition::Japanese ? "：プログラムを起動できません"
+                                                           : ": the program cannot be started");
+    s->services.ExpectMsgBox(told);
     s->form().calculateButton.UserClick();
     EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
-    EXPECT_EQ(MessageTexts(s->services), std::vector<std::string>{FailureText(edition)});  // no wait message
+    EXPECT_EQ(MessageTexts(s->services), std::vector<std::string>{told});  // no wait message
     EXPECT_EQ(s->services.beeps, 1);
     EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "");
     EXPECT_TRUE(s->services.calls.end() != std::find(s->services.calls.begin(), s->services.calls.end(),
@@ -122,7 +126,7 @@ TEST(CurvedSurfaceFromTheMainWindow, OkBeforeTheProgramHasWrittenLeavesNoResultT
   ChooseCurvedSurface(*s, &mainwin::ShapeDialog::cylinderOption);
   WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
   s->services.ExpectMsgBox(WaitText(Edition::Japanese));
-  s->services.ExpectMsgBox(FailureText(Edition::Japanese));
+  s->services.ExpectMsgBox(std::string(FailureText(Edition::Japanese)) + "\nresultBSF.txt：ファイルが見つかりません");
   s->form().calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   // Neither the flat factors nor the earlier file's pass for this surface.

@@ -446,7 +446,7 @@ TEST(FitDialogFailure, CurvedSurfaceWhoseProgramCannotStartIsReported)
   s.m().Phantom.McHistories = 10000000;
   s.services.FailShell("Tubrin.exe");
   s.fit().measuredHvlBox.UserType(s.MillimetresOf(s.m().Result.Hvl1 * 1.05));
-  s.services.ExpectMsgBox(" ???  Could not calculate correctly  ??? ");
+  s.services.ExpectMsgBox(" ???  Could not calculate correctly  ??? \nTubrin.exe: the program cannot be started");
   s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_TRUE(s.fit().Visible());

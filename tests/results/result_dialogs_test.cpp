@@ -154,6 +154,14 @@ protected:
     ASSERT_GE(index, 0) << name << " is not listed";
     dialog().fileList.UserChoose(index);
   }
+  // The next message says the file cannot be read, then names it and why.
+  void ExpectCannotRead() { s.services.ExpectMsgBox(ui::vbOK); }
+  void ToldCannotRead(const std::string& file)
+  {
+    ASSERT_FALSE(s.services.msgBoxes.empty());
+    const std::string& text = s.services.msgBoxes.back().text;
+    EXPECT_EQ(text.rfind(std::string(texts.CannotRead) + "\n" + file, 0), 0u) << text;
+  }
 };
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, ReadDialogTest, ::testing::Values(Edition::Japanese, Edition::English));
@@ -250,8 +258,9 @@ TEST_P(ReadDialogTest, AMalformedFileIsReportedAndTheTableStays)
     Choose("bad.csv");
     EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbOKCancel);
     const int beeps = s.services.beeps;
-    s.services.ExpectMsgBox(std::string(texts.CannotRead));
+    ExpectCannotRead();
     dialog().okButton.UserClick();
+    ToldCannotRead("bad.csv");
     EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
     EXPECT_EQ(s.services.beeps, beeps + 1);
     EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
@@ -273,8 +282,9 @@ TEST_P(ReadDialogTest, AFileLargerThanAnyResultFileIsRefusedAndTheTableStays)
   s.services.ExpectMsgBox(std::string(texts.ReadErasesTable), ui::vbOK);
   Choose("huge.csv");
   EXPECT_EQ(dialog().commentBox.Text(), "huge");  // the preview reads its first line only
-  s.services.ExpectMsgBox(std::string(texts.CannotRead));
+  ExpectCannotRead();
   dialog().okButton.UserClick();
+  ToldCannotRead("huge.csv");
   EXPECT_EQ(s.table(), before);
   EXPECT_TRUE(dialog().Visible());
 }
@@ -288,8 +298,9 @@ TEST_P(ReadDialogTest, SixteenResultsAreRefusedAndTheEmptyTableStaysEmpty)
   text.replace(text.find(" 15 "), 4, " 16 ");
   WriteBytes(s.dir() / "sixteen.csv", text);
   Choose("sixteen.csv");
-  s.services.ExpectMsgBox(std::string(texts.CannotRead));
+  ExpectCannotRead();
   dialog().okButton.UserClick();
+  ToldCannotRead("sixteen.csv");
   EXPECT_EQ(s.table(), ResultTable{});
   EXPECT_NE(ui::FindText(s.window().tablePicture.Items(), "Vorn-V18"), nullptr);
 }
@@ -330,8 +341,9 @@ TEST_P(ReadDialogTest, NoFileChosenAndAFileGoneBeforeItsPreview)
   EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
 
   fs::remove(s.dir() / "gone.csv");
-  s.services.ExpectMsgBox(std::string(texts.CannotRead));
+  ExpectCannotRead();
   dialog().fileList.UserChoose(IndexOf(dialog().fileList, "gone.csv"));
+  ToldCannotRead("gone.csv");
   EXPECT_EQ(dialog().commentBox.Text(), "");
   EXPECT_TRUE(dialog().Visible());
 }
