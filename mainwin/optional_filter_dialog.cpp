@@ -101,9 +101,15 @@ void OptionalFilterDialog::SetButton_Click()
 
   FilterMaterialFile material;
   EnergyBinArray mu{};
+  const std::filesystem::path path = program_.WorkingFolder() / fileName;
   try {
-    material = ReadFilterMaterialFile(program_.WorkingFolder() / fileName);
-    mu = OtherFilterMuOf(material);
+    material = ReadFilterMaterialFile(path);
+    try {
+      mu = OtherFilterMuOf(material);
+    } catch (const DataError& e) {
+      // Told as a fault of this file, in the edition's words.
+      throw DataError(e.what(), FileFault::Malformed, path, 0, e.what());
+    }
   } catch (const std::exception& e) {
     // The filter in use, if any, stays exactly as it was.
     App().MsgBox(
