@@ -263,6 +263,7 @@ private:
   bool RefuseStaleResult();
   void EmptyResultLabels();
   void EmptyOptionalFilter();
+  void RemoveOptionalFilter();
   void SelectDefaultOutputData();
 
   // Leaving a box stores its number, but not after a mere pass of the focus:

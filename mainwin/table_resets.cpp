@@ -16,6 +16,15 @@ void MainWindow::EmptyOptionalFilter()
   program_.Module().OtherFilter.OtherFilterOn = 0;
 }
 
+// Erasing and reading take the filter out altogether, material included.
+void MainWindow::RemoveOptionalFilter()
+{
+  OtherFilterSpec& filter = program_.Module().OtherFilter;
+  filter.OtherFilterMaterial.clear();
+  filter.OtherFilterThickness = 0;
+  EmptyOptionalFilter();
+}
+
 void MainWindow::SelectDefaultOutputData()
 {
   // The option's own routine runs and empties the exposure at 1 m.
@@ -35,10 +44,7 @@ void MainWindow::ResetAfterPrinting()
 void MainWindow::ResetAfterErasing()
 {
   EmptyResultLabels();
-  OtherFilterSpec& filter = program_.Module().OtherFilter;
-  filter.OtherFilterMaterial.clear();
-  filter.OtherFilterThickness = 0;
-  EmptyOptionalFilter();
+  RemoveOptionalFilter();
   if (program_.optionalFilterDialog.Exists()) program_.optionalFilterDialog->Hide();
   SelectDefaultOutputData();
   addToTableButton.SetEnabled(false);
@@ -52,10 +58,7 @@ void MainWindow::ResetAfterErasing()
 void MainWindow::ResetAfterReading()
 {
   EmptyResultLabels();
-  OtherFilterSpec& filter = program_.Module().OtherFilter;
-  filter.OtherFilterMaterial.clear();
-  filter.OtherFilterThickness = 0;
-  EmptyOptionalFilter();
+  RemoveOptionalFilter();
   SelectDefaultOutputData();
   flatSurfaceOption.SetValue(true);
   PhantomGeometry& phantom = program_.Module().Phantom;
