@@ -1,5 +1,6 @@
 // Curved entrance surfaces: the phantom condition file joken.txt that the
-// outside backscatter programs read, and their result file resultBSF.txt.
+// outside backscatter programs read, and their result file resultBSF.txt;
+// the run token and the range of the factors are in backscatter_exchange.h.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "beam/phantom_geometry.h"
+#include "platform/errors.h"
 
 namespace vorn {
 
@@ -51,5 +53,27 @@ struct BackscatterFactors {
 // them is not read. Throws FileError when the file cannot be opened and
 // DataError when it holds fewer than three numbers or text in their place.
 BackscatterFactors ReadBackscatterResult(const std::filesystem::path& path);
+
+// A result file with the run token its program echoed on the line after the
+// factors (blanks around it dropped); an empty token where that line is
+// missing, as in a file of the old layout. Throws as ReadBackscatterResult.
+struct BackscatterResultFile {
+  BackscatterFactors factors;
+  std::string run;
+};
+BackscatterResultFile ReadBackscatterResultFile(const std::filesystem::path& path);
+
+// A token no earlier run in any folder is likely to have had: "R" and 16
+// hexadecimal digits from the clock and the system's random source.
+std::string NewRunToken();
+
+// The curved-surface procedure took no factors, and the user has been told
+// why: the program has not finished and the user gave the calculation up,
+// the program ended without this calculation's result, or that result was
+// refused. The calculate command ends without a further message.
+class BackscatterNotTaken : public CalcError {
+public:
+  using CalcError::CalcError;
+};
 
 }  // namespace vorn

@@ -1,7 +1,7 @@
 // The few things the computing module does to the windows: result labels and
 // input boxes of the main window, the fit dialog's boxes, message boxes, the
-// beep and yielding to the window system. The main window implements it, so
-// the computing module does not depend on the forms.
+// beep, starting a program and yielding to the window system. The main
+// window implements it, so the computing module does not depend on the forms.
 #pragma once
 
 #include <string>
@@ -57,13 +57,29 @@ public:
   virtual void DoEvents() = 0;
   // A message box with an OK button only; returns when the user has pressed it.
   virtual void ShowMessage(std::string_view text, MsgIcon icon, MsgTitle title) = 0;
+  // A message box with OK and Cancel; true when the user pressed OK. Windows
+  // that cannot ask answer Cancel.
+  virtual bool AskOkCancel(std::string_view text, MsgIcon icon, MsgTitle title)
+  {
+    (void)text, (void)icon, (void)title;
+    return false;
+  }
   virtual void Beep() = 0;
   // Starts a program by its file name ("Tubrin.exe") with no arguments and
-  // does not wait for it. Throws FileError naming the program when it cannot
-  // be started; windows that have no way to start programs refuse every start.
-  virtual void StartProgram(std::string_view name)
+  // does not wait for it; returns the system's number of the started
+  // process, 0 where the windows cannot follow it. Throws FileError naming
+  // the program when it cannot be started; windows that have no way to start
+  // programs refuse every start.
+  virtual long long StartProgram(std::string_view name)
   {
     throw FileError(std::string(name) + ": the program could not be started", FileFault::NotStarted, std::string(name));
+  }
+  // Whether the program that StartProgram numbered `process` has ended.
+  // False while it runs and wherever that cannot be told (process 0).
+  virtual bool ProgramEnded(long long process) const
+  {
+    (void)process;
+    return false;
   }
 
 protected:

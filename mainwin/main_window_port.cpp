@@ -37,8 +37,16 @@ void MainWindowPort::ShowMessage(std::string_view text, MsgIcon icon, MsgTitle)
   program_.app.MsgBox(std::string(text), icon == MsgIcon::Warning ? ui::vbExclamation : ui::vbOKOnly);
 }
 
+bool MainWindowPort::AskOkCancel(std::string_view text, MsgIcon icon, MsgTitle)
+{
+  const int style = ui::vbOKCancel | (icon == MsgIcon::Warning ? ui::vbExclamation : 0);
+  return program_.app.MsgBox(std::string(text), style) == ui::vbOK;
+}
+
 void MainWindowPort::Beep() { program_.app.Beep(); }
 
-void MainWindowPort::StartProgram(std::string_view name) { program_.app.Shell(std::string(name)); }
+long long MainWindowPort::StartProgram(std::string_view name) { return program_.app.Shell(std::string(name)); }
+
+bool MainWindowPort::ProgramEnded(long long process) const { return program_.app.ProgramEnded(process); }
 
 }  // namespace vorn::mainwin

@@ -1,5 +1,6 @@
 // What the computing module does to the windows, done on the main window:
-// result labels, input boxes, message boxes, the beep and yielding.
+// result labels, input boxes, message boxes, the beep, program starts and
+// yielding.
 #pragma once
 
 #include "beam/window_port.h"
@@ -18,8 +19,10 @@ public:
   std::string FitBoxText(FitBox box) const override;
   void DoEvents() override;
   void ShowMessage(std::string_view text, MsgIcon icon, MsgTitle title) override;
+  bool AskOkCancel(std::string_view text, MsgIcon icon, MsgTitle title) override;
   void Beep() override;
-  void StartProgram(std::string_view name) override;
+  long long StartProgram(std::string_view name) override;
+  bool ProgramEnded(long long process) const override;
 
 private:
   MainProgram& program_;

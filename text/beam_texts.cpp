@@ -14,6 +14,11 @@ constexpr BeamTexts kJapanese{
     .AtrOutOfRange = "実測 ATR Index 値が、計算可能範囲外です",
     .AtrVoltageCannotCalculate = " 正しく計算できません ",
     .CurvedSurfaceWait = "しばらくこのままお待ちください。 計算終了後、この OK ボタンを押して下さい",
+    .CurvedSurfaceNotFinished = "後方散乱係数の計算プログラムはまだ終了していません。 計算終了後、OK ボタンを押して下さい。"
+                                "この計算をやめるときはキャンセルを押して下さい",
+    .CurvedSurfaceEndedWithoutResult = "後方散乱係数の計算プログラムは、この計算の結果を書かずに終了しました",
+    .CurvedSurfaceFactorRefused = "%1：%2の後方散乱係数が %3 です。後方散乱係数は %4 から %5 の値です",
+    .CurvedSurfaceFactorNames = {"空気カーマ", "軟部組織吸収線量", "皮膚組織吸収線量"},
 };
 
 constexpr BeamTexts kEnglish{
@@ -26,6 +31,11 @@ constexpr BeamTexts kEnglish{
     .AtrOutOfRange = "",
     .AtrVoltageCannotCalculate = "",
     .CurvedSurfaceWait = " Please wait for a while. Press this OK button after the calculation is completed ",
+    .CurvedSurfaceNotFinished = " The backscatter program has not finished yet. Press OK after the calculation is "
+                                "completed, or Cancel to give up this calculation ",
+    .CurvedSurfaceEndedWithoutResult = " The backscatter program ended without writing the result of this calculation ",
+    .CurvedSurfaceFactorRefused = "%1: the backscatter factor based on %2 is %3; a backscatter factor lies between %4 and %5",
+    .CurvedSurfaceFactorNames = {"air kerma", "soft tissue dose", "skin tissue dose"},
 };
 
 }  // namespace

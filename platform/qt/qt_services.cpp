@@ -17,7 +17,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
+#include <signal.h>
+#include <sys/types.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 #include "platform/errors.h"
 #include "platform/qt/fonts.h"
@@ -130,12 +136,29 @@ std::optional<ui::Rect> QtServices::ScreenArea() const
   return ui::Rect{area.x() * t, area.y() * t, area.width() * t, area.height() * t};
 }
 
-void QtServices::Shell(const std::string& program)
+long long QtServices::Shell(const std::string& program)
 {
   const char* path = std::getenv("PATH");
   const std::filesystem::path found = ui::FindProgram(program, workingFolder_, path != nullptr ? path : "");
-  if (!QProcess::startDetached(QString::fromStdString(found.string()), {}, QString::fromStdString(workingFolder_.string())))
+  qint64 process = 0;
+  if (!QProcess::startDetached(QString::fromStdString(found.string()), {}, QString::fromStdString(workingFolder_.string()),
+                               &process))
     throw FileError(program + ": the program could not be started", FileFault::NotStarted, program);
+  return process;
+}
+
+bool QtServices::ProgramEnded(long long process) const
+{
+  if (process <= 0) return false;
+  const auto pid = static_cast<pid_t>(process);
+  if (::kill(pid, 0) != 0) return errno == ESRCH;
+  // A detached program is adopted by the system's init, which collects it;
+  // until then it lingers as a zombie ("Z" after the name in its stat line).
+  std::ifstream stat("/proc/" + std::to_string(process) + "/stat");
+  std::string line;
+  if (!std::getline(stat, line)) return false;
+  const std::size_t name_end = line.rfind(')');
+  return name_end != std::string::npos && name_end + 2 < line.size() && line[name_end + 2] == 'Z';
 }
 
 void QtServices::DoEvents() { QCoreApplication::processEvents(); }

@@ -31,7 +31,9 @@ public:
   ui::MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) override;
   void Beep() override;
   // Starts the program found by ui::FindProgram, detached, in the working folder.
-  void Shell(const std::string& program) override;
+  long long Shell(const std::string& program) override;
+  // The process is gone, or is a zombie that no one has collected yet.
+  bool ProgramEnded(long long process) const override;
   void DoEvents() override;
   std::string DateText() override;
   ui::PrintReport Print(const ui::PrintDocument& document) override;

@@ -52,7 +52,8 @@ public:
   // ---- services, with the program's title where none is given ----
   MsgAnswer MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = {});
   void Beep() { services_.Beep(); }
-  void Shell(const std::string& program) { services_.Shell(program); }
+  long long Shell(const std::string& program) { return services_.Shell(program); }
+  bool ProgramEnded(long long process) const { return services_.ProgramEnded(process); }
   void DoEvents() { services_.DoEvents(); }
   std::string DateText() { return services_.DateText(); }
   const std::filesystem::path& WorkingFolder() const { return services_.WorkingFolder(); }

@@ -62,14 +62,22 @@ void ScriptedServices::Beep()
   calls.emplace_back("Beep");
 }
 
-void ScriptedServices::Shell(const std::string& program)
+long long ScriptedServices::Shell(const std::string& program)
 {
   calls.push_back("Shell " + program);
   shellCalls.push_back(program);
   if (failingPrograms_.count(program) != 0) {
     throw FileError(program + ": program not found", FileFault::NotStarted, program);
   }
+  const auto process = static_cast<long long>(shellCalls.size());
   if (onShell) onShell(program);
+  return process;
+}
+
+bool ScriptedServices::ProgramEnded(long long process) const
+{
+  if (process < 1 || process > static_cast<long long>(shellCalls.size())) return false;
+  return runningPrograms.count(shellCalls[static_cast<std::size_t>(process - 1)]) == 0;
 }
 
 void ScriptedServices::DoEvents()

@@ -64,6 +64,10 @@ public:
   // What a started program does while the user waits (writes its result
   // file, say); called after the start is recorded, unless the start fails.
   std::function<void(const std::string& program)> onShell;
+  // Programs that go on running after their start; every other started
+  // program has ended once onShell has returned. Shell numbers the starts
+  // 1, 2, ... in order.
+  std::set<std::string> runningPrograms;
   // What Print answers.
   PrintReport printReport{true, false, "Test printer"};
   // The date text.
@@ -74,7 +78,8 @@ public:
   // ---- Services ----
   MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) override;
   void Beep() override;
-  void Shell(const std::string& program) override;
+  long long Shell(const std::string& program) override;
+  bool ProgramEnded(long long process) const override;
   void DoEvents() override;
   std::string DateText() override { return date; }
   PrintReport Print(const PrintDocument& document) override;

@@ -66,9 +66,17 @@ public:
   virtual MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) = 0;
   virtual void Beep() = 0;
   // Starts a program by file name, detached, without arguments and without
-  // waiting (see program_start.h for where it is looked for). Throws
+  // waiting (see program_start.h for where it is looked for); returns the
+  // started process's number, 0 where it is not known. Throws
   // vorn::FileError naming the program when it cannot be started.
-  virtual void Shell(const std::string& program) = 0;
+  virtual long long Shell(const std::string& program) = 0;
+  // Whether the process that Shell numbered has ended. False while it runs
+  // and wherever that cannot be told (process 0).
+  virtual bool ProgramEnded(long long process) const
+  {
+    (void)process;
+    return false;
+  }
   // Lets the window system repaint and handle pending input.
   virtual void DoEvents() = 0;
   // Today's date in the system's short form (ShortDateText).

@@ -87,11 +87,14 @@ CurvedSurfaceBeam DefaultBeam()
   return {.FSD = 80.0, .FFD = 100.0, .ShortSide = 35.6, .LongSide = 43.2, .ObjectThickness = 20.0};
 }
 
-void WriteCondition(const fs::path& folder, const PhantomGeometry& phantom, const CurvedSurfaceBeam& beam)
+void WriteCondition(const fs::path& folder, const PhantomGeometry& phantom, const CurvedSurfaceBeam& beam,
+                    const std::string& run)
 {
-  SeqWriter out(folder / kPhantomConditionFileName);
-  for (const std::string& line : PhantomConditionLines(phantom, beam)) out.WriteLine(line);
-  out.Close();
+  std::string text;
+  for (const std::string& line : PhantomConditionLines(phantom, beam)) text += line + "\r\n";
+  if (!run.empty()) text += run + "\r\n";
+  // As the main program writes it: a running program never sees half a file.
+  WriteFileAtomically(folder / kPhantomConditionFileName, text);
 }
 
 bsf::PhantomCondition Condition(bsf::PhantomShape shape, std::int64_t histories)

@@ -60,9 +60,10 @@ const bsf::BackscatterPhysics& Physics();
 // The main program's default beam: FSD 80, FFD 100, 35.6 (fieldShortSideBox) x 43.2 (fieldLongSideBox), 20 cm thick.
 CurvedSurfaceBeam DefaultBeam();
 
-// joken.txt in folder for the phantom, written by the main program's own lines.
+// joken.txt in folder for the phantom, written by the main program's own
+// lines, and the run token after them where one is given.
 void WriteCondition(const std::filesystem::path& folder, const PhantomGeometry& phantom,
-                    const CurvedSurfaceBeam& beam = DefaultBeam());
+                    const CurvedSurfaceBeam& beam = DefaultBeam(), const std::string& run = {});
 
 // A condition as the programs read it, with the default beam.
 bsf::PhantomCondition Condition(bsf::PhantomShape shape, std::int64_t histories);

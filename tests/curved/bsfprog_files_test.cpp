@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "beam/x_spctl_export.h"
@@ -65,6 +67,32 @@ TEST(ConditionFile, EachShapeReadsBackWhatTheMainProgramWrote)
   EXPECT_EQ(c.RacetrackL, 1000.0);
   EXPECT_EQ(c.FSD, 80.0);
   EXPECT_EQ(c.McHistories, 300000000);
+}
+
+TEST(ConditionFile, TheMainProgramsRunTokenMayFollowAndTellsWhenItIsSuperseded)
+{
+  TempDir dir;
+  const fs::path joken = dir.path() / "joken.txt";
+  PhantomGeometry p;
+  p.McHistories = 1000;
+  p.PhantomModel = kCylinderModel;
+  p.CylinderRadius = 15.0;
+  WriteCondition(dir.path(), p, DefaultBeam(), "R0123456789ABCDEF");
+  bsf::PhantomCondition c = bsf::ReadPhantomCondition(joken, PhantomShape::Cylinder);
+  EXPECT_EQ(c.RunToken, "R0123456789ABCDEF");
+  EXPECT_EQ(c.McHistories, 1000);
+  EXPECT_FALSE(bsf::ConditionSuperseded(joken, "R0123456789ABCDEF"));
+  EXPECT_TRUE(bsf::ConditionSuperseded(joken, "R1111111111111111"));
+
+  WriteCondition(dir.path(), p);  // the old layout: no token
+  EXPECT_EQ(bsf::ReadPhantomCondition(joken, PhantomShape::Cylinder).RunToken, "");
+  EXPECT_TRUE(bsf::ConditionSuperseded(joken, "R0123456789ABCDEF"));
+  fs::remove(joken);  // the main program has ended
+  EXPECT_TRUE(bsf::ConditionSuperseded(joken, "R0123456789ABCDEF"));
+
+  // A last line that is no token is a line too many.
+  WriteFile(joken, "015.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00000001000\r\nrun-1\r\n");
+  EXPECT_THROW(bsf::ReadPhantomCondition(joken, PhantomShape::Cylinder), DataError);
 }
 
 TEST(ConditionFile, BlanksLineFeedsAndTrailingEmptyLinesAreAccepted)
@@ -300,6 +328,37 @@ TEST_F(ProgramRun, WritesThreeFactorsThatTheMainProgramReadsBack)
   EXPECT_FALSE(fs::exists(dir.path() / "resultBSF.txt.part"));
 }
 
+TEST_F(ProgramRun, EchoesTheMainProgramsRunTokenAfterTheFactors)
+{
+  WriteCondition(dir.path(), phantom, DefaultBeam(), "R0123456789ABCDEF");
+  const bsf::ProgramOutcome o = Run();
+  ASSERT_TRUE(o.ok) << o.message;
+  EXPECT_EQ(FileText(Result()), bsf::ResultFileText(o.result) + "R0123456789ABCDEF\r\n");
+  const BackscatterResultFile read = ReadBackscatterResultFile(Result());
+  EXPECT_EQ(read.run, "R0123456789ABCDEF");
+  EXPECT_NEAR(read.factors.BsfSoft, o.result.soft.value, 5e-6);
+}
+
+TEST_F(ProgramRun, ARunStopsWhenTheMainProgramAsksForAnotherCalculation)
+{
+  phantom.McHistories = 2000000000;  // far more than can run before the next look
+  WriteCondition(dir.path(), phantom, DefaultBeam(), "RFIRST");
+  bsf::RunProgress progress;
+  bsf::ProgramOutcome o;
+  std::atomic<bool> ended{false};
+  std::thread run([&] {
+    o = Run(PhantomShape::Cylinder, {.progress = &progress});
+    ended = true;
+  });
+  while (progress.total() == 0 && !ended) std::this_thread::yield();  // the transport has begun
+  WriteCondition(dir.path(), phantom, DefaultBeam(), "RSECOND");
+  run.join();
+  EXPECT_FALSE(o.ok);
+  EXPECT_NE(o.message.find("joken.txt no longer holds this run's token"), std::string::npos) << o.message;
+  EXPECT_LT(progress.done(), progress.total());
+  EXPECT_FALSE(fs::exists(Result()));
+}
+
 TEST_F(ProgramRun, AStaleResultIsRemovedEvenWhenTheInputsAreBad)
 {
   struct Spoil {
@@ -388,7 +447,9 @@ TEST(ResultCheck, OnlyFiniteScoredAndCertainFactorsPass)
   r.histories = 1000000;
   r.patch_radius_cm = 1.0;
   EXPECT_NO_THROW(bsf::CheckResultUsable(r));
-  r.skin = {2.0, 0.1};  // exactly at the limit
+  r.skin = {1.2, 0.06};  // exactly at the limit
+  EXPECT_NO_THROW(bsf::CheckResultUsable(r));
+  r.skin = {1.8, 0.01};  // a body's largest factor
   EXPECT_NO_THROW(bsf::CheckResultUsable(r));
 
   const auto message = [](const bsf::BackscatterResult& x) {
@@ -410,6 +471,11 @@ TEST(ResultCheck, OnlyFiniteScoredAndCertainFactorsPass)
   bad = r;
   bad.skin = {1.4, std::numeric_limits<double>::infinity()};  // a single batch
   EXPECT_NE(message(bad).find("skin dose, 1.400 \u00B1 Inf, is uncertain by Inf %"), std::string::npos) << message(bad);
+  // Certain, but no body's, as the file would write them: the main program would refuse them.
+  bad = r;
+  bad.skin = {1.800006, 0.01};
+  EXPECT_EQ(message(bad), "the backscatter factor for skin dose came out as 1.80001, outside the 1 to 1.8 that a "
+                          "body's backscatter factor lies in");
   bad = r;
   bad.air = bad.soft = bad.skin = {1.0, 0.0};
   EXPECT_EQ(message(bad), "no backscattered photon reached the scoring patch of radius 1 cm around the entrance point "

@@ -240,7 +240,7 @@ public:
     return ui::vbOK;
   }
   void Beep() override { ++beeps; }
-  void Shell(const std::string& program) override
+  long long Shell(const std::string& program) override
   {
     const fs::path found = ui::FindProgram(program, folder_, "");
     started.push_back(program);
@@ -251,7 +251,10 @@ public:
     if (!p.waitForStarted()) throw FileError(program + ": the program could not be started");
     p.waitForFinished(300000);
     exit_codes.push_back(p.exitCode());
+    return 1;
   }
+  // Shell returns once the program has ended.
+  bool ProgramEnded(long long) const override { return true; }
   void DoEvents() override { QCoreApplication::processEvents(); }
   std::string DateText() override { return "2026/12/09"; }
   ui::PrintReport Print(const ui::PrintDocument&) override { return {}; }

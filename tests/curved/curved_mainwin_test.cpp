@@ -36,11 +36,30 @@ void ChooseCurvedSurface(Session& s, ui::OptionButton mainwin::ShapeDialog::*opt
   dialog.okButton.UserClick();
 }
 
-// The started program writes its result while the user waits.
+// joken.txt without its last line, the run token.
+std::vector<std::string> ConditionLines(Session& s)
+{
+  std::vector<std::string> lines = FileLines(s.dir() / "joken.txt");
+  lines.pop_back();
+  return lines;
+}
+
+// The started program writes its result, with its run's token, while the user waits.
 void ProgramWrites(Session& s, const std::string& text)
 {
-  const std::filesystem::path result = s.dir() / "resultBSF.txt";
-  s.services.onShell = [result, text](const std::string&) { WriteText(result, text); };
+  const std::filesystem::path folder = s.dir();
+  s.services.onShell = [folder, text](const std::string&) {
+    WriteText(folder / "resultBSF.txt", text + FileLines(folder / "joken.txt").back() + "\r\n");
+  };
+}
+
+const char* NotFinishedText(Edition edition)
+{
+  return edition == Edition::Japanese
+             ? "後方散乱係数の計算プログラムはまだ終了していません。 計算終了後、OK ボタンを押して下さい。"
+               "この計算をやめるときはキャンセルを押して下さい"
+             : " The backscatter program has not finished yet. Press OK after the calculation is completed, or "
+               "Cancel to give up this calculation ";
 }
 
 TEST(CurvedSurfaceFromTheMainWindow, EachShapeStartsItsProgramAndShowsTheFactorsItWrote)
@@ -70,7 +89,7 @@ TEST(CurvedSurfaceFromTheMainWindow, EachShapeStartsItsProgramAndShowsTheFactors
     EXPECT_EQ(s->services.PendingMsgBoxes(), 0u) << c.program;
     EXPECT_EQ(s->services.shellCalls, std::vector<std::string>{c.program});
     EXPECT_EQ(s->services.msgBoxes.back().style, ui::vbExclamation);
-    EXPECT_EQ(FileLines(s->dir() / "joken.txt"), c.japanese_lines) << c.program;
+    EXPECT_EQ(ConditionLines(*s), c.japanese_lines) << c.program;
     EXPECT_EQ(s->form().bsfAirLabel.Caption(), "1.351") << c.program;
     EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "1.424") << c.program;
     EXPECT_EQ(s->form().bsfSkinLabel.Caption(), "1.402") << c.program;
@@ -87,7 +106,7 @@ TEST(CurvedSurfaceFromTheMainWindow, EnglishEditionUsesItsPresetsAndItsWaitText)
   s->services.ExpectMsgBox(WaitText(Edition::English));
   s->form().calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
-  EXPECT_EQ(FileLines(s->dir() / "joken.txt"),
+  EXPECT_EQ(ConditionLines(*s),
             (std::vector<std::string>{"020.0", "010.0", "020.0", "080.0", "100.0", "035.6", "043.2", "00050000000"}));
   EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "1.400");
   EXPECT_EQ(s->m().Result.BsfSkin, 1.35);
@@ -119,14 +138,15 @@ TEST(CurvedSurfaceFromTheMainWindow, OkBeforeTheProgramHasWrittenLeavesNoResultT
 {
   // A flat result on show and ready to add, and a result file of an earlier
   // curved calculation; then the curved surface, and OK on the wait message
-  // before the program has written anything.
+  // before the program has written anything: it has ended without a result.
   auto s = StartRegistered(Edition::Japanese);
   s->form().calculateButton.UserClick();
   ASSERT_TRUE(s->form().addToTableButton.Enabled());
   ChooseCurvedSurface(*s, &mainwin::ShapeDialog::cylinderOption);
   WriteText(s->dir() / "resultBSF.txt", "1.351,1.424,1.402\r\n");
   s->services.ExpectMsgBox(WaitText(Edition::Japanese));
-  s->services.ExpectMsgBox(std::string(FailureText(Edition::Japanese)) + "\nresultBSF.txt：ファイルが見つかりません");
+  s->services.ExpectMsgBox("後方散乱係数の計算プログラムは、この計算の結果を書かずに終了しました");
+  s->services.ExpectMsgBox(FailureText(Edition::Japanese));
   s->form().calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
   // Neither the flat factors nor the earlier file's pass for this surface.
@@ -146,6 +166,24 @@ TEST(CurvedSurfaceFromTheMainWindow, OkBeforeTheProgramHasWrittenLeavesNoResultT
   EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "1.424");
   EXPECT_TRUE(s->form().addToTableButton.Enabled());
   EXPECT_TRUE(s->form().fitButton.Enabled());
+}
+
+TEST(CurvedSurfaceFromTheMainWindow, OkWhileTheProgramRunsAsksToWaitAgainOrGiveUp)
+{
+  for (const Edition edition : {Edition::Japanese, Edition::English}) {
+    auto s = StartRegistered(edition);
+    ChooseCurvedSurface(*s, &mainwin::ShapeDialog::cylinderOption);
+    s->services.runningPrograms.insert("Tubrin.exe");
+    s->services.ExpectMsgBox(WaitText(edition));
+    s->services.ExpectMsgBox(NotFinishedText(edition), ui::vbOK);      // wait again
+    s->services.ExpectMsgBox(NotFinishedText(edition), ui::vbCancel);  // give up
+    s->services.ExpectMsgBox(FailureText(edition));
+    s->form().calculateButton.UserClick();
+    EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
+    EXPECT_EQ(s->services.msgBoxes[1].style, ui::vbOKCancel | ui::vbExclamation);
+    EXPECT_EQ(s->form().bsfSoftLabel.Caption(), "");
+    EXPECT_FALSE(s->form().addToTableButton.Enabled());
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "beam/backscatter_exchange.h"
 #include "beam/curved_surface.h"
 #include "beam/beam_calculation.h"
 #include "platform/errors.h"
@@ -22,24 +23,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Records program starts among the other events; `on_start` and `on_message`
-// let a test act as the started program.
+// Records program starts among the other events; `on_start`, `on_message`
+// and `on_ask` let a test act as the started program and the user, and
+// `running` says whether the started program still runs.
 class CurvedWindowPort : public RecordingWindowPort {
 public:
-  void StartProgram(std::string_view name) override
+  long long StartProgram(std::string_view name) override
   {
     started.emplace_back(name);
     events.push_back("start");
     if (on_start) on_start(name);
+    return static_cast<long long>(started.size());
+  }
+  bool ProgramEnded(long long process) const override
+  {
+    return process == static_cast<long long>(started.size()) && !running;
   }
   void ShowMessage(std::string_view text, MsgIcon icon, MsgTitle title) override
   {
     RecordingWindowPort::ShowMessage(text, icon, title);
     if (on_message) on_message();
   }
+  bool AskOkCancel(std::string_view text, MsgIcon icon, MsgTitle title) override
+  {
+    messages.push_back({std::string(text), icon, title});
+    events.push_back("ask");
+    return on_ask && on_ask();
+  }
   std::vector<std::string> started;
+  bool running = false;
   std::function<void(std::string_view)> on_start;
   std::function<void()> on_message;
+  std::function<bool()> on_ask;  // OK when it answers true; Cancel when absent
 };
 
 std::string ReadBytes(const fs::path& path)
@@ -89,12 +104,33 @@ protected:
     windows.main_boxes[MainBox::FieldLongSide] = longSide;
   }
   void WriteResult(const std::string& text) { WriteBytes(folder / "resultBSF.txt", text); }
-  // The started program writes its result while the user waits.
-  void ProgramWrites(const std::string& text)
+  // The run token on the last line of joken.txt.
+  std::string Run() const
   {
-    windows.on_start = [this, text](std::string_view) { WriteResult(text); };
+    const std::string joken = Joken();
+    const std::size_t last = joken.rfind("\r\n", joken.size() - 3);
+    return joken.substr(last + 2, joken.size() - last - 4);
+  }
+  // What the started program writes, its run's token after the factors.
+  void WriteRunResult(const std::string& factors) { WriteResult(factors + Run() + "\r\n"); }
+  // The started program writes its result while the user waits.
+  void ProgramWrites(const std::string& factors)
+  {
+    windows.on_start = [this, factors](std::string_view) { WriteRunResult(factors); };
+  }
+  // The same calculation in another module (the English edition's), on its own windows.
+  void Mirror(BeamCalculation& other, CurvedWindowPort& other_windows) const
+  {
+    other_windows.main_boxes = windows.main_boxes;
+    other.Attenuation = m.Attenuation;
+    other.KermaSpectrum = m.KermaSpectrum;
+    other.Condition = m.Condition;
+    other.Phantom = m.Phantom;
+    other.Result.OutputAt1m = 2.58e-4;
   }
   std::string Joken() const { return ReadBytes(folder / "joken.txt"); }
+  // joken.txt without the run token: the lines the programs have always read.
+  std::string JokenBeforeRun() const { return Joken().substr(0, Joken().size() - Run().size() - 2); }
 
   const fs::path folder = fs::temp_directory_path() / ("vorn_curved_" + std::to_string(::getpid()));
   CurvedWindowPort windows;
@@ -105,7 +141,7 @@ TEST_F(CurvedSurface, CylinderConditionFileHoldsTheSevenLinesOfTheExample)
 {
   ProgramWrites("1.35,1.42,1.40\r\n");
   m.CalcBsfAndSurfaceDose();
-  EXPECT_EQ(Joken(), "015.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");
+  EXPECT_EQ(JokenBeforeRun(), "015.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");
   EXPECT_EQ(windows.started, std::vector<std::string>{"Tubrin.exe"});
 }
 
@@ -117,7 +153,7 @@ TEST_F(CurvedSurface, EllipseAndRacetrackFilesPutTheirDimensionsFirst)
   m.Phantom.EllipseVRadius = 12.5;
   m.Phantom.McHistories = 300000000;
   m.CalcBsfAndSurfaceDose();
-  EXPECT_EQ(Joken(), "030.0\r\n012.5\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00300000000\r\n");
+  EXPECT_EQ(JokenBeforeRun(), "030.0\r\n012.5\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00300000000\r\n");
 
   m.Phantom.PhantomModel = kRacetrackModel;
   m.Phantom.RacetrackA = 0.0;
@@ -125,7 +161,7 @@ TEST_F(CurvedSurface, EllipseAndRacetrackFilesPutTheirDimensionsFirst)
   m.Phantom.RacetrackL = 80.0;
   m.Phantom.McHistories = 123;
   m.CalcBsfAndSurfaceDose();
-  EXPECT_EQ(Joken(), "000.0\r\n022.3\r\n080.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00000000123\r\n");
+  EXPECT_EQ(JokenBeforeRun(), "000.0\r\n022.3\r\n080.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00000000123\r\n");
   EXPECT_EQ(windows.started, (std::vector<std::string>{"Ovalis.exe", "Lapmoor.exe"}));
 }
 
@@ -136,7 +172,7 @@ TEST_F(CurvedSurface, BoxesAreReadByTheirLeadingNumberAndLargeValuesKeepAllDigit
   m.Phantom.CylinderRadius = 1000.0;
   m.Phantom.McHistories = 500000000;
   m.CalcBsfAndSurfaceDose();
-  EXPECT_EQ(Joken(), "1000.0\r\n020.0\r\n075.0\r\n1000.0\r\n035.6\r\n043.2\r\n00500000000\r\n");
+  EXPECT_EQ(JokenBeforeRun(), "1000.0\r\n020.0\r\n075.0\r\n1000.0\r\n035.6\r\n043.2\r\n00500000000\r\n");
   // FSD and FFD are taken into the condition; the doses use them.
   EXPECT_EQ(m.Condition.FSD, 75.0);
   EXPECT_EQ(m.Condition.FFD, 1000.0);
@@ -190,10 +226,10 @@ TEST_F(CurvedSurface, TheFileIsCompleteBeforeTheStartAndTheResultIsReadAfterTheW
   std::string at_start;
   bool earlier_gone = false;
   windows.on_start = [&](std::string_view) {
-    at_start = Joken();
+    at_start = JokenBeforeRun();
     earlier_gone = !fs::exists(folder / "resultBSF.txt");
   };
-  windows.on_message = [&] { WriteResult("1.35,1.42,1.40\r\n"); };
+  windows.on_message = [&] { WriteRunResult("1.35,1.42,1.40\r\n"); };
   m.CalcBsfAndSurfaceDose();
   EXPECT_EQ(at_start, "015.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");
   EXPECT_TRUE(earlier_gone);
@@ -203,14 +239,113 @@ TEST_F(CurvedSurface, TheFileIsCompleteBeforeTheStartAndTheResultIsReadAfterTheW
                                           "caption", "caption", "caption", "caption", "caption",
                                           "caption"};
   EXPECT_EQ(windows.events, expected);
+}
 
-  // OK pressed before the program has written anything: the earlier result
-  // does not pass for this one's, the read fails.
-  windows.Clear();
-  windows.on_message = nullptr;
-  WriteResult("1.11,1.11,1.11\r\n");
-  EXPECT_THROW(m.CalcBsfAndSurfaceDose(), FileError);
+TEST_F(CurvedSurface, EachRunHasItsOwnTokenAfterTheOldLines)
+{
+  ProgramWrites("1.35,1.42,1.40\r\n");
+  m.CalcBsfAndSurfaceDose();
+  const std::string first = Run();
+  m.CalcBsfAndSurfaceDose();
+  EXPECT_TRUE(IsRunToken(first)) << first;
+  EXPECT_TRUE(IsRunToken(Run())) << Run();
+  EXPECT_NE(Run(), first);
+  EXPECT_EQ(JokenBeforeRun(), "015.0\r\n020.0\r\n080.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");
+  // The result file's old lines read as before; the token follows them.
+  const BackscatterResultFile read = ReadBackscatterResultFile(folder / "resultBSF.txt");
+  EXPECT_EQ(read.factors.BsfSkin, 1.40);
+  EXPECT_EQ(read.run, Run());
+  WriteResult("1.35\r\n1.42\r\n1.40\r\n");
+  EXPECT_EQ(ReadBackscatterResultFile(folder / "resultBSF.txt").run, "");
+}
+
+// The case: the program of an earlier run finishes late and writes
+// its factor, or a file of the old layout is there; neither is this run's.
+TEST_F(CurvedSurface, AResultOfAnotherRunOrOfNoneIsNeverTaken)
+{
+  for (const std::string other : {"1.404,1.404,1.404\r\n0123456789ABCDEF\r\n", "1.404,1.404,1.404\r\n"}) {
+    windows.Clear();
+    windows.on_message = [&] { WriteResult(other); };
+    EXPECT_THROW(m.CalcBsfAndSurfaceDose(), BackscatterNotTaken) << other;
+    // The program has ended without this run's result, and says so.
+    ASSERT_EQ(windows.messages.size(), 2u);
+    EXPECT_EQ(windows.messages[1].text, "後方散乱係数の計算プログラムは、この計算の結果を書かずに終了しました");
+    EXPECT_EQ(windows.messages[1].icon, MsgIcon::Warning);
+    EXPECT_EQ(m.Result.BsfSoft, 0.0);
+    EXPECT_EQ(windows.CaptionOf(ResultLabel::BsfSoft), "");
+  }
+}
+
+TEST_F(CurvedSurface, OkBeforeTheProgramHasFinishedLetsTheUserWaitAgainOrGiveUp)
+{
+  windows.running = true;
+  int asked = 0;
+  windows.on_ask = [&] {
+    // The first OK comes too early again; by the second the program has written.
+    if (++asked == 2) WriteRunResult("1.35,1.42,1.40\r\n");
+    return true;
+  };
+  m.CalcBsfAndSurfaceDose();
+  EXPECT_EQ(asked, 2);
   EXPECT_EQ(m.Result.BsfSoft, 1.42);
+  ASSERT_EQ(windows.messages.size(), 3u);
+  EXPECT_EQ(windows.messages[1].text,
+            "後方散乱係数の計算プログラムはまだ終了していません。 計算終了後、OK ボタンを押して下さい。"
+            "この計算をやめるときはキャンセルを押して下さい");
+  EXPECT_EQ(windows.messages[1].icon, MsgIcon::Warning);
+
+  // Cancel gives the calculation up, with nothing more to say.
+  windows.Clear();
+  m.Result = {};
+  m.Result.OutputAt1m = 2.58e-4;
+  windows.on_ask = nullptr;
+  EXPECT_THROW(m.CalcBsfAndSurfaceDose(), BackscatterNotTaken);
+  EXPECT_EQ(windows.messages.size(), 2u);
+  EXPECT_EQ(m.Result.BsfSoft, 0.0);
+
+  // English: the same question in the edition's words.
+  CurvedWindowPort english_windows;
+  english_windows.running = true;
+  BeamCalculation english(Edition::English, folder, english_windows);
+  Mirror(english, english_windows);
+  EXPECT_THROW(english.CalcBsfAndSurfaceDose(), BackscatterNotTaken);
+  ASSERT_EQ(english_windows.messages.size(), 2u);
+  EXPECT_EQ(english_windows.messages[1].text,
+            " The backscatter program has not finished yet. Press OK after the calculation is completed, or Cancel "
+            "to give up this calculation ");
+}
+
+TEST_F(CurvedSurface, FactorsNoBodyHasAreRefusedNamingTheFile)
+{
+  for (const std::string bad : {"-1.5", "0", "0.2", "50", "0.99999", "1.80001"}) {
+    windows.Clear();
+    ProgramWrites("1.35," + bad + ",1.40\r\n");
+    EXPECT_THROW(m.CalcBsfAndSurfaceDose(), BackscatterNotTaken) << bad;
+    ASSERT_EQ(windows.messages.size(), 2u) << bad;
+    EXPECT_EQ(windows.messages[1].text, "resultBSF.txt：軟部組織吸収線量の後方散乱係数が " + bad +
+                                            " です。後方散乱係数は 1 から 1.8 の値です");
+    EXPECT_EQ(m.Result.BsfSoft, 0.0);
+  }
+  // Text where this run's factor belongs.
+  windows.Clear();
+  ProgramWrites("1.35,abc,1.40\r\n");
+  EXPECT_THROW(m.CalcBsfAndSurfaceDose(), BackscatterNotTaken);
+  ASSERT_EQ(windows.messages.size(), 2u);
+  EXPECT_EQ(windows.messages[1].text, "resultBSF.txt（1 行目）：数値の位置に「abc」があります");
+
+  // The limits themselves are a body's factors.
+  ProgramWrites("1,1.8,1.00000\r\n");
+  m.CalcBsfAndSurfaceDose();
+  EXPECT_EQ(m.Result.BsfSoft, 1.8);
+
+  CurvedWindowPort english_windows;
+  english_windows.on_start = [this](std::string_view) { WriteRunResult("50,1.3,1.3\r\n"); };
+  BeamCalculation english(Edition::English, folder, english_windows);
+  Mirror(english, english_windows);
+  EXPECT_THROW(english.CalcBsfAndSurfaceDose(), BackscatterNotTaken);
+  ASSERT_EQ(english_windows.messages.size(), 2u);
+  EXPECT_EQ(english_windows.messages[1].text,
+            "resultBSF.txt: the backscatter factor based on air kerma is 50; a backscatter factor lies between 1 and 1.8");
 }
 
 TEST_F(CurvedSurface, WaitMessageHasTheWarningIconAndTheEditionsText)
@@ -223,14 +358,9 @@ TEST_F(CurvedSurface, WaitMessageHasTheWarningIconAndTheEditionsText)
   EXPECT_EQ(windows.messages[0].title, MsgTitle::ProgramTitle);
 
   CurvedWindowPort english_windows;
-  english_windows.main_boxes = windows.main_boxes;
   english_windows.on_start = windows.on_start;
   BeamCalculation english(Edition::English, folder, english_windows);
-  english.Attenuation = m.Attenuation;
-  english.KermaSpectrum = m.KermaSpectrum;
-  english.Condition = m.Condition;
-  english.Phantom = m.Phantom;
-  english.Result.OutputAt1m = 2.58e-4;
+  Mirror(english, english_windows);
   english.CalcBsfAndSurfaceDose();
   ASSERT_EQ(english_windows.messages.size(), 1u);
   EXPECT_EQ(english_windows.messages[0].text,
@@ -262,26 +392,18 @@ TEST_F(CurvedSurface, AWindowPortWithoutProgramStartsRefuses)
   EXPECT_TRUE(plain.messages.empty());
 }
 
-TEST_F(CurvedSurface, AnotherModelWritesAndStartsNothingButStillWaitsAndReads)
+TEST_F(CurvedSurface, AnotherModelHasNoProgramAndTakesNoResult)
 {
   for (const int model : {0, 3, 5}) {
     m.Phantom.PhantomModel = model;
     windows.Clear();
-    windows.started.clear();
     WriteResult("1.2,1.3,1.25\r\n");  // left by an earlier calculation
-    m.CalcBsfAndSurfaceDose();
+    EXPECT_THROW(m.CalcBsfAndSurfaceDose(), CalcError) << model;
     EXPECT_FALSE(fs::exists(folder / "joken.txt")) << model;
     EXPECT_TRUE(windows.started.empty()) << model;
-    EXPECT_EQ(windows.messages.size(), 1u) << model;
-    EXPECT_EQ(windows.yields, 0) << model;
-    EXPECT_EQ(m.Result.BsfAir, 1.2) << model;
-    EXPECT_EQ(m.Result.BsfSkin, 1.25) << model;
+    EXPECT_TRUE(windows.messages.empty()) << model;
+    EXPECT_EQ(m.Result.BsfAir, 0.0) << model;
   }
-  // Without a result file the read fails after the wait.
-  fs::remove(folder / "resultBSF.txt");
-  windows.Clear();
-  EXPECT_THROW(m.CalcBsfAndSurfaceDose(), FileError);
-  EXPECT_EQ(windows.messages.size(), 1u);
 }
 
 TEST_F(CurvedSurface, AnFsdBoxWithoutANumberWritesZeroAndTheDoseStepFails)
@@ -289,7 +411,7 @@ TEST_F(CurvedSurface, AnFsdBoxWithoutANumberWritesZeroAndTheDoseStepFails)
   ProgramWrites("1.35,1.42,1.40\r\n");
   SetBeamBoxes("abc", "100", "35.6", "43.2");
   EXPECT_THROW(m.CalcBsfAndSurfaceDose(), CalcError);
-  EXPECT_EQ(Joken(), "015.0\r\n020.0\r\n000.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");
+  EXPECT_EQ(JokenBeforeRun(), "015.0\r\n020.0\r\n000.0\r\n100.0\r\n035.6\r\n043.2\r\n00050000000\r\n");
   EXPECT_EQ(m.Condition.FSD, 0.0);
   EXPECT_EQ(m.Result.BsfSoft, 1.42);  // read before the failure
 }

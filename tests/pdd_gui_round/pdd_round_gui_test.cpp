@@ -56,7 +56,7 @@ public:
     return ui::vbOK;
   }
   void Beep() override { ++beeps; }
-  void Shell(const std::string& program) override
+  long long Shell(const std::string& program) override
   {
     const char* path = std::getenv("PATH");
     const fs::path found = ui::FindProgram(program, folder_, path != nullptr ? path : "");
@@ -78,6 +78,7 @@ public:
     exit_code = p.exitCode();
     out = p.readAllStandardOutput().toStdString();
     err = p.readAllStandardError().toStdString();
+    return 0;
   }
   void DoEvents() override { QCoreApplication::processEvents(); }
   std::string DateText() override { return "2026/12/09"; }

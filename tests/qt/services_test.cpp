@@ -9,6 +9,10 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <new>
 
 #include <gtest/gtest.h>
@@ -143,6 +147,22 @@ TEST_F(QtServicesTest, ShellStartsAProgramOrSaysWhichOneIsMissing)
   } catch (const FileError& e) {
     EXPECT_NE(std::string(e.what()).find("Ovalis.exe"), std::string::npos);
   }
+}
+
+TEST_F(QtServicesTest, AProgramHasEndedOnceItsProcessIsGoneOrOnlyAZombie)
+{
+  EXPECT_GT(services.Shell("true.exe"), 0);
+  EXPECT_FALSE(services.ProgramEnded(::getpid()));  // running
+  EXPECT_FALSE(services.ProgramEnded(0));           // not known
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ASSERT_GT(child, 0);
+  // Wait for its end without collecting it: a zombie until waitpid.
+  siginfo_t info{};
+  ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT), 0);
+  EXPECT_TRUE(services.ProgramEnded(child));
+  ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+  EXPECT_TRUE(services.ProgramEnded(child));  // gone
 }
 
 TEST_F(QtServicesTest, TheDateIsTodaysInTheShortForm)

@@ -24,7 +24,8 @@ public:
     return script.MsgBox(text, style, title);
   }
   void Beep() override { script.Beep(); }
-  void Shell(const std::string& program) override { script.Shell(program); }
+  long long Shell(const std::string& program) override { return script.Shell(program); }
+  bool ProgramEnded(long long process) const override { return script.ProgramEnded(process); }
   void DoEvents() override { desktop_.DoEvents(); }
   std::string DateText() override { return script.DateText(); }
   ui::PrintReport Print(const ui::PrintDocument& document) override

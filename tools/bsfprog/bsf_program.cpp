@@ -1,17 +1,25 @@
 #include "tools/bsfprog/bsf_program.h"
 
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <exception>
+#include <mutex>
 #include <optional>
 #include <system_error>
+#include <thread>
 #include <utility>
 
+#include "beam/backscatter_exchange.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
 
 namespace vorn::bsf {
 namespace {
+
+// How the result file writes a factor.
+constexpr const char* kFactorPattern = "0.00000";
 
 std::string Cm(double x) { return NumberText(x) + " cm"; }
 
@@ -22,6 +30,61 @@ std::string Factor(const char* name, const BsfEstimate& e)
          Format(relative, "0.00") + " %)";
 }
 
+// Asks the run to stop once the main program has asked for another
+// calculation, looking every kSupersessionCheck_ms until it is destroyed.
+// A run without a token (started by hand) is not watched.
+class SupersessionWatch {
+public:
+  SupersessionWatch(std::filesystem::path condition, std::string run, RunProgress& progress)
+  {
+    if (run.empty()) return;
+    thread_ = std::thread([this, condition = std::move(condition), run = std::move(run), &progress] {
+      std::unique_lock lock(mutex_);
+      while (!cv_.wait_for(lock, std::chrono::milliseconds(kSupersessionCheck_ms), [this] { return stop_; })) {
+        lock.unlock();
+        const bool superseded = ConditionSuperseded(condition, run);
+        lock.lock();
+        if (superseded) {
+          superseded_ = true;
+          progress.RequestCancel();
+          return;
+        }
+      }
+    });
+  }
+  ~SupersessionWatch()
+  {
+    {
+      const std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    cv_.notify_all();
+    if (thread_.joinable()) thread_.join();
+  }
+  SupersessionWatch(const SupersessionWatch&) = delete;
+  SupersessionWatch& operator=(const SupersessionWatch&) = delete;
+
+  bool Superseded() const
+  {
+    const std::lock_guard lock(mutex_);
+    return superseded_;
+  }
+
+private:
+  mutable std::mutex mutex_;
+  std::condition_variable cv_;
+  bool stop_ = false;
+  bool superseded_ = false;
+  std::thread thread_;
+};
+
+CalcError Superseded()
+{
+  return CalcError(std::string(kConditionFileName) +
+                   " no longer holds this run's token: the main program has asked for another calculation (or has "
+                   "ended), so this run stopped and wrote no result");
+}
+
 }  // namespace
 
 ProgramOutcome RunBackscatterProgram(PhantomShape shape, const std::filesystem::path& folder,
@@ -29,18 +92,32 @@ ProgramOutcome RunBackscatterProgram(PhantomShape shape, const std::filesystem::
 {
   ProgramOutcome outcome;
   const std::filesystem::path result_path = folder / kResultFileName;
+  const std::filesystem::path condition_path = folder / kConditionFileName;
   try {
     std::error_code ec;
     std::filesystem::remove(result_path, ec);
     if (ec) throw FileError(result_path.string() + ": the result of an earlier run cannot be removed (" + ec.message() + ")");
 
-    outcome.condition = ReadPhantomCondition(folder / kConditionFileName, shape);
+    outcome.condition = ReadPhantomCondition(condition_path, shape);
+    const std::string& run = outcome.condition.RunToken;
     const BeamSpectrum spectrum = ReadSpectrumExport(folder / kSpectrumFileName);
+    RunProgress own_progress;
+    RunOptions run_options = options;
+    if (run_options.progress == nullptr) run_options.progress = &own_progress;
+    const SupersessionWatch watch(condition_path, run, *run_options.progress);
     std::optional<BackscatterPhysics> own;
     if (physics == nullptr) physics = &own.emplace();
-    outcome.result = ComputeBackscatter(outcome.condition, spectrum, *physics, options);
+    try {
+      outcome.result = ComputeBackscatter(outcome.condition, spectrum, *physics, run_options);
+    } catch (const RunCancelled&) {
+      if (watch.Superseded()) throw Superseded();
+      throw;
+    }
     CheckResultUsable(outcome.result);
-    WriteFileAtomically(result_path, ResultFileText(outcome.result));
+    // The last look: a result written after the main program asked for
+    // another calculation would only stand in that one's way.
+    if (!run.empty() && ConditionSuperseded(condition_path, run)) throw Superseded();
+    WriteFileAtomically(result_path, ResultFileText(outcome.result, run));
     outcome.ok = true;
   } catch (const std::exception& e) {
     outcome.ok = false;
@@ -73,12 +150,24 @@ void CheckResultUsable(const BackscatterResult& r)
                       " % a result may have; run more photon histories");
     }
   }
+  // The main program takes no other factors; a certain one outside them is
+  // no body's.
+  for (const auto& [name, e] : factors) {
+    const double written = Val(Format(e->value, kFactorPattern));
+    if (!BackscatterFactorInRange(written)) {
+      throw CalcError("the backscatter factor for " + std::string(name) + " came out as " + NumberText(written) +
+                      ", outside the " + NumberText(kLeastBackscatterFactor) + " to " +
+                      NumberText(kMostBackscatterFactor) + " that a body's backscatter factor lies in");
+    }
+  }
 }
 
-std::string ResultFileText(const BackscatterResult& r)
+std::string ResultFileText(const BackscatterResult& r, std::string_view run)
 {
-  return Format(r.air.value, "0.00000") + "\r\n" + Format(r.soft.value, "0.00000") + "\r\n" +
-         Format(r.skin.value, "0.00000") + "\r\n";
+  std::string text = Format(r.air.value, kFactorPattern) + "\r\n" + Format(r.soft.value, kFactorPattern) + "\r\n" +
+                     Format(r.skin.value, kFactorPattern) + "\r\n";
+  if (!run.empty()) text += std::string(run) + "\r\n";
+  return text;
 }
 
 std::string ConditionText(const PhantomCondition& c)

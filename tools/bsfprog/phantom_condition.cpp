@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "beam/backscatter_exchange.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
@@ -77,14 +78,16 @@ PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, Phantom
   while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
   const std::vector<Field> fields = FieldsOf(shape);
   const std::string where = path.filename().string();
-  if (lines.size() != fields.size()) {
+  const bool has_token = lines.size() == fields.size() + 1 && IsRunToken(Trimmed(lines.back()));
+  if (lines.size() != fields.size() && !has_token) {
     throw DataError(where + " has " + std::to_string(lines.size()) + " lines; the " + ShapeName(shape) +
                     " needs " + std::to_string(fields.size()) + " (its dimensions, thickness, FSD, FFD, " +
-                    "two field sides and the photon histories)");
+                    "two field sides and the photon histories), and the main program's run token may follow");
   }
 
   PhantomCondition c;
   c.Shape = shape;
+  if (has_token) c.RunToken = Trimmed(lines.back());
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const Field& f = fields[i];
     const std::string line_ref = where + ", line " + std::to_string(i + 1);
@@ -120,6 +123,17 @@ PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, Phantom
                     RangeText());
   }
   return c;
+}
+
+bool ConditionSuperseded(const std::filesystem::path& path, std::string_view run)
+{
+  try {
+    std::vector<std::string> lines = ReadAllLines(path);
+    while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
+    return lines.empty() || Trimmed(lines.back()) != run;
+  } catch (const std::exception&) {
+    return true;
+  }
 }
 
 }  // namespace vorn::bsf

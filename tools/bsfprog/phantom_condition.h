@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace vorn::bsf {
 
@@ -45,14 +46,23 @@ struct PhantomCondition {
   double SideText11 = 0.0;  // field side at FFD across the body (the side the preview draws)
   double SideText10 = 0.0;  // field side at FFD along the body
   std::int64_t McHistories = 0;
+  // The main program's token for this calculation (IsRunToken), echoed in
+  // the result; empty when the file has none.
+  std::string RunToken;
 };
 
 // Reads the file of the shape: 7 (cylinder), 8 (elliptic cylinder) or 9
-// (racetrack) lines, each one number with blanks around it allowed; empty
-// lines at the end are ignored. Throws FileError when the file cannot be
-// read and DataError, naming the file, the line and the quantity, when a
-// line is missing, extra or not a number, a length (or the field at the
-// skin) is out of range or the histories are not a whole number of at least 1.
+// (racetrack) lines, each one number with blanks around it allowed, and
+// optionally the run token on the line after them; empty lines at the end
+// are ignored. Throws FileError when the file cannot be read and DataError,
+// naming the file, the line and the quantity, when a line is missing, extra
+// or not a number, a length (or the field at the skin) is out of range, the
+// histories are not a whole number of at least 1.
 PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, PhantomShape shape);
+
+// The main program has asked for another calculation since the run of token
+// `run` began: the condition file's last line is no longer that token, or
+// the file cannot be read (the main program removes it when it ends).
+bool ConditionSuperseded(const std::filesystem::path& path, std::string_view run);
 
 }  // namespace vorn::bsf
