@@ -41,6 +41,9 @@ double LnOfTableValue(double x, std::string_view pattern)
   return std::log(x);
 }
 
+// How far a ring's share may stray outside 0..1 by rounding alone.
+constexpr double kShareRounding = 1e-9;
+
 void CheckFinite(double x, const char* what)
 {
   if (!std::isfinite(x)) throw CalcError(std::string("overflow in ") + what);
@@ -111,6 +114,15 @@ void DepthDoseCalculation::ComputeDepthDose()
       !std::isfinite(InFieldWidth)) {
     throw CalcError(FillIn(causes.FieldSideBelowZero, {NumberText(InFieldLength), NumberText(InFieldWidth)}));
   }
+  // Not needed for the depth dose, but no organ dose may be taken from it.
+  if (!(InEntranceSurfaceDose >= 0.0) || !std::isfinite(InEntranceSurfaceDose)) {
+    throw CalcError(FillIn(causes.SurfaceDoseBelowZero, {NumberText(InEntranceSurfaceDose)}));
+  }
+  for (int i = 1; i <= kLastBin; ++i) {
+    if (!(InSpectrum[i] >= 0.0) || !std::isfinite(InSpectrum[i])) {
+      throw CalcError(FillIn(causes.SpectrumValueBelowZero, {NumberText(InSpectrum[i]), std::to_string(7 + i)}));
+    }
+  }
 
   const int n = SlabCount(InObjectThickness);
   if (n < 1) throw CalcError(FillIn(causes.NoSlab, {NumberText(InObjectThickness)}));
@@ -161,15 +173,26 @@ void DepthDoseCalculation::ComputeDepthDose()
       const int M = static_cast<int>(rings);
       for (int m = 1; m <= M; ++m) {
         // In a circular field the ring that holds the edge counts whole.
-        const double s = circular ? 1.0 : RingShareInRectangle(0.5 * (m - 1), 0.5 * m, a, b, PiValue).share;
+        double s = 1.0;
+        if (!circular) {
+          s = RingShareInRectangle(0.5 * (m - 1), 0.5 * m, a, b, PiValue).share;
+          // Beyond rounding, a share outside 0..1 is a fault of the geometry, not a ring.
+          if (!(s >= -kShareRounding && s <= 1.0 + kShareRounding)) {
+            throw CalcError(FillIn(causes.RingShareOutside, {std::to_string(m), NumberText(s),
+                                                              NumberText(SlabCentre_cm(j))}));
+          }
+          s = std::clamp(s, 0.0, 1.0);
+        }
         ScatterByEnergy[k][j] += ScatterKernel[m][j] * g * s;
       }
     }
   }
 
   // Scatter between the kernel energies: log-linear in energy between the
-  // two kernel sums around each bin. A zero sum has no logarithm; it is taken
-  // as 1 and stays 1.
+  // two kernel sums around each bin. A sum of 0 (kernels without scatter
+  // there) has no logarithm; the interpolation tends to 0 towards it, and
+  // that is the scatter. (Taking it as 1 gave a fixed scatter of the order of
+  // the whole first slab's dose at every depth.)
   for (int i = 21; i <= last_bin; ++i) {
     if (i % 10 == 0) continue;  // a kernel energy keeps its own sum
     const double E = 0.5 * i;
@@ -177,9 +200,11 @@ void DepthDoseCalculation::ComputeDepthDose()
     while (E >= 0.5 * k) k += 10;
     const double Dk = 0.5 * k - E;
     for (int j = 1; j <= n; ++j) {
-      if (ScatterByEnergy[k][j] == 0.0) ScatterByEnergy[k][j] = 1.0;
+      if (ScatterByEnergy[k][j] == 0.0 || ScatterByEnergy[k - 10][j] == 0.0) {
+        ScatterByEnergy[i][j] = 0.0;
+        continue;
+      }
       const double L2 = Ln(ScatterByEnergy[k][j], "a kernel sum");
-      if (ScatterByEnergy[k - 10][j] == 0.0) ScatterByEnergy[k - 10][j] = 1.0;
       const double L1 = Ln(ScatterByEnergy[k - 10][j], "a kernel sum");
       ScatterByEnergy[i][j] = std::exp(L2 - (Dk / 5.0) * (L2 - L1));
     }

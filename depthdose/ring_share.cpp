@@ -1,6 +1,5 @@
 #include "depthdose/ring_share.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace vorn::pdd {
@@ -44,6 +43,16 @@ double Corner(const Ring& ring, double h, double h_other, double R)
          (0.5 * R * R * (G - A1) - 0.5 * (h / std::cos(A1)) * R * std::sin(G - A1));
 }
 
+// The quarter of the field beyond the inner circle, for a ring whose outer
+// circle holds the corner while the inner one stays inside the long edge
+// (r1 <= a): the field's quadrant less the inner quarter disc's part in it,
+// which reaches beyond the short edge once r1 > b.
+double QuadrantBeyond(const Ring& ring, double a, double b)
+{
+  const double inner = (ring.pi / 4.0) * ring.r1 * ring.r1 - (ring.r1 > b ? Cap(ring.r1, b) : 0.0);
+  return a * b - inner;
+}
+
 }  // namespace
 
 RingShare RingShareInRectangle(double r1, double r2, double a, double b, double pi)
@@ -64,10 +73,10 @@ RingShare RingShareInRectangle(double r1, double r2, double a, double b, double 
     s = Strip(ring, b) / Q;
     rule = RingCase::StripOfShortEdge;
   } else if (r2 > b && r1 <= b && r2 > a && r1 <= a) {
-    s = (Q - Cap(r2, b) - Cap(r2, a)) / Q;
+    s = (r2 > R ? QuadrantBeyond(ring, a, b) : Q - Cap(r2, b) - Cap(r2, a)) / Q;
     rule = RingCase::CrossesBothEdges;
   } else if (r1 >= b && r2 > a && r1 <= a) {
-    s = (Strip(ring, b) - Cap(r2, a)) / Q;
+    s = (r2 > R ? QuadrantBeyond(ring, a, b) : Strip(ring, b) - Cap(r2, a)) / Q;
     rule = RingCase::StripAndLongEdge;
   } else if (r1 > b && r1 > a && r2 <= R) {
     s = (Q - (Q - Strip(ring, b)) - (Q - Strip(ring, a))) / Q;
@@ -76,9 +85,7 @@ RingShare RingShareInRectangle(double r1, double r2, double a, double b, double 
     s = (Corner(ring, b, a, R) + Corner(ring, a, b, R)) / Q;
     rule = RingCase::AcrossCorner;
   }
-  // The doubly subtracted corner region can push the crossing cases below 0;
-  // no part of a ring lies outside 0..1 of it.
-  return {std::clamp(s, 0.0, 1.0), rule};
+  return {s, rule};
 }
 
 }  // namespace vorn::pdd

@@ -17,17 +17,23 @@ enum class RingCase {
 };
 
 struct RingShare {
-  double share;    // 0..1
+  double share;    // 0..1, to rounding
   RingCase rule;
 };
 
 // Share of the ring r1 < r < r2 (cm) inside the field with half-sides a >= b
 // (cm) centred on the axis; pi is the program's PiValue. The rule works on
-// one quadrant with sector, cap and triangle areas. Where the corner region
-// beyond both edges falls inside the outer circle, the two caps subtracted
-// by the crossing cases overlap there and are both subtracted whole, so the
-// share comes out low; for rings far beyond a small field's corner it
-// would even fall below 0, and it is then taken as 0.
+// one quadrant with sector, cap and triangle areas.
+//
+// Where the field's corner lies inside the outer circle of a ring that the
+// inner circle leaves inside the long edge (the crossing cases), the caps
+// beyond the two edges overlap beyond the corner, and subtracting both whole
+// takes that region away twice: for the first ring of a field under about
+// 0.5 x 0.5 cm, or a ring far out along a narrow field, the share would come
+// out below 0. Such a ring holds the whole quadrant of the field beyond its
+// inner circle, and that area is its share. A field never puts its corner
+// there when b^2 >= a + 0.25 (cm^2; for a square, b >= 1.21 cm), and then
+// every share is the rule's.
 RingShare RingShareInRectangle(double r1, double r2, double a, double b, double pi);
 
 }  // namespace vorn::pdd

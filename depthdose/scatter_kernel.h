@@ -19,7 +19,7 @@ std::filesystem::path ScatterKernelPath(int energy_keV);
 
 // Reads 80 depth rows of 80 ring values, item by item (commas and line ends
 // both separate values). Throws FileError / DataError naming the file when
-// it is missing, short or holds text where a value belongs.
+// it is missing, short, holds text where a value belongs or a value below 0.
 void ReadScatterKernel(const std::filesystem::path& path, KernelTable& kernel);
 
 }  // namespace vorn::pdd

@@ -189,6 +189,9 @@ const DepthDoseCauseTexts kEnglishCauses{
     .BeyondAttenuationTable = "%1 keV lies beyond the last row of ICRUSoft.dat",
     .EnergyWithoutLogarithm = "the logarithm of an energy in ICRUSoft.dat (%1) cannot be taken",
     .CoefficientWithoutLogarithm = "the logarithm of a coefficient in ICRUSoft.dat (%1) cannot be taken",
+    .SurfaceDoseBelowZero = "the entrance surface dose in Vorn2PDD.dat is %1 mGy; it must be 0 or more",
+    .SpectrumValueBelowZero = "the spectrum in Vorn2PDD.dat holds %1 on line %2; a spectrum value must be 0 or more",
+    .RingShareOutside = "the share of ring %1 inside the field came out as %2 at a depth of %3 cm",
 };
 
 const DepthDoseCauseTexts kJapaneseCauses{
@@ -203,6 +206,9 @@ const DepthDoseCauseTexts kJapaneseCauses{
     .BeyondAttenuationTable = "%1 keV は ICRUSoft.dat の最後の行を超えています",
     .EnergyWithoutLogarithm = "ICRUSoft.dat のエネルギー（%1）の対数をとれません",
     .CoefficientWithoutLogarithm = "ICRUSoft.dat の係数（%1）の対数をとれません",
+    .SurfaceDoseBelowZero = "Vorn2PDD.dat の入射表面線量が %1 mGy です。0 以上の値が必要です",
+    .SpectrumValueBelowZero = "Vorn2PDD.dat の %2 行目のスペクトル値が %1 です。0 以上の値が必要です",
+    .RingShareOutside = "深さ %3 cm でリング %1 の照射野内の割合が %2 になりました",
 };
 
 const DepthDoseCauseTexts& DepthDoseCauseTextsFor(Edition edition)

@@ -133,6 +133,9 @@ struct DepthDoseCauseTexts {
   std::string_view BeyondAttenuationTable;   // %1 keV
   std::string_view EnergyWithoutLogarithm;   // the energy %1 in the attenuation table
   std::string_view CoefficientWithoutLogarithm;  // the coefficient %1 in the attenuation table
+  std::string_view SurfaceDoseBelowZero;     // %1 mGy
+  std::string_view SpectrumValueBelowZero;   // %1 on line %2 of the hand-over
+  std::string_view RingShareOutside;         // ring %1, share %2, depth %3 cm
 };
 
 const DepthDoseCauseTexts& DepthDoseCauseTextsFor(Edition edition);

@@ -143,17 +143,63 @@ TEST_F(DepthDose, ScatterBetweenKernelEnergiesIsLogLinear)
   EXPECT_NEAR(module.ScatterDose[1], module.ScatterByEnergy[21][1] + module.ScatterByEnergy[30][1], 1e-9);
 }
 
-TEST_F(DepthDose, KernelSumOfZeroBecomesOneAndStaysOne)
+TEST_F(DepthDose, AKernelSumOfZeroMeansNoScatterThere)
 {
+  // The log-linear interpolation tends to 0 towards a zero sum, on either side.
   WriteTables([](int E, int m, int) { return E == 15 ? 0.0 : static_cast<double>(m); });
   DepthDoseCalculation module(Edition::English, folder_);
   Handover h = Mono(31, 0.0);  // 15.5 keV, between the 15 and 20 keV kernels
   h.spectrum[30] = 1.0;
+  h.spectrum[29] = 1.0;        // 14.5 keV, between the 10 and 15 keV kernels
   ASSERT_TRUE(Run(module, h));
-  const double S20 = InverseSquare(1) * 45;
-  EXPECT_EQ(module.ScatterByEnergy[30][1], 1.0);
-  EXPECT_NEAR(module.ScatterByEnergy[31][1], std::pow(S20, 0.1), 1e-12);  // exp(L2 - 0.9 (L2 - 0))
-  EXPECT_NEAR(module.ScatterDose[1], 1.0 + std::pow(S20, 0.1), 1e-12);
+  for (int bin : {29, 30, 31}) EXPECT_EQ(module.ScatterByEnergy[bin][1], 0.0) << bin;
+  EXPECT_EQ(module.ScatterDose[1], 0.0);
+  EXPECT_EQ(module.PddTable[2][1], 0.0);
+  EXPECT_GT(module.ScatterByEnergy[40][1], 0.0);  // 20 keV keeps its own sum
+}
+
+// The field: 0.25 x 0.25 cm at 100 cm, 0.2 x 0.2 cm at the skin. Its
+// quadrant is a twentieth of the first ring's, so the scatter is a twentieth
+// of that ring's kernel, not a fixed share of the first slab's dose.
+TEST_F(DepthDose, ATinyFieldScattersByItsArea)
+{
+  WriteTables([](int, int m, int) { return static_cast<double>(m); });
+  DepthDoseCalculation module(Edition::English, folder_);
+  Handover h = Mono(120, 0.25);
+  h.length = 0.25;
+  ASSERT_TRUE(Run(module, h)) << (failures.empty() ? "" : failures[0].cause);
+  for (int j : {1, 20, 40}) {
+    const double half = 0.1 * (80.0 + SlabCentre_cm(j)) / 80.0;  // half-side at the slab's depth
+    const double share = half * half / (3.14159 / 4.0 * 0.25);
+    EXPECT_NEAR(module.ScatterByEnergy[120][j], InverseSquare(j) * share, 1e-12) << j;
+  }
+}
+
+TEST_F(DepthDose, NegativeValuesInTheHandoverOrAKernelStopTheComputation)
+{
+  WriteTables([](int, int m, int) { return static_cast<double>(m); });
+  Handover negative_dose = Mono(100);
+  negative_dose.dose = -1.5;
+  Handover negative_bin = Mono(100);
+  negative_bin.spectrum[77] = -0.25;
+  for (const Handover& h : {negative_dose, negative_bin}) {
+    failures.clear();
+    DepthDoseCalculation module(Edition::English, folder_);
+    EXPECT_FALSE(Run(module, h));
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].message, "It couldn't be calculated right");
+    EXPECT_NE(failures[0].cause.find("Vorn2PDD.dat"), std::string::npos) << failures[0].cause;
+  }
+  EXPECT_NE(failures[0].cause.find("-0.25 on line 84"), std::string::npos) << failures[0].cause;
+
+  WriteKernels([](int E, int m, int j) { return E == 50 && m == 3 && j == 2 ? -1.0 : static_cast<double>(m); });
+  failures.clear();
+  DepthDoseCalculation module(Edition::Japanese, folder_);
+  EXPECT_FALSE(Run(module, Mono(100)));
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0].message, "正しく計算できませんでした。");
+  EXPECT_NE(failures[0].cause.find("PDS-data/50.dat"), std::string::npos) << failures[0].cause;
+  EXPECT_FALSE(std::filesystem::exists(File("PDD_tempDATA.txt")));
 }
 
 TEST_F(DepthDose, OnlyBinsUpToTwiceTheTubeVoltageCount)

@@ -232,7 +232,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedComputation{"ZeroKilovolt", "tube voltage", {}, ComputationFails::ZeroKilovolt},
                       FailedComputation{"NoPhotonAbove10keV", "tube voltage", {}, ComputationFails::TenKilovolt},
                       FailedComputation{"ZeroFfd", "FFD", {.FFD = 0}, nullptr},
-                      FailedComputation{"ZeroFsd", "FSD", {.FSD = 0}, nullptr}),
+                      FailedComputation{"ZeroFsd", "FSD", {.FSD = 0}, nullptr},
+                      FailedComputation{"NegativeSurfaceDose", "entrance surface dose in Vorn2PDD.dat is -1.5 mGy",
+                                        {.dose = "-1.500"}, nullptr}),
     [](const ::testing::TestParamInfo<FailedComputation>& p) { return std::string(p.param.name); });
 
 // The Japanese edition tells the cause in its own words, the numbers in place.
