@@ -32,9 +32,13 @@ std::optional<std::string> FileBytes(const std::filesystem::path& path)
 
 }  // namespace
 
-bool DepthDoseCalculation::HandoverUnchanged() const
+DepthDoseCalculation::HandoverNow DepthDoseCalculation::HandoverState() const
 {
-  return !handover_read_ || (handover_bytes_ && FileBytes(FilePath(kHandoverFileName)) == handover_bytes_);
+  if (!handover_read_) return HandoverNow::Unchanged;
+  std::error_code ec;
+  if (!std::filesystem::exists(FilePath(kHandoverFileName), ec) && !ec) return HandoverNow::Gone;
+  const bool same = handover_bytes_ && FileBytes(FilePath(kHandoverFileName)) == handover_bytes_;
+  return same ? HandoverNow::Unchanged : HandoverNow::Replaced;
 }
 
 void DepthDoseCalculation::ReadHandoverFile()

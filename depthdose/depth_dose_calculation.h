@@ -105,11 +105,13 @@ public:
   // comma is cut at the comma. Throws FileError / DataError naming the file.
   void ReadHandoverFile();
 
-  // Vorn2PDD.dat still holds the beam this program read: no later hand-over
-  // has replaced (or removed) it, so an effective dose handed back belongs
-  // to the row the main program is waiting for. True when no hand-over was
-  // read (the In... values were set by the caller).
-  bool HandoverUnchanged() const;
+  // What has become of Vorn2PDD.dat since this program read it. Only while
+  // it still holds the beam read does an effective dose handed back belong
+  // to the row the main program is waiting for; a later hand-over replaces
+  // it, and the main program removes it when it ends. Unchanged when no
+  // hand-over was read (the In... values were set by the caller).
+  enum class HandoverNow { Unchanged, Replaced, Gone };
+  HandoverNow HandoverState() const;
 
   // The body thickness is above the 40 cm that the organ depths allow (40 passes).
   bool ThicknessExceedsCap() const;
@@ -135,7 +137,9 @@ public:
 
   // The OK of the effective-dose window: computes the organ doses and the
   // effective dose from the rows as the window holds them and, when every
-  // row passes, writes Eff-Dose.dat (see effective_dose.h). Without a
+  // row passes, writes Eff-Dose.dat (see effective_dose.h) unless the
+  // hand-over has been replaced or is gone, or the total is one the main
+  // program's result table does not take (0 up to kDoseLimit_mGy). Without a
   // computed depth dose nothing is computed or written.
   EffectiveDoseResult ConfirmEffectiveDose(const OrganRowInputs& rows) const;
 

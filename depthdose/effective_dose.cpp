@@ -6,11 +6,13 @@
 #include <cmath>
 #include <string>
 
+#include "beam/calculation_result.h"
 #include "depthdose/depth_dose_calculation.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
 #include "text/depthdose_texts.h"
+#include "text/error_texts.h"
 
 namespace vorn::pdd {
 
@@ -104,13 +106,19 @@ EffectiveDoseResult DepthDoseCalculation::ConfirmEffectiveDose(const OrganRowInp
 {
   EffectiveDoseResult result = EvaluateEffectiveDose(rows);
   if (!result.completed) return result;
+  // The total stays on show whatever becomes of the hand-back; only the file
+  // is withheld, and the user is told why.
   const DepthDoseTexts& texts = DepthDoseTextsFor(edition_);
-  if (!HandoverUnchanged()) {
-    // The main program waits for the effective dose of the later beam.
-    result.completed = false;
-    result.total_text.clear();
-    result.message = std::string(texts.LaterHandover);
+  const double handed = Val(result.total_text);
+  if (!(handed >= 0.0 && handed < kDoseLimit_mGy)) {
+    // The main program's result table (and its file) takes no such value.
+    result.not_handed_back = std::string(texts.EffectiveDoseBeyondTable);
     return result;
+  }
+  switch (HandoverState()) {
+    case HandoverNow::Unchanged: break;
+    case HandoverNow::Replaced: result.not_handed_back = std::string(texts.LaterHandover); return result;
+    case HandoverNow::Gone: result.not_handed_back = std::string(texts.HandoverGone); return result;
   }
   std::string content(texts.EffDoseFileHeader);
   content += "\r\n";
@@ -119,12 +127,11 @@ EffectiveDoseResult DepthDoseCalculation::ConfirmEffectiveDose(const OrganRowInp
   try {
     // In one step: a failed write leaves the file of an earlier OK as it was.
     WriteFileAtomically(FilePath(kEffDoseFileName), content);
-  } catch (const Error&) {
-    // Not handed back, so not shown as the total either.
-    result.completed = false;
-    result.total_text.clear();
-    result.message = std::string(texts.EffectiveDoseFailed);
+  } catch (const Error& e) {
+    result.not_handed_back = std::string(texts.EffDoseNotWritten) + "\n" + ErrorText(e, edition_, folder_);
+    return result;
   }
+  result.handed_back = true;
   return result;
 }
 

@@ -34,7 +34,7 @@ struct EffectiveDoseResult {
   std::array<std::optional<std::string>, kOrganRowCount + 1> labels;
   std::array<double, kOrganRowCount + 1> organ_dose_mSv{};
 
-  bool completed = false;   // every row passed; total and file are valid
+  bool completed = false;   // every row passed; the total is valid and shown
   double total_mSv = 0.0;
   std::string total_text;   // "##0.000", only when completed
 
@@ -42,6 +42,11 @@ struct EffectiveDoseResult {
   // row whose input was refused (0 for any other error).
   std::string message;
   int refused_row = 0;
+
+  // Completed and written to Eff-Dose.dat for the main program. A completed
+  // total that was not handed back says why (exclamation icon, OK).
+  bool handed_back = false;
+  std::string not_handed_back;
 };
 
 // Index into TissueWeight of an organ row (both skin rows share index 12).

@@ -202,6 +202,7 @@ void EffectiveDoseWindow::OkButton_Click()
   }
   App().DoEvents();
   totalLabel.SetCaption(result.total_text);
+  if (!result.handed_back) App().MsgBox(result.not_handed_back, ui::vbExclamation | ui::vbOKOnly);
 }
 
 void EffectiveDoseWindow::ExitButton_Click()

@@ -24,9 +24,15 @@ struct DepthDoseTexts {
   // row (exclamation icon, OK).
   std::string_view EffectiveDoseFailed;
 
-  // OK after the main program has handed over another beam (exclamation
-  // icon, OK): nothing is handed back.
+  // Why a total shown on OK is not handed back (exclamation icon, OK): the
+  // main program has handed over another beam since; it has ended (or the
+  // hand-over file is gone otherwise); Eff-Dose.dat could not be written
+  // (the reason follows on the next line); the total is beyond what the
+  // result table takes.
   std::string_view LaterHandover;
+  std::string_view HandoverGone;
+  std::string_view EffDoseNotWritten;
+  std::string_view EffectiveDoseBeyondTable;
 
   // A refused organ row (exclamation icon, OK); index = organ row 1..16, 0 unused.
   std::array<std::string_view, 17> OrganRowRefused;

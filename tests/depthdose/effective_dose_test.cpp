@@ -218,10 +218,10 @@ TEST_F(EffectiveDose, DepthsAboveTheSurfaceOrBeyondTheTableFailWithTheGeneralMes
   EXPECT_FALSE(std::filesystem::exists(File("Eff-Dose.dat")));
 }
 
-TEST_F(EffectiveDose, FileThatCannotBeWrittenIsReportedAndTheOldOneKept)
+TEST_F(EffectiveDose, FileThatCannotBeWrittenIsToldAndTheOldOneKept)
 {
   const DepthDoseCalculation module = Body();
-  ASSERT_TRUE(module.ConfirmEffectiveDose({}).completed);
+  ASSERT_TRUE(module.ConfirmEffectiveDose({}).handed_back);
   OrganRowInputs rows;
   Tick(rows, kColon, "5", "10", "100");
   EffectiveDoseResult r;
@@ -229,10 +229,36 @@ TEST_F(EffectiveDose, FileThatCannotBeWrittenIsReportedAndTheOldOneKept)
     const vorn::testing::FailingWrites full;  // the new file cannot be written
     r = module.ConfirmEffectiveDose(rows);
   }
-  EXPECT_FALSE(r.completed);
-  EXPECT_EQ(r.message, "It couldn't be calculated right");
-  EXPECT_TRUE(r.total_text.empty());
+  // The total is valid and shown; only the hand-back is withheld.
+  EXPECT_TRUE(r.completed);
+  EXPECT_NE(r.total_text, "");
+  EXPECT_FALSE(r.handed_back);
+  EXPECT_EQ(r.not_handed_back.rfind("  Eff-Dose.dat could not be written: this effective dose is not handed back  \n", 0),
+            0u)
+      << r.not_handed_back;
+  EXPECT_NE(r.not_handed_back.find("Eff-Dose.dat: "), std::string::npos) << r.not_handed_back;  // and why
   EXPECT_EQ(Read("Eff-Dose.dat"), "Effective dose (mSv)\r\n0.000\r\n");
+}
+
+// The main program's result table keeps effective doses below 1000000 mSv
+// (its file reader refuses any other): a total at or above is shown, not handed back.
+TEST_F(EffectiveDose, ATotalTheResultTableCannotHoldIsNotHandedBack)
+{
+  DepthDoseCalculation module = Body(Edition::Japanese);
+  OrganRowInputs rows;
+  Tick(rows, kEntranceSkin, "0", "0", "100");  // 0.01 x the surface dose
+  module.InEntranceSurfaceDose = 99999999.0;   // 999999.990 mSv: still taken
+  EffectiveDoseResult r = module.ConfirmEffectiveDose(rows);
+  EXPECT_TRUE(r.handed_back);
+  EXPECT_EQ(Read("Eff-Dose.dat"), "実効線量 (mSv)\r\n999999.990\r\n");
+  std::filesystem::remove(File("Eff-Dose.dat"));
+  module.InEntranceSurfaceDose = 99999999.96;  // shown as 1000000.000
+  r = module.ConfirmEffectiveDose(rows);
+  EXPECT_TRUE(r.completed);
+  EXPECT_EQ(r.total_text, "1000000.000");
+  EXPECT_FALSE(r.handed_back);
+  EXPECT_EQ(r.not_handed_back, "　この実効線量は結果表に入れられない大きさです（1000000 mSv 以上）。結果表に渡されません　");
+  EXPECT_FALSE(std::filesystem::exists(File("Eff-Dose.dat")));
 }
 
 TEST(TissueWeight, WeightsOfTheSixteenRowsSumToOneWithBothSkinRows)

@@ -158,8 +158,9 @@ TEST_F(EffectiveDoseWindowTest, OneSkinRowGivesAHandWorkedDose)
 }
 
 // The main program waits for the dose of the beam it handed over last: OK in
-// a window opened for an earlier one hands nothing back.
-TEST_F(EffectiveDoseWindowTest, OkAfterAnotherHandOverHandsNothingBack)
+// a window opened for an earlier one shows its total but hands nothing back,
+// and says why.
+TEST_F(EffectiveDoseWindowTest, OkAfterAnotherHandOverOrTheMainProgramsEndShowsTheTotalOnly)
 {
   OpenCleared(Edition::English);
   SetRow(kEntranceSkin, "0", "0", "100");
@@ -171,16 +172,34 @@ TEST_F(EffectiveDoseWindowTest, OkAfterAnotherHandOverHandsNothingBack)
   fs::remove(File("Eff-Dose.dat"));
   std::string handover = ReadFile("Vorn2PDD.dat");
   WriteFile("Vorn2PDD.dat", " 90 " + handover.substr(handover.find('\r')));
+  organs().totalLabel.SetCaption("");
   services_.ExpectMsgBox(
       "  Another beam has been handed over since this window opened: this effective dose is not handed back  ");
   organs().okButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
   EXPECT_EQ(services_.msgBoxes.back().style, ui::vbExclamation | ui::vbOKOnly);
+  EXPECT_EQ(organs().totalLabel.Caption(), "0.012");
   EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
-  fs::remove(File("Vorn2PDD.dat"));  // or none: the main program has ended
-  services_.ExpectMsgBox(services_.msgBoxes.back().text);
+
+  // The main program has ended: it removes the hand-over file.
+  fs::remove(File("Vorn2PDD.dat"));
+  organs().totalLabel.SetCaption("");
+  services_.ExpectMsgBox("  The main program has ended (Vorn2PDD.dat is gone): this effective dose is not handed back  ");
   organs().okButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(organs().totalLabel.Caption(), "0.012");
+  EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
+}
+
+TEST_F(EffectiveDoseWindowTest, JapaneseEditionNamesTheEndOfTheMainProgram)
+{
+  OpenCleared(Edition::Japanese);
+  SetRow(kEntranceSkin, "0", "0", "100");
+  fs::remove(File("Vorn2PDD.dat"));
+  services_.ExpectMsgBox("　メインプログラムが終了しました（Vorn2PDD.dat がありません）。この実効線量は結果表に渡されません　");
+  organs().okButton.UserClick();
+  EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(organs().totalLabel.Caption(), "0.012");
   EXPECT_FALSE(fs::exists(File("Eff-Dose.dat")));
 }
 
@@ -259,15 +278,17 @@ TEST_F(EffectiveDoseWindowTest, NearDepthAboveTheSurfaceIsAGeneralError)
   EXPECT_EQ(organs().totalLabel.Caption(), "");
 }
 
-TEST_F(EffectiveDoseWindowTest, UnwritableHandBackFileIsToldAndNoTotalShown)
+TEST_F(EffectiveDoseWindowTest, UnwritableHandBackFileIsToldWithTheTotalShown)
 {
   OpenCleared(Edition::English);
   fs::create_directory(File("Eff-Dose.dat"));  // a folder where the file belongs
   SetRow(kEntranceSkin, "0", "0", "100");
-  services_.ExpectMsgBox("It couldn't be calculated right");
+  services_.ExpectMsgBox(
+      "  Eff-Dose.dat could not be written: this effective dose is not handed back  \nEff-Dose.dat: this is a folder, "
+      "not a file");
   organs().okButton.UserClick();
   EXPECT_EQ(services_.PendingMsgBoxes(), 0u);
-  EXPECT_EQ(organs().totalLabel.Caption(), "");
+  EXPECT_EQ(organs().totalLabel.Caption(), "0.012");
   EXPECT_FALSE(program_->app.Ended());
 }
 
