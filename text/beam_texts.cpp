@@ -15,7 +15,7 @@ constexpr BeamTexts kJapanese{
     .AtrVoltageCannotCalculate = " 正しく計算できません ",
     .CurvedSurfaceWait = "しばらくこのままお待ちください。 計算終了後、この OK ボタンを押して下さい",
     .CurvedSurfaceNotFinished = "後方散乱係数の計算プログラムはまだ終了していません。 計算終了後、OK ボタンを押して下さい。"
-                                "この計算をやめるときはキャンセルを押して下さい",
+                                "この計算をやめるときは Cancel ボタンを押して下さい",
     .CurvedSurfaceEndedWithoutResult = "後方散乱係数の計算プログラムは、この計算の結果を書かずに終了しました",
     .CurvedSurfaceFactorRefused = "%1：%2の後方散乱係数が %3 です。後方散乱係数は %4 から %5 の値です",
     .CurvedSurfaceFactorNames = {"空気カーマ", "軟部組織吸収線量", "皮膚組織吸収線量"},

@@ -57,7 +57,7 @@ const char* NotFinishedText(Edition edition)
 {
   return edition == Edition::Japanese
              ? "後方散乱係数の計算プログラムはまだ終了していません。 計算終了後、OK ボタンを押して下さい。"
-               "この計算をやめるときはキャンセルを押して下さい"
+               "この計算をやめるときは Cancel ボタンを押して下さい"
              : " The backscatter program has not finished yet. Press OK after the calculation is completed, or "
                "Cancel to give up this calculation ";
 }

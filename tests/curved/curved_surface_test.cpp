@@ -291,7 +291,7 @@ TEST_F(CurvedSurface, OkBeforeTheProgramHasFinishedLetsTheUserWaitAgainOrGiveUp)
   ASSERT_EQ(windows.messages.size(), 3u);
   EXPECT_EQ(windows.messages[1].text,
             "後方散乱係数の計算プログラムはまだ終了していません。 計算終了後、OK ボタンを押して下さい。"
-            "この計算をやめるときはキャンセルを押して下さい");
+            "この計算をやめるときは Cancel ボタンを押して下さい");
   EXPECT_EQ(windows.messages[1].icon, MsgIcon::Warning);
 
   // Cancel gives the calculation up, with nothing more to say.

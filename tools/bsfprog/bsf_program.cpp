@@ -80,9 +80,8 @@ private:
 
 CalcError Superseded()
 {
-  return CalcError(std::string(kConditionFileName) +
-                   " no longer holds this run's token: the main program has asked for another calculation (or has "
-                   "ended), so this run stopped and wrote no result");
+  return CalcError(std::string("the main program has asked for another calculation, or has ended (") +
+                   kConditionFileName + " no longer holds this run's token): this run stopped and wrote no result");
 }
 
 }  // namespace
