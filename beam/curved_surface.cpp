@@ -104,9 +104,13 @@ struct ResultReading {
 
   bool LastLineIsRun() const
   {
-    std::vector<std::string> lines = ReadAllLines(file);
-    while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
-    return !lines.empty() && Trimmed(lines.back()) == run;
+    try {
+      std::vector<std::string> lines = ReadAllLines(file);
+      while (!lines.empty() && Trimmed(lines.back()).empty()) lines.pop_back();
+      return !lines.empty() && Trimmed(lines.back()) == run;
+    } catch (const Error&) {
+      return false;  // gone again: not this run's
+    }
   }
 
   // The factors once this run's program has written them; none while the
