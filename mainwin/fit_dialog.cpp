@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "beam/curved_surface.h"
 #include "beam/output_data.h"
 #include "mainwin/entry_check.h"
 #include "mainwin/atr_explanation_window.h"
@@ -156,6 +157,10 @@ void FitDialog::OkButton_Click()
     m.CalcExposureFromOutput();
     m.CalcBsfAndSurfaceDose();
     App().DoEvents();
+  } catch (const BackscatterNotTaken&) {
+    // The curved-surface procedure has told the user why already.
+    main.DiscardResult();
+    return;
   } catch (const std::exception& e) {
     // A failure inside the computation (a voltage beyond the output table, a
     // backscatter program that cannot be started, ...) is reported as the

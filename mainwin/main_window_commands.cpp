@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "beam/curved_surface.h"
 #include "beam/output_data.h"
 #include "mainwin/main_window.h"
 #include "mainwin/main_program.h"
@@ -186,6 +187,9 @@ void MainWindow::CalculateButton_Click()
     // The measured value stays in use (OutputSource), but the option shows it
     // no longer: the next measured value is entered afresh.
     measuredExposureOption.SetValue(false);
+  } catch (const BackscatterNotTaken&) {
+    // The curved-surface procedure has told the user why already.
+    DiscardResult();
   } catch (const VoltageBelowOutputData&) {
     DiscardResult();
     App().Beep();
