@@ -158,7 +158,7 @@ void GraphWindow::GraphPicture_MouseMove(double x, double y)
       line->SetVisible(true);
     m.CursorIndex = CursorSlab(x);
     if (m.CursorIndex <= kLastPlottedSlab) {
-      ShowSlab(m.CursorIndex, false);
+      ShowSlab(m.CursorIndex);
       for (ui::Control* c : std::initializer_list<ui::Control*>{&farDepthBox, &totalPercentBox, &nearDepthBox, &doseBox,
                                                                 &primaryPercentBox, &scatterPercentBox,
                                                                 &depthSeparatorCaption, &depthCaption}) {
@@ -185,10 +185,10 @@ void GraphWindow::Form_KeyDown(int keyCode)
   } else {
     return;
   }
-  if (m.CursorIndex <= kLastPlottedSlab) ShowSlab(m.CursorIndex, true);
+  if (m.CursorIndex <= kLastPlottedSlab) ShowSlab(m.CursorIndex);
 }
 
-void GraphWindow::ShowSlab(int j, bool after_key)
+void GraphWindow::ShowSlab(int j)
 {
   const DepthDoseCalculation& m = program_.module();
   const double x = SlabX(j);
@@ -207,9 +207,10 @@ void GraphWindow::ShowSlab(int j, bool after_key)
   level(primaryLevelLine, primary);
   level(scatterLevelLine, scatter);
 
-  const char* depth_pattern = after_key ? "##0.0cm" : "##0.0";
-  nearDepthBox.SetText(Format(0.5 * j - 0.5, depth_pattern));
-  farDepthBox.SetText(Format(0.5 * j, depth_pattern));
+  // The unit stands beside the boxes: after a key as after a mouse move, the
+  // boxes hold the bare depths ("5.5" - "6.0" cm, never "5.5cm - 6.0cm cm").
+  nearDepthBox.SetText(Format(0.5 * j - 0.5, "##0.0"));
+  farDepthBox.SetText(Format(0.5 * j, "##0.0"));
   if (has_dose) {
     doseBox.SetText(Format(m.InEntranceSurfaceDose * total / 100.0, "##0.###"));
     totalPercentBox.SetText(Format(total / 100.0, "##0.00%"));

@@ -44,8 +44,8 @@ public:
   ui::CommandButton effectiveDoseButton{*this, "Command3", {5520, 9000, 3015, 555}};
 
   // Shows slab j under the cursor: the lines at its depth and levels, and the
-  // read-outs (the depths with "cm" after an arrow key, without after a mouse move).
-  void ShowSlab(int j, bool after_key);
+  // read-outs (the depths bare: the unit stands beside them).
+  void ShowSlab(int j);
 
 private:
   void Form_Load();

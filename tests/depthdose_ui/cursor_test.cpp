@@ -110,11 +110,11 @@ TEST_F(Cursor, AMouseMoveOutsideThePlotArmsTheKeys)
   EXPECT_EQ(module().CursorIndex, 0);
   Key(ui::vbKeyRight);
   EXPECT_EQ(module().CursorIndex, 1);
-  EXPECT_EQ(graph().nearDepthBox.Text(), "0.0cm");
+  EXPECT_EQ(graph().nearDepthBox.Text(), "0.0");
   EXPECT_TRUE(LinesHidden());  // keys never change what is shown
 }
 
-TEST_F(Cursor, ArrowKeysStepWithUnitsAndStopAtBothEnds)
+TEST_F(Cursor, ArrowKeysStepWithoutADoubledUnitAndStopAtBothEnds)
 {
   Started(Edition::English);
   Move(15);
@@ -122,12 +122,12 @@ TEST_F(Cursor, ArrowKeysStepWithUnitsAndStopAtBothEnds)
   EXPECT_EQ(module().CursorIndex, 1);
   Key(ui::vbKeyRight);
   EXPECT_EQ(module().CursorIndex, 2);
-  EXPECT_EQ(graph().nearDepthBox.Text(), "0.5cm");
-  EXPECT_EQ(graph().farDepthBox.Text(), "1.0cm");
+  EXPECT_EQ(graph().nearDepthBox.Text(), "0.5");
+  EXPECT_EQ(graph().farDepthBox.Text(), "1.0");
   EXPECT_EQ(graph().depthLine.X1(), 23);
   for (int i = 0; i < 50; ++i) Key(ui::vbKeyRight);
   EXPECT_EQ(module().CursorIndex, 40);  // 2 x 20 cm
-  EXPECT_EQ(graph().farDepthBox.Text(), "20.0cm");
+  EXPECT_EQ(graph().farDepthBox.Text(), "20.0");
   Key(ui::vbKeyUp);
   EXPECT_EQ(module().CursorIndex, 40);
   // Keys reach the window whatever control holds the focus.
@@ -156,7 +156,7 @@ TEST_F(Cursor, BeyondThirtyCentimetresNothingMovesButTheIndexCounts)
   EXPECT_EQ(graph().farDepthBox.Text(), "30.0");
   for (int i = 0; i < 10; ++i) Key(ui::vbKeyLeft);
   EXPECT_EQ(module().CursorIndex, 60);
-  EXPECT_EQ(graph().farDepthBox.Text(), "30.0cm");
+  EXPECT_EQ(graph().farDepthBox.Text(), "30.0");
 }
 
 TEST_F(Cursor, SlabBeyondTheComputedTableShowsNoDose)
@@ -193,7 +193,7 @@ TEST_F(Cursor, AfterAFailedComputationTheCursorShowsNoDose)
   EXPECT_EQ(graph().totalPercentBox.Text(), "-");
   EXPECT_EQ(graph().totalLevelLine.Y1(), 800);
   Key(ui::vbKeyRight);
-  EXPECT_EQ(graph().farDepthBox.Text(), "4.0cm");
+  EXPECT_EQ(graph().farDepthBox.Text(), "4.0");
   EXPECT_EQ(graph().doseBox.Text(), "-");
 }
 

@@ -175,7 +175,7 @@ TEST_P(PddWindows, TheCursorPassesUnderTheReadOutsStepsOneSlabAKeyAndEveryCaptio
   QTest::keyClick(picture, Qt::Key_Left);
   QTest::keyClick(picture, Qt::Key_Left);
   EXPECT_EQ(m.CursorIndex, slab - 1);
-  EXPECT_EQ(graph.farDepthBox.Text(), Format(0.5 * (slab - 1), "##0.0cm"));
+  EXPECT_EQ(graph.farDepthBox.Text(), Format(0.5 * (slab - 1), "##0.0"));
 
   graph.effectiveDoseButton.UserClick();
   qt::FormWindow* organs = binding.WindowOf(*program.effectiveDoseWindow);
