@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "beam/calculation_result.h"
 #include "depthdose/depth_dose_calculation.h"
@@ -15,6 +17,21 @@
 #include "text/error_texts.h"
 
 namespace vorn::pdd {
+
+namespace {
+
+// The number a box holds: all of its text, blanks around it allowed. Nothing
+// for a text that is no number: "17,6" would otherwise count as 17 cm and
+// "3cm" as 3 without a word.
+std::optional<double> BoxNumber(std::string_view text)
+{
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  return ParseNumber(text);
+}
+
+}  // namespace
 
 int OrganWeightIndex(int row) { return row <= kEntranceSkin ? row : row - 1; }
 
@@ -36,7 +53,15 @@ EffectiveDoseResult DepthDoseCalculation::EvaluateEffectiveDose(const OrganRowIn
   // the lung's thickness as the lung row's boxes stand.
   const bool chest_frontal = InSiteName == texts.ChestFrontalSite;
   const bool chest_lateral = InSiteName == texts.ChestLateralSite;
-  const double lung_correction = 0.3 * (Val(rows[kLung].far_depth) - Val(rows[kLung].near_depth));
+  // An emptied lung box counts as 0 there, whether the lung row is ticked or not.
+  const auto lung_box = [](const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos ? std::optional<double>(0.0) : BoxNumber(text);
+  };
+  const std::optional<double> lung_near = lung_box(rows[kLung].near_depth);
+  const std::optional<double> lung_far = lung_box(rows[kLung].far_depth);
+  const auto not_a_number = [&](int row) {
+    return stop(std::string(texts.OrganRowRefused[row]) + "\n" + std::string(texts.OrganBoxNotANumber), row);
+  };
 
   // The organ rows show their depths to 0.1 cm, so a far depth at the exit
   // surface of a 20.25 cm body reads "20.3": such a depth is at the surface,
@@ -50,13 +75,19 @@ EffectiveDoseResult DepthDoseCalculation::EvaluateEffectiveDose(const OrganRowIn
       result.labels[row].emplace(1, '-');  // (not = "-": g++ 12 warns falsely there)
       continue;
     }
-    double d1 = Val(input.near_depth);
-    double d2 = Val(input.far_depth);
+    const std::optional<double> near = BoxNumber(input.near_depth);
+    const std::optional<double> far = BoxNumber(input.far_depth);
+    const std::optional<double> percent = BoxNumber(input.percent);
+    if (!near || !far || !percent) return not_a_number(row);
+    double d1 = *near;
+    double d2 = *far;
     if ((row == kBreast && chest_frontal) || (row == kExitSkin && (chest_frontal || chest_lateral))) {
+      if (!lung_near || !lung_far) return not_a_number(kLung);
+      const double lung_correction = 0.3 * (*lung_far - *lung_near);
       d1 -= lung_correction;
       d2 -= lung_correction;
     }
-    const double f = 0.01 * Val(input.percent);
+    const double f = 0.01 * *percent;
     if (!std::isfinite(d1) || !std::isfinite(d2) || !std::isfinite(f)) {
       return stop(texts.EffectiveDoseFailed, 0);  // a number beyond range: overflow
     }

@@ -36,6 +36,9 @@ struct DepthDoseTexts {
 
   // A refused organ row (exclamation icon, OK); index = organ row 1..16, 0 unused.
   std::array<std::string_view, 17> OrganRowRefused;
+  // The second line of a row's refusal when one of its boxes holds no number
+  // ("17,6", "3cm", "abc").
+  std::string_view OrganBoxNotANumber;
 
   // Line 1 of the effective-dose file.
   std::string_view EffDoseFileHeader;

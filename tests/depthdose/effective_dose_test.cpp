@@ -66,7 +66,7 @@ TEST_F(EffectiveDose, HandWorkedDosesAndTheFileTheMainProgramReads)
   OrganRowInputs rows;
   Tick(rows, kGonads, "5", "10", "62.5");      // 0.08 x 0.625 x 0.5 x 10 = 0.25 mSv
   Tick(rows, kOesophagus, "2", "8", "100");    // 0.04 x 0.5 x 10 = 0.2
-  Tick(rows, kLiver, " 3cm", "9", "25");       // 0.04 x 0.25 x 0.5 x 10 = 0.05
+  Tick(rows, kLiver, " 3 ", "9", "25");        // 0.04 x 0.25 x 0.5 x 10 = 0.05
   const EffectiveDoseResult r = module.ConfirmEffectiveDose(rows);
   ASSERT_TRUE(r.completed) << r.message;
   EXPECT_EQ(r.labels[kGonads], "250.0");
@@ -148,6 +148,38 @@ TEST_F(EffectiveDose, EveryRowRefusesDepthsOrPercentagesOutOfRange)
     Tick(rows, kStomach, l.near, l.far, l.percent);
     const EffectiveDoseResult r = module.EvaluateEffectiveDose(rows);
     EXPECT_EQ(r.refused_row == kStomach, !l.passes) << l.near << " " << l.far << " " << l.percent;
+  }
+}
+
+TEST_F(EffectiveDose, ABoxThatHoldsNoNumberRefusesItsRow)
+{
+  // "17,6" would count as 17 cm, "3cm" as 3 and "abc" as 0, without a word.
+  for (const Edition edition : {Edition::English, Edition::Japanese}) {
+    const DepthDoseCalculation module = Body(edition, std::string(DepthDoseTextsFor(edition).ChestFrontalSite));
+    const std::string hint(DepthDoseTextsFor(edition).OrganBoxNotANumber);
+    for (const char* typed : {"17,6", "3cm", "abc", "", "1 2"}) {
+      for (int box = 0; box < 3; ++box) {
+        OrganRowInputs rows;
+        Tick(rows, kColon, "2", "5", "100");
+        Tick(rows, kStomach, box == 0 ? typed : "2", box == 1 ? typed : "5", box == 2 ? typed : "100");
+        const EffectiveDoseResult r = module.EvaluateEffectiveDose(rows);
+        EXPECT_FALSE(r.completed) << typed;
+        EXPECT_EQ(r.refused_row, kStomach) << typed;
+        EXPECT_EQ(r.message, std::string(DepthDoseTextsFor(edition).OrganRowRefused[kStomach]) + "\n" + hint);
+        EXPECT_TRUE(r.labels[kColon].has_value()) << "the rows before it are done";
+      }
+    }
+    // An unticked row's boxes are not read; the lung's are where they correct
+    // the breast, an emptied one counting 0.
+    OrganRowInputs rows;
+    rows[kColon] = {false, "abc", "17,6", ""};
+    rows[kLung] = {false, "", "", ""};
+    Tick(rows, kBreast, "1", "3", "100");
+    EXPECT_TRUE(module.EvaluateEffectiveDose(rows).completed);
+    rows[kLung].far_depth = "16cm";
+    const EffectiveDoseResult lung = module.EvaluateEffectiveDose(rows);
+    EXPECT_EQ(lung.refused_row, kLung);
+    EXPECT_EQ(lung.message, std::string(DepthDoseTextsFor(edition).OrganRowRefused[kLung]) + "\n" + hint);
   }
 }
 
