@@ -1,5 +1,7 @@
 #include "mainwin/measured_exposure_dialog.h"
 
+#include <limits>
+#include <optional>
 #include <string>
 
 #include "beam/exposure_condition.h"
@@ -58,27 +60,30 @@ void MeasuredExposureDialog::UseOutputTable()
   program_.mainWindow->outputDataOption.SetValue(true);  // its routine empties the exposure label
 }
 
-// OK: a value above 0 becomes the exposure at 1 m; an empty box returns to
-// the output-data table. Anything else typed is refused and the dialog stays:
-// "2,58E-04" would otherwise be taken as 2 C/kg, and "-1" silently as the table.
+// OK: a value above 0 becomes the exposure at 1 m; an empty box, 0 or a
+// negative number return to the output-data table without a word, as Cancel
+// does. A text that is no number is refused and the dialog stays: "2,58E-04"
+// would otherwise be taken as 2 C/kg.
 void MeasuredExposureDialog::OkButton_Click()
 {
-  if (!measuredValueBox.Text().empty()) {
+  const std::string& text = measuredValueBox.Text();
+  const std::optional<double> value = EntryNumber(text);
+  const bool blank = text.find_first_not_of(" \t") == std::string::npos;
+  if (!blank && (!value || *value == std::numeric_limits<double>::infinity())) {
     const DialogTexts& t = DialogTextsFor(program_.edition);
-    if (const auto refusal = CheckEntry(measuredValueBox, measuredValueBox.Text(), EntryRule::AboveZero,
+    if (const auto refusal = CheckEntry(measuredValueBox, text, EntryRule::AboveZero,
                                         EntryBoxName(t.MeasuredHeading, ""), program_.edition)) {
       ReportRefusal(App(), *refusal);
       return;
     }
   }
-  const double value = Val(measuredValueBox.Text());
-  if (!measuredValueBox.Text().empty() && value > 0.0) {
+  if (value && *value > 0.0) {
     BeamCalculation& m = program_.Module();
     m.Condition.OutputSource = kMeasuredExposure;
     const MeasuredUnit unit = coulombPerKgOption.Value()   ? MeasuredUnit::CoulombPerKg
                               : roentgenOption.Value() ? MeasuredUnit::Roentgen
                                                 : MeasuredUnit::AirKermaGy;
-    m.Result.OutputAt1m = MeasuredExposure_Ckg(value, unit, m.AirWValue);
+    m.Result.OutputAt1m = MeasuredExposure_Ckg(*value, unit, m.AirWValue);
     program_.mainWindow->exposureAt1mLabel.SetCaption(Format(m.Result.OutputAt1m, "0.00E+0"));
   } else {
     UseOutputTable();

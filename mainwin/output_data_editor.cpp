@@ -132,10 +132,10 @@ void OutputDataEditor::ConnectEnterChain()
   OnEnter(commentBox, saveButton);
 }
 
-// The first box the file could not hold as typed: an output that is not a
-// number above 0 (a 0 would give a dose of 0 at that voltage), a filtration
-// that is not 0 or more, a number too large for its pattern; then an empty
-// file name.
+// The first box the file could not hold as typed: an output or a filtration
+// that is not a number of 0 or more, a number its pattern cannot write; then
+// an empty file name. An output of 0 stands for a voltage the tube was not
+// measured at: the reader takes it, and a calculation there is refused.
 std::optional<EntryRefusal> OutputDataEditor::FirstBadEntry()
 {
   const DialogTexts& t = texts_;
@@ -146,9 +146,11 @@ std::optional<EntryRefusal> OutputDataEditor::FirstBadEntry()
       ui::TextBox& box = outputBoxes[type - 1][k - 1];
       // Named by its column and row: "定電圧 80 kV".
       const std::string name = head + " " + std::to_string(30 + 10 * k) + " " + std::string(t.KvHead);
-      if (auto refusal = CheckEntry(box, box.Text(), EntryRule::AboveZero, name, edition)) return refusal;
-      const std::optional<double> written = WrittenValue(Val(box.Text()), "0.00E+00");
-      if (!written || !(*written > 0.0)) return EntryRefusal{&box, TooLargeMessage(edition, name)};
+      if (auto refusal = CheckEntry(box, box.Text(), EntryRule::ZeroOrMore, name, edition)) return refusal;
+      // A number above 0 must not be written as 0 or as no number at all.
+      const double value = Val(box.Text());
+      const std::optional<double> written = WrittenValue(value, "0.00E+00");
+      if (!written || (value > 0.0 && !(*written > 0.0))) return EntryRefusal{&box, TooLargeMessage(edition, name)};
     }
     for (int row = 1; row <= 2; ++row) {
       ui::TextBox& box = row == 1 ? filterBoxes[type - 1].al : filterBoxes[type - 1].cu;

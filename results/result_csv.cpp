@@ -86,7 +86,9 @@ private:
 
 // A hand-edited number that no calculation can have given (a negative dose
 // or factor, a value beyond the range of numbers) fails the read rather than
-// being shown, totalled and saved again as a result.
+// being shown, totalled and saved again as a result. A dose of 1000 Gy or
+// more is read: only a calculation refuses it, and a file saved before it did
+// stays readable.
 void CheckReadNumbers(const ResultFileContent& read, const std::filesystem::path& path, const ResultsTexts& texts)
 {
   const std::string name = path.filename().string();
@@ -121,7 +123,6 @@ void CheckReadNumbers(const ResultFileContent& read, const std::filesystem::path
       const double value = (*column)[k];
       if (!std::isfinite(value)) refuse(row, k, value, "is not a finite number");
       if (value < 0.0) refuse(row, k, value, "is below 0, which no calculation gives");
-      if (row >= 36 && !(value < kDoseLimit_mGy)) refuse(row, k, value, "is a dose no calculation gives");
     }
   }
   if (!(std::isfinite(read.airWValue) && read.airWValue >= 0.0)) {

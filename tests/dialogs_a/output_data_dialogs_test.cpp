@@ -186,17 +186,19 @@ TEST(OutputEditor, RefusesWhatItsFileCouldNotHoldOrReadBack)
     const char* english;
   };
   const std::vector<Case> cases{
-      {1, "abc", "　定電圧 40 kV：0 より大きい数値を入力して下さい　", "  Constant 40 kV: enter a number above 0  "},
-      {5, "0", "　定電圧 80 kV：0 より大きい数値を入力して下さい　", "  Constant 80 kV: enter a number above 0  "},
-      {24, "3,6E-06", "　三相12ﾋﾟｰｸ 150 kV：0 より大きい数値を入力して下さい　",
-       "  3 phase 12 150 kV: enter a number above 0  "},
-      {30, "", "　単相全波 90 kV：0 より大きい数値を入力して下さい　", "  Single 90 kV: enter a number above 0  "},
+      {1, "abc", "　定電圧 40 kV：「abc」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
+       "  Constant 40 kV: \"abc\" is not a number: type it with a decimal point (.) and without a unit  "},
+      {5, "-1E-07", "　定電圧 80 kV：0 以上の数値を入力して下さい　", "  Constant 80 kV: enter a number of 0 or more  "},
+      {24, "3,6E-06",
+       "　三相12ﾋﾟｰｸ 150 kV：「3,6E-06」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
+       "  3 phase 12 150 kV: \"3,6E-06\" is not a number: type it with a decimal point (.) and without a unit  "},
+      {30, "", "　単相全波 90 kV：0 以上の数値を入力して下さい　", "  Single 90 kV: enter a number of 0 or more  "},
       {13, "1e999", "　三相12ﾋﾟｰｸ 40 kV：数値が大きすぎます　", "  3 phase 12 40 kV: the number is too large  "},
       // Finite, but written with three digits it reads back as beyond any number.
       {13, "1.7976E+308", "　三相12ﾋﾟｰｸ 40 kV：数値が大きすぎます　", "  3 phase 12 40 kV: the number is too large  "},
       {38, "-0.1", "　定電圧 銅 (mm)：0 以上の数値を入力して下さい　", "  Constant Cu (mm): enter a number of 0 or more  "},
-      {41, "2,5", "　単相全波 アルミ (mm)：0 以上の数値を入力して下さい　",
-       "  Single Al (mm): enter a number of 0 or more  "},
+      {41, "2,5", "　単相全波 アルミ (mm)：「2,5」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
+       "  Single Al (mm): \"2,5\" is not a number: type it with a decimal point (.) and without a unit  "},
       {43, "", "　ファイル名を入力して下さい　", "  Input the file name  "},
       {43, "   ", "　ファイル名を入力して下さい　", "  Input the file name  "},
       // A voltage of the data in use below 0.05 kV would be written as ".".
@@ -228,6 +230,26 @@ TEST(OutputEditor, RefusesWhatItsFileCouldNotHoldOrReadBack)
       EXPECT_EQ(t.s.m().Output.OptionFileName, "vorn_default.op");
     }
   }
+}
+
+TEST(OutputEditor, AnOutputOfZeroIsSavedReadBackAndRefusedOnlyByACalculationThere)
+{
+  // A voltage the tube was not measured at: the file holds 0, as the reader takes it.
+  Started t;
+  t.OpenEditor();
+  t.editor().outputBoxes[0][4].UserType("0");  // constant potential, 80 kV
+  t.Save("unmeasured");
+  EXPECT_TRUE(t.s.services.msgBoxes.empty());
+  EXPECT_EQ(Lines(t.s.file("unmeasured.op"))[2].substr(4 * 9, 9), "0.00E+00 ");
+  EXPECT_EQ(ReadOutputDataFile(t.s.file("unmeasured.op")).OutputTable(2, 5), 0.0);
+  EXPECT_EQ(t.s.m().Output.OutputTable(2, 5), 0.0);
+
+  t.s.main().tubeVoltageBox.UserType("80");
+  t.s.services.ExpectMsgBox(ui::vbOK);
+  t.s.main().calculateButton.UserClick();
+  EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u);
+  EXPECT_EQ(t.s.main().surfaceDoseSoftLabel.Caption(), "");
+  EXPECT_FALSE(t.s.main().addToTableButton.Enabled());
 }
 
 TEST(OutputEditor, AnExistingFileIsOverwrittenOnlyOnYes)
