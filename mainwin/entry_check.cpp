@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "beam/energy_bins.h"
 #include "beam/fit_limits.h"
 #include "platform/format/format.h"
 #include "text/entry_texts.h"
@@ -31,6 +32,20 @@ std::string Framed(Edition edition, std::string_view boxName, std::string_view w
   message += what;
   message += t.Tail;
   return message;
+}
+
+// A typed text as a message quotes it: at most this many characters, so that
+// a whole paste does not fill the screen.
+constexpr std::size_t kQuotedCharacters = 24;
+
+std::string Quoted(std::string_view text)
+{
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside a character
+    if (characters++ == kQuotedCharacters) return std::string(text.substr(0, i)) + "…";
+  }
+  return std::string(text);
 }
 
 // Blanks of both kinds at either end: the ASCII ones and the ideographic space.
@@ -91,15 +106,47 @@ std::string TooLargeMessage(Edition edition, std::string_view boxName)
   return Framed(edition, boxName, EntryTextsFor(edition).TooLarge);
 }
 
+std::string NotANumberMessage(Edition edition, std::string_view boxName, std::string_view text)
+{
+  const EntryTexts& t = EntryTextsFor(edition);
+  return Framed(edition, boxName, std::string(t.NotANumberBefore) + Quoted(text) + std::string(t.NotANumberAfter));
+}
+
 std::optional<EntryRefusal> CheckEntry(ui::Control& box, std::string_view text, EntryRule rule,
                                        std::string_view boxName, Edition edition)
 {
   const std::optional<double> value = EntryNumber(text);
+  if (!value && text.find_first_not_of(" \t") != std::string_view::npos) {
+    return EntryRefusal{&box, NotANumberMessage(edition, boxName, text)};
+  }
   if (value && std::isinf(*value) && KeepsRule(*value, rule)) {
     return EntryRefusal{&box, TooLargeMessage(edition, boxName)};
   }
   if (!value || !std::isfinite(*value) || !KeepsRule(*value, rule)) {
     return EntryRefusal{&box, EntryMessage(edition, boxName, rule)};
+  }
+  return std::nullopt;
+}
+
+std::optional<EntryRefusal> CheckConditionLimits(const ConditionBoxes& boxes, const ExposureCondition& condition,
+                                                 const OutputData& output, Edition edition)
+{
+  const EntryTexts& t = EntryTextsFor(edition);
+  static_assert(kHighestTubeVoltage_kV == BinEnergy_keV(kLastBin));
+  double highest = kHighestTubeVoltage_kV;
+  bool ofOutputData = false;
+  if (condition.OutputSource == kOutputDataTable && output.OutputTable(1, kOutputPoints) < highest) {
+    highest = output.OutputTable(1, kOutputPoints);
+    ofOutputData = true;
+  }
+  if (condition.TubeVoltage > highest) {
+    std::string what = std::string(t.VoltageUpToBefore) + NumberText(highest) + std::string(t.VoltageUpToAfter);
+    if (ofOutputData) what += t.VoltageOfOutputData;
+    return EntryRefusal{&boxes.tubeVoltage, Framed(edition, boxes.tubeVoltageName, what)};
+  }
+  if (!(condition.FSD < condition.FFD)) {
+    const std::string what = std::string(t.FsdBelowFfdBefore) + NumberText(condition.FFD) + std::string(t.FsdBelowFfdAfter);
+    return EntryRefusal{&boxes.fsd, Framed(edition, boxes.fsdName, what)};
   }
   return std::nullopt;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "beam/exposure_condition.h"
+#include "beam/output_data.h"
 #include "platform/ui/ui.h"
 #include "text/edition.h"
 
@@ -43,6 +45,8 @@ std::string EntryBoxName(std::string_view caption, std::string_view unit);
 std::string EntryMessage(Edition edition, std::string_view boxName, EntryRule rule);
 // The message that names a box whose number is too large.
 std::string TooLargeMessage(Edition edition, std::string_view boxName);
+// The message that names a box whose text is no number, quoting the text.
+std::string NotANumberMessage(Edition edition, std::string_view boxName, std::string_view text);
 
 // A box that failed its check: where the focus goes and what the user is told.
 struct EntryRefusal {
@@ -51,9 +55,28 @@ struct EntryRefusal {
 };
 
 // The refusal for a box (a text box, or the text of a combo box) whose text
-// breaks the rule, or nothing when it keeps it.
+// breaks the rule, or nothing when it keeps it. A text that is no number is
+// told so; an empty box and a number outside the rule are told the rule.
 std::optional<EntryRefusal> CheckEntry(ui::Control& box, std::string_view text, EntryRule rule,
                                        std::string_view boxName, Edition edition);
+
+// The spectrum's energy grid ends at 150 keV: no tube voltage above it.
+constexpr double kHighestTubeVoltage_kV = 150.0;
+
+// The main window's boxes that the checks between quantities name.
+struct ConditionBoxes {
+  ui::Control& tubeVoltage;
+  std::string tubeVoltageName;
+  ui::Control& fsd;
+  std::string fsdName;
+};
+
+// The checks a condition whose boxes each keep their rule must still pass
+// before a calculation: a tube voltage up to 150 kV and, with the output
+// data, up to their highest voltage; an FSD below the FFD. The refusal names
+// the box and its range; nothing when the condition passes.
+std::optional<EntryRefusal> CheckConditionLimits(const ConditionBoxes& boxes, const ExposureCondition& condition,
+                                                 const OutputData& output, Edition edition);
 
 // Beep, the message with the warning icon, then the focus into the box.
 void ReportRefusal(ui::Application& app, const EntryRefusal& refusal);

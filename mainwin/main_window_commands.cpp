@@ -87,6 +87,13 @@ bool MainWindow::RefuseCondition(bool storeBoxes)
   }
   if (storeBoxes) StoreAllBoxes();
   const ExposureCondition& c = program_.Module().Condition;
+  const ConditionBoxes boxes{tubeVoltageBox, EntryBoxName(texts_.TubeVoltage.caption, texts_.TubeVoltage.unit), fsdBox,
+                             EntryBoxName(texts_.Fsd.caption, texts_.Fsd.unit)};
+  if (const auto refusal = CheckConditionLimits(boxes, c, program_.Module().Output, program_.edition)) {
+    EndFailedCalculation();
+    ReportRefusal(App(), *refusal);
+    return true;
+  }
   if (ThicknessExceedsGap(c.ObjectThickness, c.FFD, c.FSD)) {
     App().MsgBox(std::string(texts_.ThicknessTooLarge), ui::vbExclamation);
     return true;

@@ -14,6 +14,13 @@ constexpr EntryTexts kJapanese{
     .FittedFiltrationOrMore = "-10 以上の数値を入力して下さい",
     .AboveZeroBelow90 = "0 より大きく 90 より小さい数値を入力して下さい",
     .TooLarge = "数値が大きすぎます",
+    .NotANumberBefore = "「",
+    .NotANumberAfter = "」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい",
+    .VoltageUpToBefore = "0 より大きく ",
+    .VoltageUpToAfter = " 以下の数値を入力して下さい",
+    .VoltageOfOutputData = "（使用中の出力データの最高管電圧）",
+    .FsdBelowFfdBefore = "0 より大きく FFD の ",
+    .FsdBelowFfdAfter = " cm より小さい数値を入力して下さい",
 
     .VoltageBelowOutputData = "　管電圧が出力データの範囲より低いため、１ｍの照射線量を計算できません　",
     .FileNameMissing = "　ファイル名を入力して下さい　",
@@ -32,6 +39,13 @@ constexpr EntryTexts kEnglish{
     .FittedFiltrationOrMore = "enter a number of -10 or more",
     .AboveZeroBelow90 = "enter a number above 0 and below 90",
     .TooLarge = "the number is too large",
+    .NotANumberBefore = "\"",
+    .NotANumberAfter = "\" is not a number: type it with a decimal point (.) and without a unit",
+    .VoltageUpToBefore = "enter a number above 0 and up to ",
+    .VoltageUpToAfter = "",
+    .VoltageOfOutputData = " (the highest voltage of the output data in use)",
+    .FsdBelowFfdBefore = "enter a number above 0 and below the FFD, ",
+    .FsdBelowFfdAfter = " cm",
 
     .VoltageBelowOutputData =
         "  The tube voltage lies below the output data: the exposure at 1 m cannot be calculated  ",

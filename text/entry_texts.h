@@ -21,6 +21,20 @@ struct EntryTexts {
   std::string_view FittedFiltrationOrMore;  // inherent filtration (a fit may leave it below 0)
   std::string_view AboveZeroBelow90;  // target angle
   std::string_view TooLarge;          // a number beyond what can be computed or written
+  // A text that is not a number: the text as typed, quoted, then what a
+  // number looks like ("2,5", "80kV", "８０").
+  std::string_view NotANumberBefore;
+  std::string_view NotANumberAfter;
+  // The tube voltage above what can be computed: the spectrum ends at
+  // 150 kV, and the output data in use end at their highest voltage.
+  // Before + the largest voltage + After (+ OfOutputData where it is theirs).
+  std::string_view VoltageUpToBefore;
+  std::string_view VoltageUpToAfter;
+  std::string_view VoltageOfOutputData;
+  // The FSD not below the FFD: the skin lies between the focus and the
+  // film. Before + the FFD in cm + After.
+  std::string_view FsdBelowFfdBefore;
+  std::string_view FsdBelowFfdAfter;
 
   // ---- whole messages ----
   // The output table extrapolated below its first voltage gives no exposure.

@@ -12,6 +12,7 @@
 #include "mainwin/measured_exposure_dialog.h"
 #include "platform/format/format.h"
 #include "tests/dialogs_a/dialogs_test_support.h"
+#include "tests/support/entry_messages.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -143,11 +144,10 @@ TEST(OptionalFilter, AThicknessWithMoreThanItsNumberIsRefusedNamingTheBox)
       Started t(edition);
       t.Choose("Al.ele", typed);
       const bool tooLarge = std::string(typed) == "1e999";
-      t.s.services.ExpectMsgBox(edition == Edition::Japanese
-                                    ? (tooLarge ? "　厚さ (mm)：数値が大きすぎます　"
-                                                : "　厚さ (mm)：0 より大きい数値を入力して下さい　")
-                                    : (tooLarge ? "  Thickness (mm): the number is too large  "
-                                                : "  Thickness (mm): enter a number above 0  "));
+      const std::string box = edition == Edition::Japanese ? "厚さ (mm)" : "Thickness (mm)";
+      t.s.services.ExpectMsgBox(!tooLarge                      ? vorn::testing::NotANumberMessage(edition, box, typed)
+                                : edition == Edition::Japanese ? "　厚さ (mm)：数値が大きすぎます　"
+                                                               : "  Thickness (mm): the number is too large  ");
       t.filter().setButton.UserClick();
       EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << typed;
       EXPECT_TRUE(t.filter().thicknessBox.HasFocus()) << typed;
@@ -269,36 +269,39 @@ TEST(MeasuredExposure, OkStoresTheValueAndShowsIt)
   }
 }
 
-TEST(MeasuredExposure, AnEmptyBoxFallsBackToTheOutputTable)
+TEST(MeasuredExposure, AnEmptyBoxZeroOrLessFallBackToTheOutputTable)
 {
-  Started t;
-  t.s.main().measuredExposureOption.UserClick();
-  t.measured().measuredValueBox.UserType("2.58E-04");
-  t.measured().okButton.UserClick();
-  ASSERT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure);
-  t.s.main().measuredExposureOption.UserClick();
-  t.measured().measuredValueBox.UserType("");
-  t.measured().okButton.UserClick();
-  EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable);
-  EXPECT_TRUE(t.s.main().outputDataOption.Value());
-  EXPECT_FALSE(t.s.main().measuredExposureOption.Value());
-  EXPECT_EQ(t.s.main().exposureAt1mLabel.Caption(), "");
-  EXPECT_FALSE(t.measured().Visible());
-  EXPECT_TRUE(t.s.services.msgBoxes.empty()) << "no value asked for is no value given";
+  for (const char* typed : {"", "  ", "0", "-1", "-2.58E-04", "-1e999"}) {
+    Started t;
+    t.s.main().measuredExposureOption.UserClick();
+    t.measured().measuredValueBox.UserType("2.58E-04");
+    t.measured().okButton.UserClick();
+    ASSERT_EQ(t.s.m().Condition.OutputSource, kMeasuredExposure);
+    t.s.main().measuredExposureOption.UserClick();
+    t.measured().measuredValueBox.UserType(typed);
+    t.measured().okButton.UserClick();
+    EXPECT_EQ(t.s.m().Condition.OutputSource, kOutputDataTable) << typed;
+    EXPECT_TRUE(t.s.main().outputDataOption.Value()) << typed;
+    EXPECT_FALSE(t.s.main().measuredExposureOption.Value()) << typed;
+    EXPECT_EQ(t.s.main().exposureAt1mLabel.Caption(), "") << typed;
+    EXPECT_FALSE(t.measured().Visible()) << typed;
+    EXPECT_TRUE(t.s.services.msgBoxes.empty()) << "no value asked for is no value given: " << typed;
+  }
 }
 
-TEST(MeasuredExposure, AnythingElseButANumberAboveZeroIsRefusedNamingTheBox)
+TEST(MeasuredExposure, ATextThatIsNoNumberIsRefusedNamingTheBox)
 {
-  // "5 mGy" in grays would be 5 Gy, "2,58E-04" 2 C/kg; "-1" would leave the
-  // output table in use without a word.
+  // "5 mGy" in grays would be 5 Gy, "2,58E-04" 2 C/kg.
   for (const Edition edition : {Edition::Japanese, Edition::English}) {
-    for (const char* typed : {"0", "-1", "abc", "-2.58E-04", "2,58E-04", "5 mGy"}) {
+    for (const char* typed : {"abc", "2,58E-04", "5 mGy", "1e999"}) {
       Started t(edition);
       t.s.main().measuredExposureOption.UserClick();
       t.measured().measuredValueBox.UserType(typed);
-      t.s.services.ExpectMsgBox(edition == Edition::Japanese
-                                    ? "　焦点から１ｍの距離の実測線量：0 より大きい数値を入力して下さい　"
-                                    : "  Exposure at 1 m from the focus: enter a number above 0  ");
+      const bool tooLarge = std::string(typed) == "1e999";
+      const std::string box = edition == Edition::Japanese ? "焦点から１ｍの距離の実測線量" : "Exposure at 1 m from the focus";
+      t.s.services.ExpectMsgBox(!tooLarge                      ? vorn::testing::NotANumberMessage(edition, box, typed)
+                                : edition == Edition::Japanese ? "　" + box + "：数値が大きすぎます　"
+                                                               : "  " + box + ": the number is too large  ");
       t.measured().okButton.UserClick();
       EXPECT_EQ(t.s.services.PendingMsgBoxes(), 0u) << typed;
       EXPECT_TRUE(t.measured().Visible()) << typed;

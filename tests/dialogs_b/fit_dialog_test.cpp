@@ -9,6 +9,7 @@
 #include "dialogs_b_support.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
+#include "tests/support/entry_messages.h"
 
 namespace vorn::dialogs_b_test {
 namespace {
@@ -178,8 +179,11 @@ TEST(FitDialogRefusals, TextThatIsNoCompleteNumberIsRefusedBeforeAnyFit)
     const ExposureCondition before = s.m().Condition;
     for (const char* typed : {"abc", "2,5", "-3"}) {
       s.fit().measuredHvlBox.UserType(typed);
-      s.services.ExpectMsgBox(edition == Edition::Japanese ? "　実測 HVL (mmAl)：0 より大きい数値を入力して下さい　"
-                                                           : "  Measured HVL (mmAl): enter a number above 0  ");
+      const bool number = std::string(typed) == "-3";
+      const std::string box = edition == Edition::Japanese ? "実測 HVL (mmAl)" : "Measured HVL (mmAl)";
+      s.services.ExpectMsgBox(!number                         ? vorn::testing::NotANumberMessage(edition, box, typed)
+                              : edition == Edition::Japanese ? "　実測 HVL (mmAl)：0 より大きい数値を入力して下さい　"
+                                                             : "  Measured HVL (mmAl): enter a number above 0  ");
       s.fit().okButton.UserClick();
       EXPECT_EQ(s.services.PendingMsgBoxes(), 0u) << typed;
       EXPECT_TRUE(s.fit().measuredHvlBox.HasFocus()) << typed;
@@ -191,7 +195,7 @@ TEST(FitDialogRefusals, TextThatIsNoCompleteNumberIsRefusedBeforeAnyFit)
   FitSession s(Edition::Japanese);
   s.fit().fitToAtrOption.UserClick();
   s.fit().measuredAtrBox.UserType("0.5x");
-  s.services.ExpectMsgBox("　実測 ATR-Index：0 より大きい数値を入力して下さい　");
+  s.services.ExpectMsgBox(vorn::testing::NotANumberMessage(Edition::Japanese, "実測 ATR-Index", "0.5x"));
   s.fit().okButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialogs_b_support.h"
+#include "tests/support/entry_messages.h"
 
 namespace vorn::dialogs_b_test {
 namespace {
@@ -97,7 +98,7 @@ TEST(FluoroscopyMeanCurrent, PulsedWithAnEmptyOrZeroBoxAsksForData)
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
 
   s.f().pulseRateBox.UserType("pps");  // no number: named, not taken as 0
-  s.services.ExpectMsgBox("　パルスレート (pps)：0 より大きい数値を入力して下さい　");
+  s.services.ExpectMsgBox(vorn::testing::NotANumberMessage(Edition::Japanese, "パルスレート (pps)", "pps"));
   s.f().computeButton.UserClick();
   EXPECT_TRUE(s.f().pulseRateBox.HasFocus());
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
@@ -123,7 +124,7 @@ TEST(FluoroscopyMeanCurrent, ContinuousCopiesTheCurrentAsTypedWhenItIsANumber)
   EXPECT_TRUE(s.services.msgBoxes.empty());
   // "1,5" would be taken as 1 mA: refused, and the mean current stays.
   s.f().currentBox.UserType("1,5");
-  s.services.ExpectMsgBox("　透視管電流 (mA)：0 より大きい数値を入力して下さい　");
+  s.services.ExpectMsgBox(vorn::testing::NotANumberMessage(Edition::Japanese, "透視管電流 (mA)", "1,5"));
   s.f().computeButton.UserClick();
   EXPECT_EQ(s.services.PendingMsgBoxes(), 0u);
   EXPECT_EQ(s.f().meanCurrentBox.Text(), "2.50");
@@ -166,8 +167,11 @@ TEST(FluoroscopyOk, AnEmptyOrWrongMeanCurrentIsRefusedAndNothingIsTaken)
     const std::string shown = s.main().tubeCurrentBox.Text();
     for (const char* typed : {"", "abc", "0", "0,12"}) {
       s.f().meanCurrentBox.UserType(typed);
-      s.services.ExpectMsgBox(edition == Edition::Japanese ? "　平均管電流 (mA)：0 より大きい数値を入力して下さい　"
-                                                           : "  Average current (mA): enter a number above 0  ");
+      const bool number = std::string(typed).empty() || std::string(typed) == "0";
+      const std::string box = edition == Edition::Japanese ? "平均管電流 (mA)" : "Average current (mA)";
+      s.services.ExpectMsgBox(!number                        ? vorn::testing::NotANumberMessage(edition, box, typed)
+                              : edition == Edition::Japanese ? "　平均管電流 (mA)：0 より大きい数値を入力して下さい　"
+                                                             : "  Average current (mA): enter a number above 0  ");
       s.f().okButton.UserClick();
       EXPECT_EQ(s.services.PendingMsgBoxes(), 0u) << typed;
       EXPECT_TRUE(s.f().Visible()) << typed;

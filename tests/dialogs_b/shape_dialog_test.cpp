@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialogs_b_support.h"
+#include "tests/support/entry_messages.h"
 
 namespace vorn::dialogs_b_test {
 namespace {
@@ -121,21 +122,21 @@ TEST(ShapeDialogOk, EachBoxOfTheChosenShapeAndTheHistoriesMustHoldANumberAboveZe
     ui::OptionButton mainwin::ShapeDialog::*shape;
     ui::TextBox mainwin::ShapeDialog::*box;  // null: the histories
     const char* typed;
-    const char* message;
+    std::string message;
   };
   const std::vector<Case> cases{
       {&mainwin::ShapeDialog::cylinderOption, &mainwin::ShapeDialog::cylinderRadiusBox, "-5",
        "　Curvature radius (cm)：0 より大きい数値を入力して下さい　"},
       {&mainwin::ShapeDialog::cylinderOption, &mainwin::ShapeDialog::cylinderRadiusBox, "abc",
-       "　Curvature radius (cm)：0 より大きい数値を入力して下さい　"},
+       vorn::testing::NotANumberMessage(Edition::Japanese, "Curvature radius (cm)", "abc")},
       {&mainwin::ShapeDialog::ellipseOption, &mainwin::ShapeDialog::ellipseVerticalBox, "0",
        "　Vertical axis (cm)：0 より大きい数値を入力して下さい　"},
       {&mainwin::ShapeDialog::racetrackOption, &mainwin::ShapeDialog::racetrackLengthBox, "80 cm",
-       "　Length (cm)：0 より大きい数値を入力して下さい　"},
+       vorn::testing::NotANumberMessage(Edition::Japanese, "Length (cm)", "80 cm")},
       {&mainwin::ShapeDialog::racetrackOption, &mainwin::ShapeDialog::racetrackABox, "1e999",
        "　a (cm)：数値が大きすぎます　"},
       {&mainwin::ShapeDialog::cylinderOption, nullptr, "many",
-       "　Photon history of MC calculation：0 より大きい数値を入力して下さい　"},
+       vorn::testing::NotANumberMessage(Edition::Japanese, "Photon history of MC calculation", "many")},
   };
   for (const Case& c : cases) {
     ShapeSession s(Edition::Japanese);

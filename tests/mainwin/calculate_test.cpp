@@ -109,8 +109,8 @@ TEST(CalculateErrorTrap, AFailureLeavesNoResultToShowOrAddUntilTheNextSuccess)
   f.fitButton.UserClick();  // the fit dialog open beside
   ASSERT_TRUE(s->program->fitDialog->Visible());
 
-  // 200 kV: the spectrum and its labels compute, the exposure does not.
-  f.tubeVoltageBox.UserType("200");
+  // 0.3 kV: no photon of the spectrum reaches its first bin (1 keV).
+  f.tubeVoltageBox.UserType("0.3");
   s->services.ExpectMsgBox("　???  正しく計算できませんでした  ???   ");
   f.calculateButton.UserClick();
   EXPECT_EQ(s->services.PendingMsgBoxes(), 0u);
@@ -252,11 +252,11 @@ TEST(CalculateErrorTrap, ADoseOf1000GyOrMoreIsRefused)
   EXPECT_EQ(f.surfaceDoseAirLabel.Caption(), "");
 }
 
-TEST(CalculateErrorTrap, AVoltageBeyondTheTablesIsTrappedInTheEnglishEditionToo)
+TEST(CalculateErrorTrap, AFailureInsideTheRoutinesIsTrappedInTheEnglishEditionToo)
 {
   auto s = StartRegistered(Edition::English);
   MainWindow& f = s->form();
-  f.tubeVoltageBox.SetText("200");
+  f.tubeVoltageBox.SetText("0.3");
   s->services.ExpectMsgBox(" ???  Could not calculate correctly  ??? ");
   f.calculateButton.UserClick();
   EXPECT_EQ(s->services.beeps, 1);

@@ -10,6 +10,7 @@
 
 #include "mainwin/entry_check.h"
 #include "mainwin_test_support.h"
+#include "tests/support/entry_messages.h"
 
 namespace vorn::testing {
 namespace {
@@ -76,6 +77,14 @@ struct BadBox {
 std::string Ja(const char* name, const char* rule) { return std::string("　") + name + rule; }
 std::string En(const char* name, const char* rule) { return std::string("  ") + name + rule; }
 
+// A text that is no number is told so, quoting it, in each edition.
+BadBox NoNumber(ui::TextBox MainWindow::*box, const char* text, const char* japaneseName, const char* englishName,
+                Preset preset = Preset::None)
+{
+  return {box, text, vorn::testing::NotANumberMessage(Edition::Japanese, japaneseName, text),
+          vorn::testing::NotANumberMessage(Edition::English, englishName, text), preset};
+}
+
 class BadBoxTest : public ::testing::TestWithParam<Edition> {};
 
 TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
@@ -85,9 +94,10 @@ TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
   const std::string longSideEn = En("Field size (Long axis) (cm)", kEnAbove);
   const std::vector<BadBox> cases{
       // "0,1" s would give doses of 0.00, "2,5" mm Al 2 mm, "3,2e2" mA 3 mA.
-      {&MainWindow::exposureTimeBox, "0,1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
-      {&MainWindow::addedAlBox, "2,5", Ja("付加フィルタ Al (mm)", kJaZero), En("Added filter Al (mm)", kEnZero)},
-      {&MainWindow::tubeCurrentBox, "3,2e2", Ja("管電流 (mA)", kJaAbove), En("Tube current (mA)", kEnAbove)},
+      NoNumber(&MainWindow::exposureTimeBox, "0,1", "撮影時間 (sec)", "Exposure time (sec)"),
+      NoNumber(&MainWindow::addedAlBox, "2,5", "付加フィルタ Al (mm)", "Added filter Al (mm)"),
+      NoNumber(&MainWindow::inherentFilterBox, "2,5", "固有濾過 (mmAl)", "Inherent filtration (mmAl)"),
+      NoNumber(&MainWindow::tubeCurrentBox, "3,2e2", "管電流 (mA)", "Tube current (mA)"),
       {&MainWindow::exposureTimeBox, "-0.1", Ja("撮影時間 (sec)", kJaAbove), En("Exposure time (sec)", kEnAbove)},
       {&MainWindow::targetAngleBox, "-12", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
       {&MainWindow::targetAngleBox, "90", Ja("ターゲット角度 (度)", kJaAngle), En("Target angle (deg.)", kEnAngle)},
@@ -97,17 +107,22 @@ TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
       {&MainWindow::inherentFilterBox, "-10.5", Ja("固有濾過 (mmAl)", kJaFitted),
        En("Inherent filtration (mmAl)", kEnFitted)},
       {&MainWindow::addedCuBox, "-0.1", Ja("付加フィルタ Cu (mm)", kJaZero), En("Added filter Cu (mm)", kEnZero)},
-      {&MainWindow::tubeVoltageBox, "abc", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
-      {&MainWindow::tubeVoltageBox, "８０", Ja("管電圧 (kV)", kJaAbove), En("Tube voltage (kV)", kEnAbove)},
+      NoNumber(&MainWindow::tubeVoltageBox, "abc", "管電圧 (kV)", "Tube voltage (kV)"),
+      NoNumber(&MainWindow::tubeVoltageBox, "80kV", "管電圧 (kV)", "Tube voltage (kV)"),
+      NoNumber(&MainWindow::tubeVoltageBox, "８０", "管電圧 (kV)", "Tube voltage (kV)"),
+      // A whole paste is quoted by its start only.
+      {&MainWindow::tubeVoltageBox, "0123456789abcdefghijklmnopqrstuvwxyz",
+       vorn::testing::NotANumberMessage(Edition::Japanese, "管電圧 (kV)", "0123456789abcdefghijklmn…"),
+       vorn::testing::NotANumberMessage(Edition::English, "Tube voltage (kV)", "0123456789abcdefghijklmn…")},
       {&MainWindow::tubeVoltageBox, "1e999", Ja("管電圧 (kV)", "：数値が大きすぎます　"),
        En("Tube voltage (kV)", ": the number is too large  ")},
       {&MainWindow::ffdBox, "0", Ja("FFD (cm)", kJaAbove), En("FFD (cm)", kEnAbove)},
       {&MainWindow::thicknessBox, "-1", Ja("被写体厚 (cm)", kJaZero), En("Object thickness (cm)", kEnZero)},
-      {&MainWindow::fsdBox, "80cm", Ja("FSD (cm)", kJaAbove), En("FSD (cm)", kEnAbove)},
+      NoNumber(&MainWindow::fsdBox, "80cm", "FSD (cm)", "FSD (cm)"),
       // A field side of 0, -35.6 or "abc" would become a 1 cm field.
       {&MainWindow::fieldLongSideBox, "0", longSideJa, longSideEn},
       {&MainWindow::fieldLongSideBox, "-35.6", longSideJa, longSideEn},
-      {&MainWindow::fieldLongSideBox, "abc", longSideJa, longSideEn},
+      NoNumber(&MainWindow::fieldLongSideBox, "abc", "長軸方向サイズ (cm)", "Field size (Long axis) (cm)"),
       {&MainWindow::fieldLongSideBox, "", longSideJa, longSideEn, Preset::Else},
       {&MainWindow::fieldShortSideBox, "", Ja("短軸方向サイズ (cm)", kJaAbove),
        En("Field size (Short axis) (cm)", kEnAbove), Preset::Else},
@@ -143,6 +158,61 @@ TEST_P(BadBoxTest, TheFirstBadBoxIsNamedFocusedAndNothingIsComputed)
     EXPECT_EQ(s->m().Result.Hvl1, before.Hvl1) << expected;
     EXPECT_EQ(f.surfaceDoseSoftLabel.Caption(), doseShown) << expected;
     EXPECT_TRUE(f.addToTableButton.Enabled()) << expected;
+  }
+}
+
+TEST_P(BadBoxTest, AVoltageAboveWhatCanBeComputedAndAnFsdNotBelowTheFfdAreToldTheirRange)
+{
+  const Edition edition = GetParam();
+  const bool ja = edition == Edition::Japanese;
+  const std::string upTo150 = ja ? "　管電圧 (kV)：0 より大きく 150 以下の数値を入力して下さい　"
+                                 : "  Tube voltage (kV): enter a number above 0 and up to 150  ";
+  const std::string upTo145 =
+      ja ? "　管電圧 (kV)：0 より大きく 145 以下の数値を入力して下さい（使用中の出力データの最高管電圧）　"
+         : "  Tube voltage (kV): enter a number above 0 and up to 145 (the highest voltage of the output data in use)  ";
+  const std::string fsd = ja ? "　FSD (cm)：0 より大きく FFD の 80 cm より小さい数値を入力して下さい　"
+                             : "  FSD (cm): enter a number above 0 and below the FFD, 80 cm  ";
+  struct Case {
+    const char* kv;
+    const char* ffd;
+    const char* fsd;
+    const char* thickness;
+    const std::string* message;  // null: it computes
+    bool measured = false;
+    bool lowOutputData = false;
+  };
+  const std::vector<Case> cases{
+      {"150", "100", "80", "20", nullptr},       {"150.5", "100", "80", "20", &upTo150},
+      {"200", "100", "80", "20", &upTo150},      {"150.5", "100", "80", "20", &upTo150, true},
+      {"146", "100", "80", "20", &upTo145, false, true},
+      {"146", "100", "80", "20", nullptr, true, true},  // the measured exposure needs no output data
+      // Not the thickness: the FSD is what cannot be.
+      {"80", "80", "80", "0", &fsd},             {"80", "80", "90", "20", &fsd},
+      {"80", "80", "79.5", "0.5", nullptr},
+  };
+  for (const Case& c : cases) {
+    auto s = StartRegistered(edition);
+    MainWindow& f = s->form();
+    if (c.lowOutputData) s->m().Output.OutputTable(1, 12) = 145.0;
+    if (c.measured) {
+      f.measuredExposureOption.UserClick();
+      s->program->measuredExposureDialog->measuredValueBox.UserType("2.58E-04");
+      s->program->measuredExposureDialog->okButton.UserClick();
+    }
+    for (auto [box, text] : {std::pair{&f.tubeVoltageBox, c.kv}, std::pair{&f.ffdBox, c.ffd},
+                             std::pair{&f.fsdBox, c.fsd}, std::pair{&f.thicknessBox, c.thickness}}) {
+      box->UserFocus();
+      box->UserType(text);
+    }
+    if (c.message != nullptr) s->services.ExpectMsgBox(*c.message);
+    f.calculateButton.UserClick();
+    EXPECT_EQ(s->services.PendingMsgBoxes(), 0u) << c.kv << " " << c.fsd;
+    EXPECT_EQ(s->services.msgBoxes.size(), c.message != nullptr ? 1u : 0u) << c.kv << " " << c.fsd;
+    EXPECT_EQ(f.addToTableButton.Enabled(), c.message == nullptr) << c.kv << " " << c.fsd;
+    if (c.message != nullptr) {
+      EXPECT_TRUE((*c.message == fsd ? f.fsdBox : f.tubeVoltageBox).HasFocus()) << *c.message;
+      EXPECT_EQ(s->services.beeps, 1);
+    }
   }
 }
 
