@@ -59,12 +59,12 @@ void Measure(ui::Canvas& canvas, Line& line, double width, bool cutIfWide)
   }
 }
 
-// Whether the lines' ink fits the cell's height, stacked with the gap.
-bool FitsDown(const std::vector<Line>& lines, const CellBox& inner, double gap)
+// Whether the lines' ink fits a height, stacked with the gap.
+bool FitsDown(const std::vector<Line>& lines, double room, double gap)
 {
   double height = gap * static_cast<double>(lines.size() - 1);
   for (const Line& l : lines) height += l.m.inkBottom - l.m.inkTop;
-  return height <= inner.bottom - inner.top;
+  return height <= room;
 }
 
 // The tops of the lines: where they are given when every ink lies inside
@@ -157,8 +157,11 @@ void PrintInCell(ui::Canvas& canvas, const std::vector<Cell>& cells, const CellB
       Measure(canvas, line, width, smallest(line.size));
     }
   }
-  // Down: the largest lines shrink until the stack fits the cell's height.
-  while (!FitsDown(lines, inner, gap)) {
+  // Down: the largest lines shrink until the stack fits the cell's height,
+  // and stacked lines the table's lowest band.
+  double room = inner.bottom - inner.top;
+  if (lines.size() > 1 && limits.lowestBand > 0.0) room = std::min(room, limits.lowestBand - 2.0 * my);
+  while (!FitsDown(lines, room, gap)) {
     double largest = 0.0;
     for (const Line& line : lines) largest = std::max(largest, line.size);
     if (smallest(largest)) break;  // spread as they are

@@ -48,6 +48,10 @@ struct FitLimits {
   double step = 0.75;         // points: whole pixels on the screen
   double marginTwips = 20.0;  // between the ink and a rule
   double gapTwips = 20.0;     // between the ink of stacked lines
+  // Where > 0: the lowest band of the table (canvas units). Stacked lines
+  // are sized for it wherever they stand, so the lines of a cell have one
+  // size in every row, not a smaller one in the lowest band.
+  double lowestBand = 0.0;
 };
 
 // Prints the lines of one cell (one, or several stacked), fitted into the

@@ -75,10 +75,11 @@ void Place(ui::Control& control, const ui::Rect& r) { control.Move(r.left, r.top
 constexpr double kTotalsY = 860;
 
 // The grid's texts shrink to 6.75 points (9 pixels) at the least and keep a
-// pixel and a half between their ink and a rule or the other line of their
-// cell (the glyphs' hinting moves each by up to half a pixel). The first band
-// is the narrowest: its two-line cells need the smallest size.
-constexpr FitLimits kScreenFit{6.75, 0.75, 22.5, 22.5};
+// pixel between their ink and a rule or the other line of their cell (half a
+// pixel clear of the rule's own half pixel). The first band (110 to 151) is
+// the lowest: two-line cells are sized for it in every row, so that they
+// show one size down the table.
+constexpr FitLimits kScreenFit{6.75, 0.75, 15.0, 15.0, 151.0 - 110.0};
 
 }  // namespace
 

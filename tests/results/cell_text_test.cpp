@@ -94,5 +94,23 @@ TEST_F(CellTextTest, TwoLinesThatWouldCrossTheBandsRuleShareTheBand)
   EXPECT_EQ(texts[2]->at, (ui::Point{22, 33}));  // the next cell's text fits where it is
 }
 
+TEST_F(CellTextTest, StackedLinesAreSizedForTheLowestBandInEveryRow)
+{
+  // Bands of 6 and 10 mm: two lines need 6.1 mm at 9 points with the gap and
+  // margins, so they take 8.25 points in both bands; a single line keeps 9.
+  const Ruling ruling({{0, 0, 50, 0}, {0, 6, 50, 6}, {0, 16, 50, 16}, {20, 0, 20, 30}}, CellBox{0, 0, 50, 30});
+  FitLimits lowest = limits;
+  lowest.lowestBand = 6;
+  PrintRowInCells(printer, {{"Site", 2, 1}, {"Flat", 2, 3}}, ruling, 2, lowest);
+  PrintRowInCells(printer, {{"Site", 2, 8}, {"Flat", 2, 12}, {"Alone", 30, 10}}, ruling, 10, lowest);
+  PrintRowInCells(printer, {{"Site", 2, 8}, {"Flat", 2, 12}}, ruling, 10, limits);
+  const auto texts = Printed();
+  ASSERT_EQ(texts.size(), 7u);
+  for (int i : {0, 1, 2, 3}) EXPECT_EQ(texts[i]->font.size, 8.25) << i;
+  EXPECT_EQ(texts[4]->font.size, 9.0);  // "Alone"
+  EXPECT_EQ(texts[5]->font.size, 9.0);  // sized for its own band only
+  EXPECT_EQ(texts[6]->font.size, 9.0);
+}
+
 }  // namespace
 }  // namespace vorn::results

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -332,6 +333,38 @@ TEST_P(FullTableLayout, TheResultWindowShowsEveryTextWhole)
   for (const vorn::testing::TextFit& fit : vorn::testing::WidgetTextFits(name, "Label1"))
     EXPECT_TRUE(fit.Fits()) << fit.need << " x " << fit.needHeight << " in " << fit.have << " x " << fit.haveHeight;
   EXPECT_GE(vorn::testing::ExpectCaptionsFit(*window, form, c.tag), 7);
+}
+
+TEST_P(FullTableLayout, TwoLineCellsShowOneSizeInEveryRowCloseToTheRest)
+{
+  // Fifteen rows of the same result: each two-line cell (site and surface,
+  // FFD and FSD, backscatter factors) has one size down the table, the
+  // lowest band included, at most two pixels below the one-line cells.
+  const LayoutCase& c = GetParam();
+  DesktopSession d(c.edition, c.userName);
+  const ResultTable three = ThreeRowTable();
+  ResultTable t;
+  for (int r = 1; r <= kResultRows; ++r) StoreRow(t, r, RowOf(three, 1).Source());
+  t.ResultRowCount = kResultRows + 1;
+  d.ReadTable(t, c.edition);
+  const double base = d.program->resultWindow->tablePicture.FontSize();
+  // Each text of the row, by where it starts across and what it says: its size in each row.
+  std::map<std::pair<double, std::string>, std::vector<double>> sizesByText;
+  for (const ui::TextItem* text : ui::TextItems(d.program->resultWindow->tablePicture.Items())) {
+    if (text->at.y <= 70) continue;  // the headings (a line's top may lie above its band's rule)
+    sizesByText[{text->at.x, text->text}].push_back(text->font.size);
+  }
+  int stacked = 0;
+  for (const auto& [text, sizes] : sizesByText) {
+    const std::string what = std::string(c.tag) + " \"" + text.second + "\"";
+    EXPECT_EQ(sizes.size(), static_cast<std::size_t>(kResultRows)) << what;
+    EXPECT_EQ(*std::min_element(sizes.begin(), sizes.end()), *std::max_element(sizes.begin(), sizes.end()))
+        << what << ": row 1 " << sizes.front() << ", row 2 " << sizes[1];
+    EXPECT_GE(sizes.front(), base - 1.5) << what;
+    if (sizes.front() < base) ++stacked;
+  }
+  EXPECT_EQ(sizesByText.size(), 22u);
+  EXPECT_LE(stacked, 6);  // only lines that share a cell are smaller
 }
 
 TEST_P(FullTableLayout, ThePrintedSheetShowsEveryTextInItsColumn)
