@@ -15,7 +15,7 @@ constexpr EntryTexts kJapanese{
     .AboveZeroBelow90 = "0 より大きく 90 より小さい数値を入力して下さい",
     .TooLarge = "数値が大きすぎます",
     .NotANumberBefore = "「",
-    .NotANumberAfter = "」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい",
+    .NotANumberAfter = "」は数値として読めません。\n半角の数字と小数点「.」で、単位を付けずに入力して下さい",
     .VoltageUpToBefore = "0 より大きく ",
     .VoltageUpToAfter = " 以下の数値を入力して下さい",
     .VoltageOfOutputData = "（使用中の出力データの最高管電圧）",

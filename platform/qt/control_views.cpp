@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "platform/qt/drawn_widgets.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/key_map.h"
 #include "platform/qt/painting.h"
+#include "platform/qt/text_layout.h"
 #include "platform/ui/ui.h"
 
 namespace vorn::qt {
@@ -68,7 +70,12 @@ public:
   {
     auto& label = static_cast<ui::Label&>(*control_);
     switch (what) {
-      case ui::Prop::Caption: widget()->setText(Q(label.Caption())); break;
+      case ui::Prop::Caption: ShowCaption(); break;
+      case ui::Prop::Geometry:
+      case ui::Prop::Font:
+        ControlView::Apply(what);
+        ShowCaption();
+        break;
       case ui::Prop::Style:
         widget()->setAlignment(ToQAlignment(label.Alignment()) | Qt::AlignTop);
         widget()->setFrameStyle(label.BorderStyle() == ui::BorderStyle::FixedSingle ? QFrame::Box | QFrame::Plain
@@ -101,6 +108,17 @@ public:
 
 private:
   QLabel* widget() const { return static_cast<QLabel*>(widget_); }
+  // A caption wider than the label is broken into even lines (Qt's own wrap
+  // would leave a last character alone); its name stays the caption.
+  void ShowCaption()
+  {
+    const QString caption = Q(static_cast<ui::Label&>(*control_).Caption());
+    // A pixel spare: the label lays out its lines on whole pixels.
+    const double width = widget()->contentsRect().width() - 1.0;
+    const QString shown = width > 0.0 ? EvenText(caption, QFontMetricsF(widget()->font()), width) : caption;
+    widget()->setText(shown);
+    widget()->setAccessibleName(shown == caption ? QString() : caption);
+  }
   bool afterDouble_ = false;
 };
 
@@ -152,11 +170,32 @@ public:
     auto& button = static_cast<ui::CommandButton&>(*control_);
     auto* b = static_cast<QPushButton*>(widget_);
     switch (what) {
-      case ui::Prop::Caption: b->setText(Q(button.Caption())); break;
+      case ui::Prop::Caption: ShowCaption(); break;
+      case ui::Prop::Geometry:
+      case ui::Prop::Font:
+        ControlView::Apply(what);
+        ShowCaption();
+        break;
       case ui::Prop::ForeColor:
       case ui::Prop::BackColor: SetColors(b, QPalette::Button, button.BackColor(), QPalette::ButtonText, button.ForeColor()); break;
       default: ControlView::Apply(what);
     }
+  }
+
+private:
+  // A push button does not wrap its caption: the lines the old desktop
+  // showed it on are laid out here; its name stays the caption.
+  void ShowCaption()
+  {
+    auto* b = static_cast<QPushButton*>(widget_);
+    const QString caption = Q(static_cast<ui::CommandButton&>(*control_).Caption());
+    const QStyle* style = b->style();
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+    const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+    const QString shown = ButtonCaptionText(caption, QFontMetricsF(b->font()), b->width() - 2 * (margin / 2 + frame),
+                                            b->height() - 2 * frame);
+    b->setText(shown);
+    b->setAccessibleName(shown == caption ? QString() : caption);
   }
 
 protected:

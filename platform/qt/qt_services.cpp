@@ -20,6 +20,7 @@
 #include <signal.h>
 #include <sys/types.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -28,6 +29,7 @@
 #include "platform/errors.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/painting.h"
+#include "platform/qt/text_layout.h"
 #include "platform/ui/geometry.h"
 #include "platform/ui/program_start.h"
 
@@ -42,6 +44,16 @@ constexpr int kTitleBarExtra = 160;
 QPageLayout::Orientation ToQOrientation(ui::Orientation o)
 {
   return o == ui::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// Lines of a message box's text no wider than the box wraps them at by
+// itself (half the screen, at most 500 pixels, less its icon and margins),
+// broken into even lines instead of leaving a last word or character alone.
+double MessageTextWidth()
+{
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int half = screen != nullptr ? screen->availableGeometry().width() / 2 : 500;
+  return std::min(half, 500) - 100;
 }
 
 QMessageBox::Icon ToQIcon(int style)
@@ -83,6 +95,7 @@ ui::MsgAnswer QtServices::MsgBox(const std::string& text, int style, const std::
   QMessageBox box(ToQIcon(style), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::NoButton,
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
+  box.setText(EvenText(box.text(), QFontMetricsF(box.font()), MessageTextWidth()));
   struct Choice {
     QPushButton* button;
     ui::MsgAnswer answer;

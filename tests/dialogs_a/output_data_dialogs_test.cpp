@@ -186,18 +186,18 @@ TEST(OutputEditor, RefusesWhatItsFileCouldNotHoldOrReadBack)
     const char* english;
   };
   const std::vector<Case> cases{
-      {1, "abc", "　定電圧 40 kV：「abc」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
+      {1, "abc", "　定電圧 40 kV：「abc」は数値として読めません。\n半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
        "  Constant 40 kV: \"abc\" is not a number: type it with a decimal point (.) and without a unit  "},
       {5, "-1E-07", "　定電圧 80 kV：0 以上の数値を入力して下さい　", "  Constant 80 kV: enter a number of 0 or more  "},
       {24, "3,6E-06",
-       "　三相12ﾋﾟｰｸ 150 kV：「3,6E-06」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
+       "　三相12ﾋﾟｰｸ 150 kV：「3,6E-06」は数値として読めません。\n半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
        "  3 phase 12 150 kV: \"3,6E-06\" is not a number: type it with a decimal point (.) and without a unit  "},
       {30, "", "　単相全波 90 kV：0 以上の数値を入力して下さい　", "  Single 90 kV: enter a number of 0 or more  "},
       {13, "1e999", "　三相12ﾋﾟｰｸ 40 kV：数値が大きすぎます　", "  3 phase 12 40 kV: the number is too large  "},
       // Finite, but written with three digits it reads back as beyond any number.
       {13, "1.7976E+308", "　三相12ﾋﾟｰｸ 40 kV：数値が大きすぎます　", "  3 phase 12 40 kV: the number is too large  "},
       {38, "-0.1", "　定電圧 銅 (mm)：0 以上の数値を入力して下さい　", "  Constant Cu (mm): enter a number of 0 or more  "},
-      {41, "2,5", "　単相全波 アルミ (mm)：「2,5」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
+      {41, "2,5", "　単相全波 アルミ (mm)：「2,5」は数値として読めません。\n半角の数字と小数点「.」で、単位を付けずに入力して下さい　",
        "  Single Al (mm): \"2,5\" is not a number: type it with a decimal point (.) and without a unit  "},
       {43, "", "　ファイル名を入力して下さい　", "  Input the file name  "},
       {43, "   ", "　ファイル名を入力して下さい　", "  Input the file name  "},

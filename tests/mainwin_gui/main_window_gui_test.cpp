@@ -27,6 +27,7 @@
 #include "platform/qt/widget_binding.h"
 #include "tests/mainwin/mainwin_test_support.h"
 #include "tests/support/entry_messages.h"
+#include "tests/support/text_fit.h"
 #include "text/error_texts.h"
 #include "text/mainwin_texts.h"
 
@@ -288,8 +289,9 @@ TEST(MainWindowGuiChecks, ABadBoxIsNamedInAWarningAndTheFocusGoesIntoIt)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 
-    EXPECT_EQ(shown, Q(vorn::testing::NotANumberMessage(
-                         edition, edition == Edition::Japanese ? "付加フィルタ Al (mm)" : "Added filter Al (mm)", "2,5")));
+    EXPECT_EQ(testing::WordsOf(shown),
+              testing::WordsOf(Q(vorn::testing::NotANumberMessage(
+                  edition, edition == Edition::Japanese ? "付加フィルタ Al (mm)" : "Added filter Al (mm)", "2,5"))));
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_TRUE(form.addedAlBox.HasFocus());
     EXPECT_EQ(QApplication::focusWidget(), added_al);
@@ -333,15 +335,15 @@ TEST(MainWindowGuiMessages, ASecondCopyAndAnUnexpectedErrorAreToldInRealBoxes)
     photograph(second, QString(VORN_MAINWIN_GUI_OUTPUT) + "/already_running_" + tag + ".png");
     mainwin::MainProgram copy(edition, services);
     copy.Start();
-    EXPECT_EQ(second.text.toStdString(), MainWinTextsFor(edition).AlreadyRunningHere);
+    EXPECT_EQ(testing::WordsOf(second.text), testing::WordsOf(Q(std::string(MainWinTextsFor(edition).AlreadyRunningHere))));
     EXPECT_EQ(second.icon, QMessageBox::Warning);
     EXPECT_TRUE(copy.app.Ended());
 
     Seen unexpected;
     photograph(unexpected, QString(VORN_MAINWIN_GUI_OUTPUT) + "/unexpected_error_" + tag + ".png");
     first.app.ReportUntrappedError(std::make_exception_ptr(std::bad_alloc()));
-    EXPECT_EQ(unexpected.text.toStdString(), std::string(ErrorTextsFor(edition).StepNotFinished) + "\n" +
-                                                 std::string(ErrorTextsFor(edition).OutOfMemory));
+    EXPECT_EQ(testing::WordsOf(unexpected.text), testing::WordsOf(Q(std::string(ErrorTextsFor(edition).StepNotFinished) +
+                                                                    "\n" + std::string(ErrorTextsFor(edition).OutOfMemory))));
     EXPECT_EQ(unexpected.icon, QMessageBox::Critical);
     EXPECT_FALSE(first.app.Ended());
     EXPECT_TRUE(binding.WindowOf(*first.mainWindow)->isVisible());

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <filesystem>
 
@@ -312,6 +313,85 @@ TEST_F(SheetWindowTest, OneKeyPressIsOneKeyDownWithOrWithoutKeyPreview)
   QTest::keyClick(window->WidgetOf(sheet.siteList), Qt::Key_Down);
   EXPECT_EQ(listKeys, 1);
   EXPECT_EQ(formKeys, 2);
+}
+
+// ---------------------------------------------------------------- captions in lines
+
+class Captions : public ui::Form {
+public:
+  explicit Captions(ui::Application& app) : Form(app, "Captions")
+  {
+    SetSize(6000, 4000);
+    SetFont({"Arial", 9});
+    for (ui::CommandButton* b : {&showButton, &lowButton}) b->SetCaption("         Show         the result table");
+    narrowButton.SetCaption("Re-calculation by measured HVL");
+    hintLabel.SetFont({"メイリオ", 9});
+    hintLabel.SetCaption("ファイル名を拡張子なしで入力して下さい");  // 19 characters of 12 pixels
+  }
+  ui::CommandButton showButton{*this, "Command10", {0, 0, 3360, 480}};
+  ui::CommandButton lowButton{*this, "Command11", {0, 600, 3360, 300}};
+  ui::CommandButton narrowButton{*this, "Command12", {0, 1000, 1500, 600}};
+  ui::Label hintLabel{*this, "Label1", {0, 1800, 3300, 600}};  // room for 18 of them
+};
+
+class CaptionsWindowTest : public ::testing::Test {
+protected:
+  ui::testing::TempFolder folder;
+  QtServices services{folder.path()};
+  ui::Application app{services, "Vorn test"};
+  WidgetBinding binding{app};
+  Captions form{app};
+  FormWindow* window = nullptr;
+
+  void SetUp() override
+  {
+    form.Show();
+    window = binding.WindowOf(form);
+    ASSERT_NE(window, nullptr);
+  }
+  // Each line's width against the room a button gives its caption.
+  static void ExpectLinesFit(QPushButton* b)
+  {
+    const int frame = b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+    const int margin = b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+    const QFontMetricsF metrics(b->font());
+    const QStringList lines = b->text().split('\n');
+    for (const QString& line : lines)
+      EXPECT_LE(metrics.horizontalAdvance(line), b->width() - 2 * (margin / 2 + frame)) << line.toStdString();
+    EXPECT_LE(static_cast<double>(lines.size()) * metrics.lineSpacing(), b->height() - 2 * frame);
+  }
+};
+
+TEST_F(CaptionsWindowTest, AButtonShowsItsCaptionOnTheLinesItsBlanksAskFor)
+{
+  auto* show = Find<QPushButton>(window, form.showButton);
+  EXPECT_EQ(show->text(), QString("Show\nthe result table"));
+  ExpectLinesFit(show);
+  EXPECT_EQ(show->accessibleName(), QString("         Show         the result table"));
+  // Too low for two lines: the blanks stay blanks.
+  EXPECT_EQ(Find<QPushButton>(window, form.lowButton)->text(), QString("         Show         the result table"));
+  // Too narrow for one line: it wraps at its blanks, as the old desktop's buttons did.
+  auto* narrow = Find<QPushButton>(window, form.narrowButton);
+  EXPECT_EQ(narrow->text().count('\n'), 1);
+  EXPECT_EQ(QString(narrow->text()).replace('\n', ' '), QString("Re-calculation by measured HVL"));
+  ExpectLinesFit(narrow);
+  // A caption that fits again shows as it is.
+  form.narrowButton.Move(0, 1000, 4500, 600);
+  EXPECT_EQ(narrow->text(), QString("Re-calculation by measured HVL"));
+  EXPECT_EQ(narrow->accessibleName(), QString());
+}
+
+TEST_F(CaptionsWindowTest, AJapaneseCaptionWiderThanItsLabelBreaksIntoEvenLines)
+{
+  // Filled line by line, the last character would stand alone ("下さ" / "い").
+  auto* label = Find<QLabel>(window, form.hintLabel);
+  const QStringList lines = label->text().split('\n');
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines.join(QString()), QString("ファイル名を拡張子なしで入力して下さい"));
+  EXPECT_GE(lines.back().size(), lines.front().size() - 2) << label->text().toStdString();
+  const QFontMetricsF metrics(label->font());
+  for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), label->contentsRect().width());
+  EXPECT_EQ(label->accessibleName(), QString("ファイル名を拡張子なしで入力して下さい"));
 }
 
 TEST(KeyMapTest, QtKeysBecomeTheOldRuntimesCodes)

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <new>
 
@@ -135,6 +137,25 @@ TEST_F(QtServicesTest, AShortMessageLeavesRoomForTheWholeTitle)
   AnswerNextBox(QMessageBox::Ok);
   services.MsgBox("  Select file  ", ui::vbOKOnly, "t");
   EXPECT_LT(shownWidth, needed);  // a short title leaves the box narrow
+}
+
+TEST_F(QtServicesTest, ALongMessageIsShownInEvenLines)
+{
+  // Wrapped by the box itself, its last line would hold a character or two.
+  const QString text("　入射表面線量が 1000 Gy を超えます。管電流、撮影時間、１ｍの照射線量を確かめて下さい　");
+  AnswerNextBox(QMessageBox::Ok);
+  services.MsgBox(text.toStdString(), ui::vbExclamation, "t");
+  const QStringList lines = shownText.split('\n');
+  ASSERT_GE(lines.size(), 2);
+  EXPECT_EQ(shownText.remove('\n').remove(' '), QString(text).remove(' '));
+  const QFontMetricsF metrics(QApplication::font());
+  double shortest = 1e9;
+  double longest = 0.0;
+  for (const QString& line : lines) {
+    shortest = std::min(shortest, metrics.horizontalAdvance(line));
+    longest = std::max(longest, metrics.horizontalAdvance(line));
+  }
+  EXPECT_GE(shortest, longest / 2.0) << shownText.toStdString();
 }
 
 TEST_F(QtServicesTest, ShellStartsAProgramOrSaysWhichOneIsMissing)

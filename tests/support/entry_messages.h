@@ -11,7 +11,7 @@ namespace vorn::testing {
 inline std::string NotANumberMessage(Edition edition, const std::string& box, const std::string& typed)
 {
   if (edition == Edition::Japanese) {
-    return "　" + box + "：「" + typed + "」は数値として読めません。半角の数字と小数点「.」で、単位を付けずに入力して下さい　";
+    return "　" + box + "：「" + typed + "」は数値として読めません。\n半角の数字と小数点「.」で、単位を付けずに入力して下さい　";
   }
   return "  " + box + ": \"" + typed + "\" is not a number: type it with a decimal point (.) and without a unit  ";
 }

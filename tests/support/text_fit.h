@@ -77,6 +77,11 @@ inline std::vector<TextFit> WidgetTextFits(QWidget* widget, const std::string& n
   return fits;
 }
 
+// A text as a message box or label shows it, broken into lines where it was
+// too wide, with its line breaks and blanks left out: the same words as the
+// text given to it.
+inline QString WordsOf(QString shown) { return shown.remove(QLatin1Char('\n')).remove(QLatin1Char(' ')); }
+
 // Every visible control's caption of a shown form; returns how many were measured.
 inline int ExpectCaptionsFit(const qt::FormWindow& window, const ui::Container& container, const std::string& tag)
 {
