@@ -20,7 +20,7 @@ constexpr EntryTexts kJapanese{
     .VoltageUpToAfter = " 以下の数値を入力して下さい",
     .VoltageOfOutputData = "（使用中の出力データの最高管電圧）",
     .FsdBelowFfdBefore = "0 より大きく FFD の ",
-    .FsdBelowFfdAfter = " cm より小さい数値を入力して下さい",
+    .FsdBelowFfdAfter = "\u00A0cm より小さい数値を入力して下さい",
 
     .VoltageBelowOutputData = "　管電圧が出力データの範囲より低いため、１ｍの照射線量を計算できません　",
     .FileNameMissing = "　ファイル名を入力して下さい　",
@@ -45,7 +45,7 @@ constexpr EntryTexts kEnglish{
     .VoltageUpToAfter = "",
     .VoltageOfOutputData = " (the highest voltage of the output data in use)",
     .FsdBelowFfdBefore = "enter a number above 0 and below the FFD, ",
-    .FsdBelowFfdAfter = " cm",
+    .FsdBelowFfdAfter = "\u00A0cm",
 
     .VoltageBelowOutputData =
         "  The tube voltage lies below the output data: the exposure at 1 m cannot be calculated  ",

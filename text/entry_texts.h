@@ -32,7 +32,8 @@ struct EntryTexts {
   std::string_view VoltageUpToAfter;
   std::string_view VoltageOfOutputData;
   // The FSD not below the FFD: the skin lies between the focus and the
-  // film. Before + the FFD in cm + After.
+  // film. Before + the FFD in cm + After (which starts with a no-break
+  // space: a line never breaks between the number and its unit).
   std::string_view FsdBelowFfdBefore;
   std::string_view FsdBelowFfdAfter;
 

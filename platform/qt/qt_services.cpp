@@ -53,7 +53,7 @@ double MessageTextWidth()
 {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const int half = screen != nullptr ? screen->availableGeometry().width() / 2 : 500;
-  return std::min(half, 500) - 100;
+  return std::min(half, 500) - 90;
 }
 
 QMessageBox::Icon ToQIcon(int style)

@@ -170,8 +170,8 @@ TEST_P(BadBoxTest, AVoltageAboveWhatCanBeComputedAndAnFsdNotBelowTheFfdAreToldTh
   const std::string upTo145 =
       ja ? "　管電圧 (kV)：0 より大きく 145 以下の数値を入力して下さい（使用中の出力データの最高管電圧）　"
          : "  Tube voltage (kV): enter a number above 0 and up to 145 (the highest voltage of the output data in use)  ";
-  const std::string fsd = ja ? "　FSD (cm)：0 より大きく FFD の 80 cm より小さい数値を入力して下さい　"
-                             : "  FSD (cm): enter a number above 0 and below the FFD, 80 cm  ";
+  const std::string fsd = ja ? "　FSD (cm)：0 より大きく FFD の 80\u00A0cm より小さい数値を入力して下さい　"
+                             : "  FSD (cm): enter a number above 0 and below the FFD, 80\u00A0cm  ";
   struct Case {
     const char* kv;
     const char* ffd;
