@@ -90,7 +90,6 @@ bool MainWindow::RefuseCondition(bool storeBoxes)
   const ConditionBoxes boxes{tubeVoltageBox, EntryBoxName(texts_.TubeVoltage.caption, texts_.TubeVoltage.unit), fsdBox,
                              EntryBoxName(texts_.Fsd.caption, texts_.Fsd.unit)};
   if (const auto refusal = CheckConditionLimits(boxes, c, program_.Module().Output, program_.edition)) {
-    EndFailedCalculation();
     ReportRefusal(App(), *refusal);
     return true;
   }
