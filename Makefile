@@ -1,6 +1,7 @@
 # The two commands of the README:
-#   make run    build, copy the shipped data into a fresh working folder and
-#               start the main program there (EDITION=E English, EDITION=J Japanese)
+#   make run    build the programs, put them and the shipped data into the working
+#               folder run/E (made once, kept between runs) and start the main
+#               program there (EDITION=E English, EDITION=J Japanese)
 #   make test   build and run the whole test suite (also under the sanitizers)
 # Both install the Debian packages they need first when they are missing.
 
@@ -15,7 +16,7 @@ PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libb
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test test-main test-sanitize run data clean
+.PHONY: all deps configure build programs test test-main test-sanitize run data clean
 
 all: build
 
@@ -54,16 +55,29 @@ test-sanitize: deps
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j $(JOBS) -L unit
 
-run: build
-	@if [ -x $(BUILD)/apps/vorn-$(EDITION) ]; then \
-	  rm -rf "$(WORKDIR)" && mkdir -p "$(WORKDIR)" && cp -r data/. "$(WORKDIR)/" && \
-	  cp $(BUILD)/apps/vorn-* $(BUILD)/apps/vorn18*_PDD $(BUILD)/apps/Vorn18*_PDD $(BUILD)/tools/*/Tubrin \
-	     $(BUILD)/tools/*/Ovalis $(BUILD)/tools/*/Lapmoor "$(WORKDIR)/" 2>/dev/null; \
-	  cd "$(WORKDIR)" && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./vorn-$(EDITION); \
-	  else xvfb-run -a ./vorn-$(EDITION); fi; \
-	else \
-	  echo "The windows of the main program come with a later change; the computing core is built and tested by 'make test'."; \
-	fi
+# The programs that `make run` starts and copies; `make test` builds the rest.
+PROGRAMS := vorn-E vorn-J Vorn18E_PDD vorn18J_PDD Tubrin Ovalis Lapmoor
+
+programs: configure
+	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMS)
+
+# The working folder is made once. Later runs put the programs in afresh and
+# add the shipped data files that are missing, but never replace or delete a
+# file that is there: the user name kept in Primary.dat and dATR.dat, the site
+# list, saved result files, PDF sheets and output-data files are the user's.
+# (`install` writes a new file in place of a program, so a program still
+# running there goes on undisturbed.)
+run: programs
+	@mkdir -p "$(WORKDIR)"
+	@for p in apps/vorn-E apps/vorn-J apps/Vorn18E_PDD apps/vorn18J_PDD \
+	          tools/bsfprog/Tubrin tools/bsfprog/Ovalis tools/bsfprog/Lapmoor; do \
+	  install -m 755 "$(BUILD)/$$p" "$(WORKDIR)/" || exit 1; \
+	done
+	@cd data && find . -type f -exec sh -c 'for f; do t="$$0/$$f"; \
+	  if [ ! -e "$$t" ] && [ ! -L "$$t" ]; then mkdir -p "$${t%/*}" && cp -p "$$f" "$$t" || exit 1; fi; \
+	  done' "$(WORKDIR)" {} +
+	@cd "$(WORKDIR)" && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./vorn-$(EDITION); \
+	  else xvfb-run -a ./vorn-$(EDITION); fi
 
 # Regenerates every shipped data table (the Monte Carlo tables take tens of minutes).
 data: build
