@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/errors.h"
+#include "platform/ui/application.h"
 
 namespace fs = std::filesystem;
 
@@ -136,7 +137,7 @@ void DirListBox::UserOpen(int row)
 // ---------------------------------------------------------------- DriveListBox
 
 DriveListBox::DriveListBox(Container& parent, std::string name, Rect bounds)
-    : DriveListBox(parent, std::move(name), bounds, SystemDriveRoots())
+    : DriveListBox(parent, std::move(name), bounds, SystemDriveRoots(parent.OwnerForm().App().WorkingFolder()))
 {
 }
 

@@ -86,8 +86,9 @@ private:
   int listIndex_ = -1;
 };
 
-// The volumes a user picks from: the file-system root, the home folder and
-// mounted volumes (see FindDrives). The drive is a folder path ("/").
+// The places a user keeps files: the working folder, the home folder,
+// removable media and network shares (see FindDrives). A drive is a folder
+// path.
 class DriveListBox final : public Control {
 public:
   DriveListBox(Container& parent, std::string name, Rect bounds = {});

@@ -1,7 +1,10 @@
 #include "platform/ui/file_names.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <system_error>
 #include <unistd.h>
 #include <pwd.h>
@@ -139,46 +142,84 @@ std::vector<std::string> ListFolders(const fs::path& folder)
   });
 }
 
-DriveRoots SystemDriveRoots()
+DriveRoots SystemDriveRoots(const fs::path& workingFolder)
 {
   DriveRoots roots;
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') roots.home = home;
-  if (const char* user = std::getenv("USER"); user != nullptr && *user != '\0') {
-    roots.userName = user;
-  } else if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_name != nullptr) {
-    roots.userName = pw->pw_name;
+  roots.workingFolder = workingFolder;
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    roots.home = home;
+  } else if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+    roots.home = pw->pw_dir;
   }
-  roots.mountFolders = {"/mnt"};
-  roots.userMountFolders = {"/media", "/run/media"};
   return roots;
 }
+
+namespace {
+
+// The mount table writes blanks, tabs, line ends and backslashes in a path
+// as octal escapes ("\040").
+std::string UnescapeMountPath(std::string_view field)
+{
+  std::string path;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 3 < field.size()) {
+      const std::string_view digits = field.substr(i + 1, 3);
+      if (std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '7'; })) {
+        path.push_back(static_cast<char>((digits[0] - '0') * 64 + (digits[1] - '0') * 8 + (digits[2] - '0')));
+        i += 3;
+        continue;
+      }
+    }
+    path.push_back(field[i]);
+  }
+  return path;
+}
+
+bool IsNetworkFileSystem(std::string_view type)
+{
+  static constexpr std::array<std::string_view, 13> kNetwork{
+      "nfs",  "nfs4",      "cifs",      "smb3",          "smbfs",         "ncpfs",        "afs",
+      "ceph", "glusterfs", "fuse.sshfs", "fuse.glusterfs", "fuse.rclone",  "davfs"};
+  return std::find(kNetwork.begin(), kNetwork.end(), type) != kNetwork.end();
+}
+
+// Whether `path` lies inside `folder` (not the folder itself).
+bool Inside(const fs::path& path, const fs::path& folder)
+{
+  const fs::path relative = path.lexically_relative(folder);
+  return !relative.empty() && relative != "." && *relative.begin() != "..";
+}
+
+}  // namespace
 
 std::vector<std::string> FindDrives(const DriveRoots& roots)
 {
   std::vector<std::string> drives;
   auto add = [&drives](const fs::path& p) {
-    if (!IsFolder(p)) return;
+    if (p.empty() || !IsFolder(p)) return;
     const std::string text = p.lexically_normal().string();
     if (std::find(drives.begin(), drives.end(), text) == drives.end()) drives.push_back(text);
   };
-  add(roots.root);
-  if (!roots.home.empty()) add(roots.home);
-  std::vector<fs::path> volumes;
-  for (const fs::path& folder : roots.mountFolders)
-    for (const std::string& name : ListFolders(folder)) volumes.push_back(folder / name);
-  for (const fs::path& folder : roots.userMountFolders) {
-    for (const std::string& name : ListFolders(folder)) {
-      // /media/<user>/<volume> on current desktops, /media/<volume> on older ones.
-      if (!roots.userName.empty() && name == roots.userName) {
-        for (const std::string& volume : ListFolders(folder / name)) volumes.push_back(folder / name / volume);
-      } else if (folder.filename() != "media" || folder.parent_path().filename() != "run") {
-        volumes.push_back(folder / name);
-      }
-    }
+  add(roots.workingFolder);
+  add(roots.home);
+  std::vector<fs::path> places;
+  std::ifstream table(roots.mountTable);
+  std::string line;
+  while (std::getline(table, line)) {
+    std::istringstream fields(line);
+    std::string source;
+    std::string where;
+    std::string type;
+    if (!(fields >> source >> where >> type)) continue;
+    const fs::path mountPoint = UnescapeMountPath(where);
+    const bool removable =
+        source.starts_with("/dev/") && std::any_of(roots.mediaFolders.begin(), roots.mediaFolders.end(),
+                                                   [&](const fs::path& media) { return Inside(mountPoint, media); });
+    if (removable || IsNetworkFileSystem(type)) places.push_back(mountPoint);
   }
-  std::sort(volumes.begin(), volumes.end(),
+  std::sort(places.begin(), places.end(),
             [](const fs::path& a, const fs::path& b) { return NaturalLess(a.string(), b.string()); });
-  for (const fs::path& v : volumes) add(v);
+  for (const fs::path& p : places) add(p);
   return drives;
 }
 

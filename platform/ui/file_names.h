@@ -27,21 +27,24 @@ std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::str
 // The visible sub-folders of a folder, in natural order.
 std::vector<std::string> ListFolders(const std::filesystem::path& folder);
 
-// Where the drive list looks for volumes a user would pick from.
+// Where the drive list looks for the places a user keeps files.
 struct DriveRoots {
-  std::filesystem::path root = "/";
-  std::filesystem::path home;                      // the user's home folder
-  std::vector<std::filesystem::path> mountFolders;  // each sub-folder is a volume ("/mnt")
-  std::vector<std::filesystem::path> userMountFolders;  // volumes lie one level down, under the user's name ("/media")
-  std::string userName;
+  std::filesystem::path workingFolder;  // the program's working folder
+  std::filesystem::path home;           // the user's home folder
+  // The system's table of mounted file systems (the format of /proc/self/mounts).
+  std::filesystem::path mountTable = "/proc/self/mounts";
+  // Where the desktop and the administrator mount removable media.
+  std::vector<std::filesystem::path> mediaFolders{"/media", "/run/media", "/mnt"};
 };
 
-// The roots of this machine: "/", $HOME, the folders in /mnt, and the volumes
-// that the desktop mounts in /media/<user>, /run/media/<user> and /media.
-DriveRoots SystemDriveRoots();
+// The places of this machine: the working folder, $HOME and the mount table.
+DriveRoots SystemDriveRoots(const std::filesystem::path& workingFolder);
 
-// The drive list: the root, the home folder, then the mounted volumes in
-// natural order; only folders that exist, each once.
+// The drive list: the working folder, the home folder, then in natural order
+// the removable media (a device mounted in one of the media folders) and the
+// network shares (NFS, SMB, SSHFS ...) wherever they are mounted; only folders
+// that exist, each once. The system's own mounts (/, /proc, /sys, /run ...)
+// are not places to keep files.
 std::vector<std::string> FindDrives(const DriveRoots& roots);
 
 }  // namespace vorn::ui

@@ -103,11 +103,18 @@ protected:
   DriveRoots roots;
   FileListTest()
   {
-    roots.root = folder.path();
+    roots.workingFolder = folder.MakeFolder("work");
     roots.home = folder.MakeFolder("home/me");
-    roots.mountFolders = {folder.MakeFolder("mnt")};
-    roots.userMountFolders = {folder.MakeFolder("media"), folder.MakeFolder("run/media")};
-    roots.userName = "me";
+    roots.mountTable = folder.path() / "mounts";
+    roots.mediaFolders = {folder.MakeFolder("media"), folder.MakeFolder("run/media"), folder.MakeFolder("mnt")};
+  }
+  // A mount table naming these mount points (in the folder) after the system's own.
+  void Mount(const std::vector<std::string>& lines)
+  {
+    std::string table = "proc /proc proc rw 0 0\nsysfs /sys sysfs rw 0 0\ntmpfs /run tmpfs rw 0 0\n"
+                        "/dev/sda1 / ext4 rw 0 0\n";
+    for (const std::string& line : lines) table += line + "\n";
+    folder.Write("mounts", table);
   }
 };
 
@@ -190,28 +197,33 @@ TEST_F(FileListTest, OpeningAFolderThatWentAwayOnlyRefreshes)
   EXPECT_EQ(dialog.folderList.Rows().back().label, "data");  // the stale row is gone
 }
 
-TEST_F(FileListTest, DrivesAreTheRootHomeAndMountedVolumes)
+TEST_F(FileListTest, DrivesAreTheWorkingFolderHomeRemovableMediaAndNetworkShares)
 {
-  folder.MakeFolder("mnt/usb2");
-  folder.MakeFolder("mnt/usb10");
-  folder.MakeFolder("media/me/CDROM");
-  folder.MakeFolder("media/OLDSTICK");
-  folder.MakeFolder("run/media/me/Stick");
-  folder.MakeFolder("run/media/other/Private");
-  folder.Write("mnt/file-not-a-volume");
   const std::string base = folder.path().string();
-  EXPECT_EQ(FindDrives(roots), (Names{base, base + "/home/me", base + "/media/me/CDROM", base + "/media/OLDSTICK",
-                                      base + "/mnt/usb2", base + "/mnt/usb10", base + "/run/media/me/Stick"}));
-  DriveRoots missing = roots;
-  missing.home = folder.path() / "nobody";
-  EXPECT_EQ(FindDrives(missing).size(), 6u);
+  for (const char* place : {"media/me/USB STICK", "media/me/CDROM", "mnt/nfs", "mnt/sandbox", "home/me/share", "srv/data"})
+    folder.MakeFolder(place);
+  Mount({"/dev/sdb1 " + base + "/media/me/USB\\040STICK vfat rw 0 0",  // a blank, escaped
+         "/dev/sr0 " + base + "/media/me/CDROM iso9660 ro 0 0",
+         "/dev/sdc1 " + base + "/media/me/unplugged vfat rw 0 0",  // its folder is gone
+         "tmpfs " + base + "/mnt/sandbox tmpfs rw 0 0",            // not a device
+         "server:/export " + base + "/mnt/nfs nfs4 rw 0 0",
+         "//nas/share " + base + "/home/me/share cifs rw 0 0",
+         "/dev/sdd1 " + base + "/srv/data ext4 rw 0 0",  // a disk of the system's
+         "/dev/sde1 " + base + "/media ext4 rw 0 0"});   // the media folder itself
+  EXPECT_EQ(FindDrives(roots), (Names{base + "/work", base + "/home/me", base + "/home/me/share",
+                                      base + "/media/me/CDROM", base + "/media/me/USB STICK", base + "/mnt/nfs"}));
+  DriveRoots bare = roots;
+  bare.home = folder.path() / "nobody";
+  bare.mountTable = folder.path() / "no-such-table";
+  EXPECT_EQ(FindDrives(bare), (Names{base + "/work"}));
 }
 
 TEST_F(FileListTest, ChoosingADriveChangesTheFolders)
 {
   folder.MakeFolder("mnt/usb/results");
+  Mount({"/dev/sdb1 " + (folder.path() / "mnt/usb").string() + " vfat rw 0 0"});
   FileDialog dialog(app, roots);
-  EXPECT_EQ(dialog.driveList.Drive(), folder.path().string());
+  EXPECT_EQ(dialog.driveList.Drive(), (folder.path() / "work").string());
   ASSERT_EQ(dialog.driveList.ListCount(), 3);
   dialog.Show();
   dialog.driveList.UserChoose(2);
