@@ -1,5 +1,8 @@
 #include "results/file_dialog_lists.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "platform/errors.h"
 #include "platform/ui/utf8.h"
 
@@ -57,6 +60,19 @@ std::string WithoutExtension(const std::string& fileName)
     while (end > 0 && (static_cast<unsigned char>(fileName[end]) & 0xC0) == 0x80) --end;
   }
   return fileName.substr(0, end);
+}
+
+std::string CsvFileName(const std::string& typedName)
+{
+  constexpr std::string_view kExtension = ".csv";
+  if (typedName.size() > kExtension.size()) {
+    const std::string_view tail = std::string_view(typedName).substr(typedName.size() - kExtension.size());
+    const bool typed = std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
+      return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+    });
+    if (typed) return typedName;
+  }
+  return typedName + std::string(kExtension);
 }
 
 }  // namespace vorn::results

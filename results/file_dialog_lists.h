@@ -24,4 +24,8 @@ void ListFolderAgain(ui::DirListBox& dir, ui::FileListBox& files, const std::fil
 // A listed file's name without its extension (".csv"): its last four characters.
 std::string WithoutExtension(const std::string& fileName);
 
+// The file a typed name saves to: the name with ".csv" added, unless the user
+// typed the extension already (in any case: "ward.CSV").
+std::string CsvFileName(const std::string& typedName);
+
 }  // namespace vorn::results

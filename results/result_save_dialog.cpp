@@ -60,9 +60,7 @@ void ResultSaveDialog::OkButton_Click()
     App().MsgBox(std::string(t.InputNameAndComment), ui::vbExclamation);
     return;
   }
-  // A name typed with its extension gets a second one, as the label asks for
-  // the name without it.
-  const std::string fileName = fileNameBox.Text() + ".csv";
+  const std::string fileName = CsvFileName(fileNameBox.Text());
   const std::filesystem::path path = fileList.Path() / fileName;
   try {
     if (fileName.find('/') != std::string::npos) {

@@ -100,17 +100,22 @@ TEST(SaveDialog, MissingCommentOrNameIsRefused)
   EXPECT_FALSE(fs::exists(s.dir() / "ward3.csv"));
 }
 
-TEST(SaveDialog, ANameWithItsExtensionGetsASecondOne)
+TEST(SaveDialog, ANameTypedWithItsExtensionIsNotGivenASecondOne)
 {
   Session s(Edition::English);
   s.table() = ThreeRowTable();
-  s.window().saveButton.UserClick();
-  ResultSaveDialog& d = *s.program->resultSaveDialog;
-  d.commentBox.UserType("c");
-  d.fileNameBox.UserType("chest.csv");
-  s.services.ExpectMsgBox("　The calculation result was saved in Excel (csv) format　");
-  d.okButton.UserClick();
-  EXPECT_TRUE(fs::exists(s.dir() / "chest.csv.csv"));
+  for (const std::string typed : {"chest.csv", "Ward.CSV", "notes.txt"}) {
+    s.window().saveButton.UserClick();
+    ResultSaveDialog& d = *s.program->resultSaveDialog;
+    d.commentBox.UserType("c");
+    d.fileNameBox.UserType(typed);
+    s.services.ExpectMsgBox("　The calculation result was saved in Excel (csv) format　");
+    d.okButton.UserClick();
+  }
+  EXPECT_TRUE(fs::exists(s.dir() / "chest.csv"));
+  EXPECT_TRUE(fs::exists(s.dir() / "Ward.CSV"));
+  EXPECT_TRUE(fs::exists(s.dir() / "notes.txt.csv"));  // another extension is part of the name
+  EXPECT_FALSE(fs::exists(s.dir() / "chest.csv.csv"));
 }
 
 TEST(SaveDialog, ATargetThatCannotBeWrittenIsReportedAndNothingIsLost)
