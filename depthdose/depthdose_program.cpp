@@ -3,6 +3,7 @@
 #include "depthdose/effective_dose_window.h"
 #include "depthdose/graph_window.h"
 #include "text/error_texts.h"
+#include "text/message_box_texts.h"
 
 namespace vorn::pdd {
 
@@ -18,6 +19,9 @@ DepthDoseProgram::DepthDoseProgram(Edition edition, ui::Services& services)
   app.SetUntrappedErrorText([this](std::exception_ptr error) {
     return UntrappedErrorText(error, edition_, WorkingFolder());
   });
+  const MessageBoxTexts& buttons = MessageBoxTextsFor(edition_);
+  services.SetMsgButtonCaptions({std::string(buttons.Ok), std::string(buttons.Cancel), std::string(buttons.Yes),
+                                 std::string(buttons.No)});
   // The fixed text, then what failed, naming the file or the value.
   module_->OnCalcFailure = [this](const CalcFailure& failure) {
     app.MsgBox(failure.message + "\n" + failure.cause, ui::vbOKOnly);

@@ -2,6 +2,7 @@
 
 #include "mainwin/working_files.h"
 #include "text/error_texts.h"
+#include "text/message_box_texts.h"
 #include "text/mainwin_texts.h"
 
 namespace vorn::mainwin {
@@ -15,6 +16,9 @@ MainProgram::MainProgram(Edition editionOfProgram, ui::Services& services)
   app.SetUntrappedErrorText([this](std::exception_ptr error) {
     return UntrappedErrorText(error, edition, WorkingFolder());
   });
+  const MessageBoxTexts& buttons = MessageBoxTextsFor(edition);
+  services.SetMsgButtonCaptions({std::string(buttons.Ok), std::string(buttons.Cancel), std::string(buttons.Yes),
+                                 std::string(buttons.No)});
 }
 
 MainProgram::~MainProgram() = default;

@@ -101,24 +101,28 @@ ui::MsgAnswer QtServices::MsgBox(const std::string& text, int style, const std::
     ui::MsgAnswer answer;
   };
   std::vector<Choice> choices;
-  auto add = [&](QMessageBox::StandardButton b, ui::MsgAnswer answer) {
-    choices.push_back({box.addButton(b), answer});
+  // Qt's own captions are English; the program's edition gives them.
+  auto add = [&](QMessageBox::StandardButton b, const std::string& caption, ui::MsgAnswer answer) {
+    QPushButton* button = box.addButton(b);
+    button->setText(QString::fromStdString(caption));
+    choices.push_back({button, answer});
   };
+  const ui::MsgButtonCaptions& caption = buttonCaptions_;
   switch (ui::MsgButtons(style)) {
     case ui::vbOKCancel:
-      add(QMessageBox::Ok, ui::vbOK);
-      add(QMessageBox::Cancel, ui::vbCancel);
+      add(QMessageBox::Ok, caption.ok, ui::vbOK);
+      add(QMessageBox::Cancel, caption.cancel, ui::vbCancel);
       break;
     case ui::vbYesNo:
-      add(QMessageBox::Yes, ui::vbYes);
-      add(QMessageBox::No, ui::vbNo);
+      add(QMessageBox::Yes, caption.yes, ui::vbYes);
+      add(QMessageBox::No, caption.no, ui::vbNo);
       break;
     case ui::vbYesNoCancel:
-      add(QMessageBox::Yes, ui::vbYes);
-      add(QMessageBox::No, ui::vbNo);
-      add(QMessageBox::Cancel, ui::vbCancel);
+      add(QMessageBox::Yes, caption.yes, ui::vbYes);
+      add(QMessageBox::No, caption.no, ui::vbNo);
+      add(QMessageBox::Cancel, caption.cancel, ui::vbCancel);
       break;
-    default: add(QMessageBox::Ok, ui::vbOK); break;
+    default: add(QMessageBox::Ok, caption.ok, ui::vbOK); break;
   }
   // The first button is the default, as on the old desktop; closing the box
   // is Cancel where there is one, else the last button (OK, or No).

@@ -29,6 +29,7 @@ public:
 
   // At least as wide as its title and the frame's title bar need.
   ui::MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) override;
+  void SetMsgButtonCaptions(const ui::MsgButtonCaptions& captions) override { buttonCaptions_ = captions; }
   void Beep() override;
   // Starts the program found by ui::FindProgram, detached, in the working folder.
   long long Shell(const std::string& program) override;
@@ -45,6 +46,7 @@ public:
 private:
   std::filesystem::path workingFolder_;
   PrintTarget target_ = PrintTarget::DefaultPrinter;
+  ui::MsgButtonCaptions buttonCaptions_;
   QtFontMetrics metrics_;
 };
 

@@ -37,6 +37,14 @@ enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 // Throws std::invalid_argument for a button set or icon not listed above.
 void CheckMsgStyle(int style);
 
+// The captions of a message box's buttons, in the program's language.
+struct MsgButtonCaptions {
+  std::string ok = "OK";
+  std::string cancel = "Cancel";
+  std::string yes = "Yes";
+  std::string no = "No";
+};
+
 enum class Orientation { Portrait = 1, Landscape = 2 };
 
 struct PrintedPage {
@@ -64,6 +72,8 @@ public:
   virtual ~Services() = default;
   // A modal message box; see the style constants above.
   virtual MsgAnswer MsgBox(const std::string& text, int style, const std::string& title) = 0;
+  // The program's edition names the buttons of its message boxes.
+  virtual void SetMsgButtonCaptions(const MsgButtonCaptions&) {}
   virtual void Beep() = 0;
   // Starts a program by file name, detached, without arguments and without
   // waiting (see program_start.h for where it is looked for); returns the
