@@ -65,6 +65,7 @@ AtrExplanationWindow::AtrExplanationWindow(MainProgram& program)
   closeButton.SetCaption(std::string(t.Close));
 
   Load = [this] { Form_Load(); };
+  SetCancelButton(closeButton);
   closeButton.Click = [this] { CloseButton_Click(); };
 }
 

@@ -31,6 +31,7 @@ ExitDialog::ExitDialog(MainProgram& program) : Form(program.app, "Form6"), progr
   yesButton.SetCaption(std::string(t.Yes));
   noButton.SetCaption(std::string(t.No));
 
+  SetCancelButton(noButton);
   yesButton.Click = [this] { YesButton_Click(); };
   noButton.Click = [this] { NoButton_Click(); };
 }

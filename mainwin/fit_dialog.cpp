@@ -56,6 +56,8 @@ FitDialog::FitDialog(MainProgram& program)
 
   measuredHvlBox.KeyDown = [this](int keyCode, int) { MeasuredHvlBox_KeyDown(keyCode); };
   measuredAtrBox.KeyDown = [this](int keyCode, int) { MeasuredAtrBox_KeyDown(keyCode); };
+  SetDefaultButton(okButton);
+  SetCancelButton(cancelButton);
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
   aboutAtrButton.Click = [this] { AboutAtrButton_Click(); };

@@ -42,6 +42,8 @@ FluoroscopyDialog::FluoroscopyDialog(MainProgram& program)
   pulseRateBox.KeyDown = [this](int keyCode, int) { PulseRateBox_KeyDown(keyCode); };
   pulseWidthBox.KeyDown = [this](int keyCode, int) { PulseWidthBox_KeyDown(keyCode); };
   meanCurrentBox.KeyDown = [this](int keyCode, int) { MeanCurrentBox_KeyDown(keyCode); };
+  SetDefaultButton(okButton);
+  SetCancelButton(cancelButton);
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
   computeButton.Click = [this] { ComputeButton_Click(); };

@@ -44,6 +44,8 @@ MeasuredExposureDialog::MeasuredExposureDialog(MainProgram& program) : Form(prog
   cancelButton.SetCaption(std::string(t.Cancel));
 
   measuredValueBox.KeyDown = [this](int keyCode, int) { MeasuredValueBox_KeyDown(keyCode); };
+  SetDefaultButton(okButton);
+  SetCancelButton(cancelButton);
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
   Unload = [this](bool&) { Form_Unload(); };

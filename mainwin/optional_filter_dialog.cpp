@@ -38,6 +38,8 @@ OptionalFilterDialog::OptionalFilterDialog(MainProgram& program)
 
   materialFileList.Click = [this] { MaterialFileList_Click(); };
   thicknessBox.KeyDown = [this](int keyCode, int) { ThicknessBox_KeyDown(keyCode); };
+  SetDefaultButton(setButton);
+  SetCancelButton(cancelButton);
   setButton.Click = [this] { SetButton_Click(); };
   removeButton.Click = [this] { RemoveButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };

@@ -27,6 +27,8 @@ OutputDataChooser::OutputDataChooser(MainProgram& program)
   cancelButton.SetCaption(std::string(t.Cancel));
 
   outputFileList.Click = [this] { OutputFileList_Click(); };
+  SetDefaultButton(okButton);
+  SetCancelButton(cancelButton);
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
 }

@@ -101,6 +101,8 @@ OutputDataEditor::OutputDataEditor(MainProgram& program)
   cancelButton.SetCaption(std::string(t.Cancel));
 
   ConnectEnterChain();
+  SetDefaultButton(saveButton);
+  SetCancelButton(cancelButton);
   saveButton.Click = [this] { SaveButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
 }

@@ -85,6 +85,8 @@ ShapeDialog::ShapeDialog(MainProgram& program)
   racetrackABox.KeyDown = [this](int keyCode, int) { RacetrackABox_KeyDown(keyCode); };
   racetrackBBox.KeyDown = [this](int keyCode, int) { RacetrackBBox_KeyDown(keyCode); };
   racetrackLengthBox.KeyDown = [this](int keyCode, int) { RacetrackLengthBox_KeyDown(keyCode); };
+  SetDefaultButton(okButton);
+  SetCancelButton(cancelButton);
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
   // Closed through its frame, the dialog chooses no shape: the same as Cancel

@@ -21,6 +21,7 @@ ShapePreviewWindow::ShapePreviewWindow(MainProgram& program) : Form(program.app,
   closeButton.SetFontName(std::string(t.Font));
   closeButton.SetFontSize(14.25);
 
+  SetCancelButton(closeButton);
   closeButton.Click = [this] { CloseButton_Click(); };
 }
 

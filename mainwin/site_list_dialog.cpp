@@ -54,6 +54,7 @@ SiteListDialog::SiteListDialog(MainProgram& program)
   deleteButton.SetCaption(std::string(t.DeleteSite));
   cancelButton.SetCaption(std::string(t.Cancel));
 
+  SetCancelButton(cancelButton);
   addButton.Click = [this] { AddButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
   deleteButton.Click = [this] { DeleteButton_Click(); };

@@ -27,6 +27,8 @@ UserNameChangeDialog::UserNameChangeDialog(MainProgram& program)
     SetSize(Width(), Height() - 600);
   }
 
+  SetDefaultButton(okButton);
+  SetCancelButton(cancelButton);
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
 }

@@ -35,6 +35,8 @@ UserNameRegistrationDialog::UserNameRegistrationDialog(MainProgram& program)
     SetSize(Width(), Height() - 600);
   }
 
+  SetDefaultButton(okButton);
+  SetCancelButton(cancelButton);
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
 }

@@ -25,6 +25,8 @@ ResultSaveDialog::ResultSaveDialog(ResultHost& host) : Form(host.Desktop(), "For
   fileList.SetPattern("*.csv");
 
   Load = [this] { Form_Load(); };
+  SetDefaultButton(okButton);
+  SetCancelButton(cancelButton);
   okButton.Click = [this] { OkButton_Click(); };
   cancelButton.Click = [this] { CancelButton_Click(); };
   driveList.Change = [this] { DriveList_Change(); };

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/ui/application.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/keys.h"
 
 namespace vorn::ui {
@@ -227,10 +228,43 @@ void Form::UserKeyDown(int keyCode, int shift)
   app_.RunEvent([=, this] { DeliverKey(keyCode, shift, KeyCharacter(keyCode, shift)); });
 }
 
+void Form::SetDefaultButton(CommandButton& button)
+{
+  if (&button.OwnerForm() != this) throw std::invalid_argument(button.Name() + " is not a button of " + name_);
+  defaultButton_ = &button;
+}
+
+void Form::SetCancelButton(CommandButton& button)
+{
+  if (&button.OwnerForm() != this) throw std::invalid_argument(button.Name() + " is not a button of " + name_);
+  cancelButton_ = &button;
+}
+
+CommandButton* Form::ButtonForKey(int keyCode, int shift, const Control* target) const
+{
+  if (shift != 0) return nullptr;
+  CommandButton* button = nullptr;
+  if (keyCode == vbKeyEscape) {
+    button = cancelButton_;
+  } else if (keyCode == vbKeyReturn) {
+    const bool targetKeepsEnter =
+        target != nullptr && (target->KeyDown || target->Kind() == ui::Kind::CommandButton);
+    if (!targetKeepsEnter) button = defaultButton_;
+  }
+  return button != nullptr && button->Reachable() ? button : nullptr;
+}
+
 void Form::DeliverKey(int keyCode, int shift, int ascii)
 {
   Control* target = active_ != nullptr && active_->Reachable() ? active_ : nullptr;
   if (keyPreview_ && !app_.Ended()) KeyDown.Raise(keyCode, shift);
+  if (CommandButton* button = ButtonForKey(keyCode, shift, target); button != nullptr && Shown()) {
+    // As a click: LostFocus of the box being left stores its value first.
+    Control& pressed = *button;
+    pressed.SetFocus();
+    if (pressed.Usable()) pressed.OnUserClick();
+    return;
+  }
   if (target != nullptr && active_ == target && !app_.Ended()) target->KeyDown.Raise(keyCode, shift);
   if (ascii == 0) return;
   if (keyPreview_ && !app_.Ended()) KeyPress.Raise(ascii);
@@ -252,6 +286,8 @@ void Form::MoveFocus(Control* to)
 void Form::ControlGone(Control* control)
 {
   if (active_ == control) active_ = nullptr;
+  if (defaultButton_ == control) defaultButton_ = nullptr;
+  if (cancelButton_ == control) cancelButton_ = nullptr;
   if (WindowBinding* binding = app_.Binding()) binding->ControlDestroyed(*control);
 }
 

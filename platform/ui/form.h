@@ -25,6 +25,7 @@
 namespace vorn::ui {
 
 class Application;
+class CommandButton;
 
 // Why a form is being unloaded (the QueryUnload event's second argument).
 enum class UnloadMode { ControlMenu = 0, Code = 1 };
@@ -100,6 +101,17 @@ public:
   // A key pressed in the window: to the form first when KeyPreview is on, then
   // to the active control.
   void UserKeyDown(int keyCode, int shift = 0);
+  // The buttons that Enter and Escape press, as a click would (the focus moves
+  // to the button first). Escape presses the cancel button wherever the focus
+  // is. Enter presses the default button unless the focused control has a
+  // KeyDown routine of its own (a box's Enter chain keeps the key) or is a
+  // command button (which Enter presses itself). A button that cannot be
+  // used (disabled, hidden) leaves the key to the focused control. The
+  // button must be one of this form's.
+  void SetDefaultButton(CommandButton& button);
+  void SetCancelButton(CommandButton& button);
+  CommandButton* DefaultButton() const { return defaultButton_; }
+  CommandButton* CancelButton() const { return cancelButton_; }
 
   // ---- events ----
   Event<> Load;
@@ -125,6 +137,7 @@ private:
   void ControlGone(Control* control);
   int NextTabIndex() { return nextTabIndex_++; }
   void DeliverKey(int keyCode, int shift, int ascii);
+  CommandButton* ButtonForKey(int keyCode, int shift, const Control* target) const;
   bool UnloadWith(UnloadMode mode);
   void HideForEnd();
 
@@ -143,6 +156,8 @@ private:
   bool unloaded_ = false;
   bool visible_ = false;
   Control* active_ = nullptr;
+  CommandButton* defaultButton_ = nullptr;
+  CommandButton* cancelButton_ = nullptr;
   int nextTabIndex_ = 0;
 };
 

@@ -132,6 +132,39 @@ TEST_F(FocusTest, ClickingAButtonLeavesTheBoxFirst)
   EXPECT_EQ(form.stored, "80");
 }
 
+TEST_F(FocusTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton)
+{
+  form.SetDefaultButton(form.firstButton);
+  form.SetCancelButton(form.secondButton);
+  auto clicks = [this](const char* entry) { return std::count(form.log.begin(), form.log.end(), entry); };
+  // A box without an Enter chain: Enter presses the default as a click would,
+  // leaving the box first.
+  form.thirdBox.UserKeyDown(vbKeyReturn);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"Text1.LostFocus", "Text3.GotFocus", "Text3.LostFocus",
+                                                "Command1.GotFocus", "Command1.Click"}));
+  // A box's Enter chain keeps the key.
+  form.log.clear();
+  form.firstBox.UserKeyDown(vbKeyReturn);
+  EXPECT_EQ(form.ActiveControl(), &form.secondBox);
+  EXPECT_EQ(clicks("Command1.Click"), 0);
+  // Escape presses the cancel button wherever the focus is; the box is stored.
+  form.secondBox.UserType("80");
+  form.secondBox.UserKeyDown(vbKeyEscape);
+  EXPECT_EQ(form.stored, "80");
+  EXPECT_EQ(clicks("Command2.Click"), 1);
+  // A focused button is Enter's own (the window presses it), and a disabled
+  // default leaves Enter to the box.
+  form.log.clear();
+  form.secondButton.UserKeyDown(vbKeyReturn);
+  form.firstButton.SetEnabled(false);
+  form.thirdBox.UserKeyDown(vbKeyReturn);
+  form.thirdBox.UserKeyDown(vbKeyReturn, vbShiftMask);
+  EXPECT_EQ(clicks("Command1.Click") + clicks("Command2.Click"), 0);
+  EXPECT_EQ(form.ActiveControl(), &form.thirdBox);
+  Entry other(app);
+  EXPECT_THROW(other.SetCancelButton(form.secondButton), std::invalid_argument);
+}
+
 TEST_F(FocusTest, ALostFocusRoutineThatMovesTheFocusWins)
 {
   form.firstBox.LostFocus = [this] { form.thirdBox.SetFocus(); };
