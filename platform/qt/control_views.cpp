@@ -57,6 +57,14 @@ int SelectedRow(const QListWidget* list)
   return selected.isEmpty() ? -1 : list->row(selected.front());
 }
 
+// Selects the whole text, so that typing replaces it, with the cursor at its
+// start: a long text shows from its start, as one set by the program does.
+void SelectAll(QLineEdit* edit)
+{
+  const auto length = static_cast<int>(edit->text().size());
+  edit->setSelection(length, -length);
+}
+
 // ---------------------------------------------------------------- kinds
 
 class LabelView final : public ControlView {
@@ -136,10 +144,16 @@ public:
     switch (what) {
       case ui::Prop::Text:
         if (edit()->text() != Q(box.Text())) {
+          // A box whose whole text was selected for typing over stays so.
+          const bool wholeSelected = edit()->hasFocus() && edit()->selectedText() == edit()->text();
           edit()->setText(Q(box.Text()));
-          // A text set by the program shows from its start, as on the old
-          // desktop (Qt would show its end, with the cursor there).
-          edit()->setCursorPosition(0);
+          if (wholeSelected) {
+            SelectAll(edit());
+          } else {
+            // A text set by the program shows from its start, as on the old
+            // desktop (Qt would show its end, with the cursor there).
+            edit()->setCursorPosition(0);
+          }
         }
         break;
       case ui::Prop::Style:
@@ -151,6 +165,8 @@ public:
       default: ControlView::Apply(what);
     }
   }
+
+  void FocusArrived() override { SelectAll(edit()); }
 
 private:
   QLineEdit* edit() const { return static_cast<QLineEdit*>(widget_); }
@@ -208,16 +224,28 @@ protected:
   }
 };
 
+// An option button whose checked state only the model sets: a click (mouse,
+// space, an arrow key within the group) is reported to the model, which
+// selects and runs the option's routine. Its group is its parent widget, as
+// the model's is its container, so the accessibility bus sees a radio button.
+class OptionRadio final : public QRadioButton {
+public:
+  using QRadioButton::QRadioButton;
+
+protected:
+  void nextCheckState() override {}
+};
+
 class OptionButtonView final : public ControlView {
 public:
   OptionButtonView(FormWindow& w, ui::OptionButton& option, QWidget* parent)
-      : ControlView(w, option, new QRadioButton(parent))
+      : ControlView(w, option, new OptionRadio(parent))
   {
     auto* r = static_cast<QRadioButton*>(widget_);
-    r->setAutoExclusive(false);  // the model keeps the groups
-    QObject::connect(r, &QRadioButton::clicked, r, [this] {
-      window_.User(*this, [this] { control_->UserClick(); });
-      if (control_ != nullptr) Apply(ui::Prop::Value);  // Qt toggled it; the model says what it is
+    QObject::connect(r, &QRadioButton::clicked, r, [this] { Selected(); });
+    // An assistive tool checks the button without a click: the same choice.
+    QObject::connect(r, &QRadioButton::toggled, r, [this](bool checked) {
+      if (checked) Selected();
     });
   }
   void Apply(ui::Prop what) override
@@ -228,13 +256,28 @@ public:
       case ui::Prop::Caption: r->setText(Q(option.Caption())); break;
       case ui::Prop::Value: {
         const QSignalBlocker block(r);
-        r->setChecked(option.Value());
+        if (!option.Value() && r->isChecked()) {
+          // The model may leave its group with none selected; Qt would keep
+          // the checked button of a group checked.
+          r->setAutoExclusive(false);
+          r->setChecked(false);
+          r->setAutoExclusive(true);
+        } else {
+          r->setChecked(option.Value());
+        }
         break;
       }
       case ui::Prop::ForeColor:
       case ui::Prop::BackColor: SetColors(r, QPalette::Window, option.BackColor(), QPalette::WindowText, option.ForeColor()); break;
       default: ControlView::Apply(what);
     }
+  }
+
+private:
+  void Selected()
+  {
+    window_.User(*this, [this] { control_->UserClick(); });
+    if (control_ != nullptr) Apply(ui::Prop::Value);  // what the model made of it
   }
 };
 
@@ -310,6 +353,11 @@ public:
       case ui::Prop::BackColor: SetColors(c, QPalette::Base, combo.BackColor(), QPalette::Text, combo.ForeColor()); break;
       default: ControlView::Apply(what);
     }
+  }
+
+  void FocusArrived() override
+  {
+    if (QLineEdit* line = box()->lineEdit()) SelectAll(line);
   }
 
 private:

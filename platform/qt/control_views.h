@@ -36,6 +36,9 @@ public:
   virtual void Apply(ui::Prop what);
   virtual void Forget();
 
+  // The program moved the focus here (not a click or Tab).
+  virtual void FocusArrived() {}
+
   // Widget -> model, from the window's event filter; true consumes the event.
   bool Key(QKeyEvent* event);
   virtual bool Mouse(QMouseEvent*) { return false; }

@@ -5,6 +5,10 @@
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QPalette>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -12,6 +16,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/key_map.h"
 #include "platform/qt/painting.h"
+#include "platform/qt/window_placement.h"
 #include "platform/ui/application.h"
 #include "platform/ui/keys.h"
 
@@ -22,6 +27,18 @@ namespace {
 constexpr double kPixelsPerTwip = 1.0 / ui::kTwipsPerPixel;
 
 int Pixels(double twips) { return static_cast<int>(std::lround(twips * kPixelsPerTwip)); }
+
+// A frame that the desktop has not drawn yet is taken to be about as large as
+// a common title bar and border.
+const QMargins kGuessedFrame(4, 36, 4, 4);
+
+QMargins FrameOf(const QWidget& window)
+{
+  const QRect frame = window.frameGeometry();
+  const QRect inside = window.geometry();
+  return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+          frame.bottom() - inside.bottom()};
+}
 
 // The border of a picture box lies inside its widget; its controls start within.
 double InsetOf(const ui::Container& container)
@@ -45,13 +62,24 @@ private:
   FormWindow& window_;
 };
 
-FormWindow::FormWindow(ui::Form& form) : QWidget(nullptr), form_(&form)
+FormWindow::FormWindow(ui::Form& form)
+    : QWidget(nullptr), form_(&form), scroll_(new QScrollArea(this)), surface_(new QWidget)
 {
   setObjectName(QString::fromStdString(form.Name()));
+  // The form's size is fixed: a maximize button would do nothing.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setAutoFillBackground(true);
+  surface_->setObjectName(QStringLiteral("surface"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  scroll_->setWidget(surface_);  // scroll bars appear only where the screen cuts the form off
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
   const ApplyScope scope(*this);
   building_ = true;
-  Build(form, this);
+  Build(form, surface_);
   for (ControlView* view : order_) view->ApplyAll();
   // Lines, shapes and labels lie under boxes and buttons, as on the old desktop.
   for (auto it = order_.rbegin(); it != order_.rend(); ++it)
@@ -67,11 +95,9 @@ FormWindow::~FormWindow()
 {
   ++applying_;  // nothing reaches the model from here on
   for (ControlView* view : order_) view->Forget();
-  for (QObject* child : children())
-    if (child->isWidgetType()) child->removeEventFilter(this);
+  for (QWidget* child : findChildren<QWidget*>()) child->removeEventFilter(this);
   // The control widgets go before the views their signals call.
-  const auto widgets = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-  qDeleteAll(widgets);
+  delete scroll_;
 }
 
 void FormWindow::Build(const ui::Container& container, QWidget* parent)
@@ -104,7 +130,7 @@ QWidget* FormWindow::WidgetOf(const ui::Control& control) const
 QWidget* FormWindow::ContainerWidget(const ui::Container& container) const
 {
   if (const auto* control = dynamic_cast<const ui::Control*>(&container)) return WidgetOf(*control);
-  return const_cast<FormWindow*>(this);
+  return surface_;
 }
 
 void FormWindow::FormChanged(ui::Prop what)
@@ -114,8 +140,14 @@ void FormWindow::FormChanged(ui::Prop what)
   switch (what) {
     case ui::Prop::Caption: setWindowTitle(QString::fromStdString(form_->Caption())); break;
     case ui::Prop::Geometry:
-      setFixedSize(Pixels(form_->Width()), Pixels(form_->Height()));
-      if (form_->HasPosition()) move(Pixels(form_->Left()), Pixels(form_->Top()));
+      surface_->setFixedSize(Pixels(form_->Width()), Pixels(form_->Height()));
+      Fit();
+      if (form_->HasPosition()) {
+        const QPoint wanted(Pixels(form_->Left()), Pixels(form_->Top()));
+        const QScreen* screen = TargetScreen();
+        move(screen != nullptr ? KeepInside(wanted, size().grownBy(FrameMargins()), screen->availableGeometry())
+                               : wanted);
+      }
       break;
     case ui::Prop::BackColor: {
       QPalette p = palette();
@@ -129,6 +161,11 @@ void FormWindow::FormChanged(ui::Prop what)
       break;
     case ui::Prop::Visible:
       if (form_->Visible()) {
+        if (!shownBefore_) {
+          shownBefore_ = true;
+          Fit();
+          PlaceOnFirstShow();
+        }
         show();
         if (ui::Control* active = form_->ActiveControl()) FocusChanged(active);
       } else {
@@ -158,7 +195,16 @@ void FormWindow::FocusChanged(ui::Control* now)
     if (QWidget* focused = focusWidget()) focused->clearFocus();
     return;
   }
-  if (QWidget* w = WidgetOf(*now)) w->setFocus(Qt::OtherFocusReason);
+  ControlView* view = ViewOf(*now);
+  QWidget* w = view != nullptr ? view->Widget() : nullptr;
+  if (w == nullptr) return;
+  // The program moved the focus (an Enter chain, a dialog's first box): the
+  // box's text is selected, so that typing replaces it, as after Tab. A click
+  // or Tab has moved Qt's focus already and placed the cursor itself.
+  const bool fromProgram = !w->hasFocus();
+  w->setFocus(Qt::OtherFocusReason);
+  if (fromProgram) view->FocusArrived();
+  scroll_->ensureWidgetVisible(w);
 }
 
 void FormWindow::ControlDestroyed(ui::Control& control)
@@ -275,6 +321,72 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
       return view->Mouse(static_cast<QMouseEvent*>(event));
     default: return false;
   }
+}
+
+QMargins FormWindow::FrameMargins() const
+{
+  if (isVisible()) {
+    if (const QMargins own = FrameOf(*this); !own.isNull()) return own;
+  }
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (dynamic_cast<FormWindow*>(w) == nullptr || !w->isVisible()) continue;
+    if (const QMargins other = FrameOf(*w); !other.isNull()) return other;
+  }
+  return kGuessedFrame;
+}
+
+FormWindow* FormWindow::OwnerWindow() const
+{
+  // The window the user was in when this one opened: the program's front
+  // window (this one is not in front before it is shown).
+  const ui::Form* front = form_ != nullptr ? form_->App().FrontForm() : nullptr;
+  if (front == nullptr || front == form_) return nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    auto* window = dynamic_cast<FormWindow*>(w);
+    if (window != nullptr && window->Form() == front && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+QScreen* FormWindow::TargetScreen() const
+{
+  if (isVisible()) return screen();
+  if (form_ != nullptr && form_->HasPosition()) {
+    if (QScreen* at = QGuiApplication::screenAt(QPoint(Pixels(form_->Left()), Pixels(form_->Top())))) return at;
+  }
+  if (const FormWindow* owner = OwnerWindow()) return owner->screen();
+  return QGuiApplication::primaryScreen();
+}
+
+void FormWindow::Fit()
+{
+  const QSize content = surface_->size();
+  const QScreen* screen = TargetScreen();
+  if (screen == nullptr) {
+    setFixedSize(content);
+    return;
+  }
+  const QMargins frame = FrameMargins();
+  const QRect area = screen->availableGeometry();
+  const QSize room(area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom());
+  const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+  setFixedSize(FittedSize(content, room, bar));
+}
+
+void FormWindow::PlaceOnFirstShow()
+{
+  const QScreen* screen = TargetScreen();
+  if (form_ == nullptr || screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QSize frame = size().grownBy(FrameMargins());
+  if (form_->HasPosition()) {
+    move(KeepInside(QPoint(Pixels(form_->Left()), Pixels(form_->Top())), frame, area));
+  } else if (const FormWindow* owner = OwnerWindow()) {
+    QRect ownerFrame = owner->frameGeometry();
+    if (FrameOf(*owner).isNull()) ownerFrame = owner->geometry().marginsAdded(FrameMargins());
+    move(PlaceBeside(ownerFrame, frame, area));
+  }
+  // A window of its own (the program's first) is placed by the desktop.
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

@@ -1,5 +1,8 @@
 // The window of one form: a QWidget at the form's size (15 twips a pixel)
-// holding one widget per control, kept in step with the model.
+// holding one widget per control, kept in step with the model. A window
+// keeps inside the available area of its screen: one larger than that shows
+// the form in a scrolled area. Its size is fixed, so it offers no maximize
+// button.
 #pragma once
 
 #include <functional>
@@ -8,11 +11,15 @@
 #include <vector>
 
 #include <QHash>
+#include <QMargins>
 #include <QWidget>
 
 #include "platform/qt/control_views.h"
 #include "platform/ui/form.h"
 #include "platform/ui/picture_box.h"
+
+class QScreen;
+class QScrollArea;
 
 namespace vorn::qt {
 
@@ -62,8 +69,21 @@ private:
   ControlView* ViewOf(const ui::Control& control) const;
   QWidget* ContainerWidget(const ui::Container& container) const;
   void ApplyTabOrder();
+  // The window at its fitted size on the screen it is on or goes to.
+  void Fit();
+  // Where the window goes when it is first shown: inside its screen, beside
+  // the window it belongs to when the form has no place of its own.
+  void PlaceOnFirstShow();
+  FormWindow* OwnerWindow() const;
+  QScreen* TargetScreen() const;
+  // The frame around the inside: this window's own once the desktop has
+  // framed it, else one of the program's framed windows', else a guess.
+  QMargins FrameMargins() const;
 
   ui::Form* form_;
+  QScrollArea* scroll_;
+  QWidget* surface_;  // the form's inside, the controls' parent
+  bool shownBefore_ = false;
   std::map<const ui::Control*, std::unique_ptr<ControlView>> views_;
   std::vector<ControlView*> order_;  // creation order
   QHash<QObject*, ControlView*> byWidget_;

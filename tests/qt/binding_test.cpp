@@ -1,5 +1,7 @@
 // The control model bound to real widgets (offscreen): the example form and a
 // form of lists, lines and check boxes, driven through Qt.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +12,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
 #include <filesystem>
@@ -19,6 +24,7 @@
 #include "platform/qt/key_map.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/widget_binding.h"
+#include "platform/qt/window_placement.h"
 #include "platform/ui/ui.h"
 #include "tests/ui/example_form.h"
 #include "tests/ui/ui_test_support.h"
@@ -104,6 +110,43 @@ TEST_F(ExampleWindowTest, TypingAndEnterDriveTheModel)
   EXPECT_DOUBLE_EQ(form.tubeVoltage, 120.0);  // LostFocus ran
   EXPECT_TRUE(form.currentBox.HasFocus());
   EXPECT_EQ(QApplication::focusWidget(), window->WidgetOf(form.currentBox));
+}
+
+TEST_F(ExampleWindowTest, ABoxReachedByEnterHasItsTextSelectedForTypingOver)
+{
+  auto* currentEdit = Find<QLineEdit>(window, form.currentBox);
+  QTest::keyClick(Find<QLineEdit>(window, form.voltageBox), Qt::Key_Return);
+  ASSERT_EQ(QApplication::focusWidget(), currentEdit);
+  EXPECT_EQ(currentEdit->selectedText(), QString("200"));
+  EXPECT_EQ(currentEdit->cursorPosition(), 0);  // shown from its start
+  QTest::keyClicks(currentEdit, "250");
+  EXPECT_EQ(form.currentBox.Text(), "250");  // not 250200
+  QTest::keyClick(currentEdit, Qt::Key_Return);
+  EXPECT_DOUBLE_EQ(form.tubeCurrent, 250.0);
+  // A click places the cursor where the user clicked, selecting nothing.
+  QTest::mouseClick(currentEdit, Qt::LeftButton, Qt::NoModifier, QPoint(2, currentEdit->height() / 2));
+  EXPECT_TRUE(form.currentBox.HasFocus());
+  EXPECT_FALSE(currentEdit->hasSelectedText());
+}
+
+TEST_F(ExampleWindowTest, AssistiveToolsSeeRadioButtonsAndPressThemAsAClick)
+{
+  auto* singlePhase = Find<QRadioButton>(window, form.singlePhaseOption);
+  QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(singlePhase);
+  ASSERT_NE(radio, nullptr);
+  EXPECT_EQ(radio->role(), QAccessible::RadioButton);
+  QAccessibleActionInterface* actions = radio->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  ASSERT_FALSE(actions->actionNames().isEmpty());
+  actions->doAction(actions->actionNames().front());
+  EXPECT_EQ(form.rectification, 2);  // the option's click routine ran
+  EXPECT_TRUE(form.singlePhaseOption.Value());
+  EXPECT_FALSE(form.constantPotentialOption.Value());
+  EXPECT_TRUE(singlePhase->isChecked());
+  EXPECT_FALSE(Find<QRadioButton>(window, form.constantPotentialOption)->isChecked());
+  // The model may still leave the group with none selected.
+  form.singlePhaseOption.SetValue(false);
+  EXPECT_FALSE(singlePhase->isChecked());
 }
 
 TEST_F(ExampleWindowTest, ALongTextFromTheProgramShowsItsStart)
@@ -211,6 +254,68 @@ TEST_F(ExampleWindowTest, QueryUnloadCanKeepTheWindowOpen)
   window->close();
   EXPECT_TRUE(window->isVisible());
   EXPECT_FALSE(app.Ended());
+}
+
+// ---------------------------------------------------------------- the screen
+
+// A form taller and wider than the test's 1600 x 1200 screen.
+class Poster : public ui::Form {
+public:
+  explicit Poster(ui::Application& app) : Form(app, "Poster") { SetSize(27000, 21000); }  // 1800 x 1400 px
+  ui::TextBox lastBox{*this, "Text1", {25000, 19500, 1500, 375}};
+};
+
+TEST_F(ExampleWindowTest, WindowsKeepInsideTheScreenBesideTheWindowTheyBelongToWithoutMaximize)
+{
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);  // a fixed size cannot grow
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+  const QRect area = window->screen()->availableGeometry();
+  window->move(40, 30);
+  QApplication::processEvents();
+
+  // Opened from the example window, in front: beside it, not over it.
+  Poster poster(app);
+  poster.Show();
+  FormWindow* big = binding.WindowOf(poster);
+  ASSERT_NE(big, nullptr);
+  EXPECT_TRUE(area.contains(big->frameGeometry()));
+  // Too large for the screen: the form scrolls inside the window.
+  auto* scroll = big->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  QApplication::processEvents();  // laid out
+  EXPECT_EQ(scroll->widget()->size(), QSize(1800, 1400));
+  EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+  EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+  // The program's focus scrolls to the box it goes to.
+  poster.lastBox.SetFocus();
+  EXPECT_GT(scroll->verticalScrollBar()->value(), 0);
+  // A window that fits shows no scroll bars and hides nothing of its owner.
+  auto* exampleScroll = window->findChild<QScrollArea*>();
+  EXPECT_FALSE(exampleScroll->verticalScrollBar()->isVisible());
+  ExampleForm second(app);
+  second.Show();
+  EXPECT_FALSE(binding.WindowOf(second)->frameGeometry().intersects(window->frameGeometry()));
+
+  // A place of the program's off the screen is moved onto it.
+  form.Move(-3000, 40000);
+  EXPECT_TRUE(area.contains(window->frameGeometry()));
+}
+
+TEST(WindowPlacementTest, AWindowFitsItsScreenAndOpensWhereItHidesLeast)
+{
+  const int bar = 15;
+  // The effective-dose window, 646 x 774, on a 1366 x 768 screen less a title bar.
+  EXPECT_EQ(FittedSize({646, 774}, {1366, 730}, bar), QSize(661, 730));
+  EXPECT_EQ(FittedSize({646, 774}, {650, 730}, bar), QSize(650, 730));  // both bars
+  EXPECT_EQ(FittedSize({320, 224}, {1366, 730}, bar), QSize(320, 224));
+  EXPECT_EQ(KeepInside({-50, 900}, {300, 200}, {0, 0, 1366, 768}), QPoint(0, 568));
+  EXPECT_EQ(KeepInside({10, 10}, {2000, 200}, {0, 0, 1366, 768}), QPoint(0, 10));
+  const QRect screen(0, 0, 1366, 768);
+  const QRect owner(0, 0, 600, 500);
+  EXPECT_EQ(PlaceBeside(owner, {300, 200}, screen), QPoint(608, 0));  // to the right
+  EXPECT_EQ(PlaceBeside({766, 0, 600, 500}, {300, 200}, screen), QPoint(458, 0));  // to the left
+  // No room on either side: below, as far as the screen lets it.
+  EXPECT_EQ(PlaceBeside({100, 0, 1100, 500}, {800, 300}, screen), QPoint(100, 468));
 }
 
 // ---------------------------------------------------------------- lists, lines, check boxes
