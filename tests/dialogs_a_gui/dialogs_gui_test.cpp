@@ -8,10 +8,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/widget_binding.h"
 #include "tests/dialogs_a/dialogs_test_support.h"
+#include "tests/support/press_key.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -168,6 +171,61 @@ TEST_P(DialogsGui, EachDialogShowsWhole)
   program->exitDialog->noButton.UserClick();
 
   EXPECT_GT(measured, japanese ? 90 : 80);
+}
+
+TEST_P(DialogsGui, EnterPressesADialogsDefaultButtonAndEscapeItsCancelButton)
+{
+  MainWindow& main = *program->mainWindow;
+  const bool japanese = GetParam() == Edition::Japanese;
+  auto escapes = [&](ui::Form& form, const std::function<void()>& open) {
+    open();
+    ASSERT_TRUE(form.Visible()) << form.Name();
+    vorn::testing::PressKey(*binding, form, Qt::Key_Escape);
+    EXPECT_FALSE(form.Visible()) << form.Name() << " is still shown after Escape";
+  };
+  // Enter in the name box, which has no Enter chain, registers the name (and
+  // the welcome button goes).
+  main.welcomeButton.UserClick();
+  program->userNameRegistrationDialog->nameBox.UserType("Tester");
+  vorn::testing::PressKey(*binding, *program->userNameRegistrationDialog, Qt::Key_Return);
+  EXPECT_FALSE(program->userNameRegistrationDialog->Visible());
+  EXPECT_EQ(program->UserName, "Tester");
+
+  escapes(*program->userNameChangeDialog, [&] { main.mascotPicture.UserDblClick(); });
+  if (japanese) escapes(*program->siteListDialog, [&] { main.siteListButton.UserClick(); });
+  escapes(*program->outputDataEditor, [&] { main.editOutputDataButton.UserClick(); });
+  escapes(*program->outputDataChooser, [&] { main.chooseOutputDataButton.UserClick(); });
+  escapes(*program->optionalFilterDialog, [&] { main.optionalFilterButton.UserClick(); });
+  escapes(*program->measuredExposureDialog, [&] { main.measuredExposureOption.UserClick(); });
+  escapes(*program->exitDialog, [&] { main.exitButton.UserClick(); });
+  EXPECT_FALSE(program->app.Ended());
+  EXPECT_EQ(program->UserName, "Tester");  // the change dialog's Escape changed nothing
+
+  // Enter on a chosen output-data file loads it.
+  main.chooseOutputDataButton.UserClick();
+  program->outputDataChooser->outputFileList.UserChoose(0);
+  vorn::testing::PressKey(*binding, *program->outputDataChooser, Qt::Key_Return);
+  EXPECT_FALSE(program->outputDataChooser->Visible());
+  EXPECT_FALSE(main.outputDataInUseLabel.Caption().empty());
+}
+
+TEST_P(DialogsGui, MessageBoxButtonsSpeakTheEditionsLanguage)
+{
+  QStringList shown;
+  QTimer::singleShot(0, [&shown] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      if (box == nullptr || !box->isVisible()) continue;
+      for (QAbstractButton* b : box->buttons()) shown << b->text();
+      box->button(QMessageBox::No)->click();
+    }
+  });
+  EXPECT_EQ(program->app.MsgBox("?", ui::vbYesNoCancel), ui::vbNo);
+  QStringList expected = GetParam() == Edition::Japanese ? QStringList({"はい", "いいえ", "キャンセル"})
+                                                         : QStringList({"Yes", "No", "Cancel"});
+  shown.sort();
+  expected.sort();
+  EXPECT_EQ(shown, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, DialogsGui, ::testing::Values(Edition::Japanese, Edition::English),

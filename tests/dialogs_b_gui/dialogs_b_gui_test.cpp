@@ -23,6 +23,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/widget_binding.h"
 #include "tests/dialogs_b/dialogs_b_support.h"
+#include "tests/support/press_key.h"
 
 namespace vorn::dialogs_b_test {
 namespace {
@@ -162,6 +163,25 @@ TEST_P(DialogsGui, ShapeDialogAndPreviewOfEachShape)
   f.racetrackOption.UserClick();
   f.shapeCheckButton.UserClick();
   Photograph(*program_->shapePreviewWindow, "preview_racetrack");
+}
+
+TEST_P(DialogsGui, EscapeCancelsTheFitFluoroscopyAndShapeDialogs)
+{
+  mainwin::MainWindow& main = *program_->mainWindow;
+  const std::vector<std::pair<ui::Form*, ui::CommandButton*>> dialogs{
+      {&*program_->fitDialog, &main.fitButton},
+      {&*program_->fluoroscopyDialog, &main.fluoroscopyButton},
+      {&*program_->shapeDialog, nullptr}};
+  for (const auto& [dialog, opener] : dialogs) {
+    if (opener != nullptr) {
+      opener->UserClick();
+    } else {
+      main.curvedSurfaceOption.UserClick();
+    }
+    ASSERT_TRUE(dialog->Visible()) << dialog->Name();
+    vorn::testing::PressKey(*binding_, *dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->Visible()) << dialog->Name() << " is still shown after Escape";
+  }
 }
 
 TEST_P(DialogsGui, AtrExplanation)

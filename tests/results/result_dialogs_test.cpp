@@ -118,6 +118,23 @@ TEST(SaveDialog, ANameTypedWithItsExtensionIsNotGivenASecondOne)
   EXPECT_FALSE(fs::exists(s.dir() / "chest.csv.csv"));
 }
 
+TEST(SaveDialog, OkIsTheDefaultAndEscapeCancelsTheSaveAndReadDialogs)
+{
+  Session s(Edition::Japanese);
+  s.table() = ThreeRowTable();
+  s.window().saveButton.UserClick();
+  ResultSaveDialog& d = *s.program->resultSaveDialog;
+  EXPECT_EQ(d.DefaultButton(), &d.okButton);
+  d.fileNameBox.UserKeyDown(ui::vbKeyEscape);
+  EXPECT_FALSE(d.Visible());
+  s.services.ExpectMsgBox("　ファイル読出を行うと、現在表示されている計算結果は削除されます。");
+  s.window().readButton.UserClick();
+  ResultReadDialog& r = *s.program->resultReadDialog;
+  EXPECT_EQ(r.DefaultButton(), &r.okButton);
+  r.fileList.UserKeyDown(ui::vbKeyEscape);
+  EXPECT_FALSE(r.Visible());
+}
+
 TEST(SaveDialog, ATargetThatCannotBeWrittenIsReportedAndNothingIsLost)
 {
   Session s(Edition::Japanese);
