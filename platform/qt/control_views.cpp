@@ -1,5 +1,6 @@
 #include "platform/qt/control_views.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -225,16 +226,72 @@ protected:
 };
 
 // An option button whose checked state only the model sets: a click (mouse,
-// space, an arrow key within the group) is reported to the model, which
-// selects and runs the option's routine. Its group is its parent widget, as
-// the model's is its container, so the accessibility bus sees a radio button.
+// space, an arrow key within the group, an assistive tool's press) is
+// reported to the model, which selects and runs the option's routine. Its
+// group is its parent widget, as the model's is its container.
 class OptionRadio final : public QRadioButton {
 public:
-  using QRadioButton::QRadioButton;
+  explicit OptionRadio(QWidget* parent);
 
 protected:
   void nextCheckState() override {}
 };
+
+// What assistive tools see of an option button: a radio button whose press
+// or toggle is a click, also on the selected one (Qt's own would only toggle
+// the checked state, which the model never hears of).
+class OptionRadioAccessible final : public QAccessibleWidget {
+public:
+  explicit OptionRadioAccessible(OptionRadio* radio) : QAccessibleWidget(radio, QAccessible::RadioButton) {}
+
+  QString text(QAccessible::Text t) const override
+  {
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty()) return QAccessibleWidget::text(t);
+    QString caption = Radio()->text();
+    caption.replace(QLatin1String("&&"), QString(QChar(1)));  // "&&" shows one "&"; a single "&" marks a key
+    caption.remove(QLatin1Char('&'));
+    return caption.replace(QChar(1), QLatin1Char('&'));
+  }
+  QAccessible::State state() const override
+  {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = Radio()->isChecked();
+    return s;
+  }
+  QStringList actionNames() const override
+  {
+    QStringList names;
+    if (widget()->isEnabled()) names << toggleAction() << pressAction();
+    return names + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override
+  {
+    if (action == toggleAction() || action == pressAction()) {
+      if (widget()->isEnabled()) Radio()->click();
+      return;
+    }
+    QAccessibleWidget::doAction(action);
+  }
+
+private:
+  QRadioButton* Radio() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* OptionRadioFactory(const QString&, QObject* object)
+{
+  auto* radio = dynamic_cast<OptionRadio*>(object);
+  return radio != nullptr ? new OptionRadioAccessible(radio) : nullptr;
+}
+
+OptionRadio::OptionRadio(QWidget* parent) : QRadioButton(parent)
+{
+  static const bool installed = [] {
+    QAccessible::installFactory(OptionRadioFactory);
+    return true;
+  }();
+  (void)installed;
+}
 
 class OptionButtonView final : public ControlView {
 public:
@@ -243,10 +300,6 @@ public:
   {
     auto* r = static_cast<QRadioButton*>(widget_);
     QObject::connect(r, &QRadioButton::clicked, r, [this] { Selected(); });
-    // An assistive tool checks the button without a click: the same choice.
-    QObject::connect(r, &QRadioButton::toggled, r, [this](bool checked) {
-      if (checked) Selected();
-    });
   }
   void Apply(ui::Prop what) override
   {

@@ -385,8 +385,12 @@ void FormWindow::PlaceOnFirstShow()
     QRect ownerFrame = owner->frameGeometry();
     if (FrameOf(*owner).isNull()) ownerFrame = owner->geometry().marginsAdded(FrameMargins());
     move(PlaceBeside(ownerFrame, frame, area));
+  } else {
+    // A program's first window: at the screen's top left corner, as the old
+    // desktop placed windows, leaving the room beside it to the windows it
+    // opens (a desktop's own placement may leave part of it beyond the edge).
+    move(area.topLeft());
   }
-  // A window of its own (the program's first) is placed by the desktop.
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

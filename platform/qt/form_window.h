@@ -72,7 +72,8 @@ private:
   // The window at its fitted size on the screen it is on or goes to.
   void Fit();
   // Where the window goes when it is first shown: inside its screen, beside
-  // the window it belongs to when the form has no place of its own.
+  // the window it belongs to when the form has no place of its own, at the
+  // screen's top left when it belongs to none (a program's first window).
   void PlaceOnFirstShow();
   FormWindow* OwnerWindow() const;
   QScreen* TargetScreen() const;

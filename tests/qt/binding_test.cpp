@@ -144,6 +144,12 @@ TEST_F(ExampleWindowTest, AssistiveToolsSeeRadioButtonsAndPressThemAsAClick)
   EXPECT_FALSE(form.constantPotentialOption.Value());
   EXPECT_TRUE(singlePhase->isChecked());
   EXPECT_FALSE(Find<QRadioButton>(window, form.constantPotentialOption)->isChecked());
+  // Pressing the selected one again keeps it selected and runs its routine again.
+  form.rectification = 0;
+  actions->doAction(actions->actionNames().front());
+  EXPECT_EQ(form.rectification, 2);
+  EXPECT_TRUE(singlePhase->isChecked());
+  EXPECT_TRUE(form.singlePhaseOption.Value());
   // The model may still leave the group with none selected.
   form.singlePhaseOption.SetValue(false);
   EXPECT_FALSE(singlePhase->isChecked());
