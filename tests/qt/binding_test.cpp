@@ -276,6 +276,7 @@ TEST_F(ExampleWindowTest, WindowsKeepInsideTheScreenBesideTheWindowTheyBelongToW
   EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);  // a fixed size cannot grow
   EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
   const QRect area = window->screen()->availableGeometry();
+  EXPECT_EQ(window->pos(), area.topLeft());  // the program's first window
   window->move(40, 30);
   QApplication::processEvents();
 
