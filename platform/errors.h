@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace vorn {
@@ -31,6 +32,9 @@ enum class FileFault {
   NotStarted,   // a program could not be started (file: the program)
   PrintFailed,  // the document could not be printed
   BadName,      // a name no file may have (a "/" in it)
+  NotRegular,   // a pipe, device or socket stands where the file belongs
+  WriteProtected,  // the file may not be written (no write permission on it)
+  OtherOwner,   // the file, or a link to it, belongs to another user
 };
 
 class Error : public std::runtime_error {
@@ -72,6 +76,19 @@ class CalcError : public Error {
 public:
   using Error::Error;
 };
+
+// The start of a text as a message quotes it: a bad item of a file may be a
+// megabyte long, and a message box of that size takes seconds to lay out and
+// helps nobody. At most maxBytes bytes, cut where a UTF-8 character begins,
+// then "…" when something was cut.
+inline constexpr std::size_t kQuotedTextMaxBytes = 64;
+inline std::string ShortStart(std::string_view text, std::size_t maxBytes = kQuotedTextMaxBytes)
+{
+  if (text.size() <= maxBytes) return std::string(text);
+  std::size_t keep = maxBytes;
+  while (keep > 0 && (static_cast<unsigned char>(text[keep]) & 0xC0) == 0x80) --keep;
+  return std::string(text.substr(0, keep)) + "\u2026";
+}
 
 // "<file name>[, line N]: <what>", the English form of a file's place.
 inline std::string FilePlaceText(const std::filesystem::path& file, int line)

@@ -80,7 +80,10 @@ double CsvItemReader::ReadNumber()
   }
   const std::string_view token(content_.data() + pos_, end - pos_);
   const std::optional<double> value = ParseNumber(token);
-  if (!value) Fail("\"" + std::string(token) + "\" where a number belongs", FileFault::NotANumber, std::string(token));
+  if (!value) {
+    const std::string quoted = ShortStart(token);
+    Fail("\"" + quoted + "\" where a number belongs", FileFault::NotANumber, quoted);
+  }
   pos_ = end;
   FinishItem();
   return *value;

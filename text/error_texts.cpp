@@ -24,6 +24,9 @@ constexpr ErrorTexts kJapanese{
     .NotStarted = "プログラムを起動できません",
     .PrintFailed = "印刷できません",
     .BadName = "ファイル名に「/」は使えません",
+    .NotRegular = "通常のファイルではありません（パイプまたはデバイスです）",
+    .WriteProtected = "書き込み禁止のファイルです。ファイルはそのままです",
+    .OtherOwner = "ほかのユーザーのファイルです。ファイルはそのままです",
     .OutOfMemory = "メモリが足りません",
     .LineBefore = "（",
     .LineAfter = " 行目）",
@@ -49,6 +52,9 @@ constexpr ErrorTexts kEnglish{
     .NotStarted = "the program cannot be started",
     .PrintFailed = "the document cannot be printed",
     .BadName = "a file name cannot hold \"/\"",
+    .NotRegular = "this is not an ordinary file (a pipe or a device)",
+    .WriteProtected = "the file is write-protected; it is left as it was",
+    .OtherOwner = "the file belongs to another user; it is left as it was",
     .OutOfMemory = "Not enough memory",
     .LineBefore = ", line ",
     .LineAfter = "",
@@ -77,6 +83,9 @@ std::string Reason(const Error& e, const ErrorTexts& t)
     case FileFault::NotStarted: return std::string(t.NotStarted);
     case FileFault::PrintFailed: return std::string(t.PrintFailed);
     case FileFault::BadName: return std::string(t.BadName);
+    case FileFault::NotRegular: return std::string(t.NotRegular);
+    case FileFault::WriteProtected: return std::string(t.WriteProtected);
+    case FileFault::OtherOwner: return std::string(t.OtherOwner);
     case FileFault::None: break;
   }
   return e.what();

@@ -31,6 +31,9 @@ struct ErrorTexts {
   std::string_view NotStarted;  // a program
   std::string_view PrintFailed;
   std::string_view BadName;
+  std::string_view NotRegular;      // a pipe or device at the file's name
+  std::string_view WriteProtected;
+  std::string_view OtherOwner;
   std::string_view OutOfMemory;
   // "<file><LineBefore>N<LineAfter><Separator><reason>"
   std::string_view LineBefore, LineAfter;

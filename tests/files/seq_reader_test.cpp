@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -325,6 +327,87 @@ TEST_F(Reader, FirstLineAlone)
   EXPECT_THROW(ReadFirstLine(Make("f.csv", "\xEF\xBB\xBF"), 100), DataError);
   EXPECT_THROW(ReadFirstLine(folder_ / "none.csv", 100), FileError);
   EXPECT_THROW(ReadFirstLine(folder_, 100), FileError);
+}
+
+// Only an ordinary file is read: a pipe at a fixed name would block the open
+// until some writer came, a link to /dev/zero would never end. Each is
+// refused at once, naming the file.
+TEST_F(Reader, NothingButAnOrdinaryFileIsRead)
+{
+  const fs::path pipe = folder_ / "Vorn2PDD.dat";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  const fs::path zero = folder_ / "Eff-Dose.dat";
+  fs::create_symlink("/dev/zero", zero);
+  for (const fs::path& path : {pipe, zero}) {
+    for (const auto& read : std::vector<std::function<void()>>{
+             [&] { SeqReader r(path); }, [&] { ReadAllLines(path); }, [&] { ReadFirstLine(path, 100); },
+             [&] { ReadFileBytes(path, kUserFileMaxBytes); }, [&] { ReadRawTextFile(path); }}) {
+      try {
+        read();
+        ADD_FAILURE() << path << ": no FileError thrown";
+      } catch (const FileError& e) {
+        EXPECT_EQ(e.fault(), FileFault::NotRegular) << e.what();
+        EXPECT_EQ(e.file(), path);
+      }
+    }
+  }
+}
+
+// A bad item is quoted by its start only: a megabyte-long token must not
+// become a megabyte-long message. The cut falls between characters.
+TEST_F(Reader, ABadItemIsQuotedByItsStart)
+{
+  const std::string token = "\xE8\x85\xB9" + std::string(1 << 20, 'x');  // 腹, then a megabyte of x
+  for (const std::string& content : {token + "\n", "1E999" + std::string(1 << 20, '9') + "\n"}) {
+    SeqReader in(Make("big.dat", content));
+    try {
+      in.ReadNumber();
+      ADD_FAILURE() << "no DataError thrown";
+    } catch (const DataError& e) {
+      EXPECT_LT(std::string(e.what()).size(), 200u);
+      EXPECT_LE(e.detail().size(), kQuotedTextMaxBytes + 3);
+      EXPECT_TRUE(e.detail().ends_with("\u2026")) << e.detail();
+      EXPECT_EQ(e.detail().substr(0, 3), content.substr(0, 3));
+    }
+  }
+  EXPECT_EQ(ShortStart("abc"), "abc");
+  EXPECT_EQ(ShortStart("\xE8\x85\xB9\xE9\x83\xA8", 4), "\xE8\x85\xB9\u2026");  // 腹部: not half a 部
+}
+
+// A rewrite that changes some lines keeps every other byte: the byte order
+// mark (a doubled one too), each line's own line end, a last line without one.
+TEST_F(Reader, RawLinesKeepEveryByte)
+{
+  const std::string bytes = "\xEF\xBB\xBF\xEF\xBB\xBFone\r\ntwo\nthree\rfour";
+  RawTextFile file = ReadRawTextFile(Make("sites.txt", bytes));
+  EXPECT_EQ(file.byteOrderMark, "\xEF\xBB\xBF");
+  ASSERT_EQ(file.lines.size(), 4u);
+  EXPECT_EQ(file.lines[0].text, "\xEF\xBB\xBFone");
+  EXPECT_EQ(file.lines[2].end, "\r");
+  EXPECT_EQ(file.Bytes(), bytes);
+  file.Append("five");
+  EXPECT_EQ(file.Bytes(), bytes + "\r\nfive\r\n");
+  EXPECT_TRUE(ReadRawTextFile(Make("empty.txt", "")).lines.empty());
+
+  // With lines taken out, what is left reads back as the same lines: a mark
+  // now at the start keeps one in front of it, a lone CR now before an empty
+  // LF line does not join it.
+  RawTextFile cut = ReadRawTextFile(Make("cut.txt", "a\n\xEF\xBB\xBF" "b\rc\r\n\nd"));
+  cut.lines.erase(cut.lines.begin());      // a
+  cut.lines.erase(cut.lines.begin() + 1);  // c
+  EXPECT_EQ(cut.Bytes(), "\xEF\xBB\xBF\xEF\xBB\xBF" "b\r\n\nd");
+  EXPECT_EQ(ReadAllLines(Make("cut.txt", cut.Bytes())), (std::vector<std::string>{"\xEF\xBB\xBF" "b", "", "d"}));
+}
+
+TEST(PlainName, IsANameNotAPath)
+{
+  for (const char* name : {"Abdomen-F", "腹部正面", "a.b", "..csv", " leading blank", "...", ".hidden"}) {
+    EXPECT_TRUE(IsPlainName(name)) << name;
+  }
+  for (const std::string& name : std::vector<std::string>{"", ".", "..", "../Primary", "a/b", "/etc/passwd", "a\\b",
+                                                            std::string("a\0b", 3)}) {
+    EXPECT_FALSE(IsPlainName(name)) << name;
+  }
 }
 
 TEST_F(Reader, ReadAllLinesSkipsTheByteOrderMark)

@@ -3,10 +3,12 @@
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
 #include "tests/files/temp_folder.h"
+#include "tests/support/second_account.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -134,6 +136,7 @@ std::vector<std::string> Names(const fs::path& folder)
 {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
   return names;
 }
 
@@ -253,6 +256,117 @@ TEST_F(AtomicSave, MissingFolderIsAFileError)
 {
   EXPECT_THROW(WriteFileAtomically(folder_ / "missing" / "table.csv", "x"), FileError);
   EXPECT_FALSE(fs::exists(folder_ / "missing"));
+}
+
+// The save replaces the file, not what the user made of it: its mode stays,
+// and a link stays a link with the file it leads to replaced (one that leads
+// nowhere yet gets its file).
+TEST_F(AtomicSave, KeepsTheModeAndWritesThroughALink)
+{
+  for (const fs::perms mode : {fs::perms(0600), fs::perms(0640)}) {
+    const fs::path file = Make("private.csv", "old");
+    fs::permissions(file, mode);
+    WriteFileAtomically(file, "new");
+    EXPECT_EQ(Slurp(file), "new");
+    EXPECT_EQ(fs::status(file).permissions(), mode);
+  }
+  fs::create_directory(folder_ / "store");
+  Make("store/results.csv", "old");
+  fs::create_symlink("store/results.csv", folder_ / "results.csv");
+  fs::create_symlink("store/later.csv", folder_ / "later.csv");
+  WriteFileAtomically(folder_ / "results.csv", "new");
+  WriteFileAtomically(folder_ / "later.csv", "made");
+  EXPECT_TRUE(fs::is_symlink(folder_ / "results.csv"));
+  EXPECT_EQ(Slurp(folder_ / "store/results.csv"), "new");
+  EXPECT_EQ(Slurp(folder_ / "store/later.csv"), "made");
+  EXPECT_EQ(Names(folder_), (std::vector<std::string>{"later.csv", "private.csv", "results.csv", "store"}));
+}
+
+// A write-protected file, and a pipe or device at the name, are refused and
+// left as they were; the refusal says why.
+TEST_F(AtomicSave, AWriteProtectedFileOrNoFileIsRefused)
+{
+  const fs::path file = Make("vorn_default.op", "old");
+  fs::permissions(file, fs::perms(0444));
+  ASSERT_EQ(mkfifo((folder_ / "Vorn2PDD.dat").c_str(), 0644), 0);
+  const std::pair<fs::path, FileFault> cases[] = {{file, FileFault::WriteProtected},
+                                                  {folder_ / "Vorn2PDD.dat", FileFault::NotRegular}};
+  for (const auto& [path, fault] : cases) {
+    try {
+      WriteFileAtomically(path, "new");
+      ADD_FAILURE() << path << ": no FileError thrown";
+    } catch (const FileError& e) {
+      EXPECT_EQ(e.fault(), fault) << e.what();
+      EXPECT_EQ(e.file(), path);
+    }
+  }
+  EXPECT_EQ(Slurp(file), "old");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
+  EXPECT_EQ(Names(folder_), (std::vector<std::string>{"Vorn2PDD.dat", "vorn_default.op"}));
+}
+
+// In a folder two accounts share: another user's file keeps its owner where
+// the system allows it (the administrator's save), and is otherwise left as
+// it was with a message; a link another user put there is not followed.
+TEST_F(AtomicSave, AnotherUsersFileKeepsItsOwnerOrIsLeftAsItWas)
+{
+  const auto peer = vorn::testing::SecondAccount();
+  if (!peer) GTEST_SKIP() << vorn::testing::kNoSecondAccount;
+  ASSERT_EQ(chmod(folder_.c_str(), 0777), 0);
+
+  const fs::path theirs = Make("theirs.csv", "old");
+  ASSERT_EQ(chown(theirs.c_str(), peer->uid, peer->gid), 0);
+  fs::permissions(theirs, fs::perms(0664));
+  WriteFileAtomically(theirs, "new");
+  struct stat info {};
+  ASSERT_EQ(stat(theirs.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, peer->uid);
+  EXPECT_EQ(info.st_gid, peer->gid);
+  EXPECT_EQ(info.st_mode & 07777, 0664u);
+
+  const fs::path mine = Make("mine.csv", "old");
+  fs::permissions(mine, fs::perms(0666));
+  const auto attempt = [&](const fs::path& path) {
+    try {
+      WriteFileAtomically(path, "new");
+    } catch (const FileError& e) {
+      return e.fault() == FileFault::OtherOwner ? 'o' : 'f';
+    }
+    return 'w';
+  };
+  EXPECT_EQ(vorn::testing::RunAs(*peer, [&] { return attempt(mine); }), 'o');
+  EXPECT_EQ(vorn::testing::RunAs(*peer, [&] {
+              return symlink(mine.c_str(), (folder_ / "planted.csv").c_str()) == 0 ? 'y' : 'n';
+            }),
+            'y');
+  EXPECT_EQ(attempt(folder_ / "planted.csv"), 'o');
+  EXPECT_EQ(Slurp(mine), "old");
+  EXPECT_EQ(Names(folder_), (std::vector<std::string>{"mine.csv", "planted.csv", "theirs.csv"}));
+}
+
+// Only this program's own temporary files go, by their exact name and age: a
+// save still under way, a name that merely looks alike, a link or a folder of
+// that name stay.
+TEST_F(AtomicSave, StaleTemporaryFilesOfKilledSavesAreRemoved)
+{
+  const auto aged = [&](const std::string& name) {
+    Make(name, "x");
+    fs::last_write_time(folder_ / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
+  };
+  aged(".results.csv.4242-0123456789abcdef.part");
+  aged(".撮影部位.txt.7-fedcba9876543210.part");
+  for (const char* name : {".results.csv.4242-0123456789ABCDEF.part", ".results.csv.4242-0123456789abcde.part",
+                           ".results.csv.x-0123456789abcdef.part", "results.csv.4242-0123456789abcdef.part",
+                           "..4242-0123456789abcdef.part"}) {
+    aged(name);
+  }
+  Make(".now.csv.4242-0123456789abcdef.part", "a save under way");
+  fs::create_symlink("results.csv", folder_ / ".link.csv.1-0123456789abcdef.part");
+  fs::create_directory(folder_ / ".dir.csv.1-0123456789abcdef.part");
+  EXPECT_EQ(RemoveStaleTemporaryFiles(folder_, std::chrono::hours(1)), 2);
+  EXPECT_EQ(Names(folder_).size(), 8u);
+  EXPECT_FALSE(fs::exists(folder_ / ".results.csv.4242-0123456789abcdef.part"));
+  EXPECT_EQ(RemoveStaleTemporaryFiles(folder_ / "missing", std::chrono::hours(1)), 0);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ BeamSpectrum ReadSpectrumExport(const std::filesystem::path& path)
     const std::optional<double> n =
         comma == std::string::npos ? std::nullopt : ParseNumber(Trimmed(std::string_view(line).substr(comma + 1)));
     if (!E || !n || !std::isfinite(*E) || !std::isfinite(*n)) {
-      throw DataError(line_ref + ": expected \"energy, count\", found \"" + line + "\"");
+      throw DataError(line_ref + ": expected \"energy, count\", found \"" + ShortStart(line) + "\"");
     }
     const double expected_E = kBinWidth_keV * i;
     if (std::abs(*E - expected_E) > 0.01) {
