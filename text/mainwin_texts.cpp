@@ -18,6 +18,18 @@ constexpr MainWinTexts kJapanese{
     .DataTableUnreadable = "データファイルを読み込めないため、Vorn-V18 を終了します。\n\n",
     .AlreadyRunningHere = "この作業フォルダでは Vorn-V18 がすでに動いています。\n"
                           "一つのフォルダで二つ動かすと受け渡しファイルが混ざるため、こちらを終了します。",
+    .LockUnconfirmed = "この作業フォルダでは Vorn-V18 が動いているかもしれません（ロックファイルの持ち主：",
+    .LockOwnerProcess = "プロセス ",
+    .LockOwnerOnHost = "、ホスト ",
+    .LockOwnerUnknown = "不明",
+    .LockRemoveIfNoneRuns = "）。\nどこでも動いていなければ、終了時に消されなかったファイルです。"
+                            "次のファイルを削除してから起動し直して下さい。\n",
+    .LockCopyEnds = "\nこちらを終了します。",
+    .LockNotAFile = "作業フォルダをロックできません。次のものは通常のファイルではありません"
+                    "（フォルダ、リンク、パイプまたはデバイス）：\n",
+    .LockNotAFileEnd = "\nこれを削除するか名前を変えてから起動し直して下さい。Vorn-V18 を終了します。",
+    .LockUnavailable = "作業フォルダをロックできないため、Vorn-V18 を終了します"
+                       "（一つのフォルダで二つ動かすと受け渡しファイルが混ざるため）。\n\n",
 
     .TubeFrame = " Ｘ線管・フィルタ ",
     .SiteFrame = " 照射部位 ",
@@ -125,6 +137,18 @@ constexpr MainWinTexts kEnglish{
     .DataTableUnreadable = "A data file cannot be read, so Vorn-V18 ends.\n\n",
     .AlreadyRunningHere = "Vorn-V18 is already running in this working folder.\n"
                           "Two copies in one folder would mix their exchange files, so this copy ends.",
+    .LockUnconfirmed = "Vorn-V18 may be running in this working folder (the lock file names ",
+    .LockOwnerProcess = "process ",
+    .LockOwnerOnHost = " on host ",
+    .LockOwnerUnknown = "no owner",
+    .LockRemoveIfNoneRuns = ").\nIf no copy runs there, the file was left by a copy that ended without "
+                            "removing it: delete this file and start again:\n",
+    .LockCopyEnds = "\nThis copy ends.",
+    .LockNotAFile = "The working folder cannot be locked: this is not an ordinary file "
+                    "(a folder, a link, a pipe or a device):\n",
+    .LockNotAFileEnd = "\nRemove or rename it and start again. Vorn-V18 ends.",
+    .LockUnavailable = "The working folder cannot be locked, so Vorn-V18 ends: "
+                       "two copies in one folder would mix their exchange files.\n\n",
 
     .TubeFrame = " X-ray tube and filters ",
     .SiteFrame = " Examination object ",

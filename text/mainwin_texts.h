@@ -49,6 +49,14 @@ struct MainWinTexts {
   std::string_view DefaultSite;            // siteCombo at start-up
   std::string_view DataTableUnreadable;    // start-up stops: followed by the reason
   std::string_view AlreadyRunningHere;     // another copy works in this folder: this one ends
+  // The lock file names an owner that cannot be checked: LockUnconfirmed, the
+  // owner (LockOwnerProcess and the id, LockOwnerOnHost and the host; or
+  // LockOwnerUnknown), LockRemoveIfNoneRuns, the file's full path, LockCopyEnds.
+  std::string_view LockUnconfirmed, LockOwnerProcess, LockOwnerOnHost, LockOwnerUnknown;
+  std::string_view LockRemoveIfNoneRuns, LockCopyEnds;
+  // No ordinary file at the lock's name: LockNotAFile, the full path, LockNotAFileEnd.
+  std::string_view LockNotAFile, LockNotAFileEnd;
+  std::string_view LockUnavailable;        // no lock can be taken: followed by the reason
 
   // ---- frames ----
   std::string_view TubeFrame;

@@ -2,12 +2,17 @@
 // window's splash, the guest and registered states; and the shut-down.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "mainwin_test_support.h"
+#include "platform/files/folder_lock.h"
 #include "text/mainwin_texts.h"
 
 namespace vorn::testing {
@@ -88,6 +93,28 @@ std::string WithoutLastLines(const fs::path& path, int count)
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
   return text;
+}
+
+// A pipe or a link to a device at a table's name stops start-up at once with
+// the message that names it: no open waits for a writer, no read runs on.
+TEST(StartupTables, ATableThatIsNoOrdinaryFileStopsStartUpAtOnce)
+{
+  for (const char* table : {"Att_coeff2020.dat", "vorn_default.op", "撮影部位.txt", "dATR.dat"}) {
+    Session s(Edition::Japanese, [&](const fs::path& folder) {
+      fs::remove(folder / table);
+      if (std::string(table) == "dATR.dat") {
+        fs::create_symlink("/dev/zero", folder / table);
+      } else {
+        ASSERT_EQ(mkfifo((folder / table).c_str(), 0644), 0);
+      }
+    });
+    s.services.ExpectMsgBox(std::string("データファイルを読み込めないため、Vorn-V18 を終了します。\n\n") + table +
+                                "：通常のファイルではありません（パイプまたはデバイスです）",
+                            ui::vbOK);
+    s.program->Start();
+    EXPECT_EQ(s.services.PendingMsgBoxes(), 0u) << table;
+    EXPECT_TRUE(s.program->app.Ended());
+  }
 }
 
 TEST(StartupTables, ABackscatterTableWithOnly299RecordsStopsTheProgram)
@@ -477,7 +504,67 @@ TEST(FolderLock, ALockLeftByACopyThatDiedIsTakenOver)
   s.program->Start();
   EXPECT_TRUE(s.services.msgBoxes.empty());
   EXPECT_TRUE(s.form().Visible());
-  EXPECT_EQ(FileLines(s.dir() / "vorn.lock"), std::vector<std::string>{std::to_string(getpid())});
+  EXPECT_EQ(FileLines(s.dir() / "vorn.lock"), std::vector<std::string>{std::to_string(getpid()) + " " + HostName()});
+}
+
+// Where the folder cannot be locked, the copy says why, naming the lock file
+// with its full path, and ends: it never runs unlocked. A link at the lock's
+// name is not followed.
+TEST(FolderLock, ALockThatCannotBeTakenIsToldAndTheCopyEnds)
+{
+  struct Case {
+    Edition edition;
+    std::function<void(const fs::path& folder)> prepare;
+    std::vector<std::string> told;
+  };
+  const std::vector<Case> cases{
+      {Edition::English, [](const fs::path& f) { WriteText(f / "vorn.lock", "4242 another-workstation\n"); },
+       {"may be running in this working folder (the lock file names process 4242 on host another-workstation)",
+        "delete this file and start again"}},
+      {Edition::Japanese, [](const fs::path& f) { WriteText(f / "vorn.lock", "4242 another-workstation\n"); },
+       {"動いているかもしれません", "プロセス 4242、ホスト another-workstation", "削除してから起動し直して下さい"}},
+      {Edition::English, [](const fs::path& f) { fs::create_symlink(f / "Primary.dat", f / "vorn.lock"); },
+       {"cannot be locked: this is not an ordinary file", "Vorn-V18 ends."}},
+      {Edition::Japanese, [](const fs::path& f) { fs::create_directory(f / "vorn.lock"); },
+       {"作業フォルダをロックできません", "Vorn-V18 を終了します。"}},
+  };
+  for (const Case& c : cases) {
+    Session s(c.edition, c.prepare);
+    const std::vector<std::string> primary = FileLines(s.dir() / "Primary.dat");
+    s.services.ExpectMsgBox(ui::vbOK);
+    s.program->Start();
+    ASSERT_EQ(s.services.msgBoxes.size(), 1u);
+    const std::string& text = s.services.msgBoxes[0].text;
+    for (const std::string& part : c.told) EXPECT_NE(text.find(part), std::string::npos) << text;
+    EXPECT_NE(text.find((s.dir() / "vorn.lock").string()), std::string::npos) << text;
+    EXPECT_TRUE(s.program->app.Ended());
+    EXPECT_FALSE(s.program->mainWindow.Exists());
+    EXPECT_EQ(FileLines(s.dir() / "Primary.dat"), primary);
+    s.program->ReleaseFolderLock();  // nothing held: the file that was there stays
+    EXPECT_TRUE(fs::exists(fs::symlink_status(s.dir() / "vorn.lock")));
+  }
+}
+
+// Temporary files of saves killed in an earlier run go at start-up: only
+// those, by their name and age.
+TEST(StartupFolder, StaleTemporaryFilesOfKilledSavesAreRemoved)
+{
+  Session s(Edition::English, [](const fs::path& folder) {
+    KeepUserName(folder, Edition::English, "Tester");
+    for (const char* name : {".results.csv.4242-0123456789abcdef.part", ".Primary.dat.17-fedcba9876543210.part",
+                             ".results.csv.4242-0123456789abcdef.part.keep", "results.csv.4242-0123456789abcdef.part"}) {
+      WriteText(folder / name, "x");
+      fs::last_write_time(folder / name, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    }
+    WriteText(folder / ".new.csv.4242-0123456789abcdef.part", "a save under way");
+  });
+  s.program->Start();
+  EXPECT_FALSE(fs::exists(s.dir() / ".results.csv.4242-0123456789abcdef.part"));
+  EXPECT_FALSE(fs::exists(s.dir() / ".Primary.dat.17-fedcba9876543210.part"));
+  for (const char* kept : {".results.csv.4242-0123456789abcdef.part.keep", "results.csv.4242-0123456789abcdef.part",
+                           ".new.csv.4242-0123456789abcdef.part"}) {
+    EXPECT_TRUE(fs::exists(s.dir() / kept)) << kept;
+  }
 }
 
 TEST(Shutdown, MissingFilesAreSkippedAndTheOthersStillGo)
