@@ -14,10 +14,10 @@ namespace vorn::mainwin {
 namespace {
 
 // The site list, or nothing after telling the user it cannot be read.
-std::optional<std::vector<std::string>> ReadSitesOrReport(MainProgram& program, const DialogTexts& t)
+std::optional<RawTextFile> ReadSitesOrReport(MainProgram& program, const DialogTexts& t)
 {
   try {
-    return ReadSiteList(program.WorkingFolder() / kSiteListFileName);
+    return ReadSiteListFile(program.WorkingFolder() / kSiteListFileName);
   } catch (const std::exception& e) {
     program.app.MsgBox(std::string(t.SiteListUnusable) + "\n" + ErrorText(e, program.edition, program.WorkingFolder()),
                        ui::vbExclamation);
@@ -25,10 +25,10 @@ std::optional<std::vector<std::string>> ReadSitesOrReport(MainProgram& program, 
   }
 }
 
-bool WriteSitesOrReport(MainProgram& program, const DialogTexts& t, const std::vector<std::string>& sites)
+bool WriteSitesOrReport(MainProgram& program, const DialogTexts& t, const RawTextFile& sites)
 {
   try {
-    WriteSiteList(program.WorkingFolder() / kSiteListFileName, sites);
+    WriteSiteListFile(program.WorkingFolder() / kSiteListFileName, sites);
     return true;
   } catch (const std::exception& e) {
     program.app.MsgBox(std::string(t.SiteListUnusable) + "\n" + ErrorText(e, program.edition, program.WorkingFolder()),
@@ -68,13 +68,19 @@ void SiteListDialog::AddButton_Click()
     App().MsgBox(std::string(texts_.SiteNameMissing), ui::vbExclamation);
     return;
   }
-  std::optional<std::vector<std::string>> sites = ReadSitesOrReport(program_, texts_);
+  // The depth-dose program finds the site's organ file by this name.
+  if (!IsPlainName(site)) {
+    App().MsgBox(std::string(texts_.SiteNameNotAName), ui::vbExclamation);
+    return;
+  }
+  // Every other byte of the file stays as it is.
+  std::optional<RawTextFile> sites = ReadSitesOrReport(program_, texts_);
   if (!sites) return;
-  if (static_cast<int>(sites->size()) >= kMaxSites) {
+  if (static_cast<int>(sites->lines.size()) >= kMaxSites) {
     App().MsgBox(std::string(texts_.SiteListFull), ui::vbExclamation);
     return;
   }
-  sites->push_back(site);
+  sites->Append(site);
   if (!WriteSitesOrReport(program_, texts_, *sites)) return;
   program_.mainWindow->siteCombo.AddItem(site);
   Hide();
@@ -91,9 +97,9 @@ void SiteListDialog::DeleteButton_Click()
   const std::string question = std::string(texts_.DeleteSiteAsk1) + site + std::string(texts_.DeleteSiteAsk2);
   if (App().MsgBox(question, ui::vbOKCancel) != ui::vbOK) return;
 
-  std::optional<std::vector<std::string>> sites = ReadSitesOrReport(program_, texts_);
+  std::optional<RawTextFile> sites = ReadSitesOrReport(program_, texts_);
   if (!sites) return;
-  const std::vector<std::string> kept = WithoutSite(std::move(*sites), site);
+  const RawTextFile kept = WithoutSite(std::move(*sites), site);
   if (!WriteSitesOrReport(program_, texts_, kept)) return;
 
   // The main window's list is rebuilt from the list now on file; its text
@@ -101,7 +107,7 @@ void SiteListDialog::DeleteButton_Click()
   ui::ComboBox& combo = program_.mainWindow->siteCombo;
   combo.Clear();
   combo.SetText(std::string(texts_.SiteAfterDelete));
-  for (const std::string& s : kept) combo.AddItem(s);
+  for (const std::string& s : SiteNames(kept)) combo.AddItem(s);
   Hide();
 }
 

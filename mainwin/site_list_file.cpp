@@ -2,23 +2,28 @@
 
 #include <algorithm>
 
-#include "platform/files/seqfile.h"
-
 namespace vorn::mainwin {
 
 std::vector<std::string> ReadSiteList(const std::filesystem::path& path) { return ReadAllLines(path); }
 
-void WriteSiteList(const std::filesystem::path& path, const std::vector<std::string>& sites)
+RawTextFile ReadSiteListFile(const std::filesystem::path& path) { return ReadRawTextFile(path); }
+
+std::vector<std::string> SiteNames(const RawTextFile& list)
 {
-  std::string text;
-  for (const std::string& site : sites) text += site + "\r\n";
-  WriteFileAtomically(path, text);
+  std::vector<std::string> names;
+  for (const RawTextFile::Line& line : list.lines) names.push_back(line.text);
+  return names;
 }
 
-std::vector<std::string> WithoutSite(std::vector<std::string> sites, const std::string& site)
+void WriteSiteListFile(const std::filesystem::path& path, const RawTextFile& list)
 {
-  std::erase(sites, site);
-  return sites;
+  WriteFileAtomically(path, list.Bytes());
+}
+
+RawTextFile WithoutSite(RawTextFile list, const std::string& site)
+{
+  std::erase_if(list.lines, [&site](const RawTextFile::Line& line) { return line.text == site; });
+  return list;
 }
 
 }  // namespace vorn::mainwin

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "mainwin/working_files.h"  // kSiteListFileName
+#include "platform/files/seqfile.h"
 
 namespace vorn::mainwin {
 
@@ -16,11 +17,18 @@ inline constexpr int kMaxSites = 30;
 // the file cannot be read.
 std::vector<std::string> ReadSiteList(const std::filesystem::path& path);
 
-// Replaces the list file with these names, one per line with CR LF, in one
-// step: a failed write leaves the old list whole. Throws FileError.
-void WriteSiteList(const std::filesystem::path& path, const std::vector<std::string>& sites);
+// The list as it stands on file, for a rewrite that keeps every byte it does
+// not change (a byte order mark, each line's own line end). Throws FileError.
+RawTextFile ReadSiteListFile(const std::filesystem::path& path);
 
-// The list without every name equal to `site` (exact comparison).
-std::vector<std::string> WithoutSite(std::vector<std::string> sites, const std::string& site);
+// The site names of the list, as ReadSiteList gives them.
+std::vector<std::string> SiteNames(const RawTextFile& list);
+
+// Replaces the list file in one step: a failed write leaves the old list
+// whole. Throws FileError.
+void WriteSiteListFile(const std::filesystem::path& path, const RawTextFile& list);
+
+// The list without every line equal to `site` (exact comparison).
+RawTextFile WithoutSite(RawTextFile list, const std::string& site);
 
 }  // namespace vorn::mainwin

@@ -1,6 +1,7 @@
 #include "mainwin/user_name.h"
 
 #include <exception>
+#include <utility>
 #include <vector>
 
 #include "mainwin/main_program.h"
@@ -16,9 +17,9 @@ bool SaveUserName(MainProgram& program, const std::string& name)
   const UserNameFile file = UserNameFileOf(program.edition);
   const std::filesystem::path path = program.WorkingFolder() / file.fileName;
   try {
-    const std::vector<std::string> kept = ReadKeptNameFileLines(path, file.keptLines);
+    RawTextFile kept = ReadKeptNameFileLines(path, file.keptLines);
     program.app.DoEvents();
-    WriteUserNameFile(path, kept, name);
+    WriteUserNameFile(path, std::move(kept), name);
   } catch (const std::exception& e) {
     program.app.MsgBox(std::string(DialogTextsFor(program.edition).NameNotSaved) + "\n" +
                            ErrorText(e, program.edition, program.WorkingFolder()),

@@ -13,25 +13,22 @@ UserNameFile UserNameFileOf(Edition edition)
                                       : UserNameFile{kAtrFileName, kAtrDataLines};
 }
 
-std::vector<std::string> ReadKeptNameFileLines(const std::filesystem::path& path, int keptLines)
+RawTextFile ReadKeptNameFileLines(const std::filesystem::path& path, int keptLines)
 {
-  std::vector<std::string> lines = ReadAllLines(path);
-  if (static_cast<int>(lines.size()) < keptLines) {
-    throw DataError(path.filename().string() + ": " + std::to_string(lines.size()) + " lines, " +
+  RawTextFile file = ReadRawTextFile(path);
+  if (static_cast<int>(file.lines.size()) < keptLines) {
+    throw DataError(path.filename().string() + ": " + std::to_string(file.lines.size()) + " lines, " +
                         std::to_string(keptLines) + " data lines expected before the user name",
-                    FileFault::PastEnd, path, static_cast<int>(lines.size()) + 1);
+                    FileFault::PastEnd, path, static_cast<int>(file.lines.size()) + 1);
   }
-  lines.resize(static_cast<std::size_t>(keptLines));
-  return lines;
+  file.lines.resize(static_cast<std::size_t>(keptLines));
+  return file;
 }
 
-void WriteUserNameFile(const std::filesystem::path& path, const std::vector<std::string>& keptLines,
-                       const std::string& userName)
+void WriteUserNameFile(const std::filesystem::path& path, RawTextFile keptLines, const std::string& userName)
 {
-  std::string text;
-  for (const std::string& line : keptLines) text += line + "\r\n";
-  text += userName + "\r\n";
-  WriteFileAtomically(path, text);
+  keptLines.Append(userName);
+  WriteFileAtomically(path, keptLines.Bytes());
 }
 
 }  // namespace vorn::mainwin

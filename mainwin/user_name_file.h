@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/seqfile.h"
 #include "text/edition.h"
 
 namespace vorn::mainwin {
@@ -18,15 +19,16 @@ struct UserNameFile {
 
 UserNameFile UserNameFileOf(Edition edition);
 
-// The first keptLines lines of the name file, which a rewrite keeps. Throws
-// FileError when it cannot be read and DataError, naming the file, when it
-// holds fewer lines: the name never takes the place of a data line.
-std::vector<std::string> ReadKeptNameFileLines(const std::filesystem::path& path, int keptLines);
+// The first keptLines lines of the name file, which a rewrite keeps, as they
+// stand on file (byte order mark and line ends included). Throws FileError
+// when it cannot be read and DataError, naming the file, when it holds fewer
+// lines: the name never takes the place of a data line.
+RawTextFile ReadKeptNameFileLines(const std::filesystem::path& path, int keptLines);
 
-// Replaces the name file with the kept lines, then the name as the last line;
-// every line ends in CR LF. The file is replaced in one step, so a failure
-// leaves it as it was (FileError).
-void WriteUserNameFile(const std::filesystem::path& path, const std::vector<std::string>& keptLines,
-                       const std::string& userName);
+// Replaces the name file with the kept lines, byte for byte, then the name as
+// the last line, ended by CR LF (as is a kept last line that had no line
+// end). The file is replaced in one step, so a failure leaves it as it was
+// (FileError).
+void WriteUserNameFile(const std::filesystem::path& path, RawTextFile keptLines, const std::string& userName);
 
 }  // namespace vorn::mainwin

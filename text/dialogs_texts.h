@@ -39,6 +39,7 @@ struct DialogTexts {
   std::string_view AddSite;                 // addButton
   std::string_view DeleteSite;              // deleteButton
   std::string_view SiteNameMissing;
+  std::string_view SiteNameNotAName;        // a "/" or a backslash in it, or "." or ".."
   std::string_view SiteNotSelected;
   std::string_view DeleteSiteAsk1;          // followed by the site name
   std::string_view DeleteSiteAsk2;

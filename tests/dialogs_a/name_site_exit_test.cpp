@@ -1,6 +1,7 @@
 // The user-name registration and change dialogs, the site dialog and the exit
 // dialog, driven as the user drives them.
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -285,6 +286,56 @@ TEST(SiteDialog, EmptyNameAndMissingSelectionAreRefused)
   for (const ui::MsgBoxCall& box : s.services.msgBoxes) EXPECT_EQ(box.style, ui::vbExclamation);
   EXPECT_TRUE(dialog.Visible());
   EXPECT_EQ(ReadBytes(s.file("撮影部位.txt")), before);
+}
+
+// A site name is a name: the depth-dose program finds the site's organ file
+// by it, so a path (or a dot name) is refused and the list stays as it was.
+TEST(SiteDialog, ANameThatIsAPathIsRefused)
+{
+  GuestStart g(Edition::Japanese);
+  Session& s = g.s;
+  const std::string before = ReadBytes(s.file("撮影部位.txt"));
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
+  for (const char* name : {"../Primary", "腹部/正面", "..\\x", ".", ".."}) {
+    dialog.newSiteBox.UserType(name);
+    s.services.ExpectMsgBox("　部位名には「/」と「\\」を使えません。「.」と「..」も部位名にできません　");
+    dialog.addButton.UserClick();
+    EXPECT_EQ(s.services.msgBoxes.back().style, ui::vbExclamation);
+    EXPECT_TRUE(dialog.Visible());
+  }
+  EXPECT_EQ(ReadBytes(s.file("撮影部位.txt")), before);
+}
+
+// Rewriting the site list or the name file changes only what it must: a byte
+// order mark (even a doubled one) and the kept lines' own line ends stay.
+TEST(SiteDialog, ChangesKeepEveryOtherByteOfTheFiles)
+{
+  const std::string bom = "\xEF\xBB\xBF";
+  const std::string sites = bom + bom + "頭部正面\n胸部正面\r\n腹部正面";
+  GuestStart g(Edition::Japanese, [&](const fs::path& folder) {
+    std::ofstream(folder / "撮影部位.txt", std::ios::binary) << sites;
+    std::string primary = bom + bom;
+    for (int i = 1; i <= 31; ++i) primary += "data " + std::to_string(i) + (i % 2 ? "\n" : "\r\n");
+    std::ofstream(folder / "Primary.dat", std::ios::binary) << primary;
+  });
+  Session& s = g.s;
+  const std::string primary = ReadBytes(s.file("Primary.dat"));
+  s.main().siteListButton.UserClick();
+  SiteListDialog& dialog = *s.program->siteListDialog;
+  dialog.newSiteBox.UserType("胸部斜位");
+  dialog.addButton.UserClick();
+  EXPECT_EQ(ReadBytes(s.file("撮影部位.txt")), sites + "\r\n胸部斜位\r\n");
+  s.main().siteListButton.UserClick();
+  dialog.siteList.UserChoose(1);  // 胸部正面
+  s.services.ExpectMsgBox(ui::vbOK);
+  dialog.deleteButton.UserClick();
+  EXPECT_EQ(ReadBytes(s.file("撮影部位.txt")), bom + bom + "頭部正面\n腹部正面\r\n胸部斜位\r\n");
+
+  s.main().welcomeButton.UserClick();
+  s.program->userNameRegistrationDialog->nameBox.UserType("Tester");
+  s.program->userNameRegistrationDialog->okButton.UserClick();
+  EXPECT_EQ(ReadBytes(s.file("Primary.dat")), primary + "Tester\r\n");
 }
 
 TEST(SiteDialog, DeleteRemovesEveryCopyAndResetsTheCombo)
