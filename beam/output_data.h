@@ -40,7 +40,8 @@ public:
 // item order (12 voltages; per rectification type 12 outputs, Al, Cu in mm),
 // the filtration turned from mm into cm. OptionFileName is the file's name.
 // Raises FileError when it cannot be opened and DataError, naming the file,
-// when it holds fewer than 54 numbers or text where a number belongs.
+// when it holds fewer than 54 numbers, text where a number belongs, or a tube
+// voltage that is not above 0 kV.
 OutputData ReadOutputDataFile(const std::filesystem::path& path);
 
 // Writes an output-data file the way the output-data editor saves it: the
@@ -49,7 +50,9 @@ OutputData ReadOutputDataFile(const std::filesystem::path& path);
 // Cu filtration through "#0.00"; CR LF line ends. The filtration is given in
 // mm, as the editor's boxes hold it. The file is written beside its target
 // and then moved into place, so a failed save leaves an existing file whole;
-// raises FileError naming the file on failure.
+// raises FileError naming the file on failure, and DataError, writing
+// nothing, for a voltage the reader would not take back (one that the
+// pattern shows as "." or as 0 or less).
 void WriteOutputDataFile(const std::filesystem::path& path, const std::string& header,
                          const OutputTableArray& table, const OutputFilterArray& filterAl_mm,
                          const OutputFilterArray& filterCu_mm);

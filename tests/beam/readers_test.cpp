@@ -281,5 +281,33 @@ TEST(OutputDataFile, ShortMalformedAndMissingFilesAreReported)
                FileError);
 }
 
+// No tube voltage of 0 kV or less is read, and none is written: the writer
+// refuses, writing nothing, a voltage its pattern would show as "." (below
+// 0.05 kV), which no reader takes for a number. What it writes reads back.
+TEST(OutputDataFile, AVoltageNotAbove0IsNeitherReadNorWritten)
+{
+  TempFolder folder;
+  const auto path = folder.path() / "tube.op";
+  WriteOutputDataFile(path, "x", ExampleTable(), {0, 1, 1, 1}, {0, 0, 0, 0});
+  const std::string bytes = ReadBytes(path);
+  for (const char* voltage : {"0.", "-40.", "0"}) {
+    std::string changed = bytes;
+    changed.replace(changed.find("40."), 3, voltage);
+    WriteBytes(path, changed);
+    ExpectErrorNaming<DataError>([&] { ReadOutputDataFile(path); }, "tube.op");
+  }
+  for (const double kV : {0.0, 0.04, -5.0}) {
+    OutputTableArray table = ExampleTable();
+    table(1, 1) = kV;
+    ExpectErrorNaming<DataError>([&] { WriteOutputDataFile(folder.path() / "zero.op", "x", table, {}, {}); },
+                                 "zero.op");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "zero.op"));
+  }
+  OutputTableArray table = ExampleTable();
+  table(1, 1) = 0.05;  // written as ".1"
+  WriteOutputDataFile(path, "x", table, {}, {});
+  EXPECT_DOUBLE_EQ(ReadOutputDataFile(path).OutputTable(1, 1), 0.1);
+}
+
 }  // namespace
 }  // namespace vorn::testing
