@@ -6,6 +6,14 @@
 
 namespace vorn {
 
+// The most photon histories a curved-surface run may be asked for: what the
+// outside programs compute within a day. The benchmark bench_bsfprog measures
+// about 21 million histories per second on the 8-core development machine
+// (README), so a day holds 21e6 x 86400 = 1.8 x 10^12; 10^12 (about 13 hours
+// there) leaves room for a slower machine and reads at a glance. More is no
+// better estimate anyone waits for: it ties up the machine for days or years.
+constexpr std::int64_t kMaxMcHistories = 1'000'000'000'000;
+
 // BsfMethod codes.
 constexpr int kFlatSurface = 1;
 constexpr int kCurvedSurface = 2;

@@ -4,11 +4,13 @@
 #include <limits>
 #include <string>
 
+#include "beam/phantom_geometry.h"
 #include "mainwin/entry_check.h"
 #include "mainwin/shape_preview_window.h"
 #include "mainwin/main_program.h"
 #include "mainwin/surface_model_drawings.h"
 #include "platform/format/format.h"
+#include "text/entry_texts.h"
 
 namespace vorn::mainwin {
 namespace {
@@ -208,6 +210,13 @@ std::optional<EntryRefusal> ShapeDialog::FirstBadEntry()
     if (!refusal) refusal = check(racetrackLengthBox, racetrackLengthBox.Text(), t.RacetrackLength, t.Centimetre);
   }
   if (!refusal) refusal = check(historiesCombo, historiesCombo.Text(), t.Histories, "");
+  if (!refusal && HistoriesFromText(historiesCombo.Text()) > kMaxMcHistories) {
+    const EntryTexts& frame = EntryTextsFor(edition);
+    refusal = EntryRefusal{&historiesCombo, std::string(frame.Lead) + EntryBoxName(t.Histories, "") +
+                                                std::string(frame.Separator) + std::string(t.HistoriesLimitBefore) +
+                                                std::to_string(kMaxMcHistories) + std::string(t.HistoriesLimitAfter) +
+                                                std::string(frame.Tail)};
+  }
   return refusal;
 }
 

@@ -110,6 +110,8 @@ struct ShapeDialogTexts {
   std::string_view ShapeCheck;
   std::string_view Histories;
   std::array<std::string_view, 6> HistoryItems;
+  // More histories than a day of computing: the box's name, then these around the limit.
+  std::string_view HistoriesLimitBefore, HistoriesLimitAfter;
   std::string_view Ok;
   std::string_view Cancel;
   // The main window's curved-surface option after OK (Japanese edition; the

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialogs_b_support.h"
@@ -165,6 +166,33 @@ TEST(ShapeDialogOk, EachBoxOfTheChosenShapeAndTheHistoriesMustHoldANumberAboveZe
   s.f().okButton.UserClick();  // the cylinder
   EXPECT_TRUE(s.services.msgBoxes.empty());
   EXPECT_EQ(s.phantom().CylinderRadius, 20.0);
+}
+
+// No more histories than the outside program computes within a day; the
+// message gives the limit. The limit itself passes.
+TEST(ShapeDialogOk, MoreHistoriesThanADayOfComputingAreRefused)
+{
+  const std::pair<Edition, const char*> refusals[] = {
+      {Edition::Japanese, "　Photon history of MC calculation：1000000000000 以下の数値を入力して下さい"
+                          "（これより多いと計算が１日を超えます）　"},
+      {Edition::English, "  Photon history of MC calculation: enter a number of at most 1000000000000 "
+                         "(more would take the computation beyond a day)  "}};
+  for (const auto& [edition, message] : refusals) {
+    for (const char* typed : {"1000000000001", "9e15", "1e30"}) {
+      ShapeSession s(edition);
+      s.f().historiesCombo.SetText(typed);
+      s.services.ExpectMsgBox(message);
+      s.f().okButton.UserClick();
+      EXPECT_EQ(s.services.PendingMsgBoxes(), 0u) << typed;
+      EXPECT_TRUE(s.f().Visible());
+      EXPECT_EQ(s.phantom().McHistories, 0) << typed;
+    }
+  }
+  ShapeSession s(Edition::English);
+  s.f().historiesCombo.SetText("1e12");
+  s.f().okButton.UserClick();
+  EXPECT_TRUE(s.services.msgBoxes.empty());
+  EXPECT_EQ(s.phantom().McHistories, kMaxMcHistories);
 }
 
 TEST(ShapeDialogOk, AfterAPreviewTheCentimetresAreStored)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "beam/backscatter_exchange.h"
+#include "beam/phantom_geometry.h"
 #include "platform/errors.h"
 #include "platform/files/seqfile.h"
 #include "platform/format/format.h"
@@ -94,13 +95,14 @@ PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, Phantom
     const std::string_view text = Trimmed(lines[i]);
     const std::optional<double> number = ParseNumber(text);
     if (!number || !std::isfinite(*number)) {
-      throw DataError(line_ref + ": expected a number for " + f.name + ", found \"" + std::string(text) + "\"");
+      throw DataError(line_ref + ": expected a number for " + f.name + ", found \"" + ShortStart(text) + "\"");
     }
     const double x = *number;
     if (f.member == nullptr) {
-      if (x < 1.0 || x != std::floor(x) || x > 9.0e15) {
-        throw DataError(line_ref + ": the photon histories must be a whole number of at least 1, found \"" +
-                        std::string(text) + "\"");
+      // No more than the main program's shape dialog lets through: a day of computing.
+      if (x < 1.0 || x != std::floor(x) || x > static_cast<double>(kMaxMcHistories)) {
+        throw DataError(line_ref + ": the photon histories must be a whole number from 1 to " +
+                        std::to_string(kMaxMcHistories) + ", found \"" + ShortStart(text) + "\"");
       }
       c.McHistories = static_cast<std::int64_t>(x);
     } else {
