@@ -234,11 +234,14 @@ void DepthDoseCalculation::ComputeDepthDose()
 
 void DepthDoseCalculation::WritePddScratchFile(int slab_count) const
 {
-  SeqWriter out(FilePath(kPddScratchFileName));
+  // Replaced in one step like every other file: a reader, or a kill, never
+  // finds half a table.
+  std::string text;
   for (int j = 1; j <= slab_count; ++j) {
-    out.WriteLine(PddScratchLine(edition_, SlabCentre_cm(j), PddTable[1][j], PddTable[2][j], PddTable[3][j]));
+    text += PddScratchLine(edition_, SlabCentre_cm(j), PddTable[1][j], PddTable[2][j], PddTable[3][j]);
+    text += "\r\n";
   }
-  out.Close();
+  WriteFileAtomically(FilePath(kPddScratchFileName), text);
 }
 
 }  // namespace vorn::pdd

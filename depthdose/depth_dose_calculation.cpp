@@ -1,9 +1,7 @@
 #include "depthdose/depth_dose_calculation.h"
 
 #include <cmath>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <system_error>
 #include <utility>
 
@@ -19,15 +17,15 @@ DepthDoseCalculation::DepthDoseCalculation(Edition edition, std::filesystem::pat
 
 namespace {
 
-// The whole of a small file, or nothing when it cannot be read.
+// The whole of the hand-over file, read no further than its size limit, or
+// nothing when it cannot be read.
 std::optional<std::string> FileBytes(const std::filesystem::path& path)
 {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(bytes).str();
+  try {
+    return ReadFileBytes(path, kTableFileMaxBytes);
+  } catch (const Error&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -44,8 +42,11 @@ DepthDoseCalculation::HandoverNow DepthDoseCalculation::HandoverState() const
 void DepthDoseCalculation::ReadHandoverFile()
 {
   handover_read_ = true;
-  handover_bytes_ = FileBytes(FilePath(kHandoverFileName));
-  SeqReader in(FilePath(kHandoverFileName));
+  handover_bytes_.reset();
+  // Read once: what is kept to tell a later change is what was read.
+  std::string bytes = ReadFileBytes(FilePath(kHandoverFileName), kTableFileMaxBytes);
+  handover_bytes_ = bytes;
+  SeqReader in(FilePath(kHandoverFileName), std::move(bytes), SeqReader::Content{});
   InTubeVoltage = in.ReadNumber();
   InFFD = in.ReadNumber();
   InFSD = in.ReadNumber();

@@ -49,13 +49,19 @@ OrganDataResult DepthDoseCalculation::LoadOrganData()
   // All records are read before any row is filled, so a missing or short
   // file leaves every row reset.
   std::array<std::array<std::string, kFieldCount + 1>, kOrganRowCount + 1> fields;
+  // The site name comes from the hand-over file: a name, never a path that
+  // could lead out of the organ folder ("../Primary").
+  if (!IsPlainName(InSiteName)) {
+    result.message = NoOrganDataMessage(edition_, ShortStart(InSiteName));
+    return result;
+  }
   try {
     SeqReader in(FilePath(std::filesystem::path(kOrganFolderName) / (InSiteName + ".csv")));
     for (int row = 1; row <= kOrganRowCount; ++row) {
       for (int f = 1; f <= kFieldCount; ++f) fields[row][f] = in.ReadText();
     }
   } catch (const Error&) {
-    result.message = NoOrganDataMessage(edition_, InSiteName);
+    result.message = NoOrganDataMessage(edition_, ShortStart(InSiteName));
     return result;
   }
 
@@ -64,7 +70,7 @@ OrganDataResult DepthDoseCalculation::LoadOrganData()
   for (int row = 1; row <= kOrganRowCount; ++row) {
     const std::optional<double> on = FieldNumber(fields[row][2]);
     if (!on) {
-      result.message = NoOrganDataMessage(edition_, InSiteName);
+      result.message = NoOrganDataMessage(edition_, ShortStart(InSiteName));
       return result;
     }
     OrganOn[row] = *on;
@@ -74,7 +80,7 @@ OrganDataResult DepthDoseCalculation::LoadOrganData()
     for (int f = 3; f <= kFieldCount; ++f) {
       const std::optional<double> number = FieldNumber(fields[row][f]);
       if (!number) {
-        result.message = NoOrganDataMessage(edition_, InSiteName);
+        result.message = NoOrganDataMessage(edition_, ShortStart(InSiteName));
         return result;
       }
       value[f] = *number;
@@ -88,7 +94,7 @@ OrganDataResult DepthDoseCalculation::LoadOrganData()
     const std::optional<double> near = OrganDepthFromMode(value[3], value[4], InObjectThickness);
     const std::optional<double> far = OrganDepthFromMode(value[5], value[6], InObjectThickness);
     if (!near || !far) {
-      result.message = NoOrganDataMessage(edition_, InSiteName);
+      result.message = NoOrganDataMessage(edition_, ShortStart(InSiteName));
       return result;
     }
     OrganRowFill& fill = result.rows[row];

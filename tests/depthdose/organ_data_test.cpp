@@ -92,6 +92,29 @@ TEST_F(OrganData, MissingOrShortFileLeavesEveryRowReset)
   for (int row = 1; row <= 16; ++row) EXPECT_FALSE(result.rows[row].checked) << row;
 }
 
+// The site name from the hand-over is a name: one that is a path leads to no
+// file outside Organ-data, however well that file would read. A huge one is
+// quoted by its start.
+TEST_F(OrganData, ASiteNameThatIsAPathFindsNoFile)
+{
+  Write("Organ-data/Abdomen-F.csv", Records());
+  Write("Stolen.csv", Records());
+  for (const std::string& site : {std::string("../Stolen"), std::string("../Organ-data/Abdomen-F"),
+                                  std::string("Organ-data\\..\\..\\Stolen"), std::string("..")}) {
+    DepthDoseCalculation module(Edition::English, folder_);
+    module.InSiteName = site;
+    module.InObjectThickness = 20.0;
+    result = module.LoadOrganData();
+    EXPECT_EQ(result.message, "There is no data of " + site);
+    for (int row = 1; row <= 16; ++row) EXPECT_FALSE(result.rows[row].checked) << site << " row " << row;
+  }
+  DepthDoseCalculation module(Edition::Japanese, folder_);
+  module.InSiteName = std::string(1 << 20, 'x');
+  result = module.LoadOrganData();
+  EXPECT_LT(result.message.size(), 200u);
+  EXPECT_NE(result.message.find("\u2026 のデータはありません"), std::string::npos) << result.message;
+}
+
 TEST_F(OrganData, TextWhereANumberBelongsStopsTheFillingAtItsRow)
 {
   const DepthDoseCalculation module = Load(Records("deep"), 20.0, Edition::Japanese);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "platform/errors.h"
 #include "tests/depthdose/pdd_fixture.h"
 
@@ -71,6 +73,26 @@ TEST_F(Startup, ShortOrMissingHandoverNamesTheFile)
   }
   Write("Vorn2PDD.dat", " 75 \r\n abc \r\n");
   EXPECT_THROW(module.ReadHandoverFile(), DataError);
+}
+
+// A pipe or a device at the hand-over's name is refused at once, naming the
+// file: it is neither waited on nor read without end.
+TEST_F(Startup, AHandoverThatIsNoOrdinaryFileIsRefusedAtOnce)
+{
+  DepthDoseCalculation module(Edition::English, folder_);
+  ASSERT_EQ(mkfifo(File("Vorn2PDD.dat").c_str(), 0644), 0);
+  for (int round = 0; round < 2; ++round) {
+    try {
+      module.ReadHandoverFile();
+      ADD_FAILURE() << "the hand-over was read";
+    } catch (const FileError& e) {
+      EXPECT_EQ(e.fault(), FileFault::NotRegular);
+      EXPECT_NE(std::string(e.what()).find("Vorn2PDD.dat"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(module.HandoverUnchanged());
+    fs::remove(File("Vorn2PDD.dat"));
+    fs::create_symlink("/dev/zero", File("Vorn2PDD.dat"));
+  }
 }
 
 TEST_F(Startup, ThicknessAbove40AsksAndOkSets40)
