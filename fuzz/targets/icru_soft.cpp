@@ -1,0 +1,19 @@
+// Fuzz target: the depth-dose program's read of ICRUSoft.dat (with the
+// shipped Primary.dat beside it).
+#include "depthdose/depth_dose_calculation.h"
+#include "fuzz/fuzz_input.h"
+#include "platform/errors.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+  using namespace vorn;
+  static const std::string primary = fuzz::ShippedData(pdd::kPrimaryFileName);
+  fuzz::PutInput(pdd::kPrimaryFileName, primary);
+  fuzz::PutInput(pdd::kAttenuationFileName, fuzz::Bytes(data, size));
+  pdd::DepthDoseCalculation module(Edition::English, fuzz::ScratchFolder());
+  try {
+    module.LoadAttenuationData();
+  } catch (const Error&) {
+  }
+  return 0;
+}
