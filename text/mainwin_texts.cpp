@@ -141,8 +141,8 @@ constexpr MainWinTexts kEnglish{
     .LockOwnerProcess = "process ",
     .LockOwnerOnHost = " on host ",
     .LockOwnerUnknown = "no owner",
-    .LockRemoveIfNoneRuns = ").\nIf no copy runs there, the file was left by a copy that ended without "
-                            "removing it: delete this file and start again:\n",
+    .LockRemoveIfNoneRuns = ").\nIf no copy runs there, it was left by a copy that ended without removing it. "
+                            "Delete this file and start again:\n",
     .LockCopyEnds = "\nThis copy ends.",
     .LockNotAFile = "The working folder cannot be locked: this is not an ordinary file "
                     "(a folder, a link, a pipe or a device):\n",

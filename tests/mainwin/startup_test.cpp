@@ -520,7 +520,7 @@ TEST(FolderLock, ALockThatCannotBeTakenIsToldAndTheCopyEnds)
   const std::vector<Case> cases{
       {Edition::English, [](const fs::path& f) { WriteText(f / "vorn.lock", "4242 another-workstation\n"); },
        {"may be running in this working folder (the lock file names process 4242 on host another-workstation)",
-        "delete this file and start again"}},
+        "Delete this file and start again"}},
       {Edition::Japanese, [](const fs::path& f) { WriteText(f / "vorn.lock", "4242 another-workstation\n"); },
        {"動いているかもしれません", "プロセス 4242、ホスト another-workstation", "削除してから起動し直して下さい"}},
       {Edition::English, [](const fs::path& f) { fs::create_symlink(f / "Primary.dat", f / "vorn.lock"); },
