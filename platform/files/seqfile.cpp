@@ -358,10 +358,6 @@ bool WriteAll(int fd, std::string_view content)
   return true;
 }
 
-}  // namespace
-
-namespace {
-
 // The file a save of `target` replaces: target itself, or, where target is a
 // symbolic link, the file the link leads to (so that the link stays a link).
 // A link is followed only when it belongs to the saver or to the owner of the

@@ -115,7 +115,7 @@ std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxB
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
 
 // Whether a name is a name and not a path: not empty, not "." or "..", and
-// without a folder separator ("/", or the "\\" of the other system) or a NUL.
+// without a folder separator ("/", or the backslash of the other system) or a NUL.
 // Names that come from a file or a user (a site name) pass this before a
 // path is made of them, so that no such path leads out of its folder.
 bool IsPlainName(std::string_view name);
