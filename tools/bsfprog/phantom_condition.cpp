@@ -108,11 +108,11 @@ PhantomCondition ReadPhantomCondition(const std::filesystem::path& path, Phantom
     } else {
       if (f.zero_allowed ? x < 0.0 : !(x > 0.0)) {
         throw DataError(line_ref + ": " + f.name + " must be " + (f.zero_allowed ? "0 or more" : "above 0") +
-                        " cm, found " + std::string(text));
+                        " cm, found " + ShortStart(text));
       }
       if (!(f.zero_allowed && x == 0.0) && !InRange(x, f.longest)) {
         throw DataError(line_ref + ": " + f.name + " must " + (f.zero_allowed ? "be 0 or " : "") + "lie between " +
-                        RangeText(f.longest) + ", found " + std::string(text));
+                        RangeText(f.longest) + ", found " + ShortStart(text));
       }
       c.*f.member = x;
     }
