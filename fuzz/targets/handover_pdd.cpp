@@ -11,8 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pdd::DepthDoseCalculation module(edition, fuzz::ScratchFolder());
     try {
       module.ReadHandoverFile();
-      if (!module.HandoverUnchanged()) fuzz::Broken("the hand-over read counts as changed at once");
-      // The site name read names the organ file next; it must never lead out of Organ-data.
+      if (module.HandoverState() != pdd::DepthDoseCalculation::HandoverNow::Unchanged) {
+        fuzz::Broken("the hand-over read counts as changed at once");
+      }
+      // The site name read then names the organ file.
       module.InObjectThickness = 20;
       module.LoadOrganData();
     } catch (const Error&) {

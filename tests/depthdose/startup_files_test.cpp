@@ -89,7 +89,7 @@ TEST_F(Startup, AHandoverThatIsNoOrdinaryFileIsRefusedAtOnce)
       EXPECT_EQ(e.fault(), FileFault::NotRegular);
       EXPECT_NE(std::string(e.what()).find("Vorn2PDD.dat"), std::string::npos) << e.what();
     }
-    EXPECT_FALSE(module.HandoverUnchanged());
+    EXPECT_NE(module.HandoverState(), DepthDoseCalculation::HandoverNow::Unchanged);
     fs::remove(File("Vorn2PDD.dat"));
     fs::create_symlink("/dev/zero", File("Vorn2PDD.dat"));
   }
