@@ -146,6 +146,10 @@ public:
   // The same computation without writing the file.
   EffectiveDoseResult EvaluateEffectiveDose(const OrganRowInputs& rows) const;
 
+  // Writes PDD_tempDATA.txt, the table of slabs 1..slab_count, in one step
+  // (CalcDepthDose does, after its computation); throws FileError.
+  void WritePddScratchFile(int slab_count) const;
+
   // Deletes PDD_tempDATA.txt; every error (a missing file included) is ignored.
   void DeletePddScratchFile() const noexcept;
 
@@ -156,7 +160,6 @@ public:
 
 private:
   void ComputeDepthDose();  // the steps of CalcDepthDose, throwing on errors
-  void WritePddScratchFile(int slab_count) const;
 
   Edition edition_;
   std::filesystem::path folder_;

@@ -404,7 +404,7 @@ void WriteFileAtomically(const std::filesystem::path& target, std::string_view c
     // its owner protected; the file's own permission decides. A file nobody
     // may write is protected even from the administrator.
     const bool anyWriteBit = (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
-    const bool writable = anyWriteBit && ::access(file.c_str(), W_OK) == 0;
+    const bool writable = anyWriteBit && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
     if (anyWriteBit && !writable && errno != EACCES && errno != EPERM) {
       ThrowSystemError("cannot write", target, errno, FileFault::WriteFailed);  // a read-only medium, ...
     }

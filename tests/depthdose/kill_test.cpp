@@ -1,6 +1,9 @@
 // The depth-dose program's two files, PDD_tempDATA.txt and Eff-Dose.dat, stay
 // whole when the program is killed in the middle of writing them.
+#include <array>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -23,25 +26,17 @@ TEST_F(KilledSave, TheDepthDoseTableAndTheEffectiveDoseAreOldOrNew)
   DepthDoseCalculation started(Edition::Japanese, folder_);
   Start(started);
 
-  // Each save from the state after start-up: the computation changes the field it is given.
+  // The table of a 20 cm and of a 30 cm body, each written as the computation writes it.
+  std::vector<DepthDoseCalculation> computed(2, started);  // large: kept off the stack
+  computed[1].InObjectThickness = 30.0;
+  std::array<std::string, 2> tables;
+  for (int v = 1; v >= 0; --v) {
+    ASSERT_TRUE(computed[v].CalcDepthDose());
+    tables[v] = Read(kPddScratchFileName);
+  }
   vorn::testing::ExpectSavesSurviveKills(
-      File(kPddScratchFileName),
-      [&](int v) {
-        DepthDoseCalculation module = started;
-        module.InObjectThickness = v == 0 ? 20.0 : 30.0;
-        if (!module.CalcDepthDose()) throw std::runtime_error("the depth dose was not computed");
-      },
-      {[&] {
-         DepthDoseCalculation module = started;
-         module.CalcDepthDose();
-         return Read(kPddScratchFileName);
-       }(),
-       [&] {
-         DepthDoseCalculation module = started;
-         module.InObjectThickness = 30.0;
-         module.CalcDepthDose();
-         return Read(kPddScratchFileName);
-       }()});
+      File(kPddScratchFileName), [&](int v) { computed[v].WritePddScratchFile(SlabCount(v == 0 ? 20.0 : 30.0)); },
+      tables);
 
   DepthDoseCalculation module(Edition::English, folder_);
   module.InObjectThickness = 20.0;
